@@ -1,0 +1,356 @@
+#include "components/Connection.h"
+#include "components/AppError.h"
+#include "components/Procedures.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSysInfo>
+#include <atomic>
+
+namespace qx {
+
+namespace {
+
+std::atomic<int> connectionSerial{0};
+
+const char* const kDateTimeText = "yyyy-MM-dd hh:mm:ss";
+
+// Values go to both engines in one shape: date-times as text in the one format the layer
+// reads, flags as 0/1.
+QVariant toBindValue(const QVariant& v) {
+    if (v.isNull() || !v.isValid())
+        return v;
+    switch (v.typeId()) {
+    case QMetaType::QDateTime: {
+        const QDateTime d = v.toDateTime();
+        return d.time().msec() ? d.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"))
+                               : d.toString(QString::fromLatin1(kDateTimeText));
+    }
+    case QMetaType::QDate:
+        return v.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+    case QMetaType::Bool:
+        return v.toBool() ? 1 : 0;
+    default:
+        return v;
+    }
+}
+
+QDateTime readDateTimeParam(const QVariant& v) {
+    if (v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate)
+        return parseDbDateTime(v);
+    const QString s = v.toString().trimmed();
+    for (const char* fmt : {"M/d/yyyy h:mm:ss AP", "M/d/yyyy h:mm:ss", "M/d/yyyy h:mm AP", "M/d/yyyy h:mm",
+                            "M/d/yyyy"}) {
+        QDateTime d = QDateTime::fromString(s, QString::fromLatin1(fmt));
+        if (d.isValid())
+            return d;
+    }
+    return parseDbDateTime(s);
+}
+
+} // namespace
+
+QString defaultHostId() {
+    const QByteArray env = qgetenv("QUILLAX_HOST_ID");
+    if (!env.isNull())
+        return QString::fromLocal8Bit(env).trimmed().toUpper().left(10);
+    QSettings s(QStringLiteral("Quillax"), QStringLiteral("Quillax"));
+    QString id = s.value(QStringLiteral("Workstation/HostID")).toString().trimmed();
+    if (id.isEmpty())
+        id = QSysInfo::machineHostName().section(QLatin1Char('.'), 0, 0);
+    if (id.isEmpty())
+        id = QStringLiteral("WORKSTATN");
+    return id.toUpper().left(10);
+}
+
+Connection::Connection(const DatabaseUrl& url)
+    : url_(url), name_(QStringLiteral("qx%1").arg(connectionSerial.fetch_add(1))), hostId_(defaultHostId()) {}
+
+std::unique_ptr<Connection> Connection::open(const QString& url) {
+    std::unique_ptr<Connection> c(new Connection(DatabaseUrl::parse(url)));
+    if (c->isSQLite())
+        c->openSqlite();
+    else
+        c->openPostgres();
+    return c;
+}
+
+Connection::~Connection() {
+    if (db_.isValid()) {
+        if (txDepth_ > 0)
+            rollbackTransaction();
+        db_.close();
+    }
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name_);
+}
+
+bool Connection::isOpen() const { return db_.isOpen(); }
+
+void Connection::openSqlite() {
+    QDir dir(url_.sqliteDir);
+    if (!dir.exists() && !QDir().mkpath(url_.sqliteDir))
+        fail(QStringLiteral("Cannot create the database folder"), url_.sqliteDir, QString());
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+    db_.setDatabaseName(dir.filePath(QStringLiteral("inventory.db")));
+    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000"));
+    if (!db_.open())
+        fail(QStringLiteral("Unable to open the inventory database"), db_.databaseName(), db_.lastError().text());
+    // Rollback journal (not WAL): a transaction over several attached files stays atomic.
+    executeScript(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    executeScript(QStringLiteral("PRAGMA synchronous=FULL"));
+    for (const QString& schema : hospitalDatabases()) {
+        execute(QStringLiteral("ATTACH DATABASE ? AS ") + schema, {dir.filePath(schema + QStringLiteral(".db"))});
+        executeScript(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(schema));
+        executeScript(QStringLiteral("PRAGMA %1.synchronous=FULL").arg(schema));
+    }
+}
+
+void Connection::openPostgres() {
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
+    db_.setDatabaseName(url_.dbname);
+    db_.setUserName(url_.user);
+    db_.setPassword(url_.password);
+    if (!url_.host.isEmpty())
+        db_.setHostName(url_.host);
+    db_.setPort(url_.port);
+    if (!db_.open())
+        fail(QStringLiteral("Unable to connect to the database server"), url_.toString(), db_.lastError().text());
+    executeScript(QStringLiteral("SET client_min_messages TO warning"));
+    executeScript(QStringLiteral("SET search_path TO inventory, public"));
+    setCommandTimeout(commandTimeout_);
+}
+
+void Connection::setCommandTimeout(int seconds) {
+    commandTimeout_ = seconds;
+    if (!isSQLite() && db_.isOpen())
+        executeScript(QStringLiteral("SET statement_timeout TO %1").arg(qint64(seconds) * 1000));
+}
+
+void Connection::fail(const QString& what, const QString& sql, const QString& detail) const {
+    QString text = what;
+    if (!detail.trimmed().isEmpty())
+        text += QStringLiteral(": ") + detail.trimmed();
+    if (!sql.isEmpty())
+        text += QStringLiteral(" [") + sql.simplified().left(400) + QLatin1Char(']');
+    throw AppError(kDbErrorNumber, QStringLiteral("Connection"), text);
+}
+
+QSqlQuery Connection::run(const QString& sql, const QVariantList* binds, const QVariantMap* named) {
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    ++statements_;
+    if (!q.prepare(sql))
+        fail(QStringLiteral("Invalid statement"), sql, q.lastError().text());
+    if (binds)
+        for (const QVariant& v : *binds)
+            q.addBindValue(toBindValue(v));
+    if (named)
+        for (auto it = named->constBegin(); it != named->constEnd(); ++it)
+            q.bindValue(it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key(),
+                        toBindValue(it.value()));
+    if (!q.exec())
+        fail(QStringLiteral("Statement failed"), sql, q.lastError().text());
+    return q;
+}
+
+static Recordset fetchAll(QSqlQuery& q) {
+    QStringList names;
+    const QSqlRecord rec = q.record();
+    for (int i = 0; i < rec.count(); ++i)
+        names << rec.fieldName(i);
+    QVector<QVariantList> rows;
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(names.size());
+        for (int i = 0; i < names.size(); ++i)
+            row << q.value(i);
+        rows << row;
+    }
+    q.finish();
+    return Recordset(names, rows);
+}
+
+Recordset Connection::query(const QString& sql, const QVariantList& binds) {
+    QSqlQuery q = run(sql, &binds, nullptr);
+    return fetchAll(q);
+}
+
+Recordset Connection::query(const QString& sql, const QVariantMap& namedBinds) {
+    QSqlQuery q = run(sql, nullptr, &namedBinds);
+    return fetchAll(q);
+}
+
+int Connection::execute(const QString& sql, const QVariantList& binds) {
+    QSqlQuery q = run(sql, &binds, nullptr);
+    const int n = q.numRowsAffected();
+    q.finish();
+    return n;
+}
+
+int Connection::execute(const QString& sql, const QVariantMap& namedBinds) {
+    QSqlQuery q = run(sql, nullptr, &namedBinds);
+    const int n = q.numRowsAffected();
+    q.finish();
+    return n;
+}
+
+void Connection::executeScript(const QString& sql) {
+    QSqlQuery q(db_);
+    ++statements_;
+    if (!q.exec(sql))
+        fail(QStringLiteral("Statement failed"), sql, q.lastError().text());
+    q.finish();
+}
+
+QDateTime Connection::serverNow() {
+    if (isSQLite()) {
+        QDateTime now = QDateTime::currentDateTime();
+        now.setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
+        return now;
+    }
+    // Read as text: the driver would shift a timestamp by the client's offset.
+    Recordset rs = query(QStringLiteral("SELECT to_char(LOCALTIMESTAMP, 'YYYY-MM-DD HH24:MI:SS') AS now"));
+    return parseDbDateTime(rs.value(0));
+}
+
+bool Connection::columnExists(const QString& schema, const QString& table, const QString& column) {
+    if (isSQLite()) {
+        Recordset rs = query(QStringLiteral("SELECT 1 FROM pragma_table_info(?, ?) WHERE lower(name) = lower(?)"),
+                             {table, schema.isEmpty() ? QStringLiteral("main") : schema.toLower(), column});
+        return !rs.isEmpty();
+    }
+    Recordset rs = query(QStringLiteral("SELECT 1 FROM information_schema.columns WHERE table_schema = ? "
+                                        "AND table_name = lower(?) AND column_name = lower(?)"),
+                         {schema.isEmpty() ? QStringLiteral("inventory") : schema.toLower(), table, column});
+    return !rs.isEmpty();
+}
+
+std::optional<Recordset> Connection::callProcedure(const QString& name, const QVariantMap& values,
+                                                   QVariantMap* outputs) {
+    const ProcedureDecl* decl = ProcedureRegistry::instance().find(name);
+    if (!decl)
+        throw AppError(kDbErrorNumber, QStringLiteral("Connection"),
+                       QStringLiteral("Could not find stored procedure '%1'.").arg(name));
+    ProcArgs args(decl->params);
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+        QString key = it.key().trimmed();
+        if (key.startsWith(QLatin1Char('@')))
+            key = key.mid(1);
+        key = key.toUpper();
+        const ProcParam* param = nullptr;
+        for (const ProcParam& p : decl->params)
+            if (p.name == key)
+                param = &p;
+        if (!param)
+            continue;  // not declared: not sent, as a command with refreshed parameters does
+        QVariant v = it.value();
+        if (!v.isNull() && v.isValid()) {
+            bool ok = true;
+            switch (param->type) {
+            case ParamType::Text: {
+                QString s = v.typeId() == QMetaType::QDateTime ? toBindValue(v).toString() : v.toString();
+                v = param->size > 0 ? s.left(param->size) : s;
+                break;
+            }
+            case ParamType::Integer:
+            case ParamType::Flag: {
+                const double d = v.typeId() == QMetaType::QString ? v.toString().trimmed().toDouble(&ok) : v.toDouble(&ok);
+                if (param->type == ParamType::Flag)
+                    v = d != 0.0 ? 1 : 0;
+                else
+                    v = static_cast<qint64>(std::llround(d));
+                break;
+            }
+            case ParamType::Double:
+            case ParamType::Money: {
+                const double d = v.typeId() == QMetaType::QString ? v.toString().trimmed().toDouble(&ok) : v.toDouble(&ok);
+                v = d;
+                break;
+            }
+            case ParamType::DateTime: {
+                QDateTime d = readDateTimeParam(v);
+                ok = d.isValid();
+                v = d;
+                break;
+            }
+            }
+            if (!ok)
+                throw AppError(kDbErrorNumber, QStringLiteral("Connection"),
+                               QStringLiteral("Error converting the value of @%1 for procedure %2.")
+                                   .arg(param->name, decl->name));
+        }
+        args.set(key, v);
+    }
+    Transaction tx(*this);
+    std::optional<Recordset> result = decl->body(*this, args);
+    tx.commit();
+    if (outputs)
+        for (const ProcParam& p : decl->params)
+            if (p.direction != ParamDirection::In)
+                outputs->insert(p.name, args.value(p.name));
+    return result;
+}
+
+void Connection::beginTransaction() {
+    if (txDepth_++ > 0)
+        return;
+    rollbackOnly_ = false;
+    try {
+        executeScript(isSQLite() ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+    } catch (...) {
+        txDepth_ = 0;
+        throw;
+    }
+}
+
+void Connection::commitTransaction() {
+    if (txDepth_ > 1) {
+        --txDepth_;
+        return;
+    }
+    if (rollbackOnly_) {
+        rollbackTransaction();
+        throw AppError(kDbErrorNumber, QStringLiteral("Connection"),
+                       QStringLiteral("The transaction was rolled back by an inner step that did not complete."));
+    }
+    txDepth_ = 0;
+    try {
+        executeScript(QStringLiteral("COMMIT"));
+    } catch (...) {
+        QSqlQuery q(db_);
+        q.exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}
+
+void Connection::rollbackTransaction() {
+    if (txDepth_ > 1) {
+        --txDepth_;
+        rollbackOnly_ = true;
+        return;
+    }
+    txDepth_ = 0;
+    rollbackOnly_ = false;
+    QSqlQuery q(db_);
+    q.exec(QStringLiteral("ROLLBACK"));
+}
+
+Transaction::Transaction(Connection& c) : c_(c) { c_.beginTransaction(); }
+
+Transaction::~Transaction() {
+    if (!done_)
+        c_.rollbackTransaction();
+}
+
+void Transaction::commit() {
+    done_ = true;
+    c_.commitTransaction();
+}
+
+} // namespace qx

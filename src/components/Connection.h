@@ -1,0 +1,111 @@
+#pragma once
+#include "components/DatabaseUrl.h"
+#include "components/Recordset.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QVariantMap>
+#include <memory>
+#include <optional>
+
+namespace qx {
+
+// The hospital databases, by the schema names that SQL text qualifies them with.
+// INVENTORY is the default and stays unqualified.
+inline const QStringList& hospitalDatabases() {
+    static const QStringList names{QStringLiteral("billing"),    QStringLiteral("patient_data"),
+                                   QStringLiteral("build_file"), QStringLiteral("station"),
+                                   QStringLiteral("password"),   QStringLiteral("radiology")};
+    return names;
+}
+
+// The one connection the whole program shares. Values are always bound; date-times are
+// written as "yyyy-MM-dd hh:mm:ss" text on both engines so that they read back unchanged
+// whatever the client's time zone.
+class Connection {
+public:
+    // Opens the databases at `url`; throws AppError when they cannot be reached.
+    static std::unique_ptr<Connection> open(const QString& url);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    Engine engine() const { return url_.engine; }
+    bool isSQLite() const { return url_.engine == Engine::SQLite; }
+    const DatabaseUrl& url() const { return url_; }
+    QString connectionString() const { return url_.toString(); }
+    bool isOpen() const;
+
+    // Runs a statement that returns rows, fetches them all and frees the statement.
+    Recordset query(const QString& sql, const QVariantList& binds = {});
+    Recordset query(const QString& sql, const QVariantMap& namedBinds);
+    // Runs a statement that changes rows; returns how many it changed.
+    int execute(const QString& sql, const QVariantList& binds = {});
+    int execute(const QString& sql, const QVariantMap& namedBinds);
+    // Runs schema text as it stands (no binding: PostgreSQL refuses DDL through prepare).
+    void executeScript(const QString& sql);
+
+    // Calls a registered stored procedure by name with values named as the caller names
+    // them (matched upper-cased, with or without '@'). Returns its rows, if it has any;
+    // output parameters are written to *outputs when given.
+    std::optional<Recordset> callProcedure(const QString& name, const QVariantMap& values = {},
+                                           QVariantMap* outputs = nullptr);
+
+    // The shared clock: the server's local time (embedded: this machine's).
+    QDateTime serverNow();
+    // The workstation id, never empty on a working connection unless set so on purpose.
+    QString hostId() const { return hostId_; }
+    void setHostId(const QString& id) { hostId_ = id; }
+
+    int commandTimeout() const { return commandTimeout_; }
+    void setCommandTimeout(int seconds);
+    qint64 statementCount() const { return statements_; }
+    bool inTransaction() const { return txDepth_ > 0; }
+
+    // Whether `column` exists on `table` of `schema` ("" for INVENTORY).
+    bool columnExists(const QString& schema, const QString& table, const QString& column);
+
+    QSqlDatabase& database() { return db_; }
+
+private:
+    friend class Transaction;
+    explicit Connection(const DatabaseUrl& url);
+    void openSqlite();
+    void openPostgres();
+    QSqlQuery run(const QString& sql, const QVariantList* binds, const QVariantMap* named);
+    [[noreturn]] void fail(const QString& what, const QString& sql, const QString& detail) const;
+    void beginTransaction();
+    void commitTransaction();
+    void rollbackTransaction();
+
+    DatabaseUrl url_;
+    QString name_;
+    QSqlDatabase db_;
+    QString hostId_;
+    int commandTimeout_ = 240;
+    qint64 statements_ = 0;
+    int txDepth_ = 0;
+    bool rollbackOnly_ = false;
+};
+
+// One save, one transaction: begins on construction (BEGIN IMMEDIATE on SQLite), commits only
+// when told, rolls back otherwise. Nested guards join the outermost one; an inner guard left
+// uncommitted dooms the whole transaction.
+class Transaction {
+public:
+    explicit Transaction(Connection& c);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Connection& c_;
+    bool done_ = false;
+};
+
+// A stable id of this workstation: QUILLAX_HOST_ID, else the per-user setting, else the
+// machine name upper-cased, at most 10 characters.
+QString defaultHostId();
+
+} // namespace qx
