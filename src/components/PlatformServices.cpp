@@ -51,7 +51,7 @@ void SaveSetting(const QString& application, const QString& section, const QStri
 
 bool PrevInstance() { return require(current().instance, "instance guard").previousInstance(); }
 
-qint64 IdleSeconds() { return require(current().idle, "idle clock").idleSeconds(); }
+qint64 IdleSeconds() { return (require(current().idle, "idle clock").idleMilliseconds() + 500) / 1000; }
 
 QString AppPath() { return require(current().folders, "folders").programFolder(); }
 

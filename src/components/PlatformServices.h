@@ -90,8 +90,8 @@ public:
 class IdleClock {
 public:
     virtual ~IdleClock() = default;
-    // Whole seconds since the last key or mouse input to the program.
-    virtual qint64 idleSeconds() = 0;
+    // Milliseconds since the last key or mouse input to the program, on a monotonic clock.
+    virtual qint64 idleMilliseconds() = 0;
 };
 
 class Folders {
@@ -154,6 +154,7 @@ QString GetSetting(const QString& application, const QString& section, const QSt
 void SaveSetting(const QString& application, const QString& section, const QString& key,
                  const QString& value);
 bool PrevInstance();
+// Idle time in whole seconds, halves rounded up.
 qint64 IdleSeconds();
 QString AppPath();
 QString DocumentsFolder();
