@@ -17,7 +17,7 @@ CREATE TABLE IF NOT EXISTS station.tbNurseCommunicationFile (
     IDNum TEXT,
     HospNum TEXT,
     ItemID TEXT,
-    Quantity TEXT,
+    Quantity {REAL} DEFAULT 0,
     RecordStatus TEXT,
     DepartmentID TEXT,
     InOut TEXT,
