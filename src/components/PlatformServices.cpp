@@ -1,6 +1,9 @@
 #include "components/PlatformServices.h"
 #include "components/AppError.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace qx {
 
 namespace {
@@ -56,6 +59,17 @@ qint64 IdleSeconds() { return (require(current().idle, "idle clock").idleMillise
 QString AppPath() { return require(current().folders, "folders").programFolder(); }
 
 QString DocumentsFolder() { return require(current().folders, "folders").documentsFolder(); }
+
+void EndProgram(int exitCode) {
+    if (current().programEnd) {
+        current().programEnd->end(exitCode);
+        return;
+    }
+    // The program ends where it stands, as after a fatal error; the database rolls back
+    // whatever transaction was open.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
+}
 
 void setHourglass(bool busy) { require(current().cursor, "wait cursor").setBusy(busy); }
 

@@ -109,6 +109,13 @@ public:
     virtual bool isBusy() const = 0;
 };
 
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    // Ends the program after a fatal error; a test's double records it and returns.
+    virtual void end(int exitCode) = 0;
+};
+
 // The services the program uses now. main() installs the Qt ones; tests install scripted ones.
 struct PlatformServices {
     std::shared_ptr<MessageBoxService> messages;
@@ -119,6 +126,7 @@ struct PlatformServices {
     std::shared_ptr<IdleClock> idle;
     std::shared_ptr<Folders> folders;
     std::shared_ptr<WaitCursor> cursor;
+    std::shared_ptr<ProgramEnd> programEnd;
 };
 
 // The installed set; a service that is missing raises an AppError when used.
@@ -158,6 +166,9 @@ bool PrevInstance();
 qint64 IdleSeconds();
 QString AppPath();
 QString DocumentsFolder();
+
+// Ends the program through the installed service; with none installed the process ends at once.
+void EndProgram(int exitCode = 1);
 
 // Hourglass pointer for a scope; the previous pointer comes back at its end.
 class HourglassScope {

@@ -1,0 +1,53 @@
+#include "ScriptedMessageBoxService.h"
+
+#include <stdexcept>
+
+namespace qx {
+
+namespace {
+
+std::vector<MsgBoxResult> buttonsOf(int style) {
+    switch (msgBoxButtons(style)) {
+    case vbOKCancel: return {vbOK, vbCancel};
+    case vbAbortRetryIgnore: return {vbAbort, vbRetry, vbIgnore};
+    case vbYesNoCancel: return {vbYes, vbNo, vbCancel};
+    case vbYesNo: return {vbYes, vbNo};
+    case vbRetryCancel: return {vbRetry, vbCancel};
+    default: return {vbOK};
+    }
+}
+
+} // namespace
+
+MsgBoxResult ScriptedMessageBoxService::defaultAnswer(int style) {
+    const auto buttons = buttonsOf(style);
+    const size_t index = size_t(msgBoxDefaultButton(style) - 1);
+    return index < buttons.size() ? buttons[index] : buttons.front();
+}
+
+MsgBoxResult ScriptedMessageBoxService::show(const QString& prompt, int style, const QString& title) {
+    const size_t index = boxes_.size();
+    boxes_.push_back(Box{prompt, style, title, defaultAnswer(style)});
+    if (onShow_)
+        onShow_(Box(boxes_[index])); // a copy: the action may show further boxes
+    if (!answers_.empty()) {
+        boxes_[index].answer = answers_.front();
+        answers_.pop_front();
+    }
+    return boxes_[index].answer;
+}
+
+QStringList ScriptedMessageBoxService::texts() const {
+    QStringList list;
+    for (const Box& box : boxes_)
+        list << box.text;
+    return list;
+}
+
+const ScriptedMessageBoxService::Box& ScriptedMessageBoxService::last() const {
+    if (boxes_.empty())
+        throw std::logic_error("no message box was shown");
+    return boxes_.back();
+}
+
+} // namespace qx
