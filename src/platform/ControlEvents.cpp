@@ -1,0 +1,55 @@
+#include "platform/ControlEvents.h"
+
+#include "platform/KeyCodes.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace qx {
+
+ControlEvents::ControlEvents(QWidget* control) : QObject(control), control_(control) {
+    control->installEventFilter(this);
+}
+
+bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != control_ || forwarding_)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        int code = keyCode(*key);
+        emit keyDown(code, shiftState(key->modifiers()));
+        if (code == 0 && keyCode(*key) != 0)
+            return true;
+        const int typed = keyAscii(*key);
+        if (typed == 0)
+            return false;
+        int ascii = typed;
+        emit keyPress(ascii);
+        if (ascii == typed)
+            return false;
+        if (ascii != 0) {
+            QKeyEvent changed(QEvent::KeyPress, qtKeyForAscii(ascii),
+                              key->modifiers() & ~Qt::KeypadModifier, QString(QChar(ascii)));
+            forwarding_ = true;
+            QCoreApplication::sendEvent(control_, &changed);
+            forwarding_ = false;
+        }
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        emit dblClick();
+        return false;
+    case QEvent::FocusIn:
+        emit gotFocus();
+        return false;
+    case QEvent::FocusOut:
+        emit lostFocus();
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace qx

@@ -1,0 +1,36 @@
+#pragma once
+#include <QObject>
+
+class QWidget;
+
+namespace qx {
+
+// The key, double-click and focus events of one control in the form its screen handles them.
+//
+// keyDown(keyCode, shift) comes first for every key; a handler that sets keyCode to 0 swallows
+// the key (the control never sees it and no keyPress follows). keyPress(keyAscii) follows for a
+// key that types a character (Enter 13, Escape 27 and Backspace 8 included); a handler that sets
+// keyAscii to 0 drops the character, one that changes it makes the control receive the new
+// character instead (upper-casing typed codes, for example).
+class ControlEvents : public QObject {
+    Q_OBJECT
+public:
+    // Watches the control; owned by it.
+    explicit ControlEvents(QWidget* control);
+
+signals:
+    void keyDown(int& keyCode, int shift);
+    void keyPress(int& keyAscii);
+    void dblClick();
+    void gotFocus();
+    void lostFocus();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* control_;
+    bool forwarding_ = false;
+};
+
+} // namespace qx
