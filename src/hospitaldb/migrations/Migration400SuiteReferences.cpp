@@ -1,0 +1,41 @@
+// Stores behind the reference components and pickers that the hospital tables do not carry:
+// dosages, the pharmacy options, an employee's initials and position, and the fringe-benefit
+// mark of a charge account. Columns are added only when missing.
+#include "hospitaldb/Schema.h"
+
+namespace qx::hospitaldb {
+namespace {
+
+struct ColumnAdd {
+    const char* schema;
+    const char* table;
+    const char* column;
+    const char* type;
+};
+
+const ColumnAdd kColumns[] = {
+    {"password", "tbPasswordMaster", "Initials", "TEXT"},
+    {"password", "tbPasswordMaster", "Position", "TEXT"},
+    {"build_file", "tbCoCompany", "FringeBenefit", "INTEGER NOT NULL DEFAULT 0"},
+};
+
+void apply(Connection& c) {
+    for (const ColumnAdd& a : kColumns) {
+        const QString schema = QString::fromLatin1(a.schema);
+        const QString table = QString::fromLatin1(a.table);
+        if (!c.columnExists(schema, table, QString::fromLatin1(a.column)))
+            ddl(c, QStringLiteral("ALTER TABLE %1.%2 ADD COLUMN %3 %4")
+                       .arg(schema, table, QString::fromLatin1(a.column), QString::fromLatin1(a.type)));
+    }
+    ddl(c, QStringLiteral(
+               // Frequency: doses per day, written by the screens into quantity columns.
+               "CREATE TABLE IF NOT EXISTS build_file.tbCoDosage (DosageID TEXT NOT NULL PRIMARY KEY, "
+               "Description TEXT, Frequency {REAL} NOT NULL DEFAULT 0);\n"
+               "CREATE TABLE IF NOT EXISTS tbPharmaOptions (OptionRow INTEGER NOT NULL PRIMARY KEY CHECK (OptionRow = 1), "
+               "CommunicationTimer INTEGER NOT NULL DEFAULT 0, SeniorCitizenDiscount INTEGER NOT NULL DEFAULT 0)"));
+}
+
+const MigrationRegistration registration{{400, QStringLiteral("Reference component stores"), apply}};
+
+} // namespace
+} // namespace qx::hospitaldb

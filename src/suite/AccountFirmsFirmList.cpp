@@ -1,0 +1,31 @@
+#include "suite/AccountFirmsFirmList.h"
+#include "components/SuiteComponents.h"
+#include "suite/AccountFirmsFirm.h"
+#include "suite/PickListDialog.h"
+
+namespace qx::suite {
+
+AccountFirmsFirmList::AccountFirmsFirmList(ConnectionProvider provider)
+    : ConnectedComponent(progid::FirmList, std::move(provider)) {}
+
+QString AccountFirmsFirmList::ShowList(const QString& text, const std::optional<QString>& kind) {
+    Connection& c = db("ShowList");
+    PickListSpec spec{QStringLiteral("Accounts"),
+                      {QStringLiteral("Account"), QStringLiteral("Company")},
+                      {110, 380},
+                      [&c, kind](const QString& search) {
+                          const QString like = likePrefix(search);
+                          QVariantList binds{like, like};
+                          const QString kindSql = accountKindCondition(QStringLiteral("c"), kind, binds);
+                          return c.query(QStringLiteral("SELECT c.AccountNum, c.Company FROM build_file.tbCoCompany c "
+                                                        "WHERE (UPPER(c.AccountNum) LIKE UPPER(?) "
+                                                        "OR UPPER(COALESCE(c.Company, '')) LIKE UPPER(?))") +
+                                             kindSql + QStringLiteral(" ORDER BY c.Company LIMIT 500"),
+                                         binds);
+                      },
+                      {}};
+    const auto row = PickListDialog::pick(std::move(spec), text);
+    return row ? row->value(0).toString().trimmed() : QString();
+}
+
+} // namespace qx::suite

@@ -1,0 +1,31 @@
+#include "suite/DispenserRollDispenserList.h"
+#include "components/SuiteComponents.h"
+#include "suite/DispenserRollDispensers.h"
+#include "suite/PickListDialog.h"
+
+namespace qx::suite {
+
+DispenserRollDispenserList::DispenserRollDispenserList(ConnectionProvider provider)
+    : ConnectedComponent(progid::DispenserList, std::move(provider)) {}
+
+QString DispenserRollDispenserList::ShowList(const QString& text) {
+    Connection& c = db("ShowList");
+    const QString name = sqlListName(QStringLiteral("p"));
+    PickListSpec spec{QStringLiteral("Dispensers"),
+                      {QStringLiteral("Employee #"), QStringLiteral("Name")},
+                      {100, 360},
+                      [&c, name](const QString& search) {
+                          const QString like = likePrefix(search);
+                          return c.query(QStringLiteral("SELECT e.EmployeeID, %1 AS Name FROM password.tbPasswordMain e "
+                                                        "LEFT JOIN password.tbPasswordMaster p ON p.EmployeeID = e.EmployeeID "
+                                                        "WHERE TRIM(e.DepartmentID) = ? AND (UPPER(e.EmployeeID) LIKE UPPER(?) "
+                                                        "OR UPPER(%1) LIKE UPPER(?)) ORDER BY 2 LIMIT 500")
+                                             .arg(name),
+                                         {kPharmacyDepartment, like, like});
+                      },
+                      {}};
+    const auto row = PickListDialog::pick(std::move(spec), text);
+    return row ? row->value(0).toString().trimmed() : QString();
+}
+
+} // namespace qx::suite

@@ -1,0 +1,32 @@
+#include "suite/OutpatientRosterOutpatientList.h"
+#include "components/SuiteComponents.h"
+#include "suite/PickListDialog.h"
+
+namespace qx::suite {
+
+OutpatientRosterOutpatientList::OutpatientRosterOutpatientList(ConnectionProvider provider)
+    : ConnectedComponent(progid::OutpatientList, std::move(provider)) {}
+
+QString OutpatientRosterOutpatientList::ShowList(const QString& text) {
+    Connection& c = db("ShowList");
+    const QString name = sqlListName(QStringLiteral("m"));
+    PickListSpec spec{QStringLiteral("Out-Patients"),
+                      {QStringLiteral("Visit #"), QStringLiteral("Hosp. #"), QStringLiteral("Patient Name"),
+                       QStringLiteral("Visit Date")},
+                      {90, 90, 300, 140},
+                      [&c, name](const QString& search) {
+                          const QString like = likePrefix(search);
+                          return c.query(QStringLiteral("SELECT o.IDNum, o.HospNum, %1 AS PatientName, o.AdmDate "
+                                                        "FROM patient_data.tbOutPatient o "
+                                                        "LEFT JOIN patient_data.tbMaster m ON m.HospNum = o.HospNum "
+                                                        "WHERE UPPER(%1) LIKE UPPER(?) OR UPPER(o.IDNum) LIKE UPPER(?) "
+                                                        "OR o.HospNum LIKE ? ORDER BY o.AdmDate DESC, o.IDNum DESC LIMIT 500")
+                                             .arg(name),
+                                         {like, like, like});
+                      },
+                      {}};
+    const auto row = PickListDialog::pick(std::move(spec), text);
+    return row ? row->value(0).toString().trimmed() : QString();
+}
+
+} // namespace qx::suite
