@@ -1,0 +1,64 @@
+#include "suite/DrugCatalogChargeslip.h"
+
+namespace qx::suite {
+
+namespace {
+const QString kChargeSlip = QStringLiteral("CS");
+const QString kCreditMemo = QStringLiteral("CM");
+const QString kAdjustment = QStringLiteral("AS");
+
+QString keyOf(const std::optional<QString>& patientKey) {
+    return patientKey ? patientKey->trimmed() : QString();
+}
+
+QString padded(qint64 n, int width) {
+    return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
+}
+} // namespace
+
+qint64 DrugCatalogChargeslip::currentValue(Connection& c, const QString& kind, const QString& patientKey) {
+    // SQLite needs no row lock: a saving transaction already holds the database's write lock.
+    const QString select = QStringLiteral("SELECT NextValue FROM tbInvDocumentCounter WHERE Kind = ? AND PatientKey = ?") +
+                           (c.inTransaction() && !c.isSQLite() ? QStringLiteral(" FOR UPDATE") : QString());
+    Recordset rs = c.query(select, {kind, patientKey});
+    if (rs.isEmpty()) {
+        c.execute(QStringLiteral("INSERT INTO tbInvDocumentCounter (Kind, PatientKey, NextValue) VALUES (?, ?, 1) "
+                                 "ON CONFLICT (Kind, PatientKey) DO NOTHING"),
+                  {kind, patientKey});
+        rs = c.query(select, {kind, patientKey});
+    }
+    return rs.value(0).toLongLong();
+}
+
+void DrugCatalogChargeslip::advance(Connection& c, const QString& kind, const QString& patientKey) {
+    c.execute(QStringLiteral("INSERT INTO tbInvDocumentCounter (Kind, PatientKey, NextValue) VALUES (?, ?, 2) "
+                             "ON CONFLICT (Kind, PatientKey) DO UPDATE SET NextValue = tbInvDocumentCounter.NextValue + 1"),
+              {kind, patientKey});
+}
+
+// Formats: 8 digits; per patient "<id>-<4 digits>"; credit memos "RC" and adjustment slips "AJ"
+// with 8 digits, so that they fit 10 characters and never read as a cash "CM" number or as the
+// "0" and rates that some issue lines carry in the same column.
+QString DrugCatalogChargeslip::CurrentDispensingChargeSlip(const std::optional<QString>& patientKey) {
+    const QString key = keyOf(patientKey);
+    const qint64 n = currentValue(c_, kChargeSlip, key);
+    return key.isEmpty() ? padded(n, 8) : key + QLatin1Char('-') + padded(n, 4);
+}
+
+void DrugCatalogChargeslip::UpdateDispensingChargeSlip(const std::optional<QString>& patientKey) {
+    advance(c_, kChargeSlip, keyOf(patientKey));
+}
+
+QString DrugCatalogChargeslip::CurrentCreditMemo() {
+    return QStringLiteral("RC") + padded(currentValue(c_, kCreditMemo, QString()), 8);
+}
+
+void DrugCatalogChargeslip::UpdateCreditMemo() { advance(c_, kCreditMemo, QString()); }
+
+QString DrugCatalogChargeslip::CurrentAdjustmentSlip() {
+    return QStringLiteral("AJ") + padded(currentValue(c_, kAdjustment, QString()), 8);
+}
+
+void DrugCatalogChargeslip::UpdateAdjustmentSlip() { advance(c_, kAdjustment, QString()); }
+
+} // namespace qx::suite

@@ -1,0 +1,30 @@
+#pragma once
+#include "components/Connection.h"
+#include "components/DrugCatalog.h"
+
+namespace qx::suite {
+
+// The document counters of the drug component, one row per kind (and patient) in
+// tbInvDocumentCounter. A read inside a transaction locks the counter row until that transaction
+// ends, so that a read, the used-number test and the move happen as one claim.
+class DrugCatalogChargeslip : public DrugCatalog::ChargeslipNumbers {
+public:
+    explicit DrugCatalogChargeslip(Connection& c) : c_(c) {}
+
+    QString CurrentDispensingChargeSlip(const std::optional<QString>& patientKey = std::nullopt) override;
+    void UpdateDispensingChargeSlip(const std::optional<QString>& patientKey = std::nullopt) override;
+    QString CurrentCreditMemo() override;
+    void UpdateCreditMemo() override;
+    QString CurrentAdjustmentSlip() override;
+    void UpdateAdjustmentSlip() override;
+
+    // The counter's value of `kind` for `patientKey` ('' = the shared counter), created at 1.
+    static qint64 currentValue(Connection& c, const QString& kind, const QString& patientKey);
+    // Moves the counter on by one, in one statement.
+    static void advance(Connection& c, const QString& kind, const QString& patientKey);
+
+private:
+    Connection& c_;
+};
+
+} // namespace qx::suite

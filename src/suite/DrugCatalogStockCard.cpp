@@ -1,0 +1,203 @@
+#include "suite/DrugCatalogStockCard.h"
+#include "components/AppError.h"
+#include "suite/DrugCatalogChargeslip.h"
+
+namespace qx::suite {
+
+namespace {
+constexpr long kComponentError = static_cast<long>(0x80040064);
+
+QString textAt(const DrugCatalog::StockCardArgs& a, int pos) {
+    if (pos > a.count || !a[pos] || a[pos]->isNull())
+        return QString();
+    return a[pos]->toString();
+}
+double numberAt(const DrugCatalog::StockCardArgs& a, int pos, double dflt = 0) {
+    if (pos > a.count || !a[pos] || a[pos]->isNull() || a[pos]->toString().trimmed().isEmpty())
+        return dflt;
+    bool ok = false;
+    const double v = a[pos]->toDouble(&ok);
+    if (!ok)
+        throw AppError(kComponentError, QStringLiteral("DrugCatalog.Drug.AppendStockCard"),
+                       QStringLiteral("Type mismatch in argument %1: \"%2\"").arg(pos).arg(a[pos]->toString()));
+    return v;
+}
+bool given(const DrugCatalog::StockCardArgs& a, int pos) {
+    return pos <= a.count && a[pos].has_value();
+}
+
+QDateTime parseTransDate(const DrugCatalog::StockCardArgs& a) {
+    if (!given(a, 4) || a[4]->isNull())
+        return {};
+    if (a[4]->typeId() == QMetaType::QDateTime)
+        return a[4]->toDateTime();
+    const QString s = a[4]->toString().trimmed();
+    if (s.isEmpty())
+        return {};
+    QDateTime dt = QDateTime::fromString(s, QStringLiteral("MM/dd/yyyy hh:mm:ss"));
+    if (!dt.isValid())
+        dt = QDateTime::fromString(s, QStringLiteral("M/d/yyyy h:mm:ss"));
+    if (!dt.isValid())
+        throw AppError(kComponentError, QStringLiteral("DrugCatalog.Drug.AppendStockCard"),
+                       QStringLiteral("Invalid transaction date \"%1\"").arg(s));
+    return dt;
+}
+
+bool isNewVisit(const QString& id) { return id.trimmed().compare(QStringLiteral("NEWOPD"), Qt::CaseInsensitive) == 0; }
+} // namespace
+
+StockCardLine StockCardLine::fromArgs(const DrugCatalog::StockCardArgs& a) {
+    StockCardLine l;
+    l.hospNum = textAt(a, 1);
+    l.idNum = textAt(a, 2);
+    l.itemId = textAt(a, 3).trimmed();
+    l.transDate = parseTransDate(a);
+    l.refNum = textAt(a, 5).trimmed();
+    l.quantity = numberAt(a, 6);
+    l.quantityRec = numberAt(a, 7);
+    l.amount = numberAt(a, 8);
+    l.userId = textAt(a, 9);
+    l.dosageId = textAt(a, 10);
+    l.requestById = textAt(a, 11);
+    l.locationId = textAt(a, 12).trimmed();
+    l.targetLocationId = textAt(a, 13);
+    l.roomId = textAt(a, 14);
+    l.shift = static_cast<int>(numberAt(a, 15));
+    l.postOrReturn = given(a, 24) ? static_cast<int>(numberAt(a, 24, 1)) : 1;
+    // A correction is stored apart from a return so that return tests never take it for one.
+    if (l.postOrReturn == 3) {
+        l.summaryCode = l.revenueId = DrugCatalogStockCard::correctionSummaryCode();
+    } else {
+        const QString fallback = l.postOrReturn == 2 ? QStringLiteral("PC") : QStringLiteral("PH");
+        l.summaryCode = given(a, 16) ? textAt(a, 16).trimmed() : fallback;
+        l.revenueId = given(a, 17) ? textAt(a, 17).trimmed() : l.summaryCode;
+        if (l.summaryCode.isEmpty())
+            l.summaryCode = fallback;
+    }
+    l.clinicId = textAt(a, 18);
+    l.itemType = given(a, 19) ? textAt(a, 19) : QStringLiteral("D");
+    l.remark = textAt(a, 20);
+    l.requestNumber = textAt(a, 21).trimmed();
+    const QString id = l.idNum.trimmed();
+    const bool admitted = !id.isEmpty() && id.back().isDigit();
+    l.inOut = given(a, 22) && !textAt(a, 22).trimmed().isEmpty() ? textAt(a, 22).trimmed()
+                                                                  : (admitted ? QStringLiteral("I") : QStringLiteral("O"));
+    l.communication = static_cast<int>(numberAt(a, 23));
+    if (l.isCredit())
+        l.creditMemoNum = textAt(a, 25).trimmed();
+    else
+        l.auxValue = textAt(a, 25);
+    l.dispenserCode = numberAt(a, 26);
+    l.sequence = textAt(a, 28).trimmed();
+    l.acctNum = textAt(a, 31).trimmed();
+    return l;
+}
+
+void DrugCatalogStockCard::post(StockCardLine line) {
+    if (line.itemId.isEmpty() || line.refNum.isEmpty())
+        throw AppError(kComponentError, QStringLiteral("DrugCatalog.Drug.AppendStockCard"),
+                       QStringLiteral("A stock-card line needs an item code and a reference number."));
+    if (line.locationId.isEmpty())
+        line.locationId = QStringLiteral("20");
+    if (!line.transDate.isValid())
+        line.transDate = c_.serverNow();
+
+    Transaction tx(c_);
+    if (isNewVisit(line.idNum))
+        line.idNum = resolveNewVisit(line);
+
+    // Issues lower the stock, credits and corrections raise it; a negative issue reverses one.
+    const bool raises = line.summaryCode == QLatin1String("PC") || line.summaryCode == correctionSummaryCode();
+    const double delta = raises ? line.quantity : -line.quantity;
+    Recordset stock = c_.query(
+        QStringLiteral("INSERT INTO tbInvent (ItemID, LocationID, OnHand) VALUES (?, ?, ?) "
+                       "ON CONFLICT (ItemID, LocationID) DO UPDATE SET OnHand = COALESCE(tbInvent.OnHand, 0) + ? "
+                       "RETURNING OnHand"),
+        {line.itemId, line.locationId, delta, delta});
+    const double balance = stock.value(0).toDouble();
+
+    c_.execute(
+        QStringLiteral(
+            "INSERT INTO tbInvStockCard (RefNum, ItemID, IdNum, HospNum, SummaryCode, RevenueID, LocationID, TransDate, "
+            "Quantity, QuantityRec, Amount, Balance, SequenceNumber, CreditMemoNum, AuxValue, UserID, DosageID, "
+            "RequestByID, TargetLocationID, RoomID, Shift, ClinicID, ItemType, Remarks, RequestNumber, InOut, "
+            "Communication, PostOrReturn, DispenserCode, Sequence, AcctNum) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+            "(SELECT COALESCE(MAX(SequenceNumber), 0) + 1 FROM tbInvStockCard WHERE RefNum = ? AND ItemID = ? "
+            "AND IdNum = ? AND SummaryCode = ? AND LocationID = ?), "
+            "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {line.refNum, line.itemId, line.idNum, line.hospNum, line.summaryCode, line.revenueId, line.locationId,
+         line.transDate, line.quantity, line.quantityRec, line.amount, balance,
+         line.refNum, line.itemId, line.idNum, line.summaryCode, line.locationId,
+         line.isCredit() ? QVariant(line.creditMemoNum) : QVariant(), line.auxValue, line.userId, line.dosageId,
+         line.requestById, line.targetLocationId, line.roomId, line.shift, line.clinicId, line.itemType, line.remark,
+         line.requestNumber, line.inOut, line.communication, line.postOrReturn, line.dispenserCode, line.sequence,
+         line.acctNum});
+
+    if (line.communication == 1 && !line.requestNumber.isEmpty())
+        c_.execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET RecordStatus = 'P', ProcessBy = ?, "
+                                  "ProcessDate = ? WHERE RequestNumber = ? AND COALESCE(TRIM(RecordStatus), '') = ''"),
+                   {line.userId, line.transDate, line.requestNumber});
+    stage(line);
+    tx.commit();
+}
+
+// All lines of one save under "NEWOPD" land on one visit: the first registers it, the later ones
+// find it on the slip's lines of the same hospital number.
+QString DrugCatalogStockCard::resolveNewVisit(const StockCardLine& line) {
+    Recordset rs = c_.query(QStringLiteral("SELECT IdNum FROM tbInvStockCard WHERE RefNum = ? AND HospNum = ? "
+                                           "AND UPPER(IdNum) <> 'NEWOPD' ORDER BY TransDate LIMIT 1"),
+                            {line.refNum, line.hospNum});
+    if (!rs.isEmpty())
+        return rs.text(QStringLiteral("IdNum"));
+    const QString kind = QStringLiteral("OP");
+    QString visit;
+    for (;;) {
+        const qint64 n = DrugCatalogChargeslip::currentValue(c_, kind, QString());
+        DrugCatalogChargeslip::advance(c_, kind, QString());
+        visit = QString::number(n) + QLatin1Char('B');
+        if (c_.query(QStringLiteral("SELECT 1 FROM patient_data.tbOutPatient WHERE IDNum = ?"), {visit}).isEmpty())
+            break;
+    }
+    const QString hosp = line.hospNum.trimmed();
+    c_.execute(QStringLiteral("INSERT INTO patient_data.tbOutPatient (IDNum, HospNum, AccountNum, AdmDate) "
+                              "VALUES (?, ?, ?, ?)"),
+               {visit, hosp, line.acctNum.isEmpty() ? hosp : line.acctNum, line.transDate});
+    return visit;
+}
+
+QString DrugCatalogStockCard::chargeDescription(const QString& itemId) {
+    Recordset rs = c_.query(QStringLiteral("SELECT m.ItemName, m.ItemDesc, g.GenericName FROM tbInvMaster m "
+                                           "LEFT JOIN tbForGeneric g ON g.GenericID = m.GenericID WHERE m.ItemID = ?"),
+                            {itemId});
+    if (rs.isEmpty())
+        return itemId;
+    const QString name = rs.text(QStringLiteral("ItemName")).trimmed();
+    const QString desc = rs.text(QStringLiteral("ItemDesc")).trimmed();
+    const QString generic = rs.text(QStringLiteral("GenericName")).trimmed();
+    return generic.isEmpty() ? name + QLatin1Char(' ') + desc
+                             : generic + QLatin1Char(' ') + desc + QStringLiteral(" (") + name + QLatin1Char(')');
+}
+
+// Slips and credit memos print from staged rows that no screen writes: stage one per patient line
+// under the caller's key. Cash lines print from their own receipt staging.
+void DrugCatalogStockCard::stage(const StockCardLine& line) {
+    if (line.sequence.isEmpty() || line.idNum.trimmed().compare(QStringLiteral("CASH"), Qt::CaseInsensitive) == 0)
+        return;
+    const QString key = line.sequence.left(10);
+    if (line.isCredit()) {
+        c_.execute(QStringLiteral("INSERT INTO tbPharmaCMPrint (UserID, RefNum, Description, Quantity, Amount, ChargeSlip, "
+                                  "QtyIssued, IdNum) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                   {key, line.creditMemoNum.left(10), chargeDescription(line.itemId).left(90), line.quantity,
+                    line.amount, line.refNum.left(30), static_cast<qint64>(line.quantityRec), line.idNum.left(10)});
+        return;
+    }
+    if (line.postOrReturn != 1 || line.quantity <= 0)
+        return;
+    c_.execute(QStringLiteral("INSERT INTO tbPharmaChargePrint (UserID, RefNum, IdNum, ItemID, Description, Quantity, "
+                              "Amount, UnitPrice, Discount, Dosage) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, ?)"),
+               {key, line.refNum, line.idNum, line.itemId, chargeDescription(line.itemId).left(200), line.quantity,
+                line.amount, line.amount / line.quantity, line.dosageId});
+}
+
+} // namespace qx::suite

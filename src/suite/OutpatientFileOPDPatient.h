@@ -1,0 +1,31 @@
+#pragma once
+#include "components/Connection.h"
+#include "components/OutpatientFile.h"
+
+namespace qx::suite {
+
+// ProgID OutpatientFile.OPDPatient over patient_data.tbOutPatient and the registry, read only.
+class OutpatientFileOPDPatient : public OutpatientFile::OPDPatient {
+public:
+    explicit OutpatientFileOPDPatient(Connection& c) : c_(c) {}
+    bool InitConnection(const QString& connStr) override { return c_.isOpen() && connStr == c_.connectionString(); }
+    bool Search(const QString& visitId) override;
+    QString OPDNumber() const override { return r_.visit; }
+    QString HospitalNumber() const override { return r_.hospital; }
+    QString PatientName() const override { return r_.name; }
+    QString DoctorCode() const override { return r_.doctorCode; }
+    QString Doctor() const override { return r_.doctor; }
+    QString AccountNumber() const override { return r_.account; }
+    QString AccountName() const override { return r_.accountName; }
+    QString Age() const override { return r_.age; }
+    QString Sex() const override { return r_.sex; }
+
+private:
+    struct Record {
+        QString visit, hospital, name, doctorCode, doctor, account, accountName, age, sex;
+    };
+    Connection& c_;
+    Record r_;
+};
+
+} // namespace qx::suite
