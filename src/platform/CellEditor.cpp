@@ -5,9 +5,9 @@
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 #include <stdexcept>
 
 namespace qx {
@@ -16,20 +16,6 @@ namespace {
 constexpr int kHeightReductionTwips = 25;
 constexpr ColorValue kEditorBackColor = 0xC0FFFFu;  // light yellow
 
-// Limits what the user types, never what code puts in: a text set longer than the limit can
-// still be shortened, only not lengthened.
-class MaxLengthValidator : public QValidator {
-public:
-    MaxLengthValidator(QLineEdit* box, const int* maxLength) : QValidator(box), box_(box), maxLength_(maxLength) {}
-    State validate(QString& input, int&) const override {
-        const bool tooLong = *maxLength_ > 0 && input.size() > *maxLength_ && input.size() > box_->text().size();
-        return tooLong ? Invalid : Acceptable;
-    }
-
-private:
-    QLineEdit* box_;
-    const int* maxLength_;
-};
 } // namespace
 
 CellEditor::Companion CellEditor::companionForKind(double editorKind) {
@@ -46,7 +32,8 @@ CellEditor::CellEditor(FlexGrid* grid) : QObject(grid), grid_(grid) {
         throw std::logic_error("CellEditor needs a grid that has a parent widget");
     textBox_ = new QLineEdit(window);
     textBox_->setFrame(false);
-    textBox_->setValidator(new MaxLengthValidator(textBox_, &maxLength_));
+    // Installed before the key events, so that a screen's key handlers see a key first.
+    textBox_->installEventFilter(this);
     textEvents_ = new ControlEvents(textBox_);
     lookupButton_ = new QPushButton(QStringLiteral("..."), window);
     lookupButton_->setFocusPolicy(Qt::NoFocus);
@@ -106,6 +93,19 @@ QString CellEditor::text() const { return textBox_->text(); }
 void CellEditor::setText(const QString& text) { textBox_->setText(text); }
 
 int CellEditor::maxLength() const { return maxLength_; }
+
+// The maximum length limits what the user types, never what code puts in: a text set longer
+// than the limit can still be shortened, only not lengthened.
+bool CellEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != textBox_ || event->type() != QEvent::KeyPress || maxLength_ <= 0)
+        return false;
+    const QString typed = static_cast<QKeyEvent*>(event)->text();
+    if (typed.isEmpty() || !typed.at(0).isPrint())
+        return false;
+    const auto length = textBox_->text().size();
+    const auto resulting = length - textBox_->selectedText().size() + typed.size();
+    return resulting > maxLength_ && resulting > length;
+}
 
 void CellEditor::setBackColor(ColorValue color) {
     QPalette pal = textBox_->palette();

@@ -53,6 +53,9 @@ public:
 
     void setBackColor(ColorValue color);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     FlexGrid* grid_;
     QLineEdit* textBox_;

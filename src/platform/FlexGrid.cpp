@@ -60,6 +60,10 @@ FlexGrid::FlexGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setAutoFillBackground(false);
     setCols(2);
     setRows(2);
+    fixedRows_ = fixedCols_ = 1;
+    topRow_ = leftCol_ = 1;
+    row_ = col_ = rowSel_ = colSel_ = 1;
+    updateScrollBars();
 }
 
 FlexGrid::~FlexGrid() = default;

@@ -213,8 +213,8 @@ private:
     std::vector<int> colWidths_;           // twips
     std::vector<Qt::Alignment> colAlign_;  // 0: general
     int cols_ = 0;
-    int fixedRows_ = 1;
-    int fixedCols_ = 1;
+    int fixedRows_ = 0;
+    int fixedCols_ = 0;
     int row_ = -1, col_ = -1, rowSel_ = -1, colSel_ = -1;
     int topRow_ = 1, leftCol_ = 1;
     int mouseRow_ = -1, mouseCol_ = -1;
