@@ -131,6 +131,30 @@ TEST_P(MigrationsTest, EveryTableHasItsColumnsInAnyLetterCase) {
     }
 }
 
+// The look-ups that timers, work lists and claim loops run have an index on both engines.
+TEST_P(MigrationsTest, LookUpIndexesExist) {
+    struct Index { const char* schema; const char* name; };
+    const Index indexes[] = {
+        {"", "ix_tbInvMaster_ItemName"},           {"", "ix_tbInvMaster_Barcode"},
+        {"", "ix_tbInvent_Monitor"},               {"", "ix_tbInvStockCard_RefNum"},
+        {"", "ix_tbInvStockCard_ItemLocation"},    {"", "ix_tbInvStockCard_CreditMemoNum"},
+        {"", "ix_tbPharmaCommunication_Pending"},  {"", "ix_tbPharmaCashStockCard_CISlip"},
+        {"billing", "ix_tbCashAssessment_Unpaid"}, {"billing", "ix_tbCashCreditAdvise_OR"},
+        {"patient_data", "ix_tbMaster_LastName"},  {"build_file", "ix_tbCoRoom_StationID"},
+        {"station", "ix_tbNurseCommunicationFile_Pending"}, {"password", "ix_tbPasswordMain_DepartmentID"},
+    };
+    for (const Index& i : indexes) {
+        const QString schema = QString::fromLatin1(i.schema);
+        Recordset found = db().isSQLite()
+            ? db().query(QStringLiteral("SELECT 1 FROM %1.sqlite_master WHERE type = 'index' AND lower(name) = lower(?)")
+                             .arg(schema.isEmpty() ? QStringLiteral("main") : schema),
+                         {QString::fromLatin1(i.name)})
+            : db().query(QStringLiteral("SELECT 1 FROM pg_indexes WHERE schemaname = ? AND indexname = lower(?)"),
+                         {schema.isEmpty() ? QStringLiteral("inventory") : schema, QString::fromLatin1(i.name)});
+        EXPECT_FALSE(found.isEmpty()) << i.name;
+    }
+}
+
 TEST_P(MigrationsTest, MigratingAgainChangesNothing) {
     const int version = hospitaldb::schemaVersion(db());
     EXPECT_GE(version, 105);

@@ -1,5 +1,5 @@
 // INVENTORY, the default database: items, stock, the stock card, pharmacy settings and staging.
-#include "hospitaldb/Schema.h"
+#include "SchemaIndexes.h"
 
 namespace qx::hospitaldb {
 namespace {
@@ -260,10 +260,9 @@ CREATE TABLE IF NOT EXISTS Pharma_IncomeCash (
 
 void createInventory(Connection& c) {
     ddl(c, QString::fromUtf8(kInventoryTables));
-    struct Index { const char* table; const char* name; const char* columns; };
-    static const Index indexes[] = {
+    createIndexes(c, QString(), {
         // Name searches compare upper(ItemName) LIKE upper(?) on both engines.
-        {"tbInvMaster", "ix_tbInvMaster_ItemName", "upper(ItemName)"},
+        {"tbInvMaster", "ix_tbInvMaster_ItemName", "upper(ItemName)", true},
         {"tbInvMaster", "ix_tbInvMaster_Barcode", "Barcode"},
         {"tbInvMaster", "ix_tbInvMaster_GenericID", "GenericID"},
         // Critical-stock monitor: LocationID, ItemStatus = 0, OnHand <= MinStockLevel, every minute.
@@ -281,13 +280,10 @@ void createInventory(Connection& c) {
         {"tbPharmaCommunication", "ix_tbPharmaCommunication_HospNum", "HospNum"},
         {"tbPharmaCommunication", "ix_tbPharmaCommunication_CreditMemo", "CreditMemo"},
         {"tbPharmaCommunication", "ix_tbPharmaCommunication_ItemSlip", "ItemID, ChargeSlip"},
-        {"tbPharmaCardMaster", "ix_tbPharmaCardMaster_LastName", "upper(LastName)"},
+        {"tbPharmaCardMaster", "ix_tbPharmaCardMaster_LastName", "upper(LastName)", true},
         {"tbInvPrescriptionOrders", "ix_tbInvPrescriptionOrders_IdNum", "IdNum"},
         {"tbPharmaCashStockCard", "ix_tbPharmaCashStockCard_CISlip", "CISlip"},
-    };
-    for (const Index& i : indexes)
-        createIndex(c, QString(), QString::fromLatin1(i.table), QString::fromLatin1(i.name),
-                    QString::fromLatin1(i.columns));
+    });
 }
 
 const MigrationRegistration registration{{100, QStringLiteral("INVENTORY tables"), createInventory}};

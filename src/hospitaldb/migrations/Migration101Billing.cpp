@@ -1,5 +1,5 @@
 // BILLING: the cash side's assessments, credit advises and its one-row counter table.
-#include "hospitaldb/Schema.h"
+#include "SchemaIndexes.h"
 
 namespace qx::hospitaldb {
 namespace {
@@ -83,8 +83,7 @@ void createBilling(Connection& c) {
     // The counters live in exactly one row; readers take it and writers update WHERE id = 1.
     c.execute(QStringLiteral("INSERT INTO billing.tbAssessmentNum (id) VALUES (1)"));
 
-    struct Index { const char* table; const char* name; const char* columns; };
-    static const Index indexes[] = {
+    createIndexes(c, QStringLiteral("billing"), {
         {"tbCashAssessment", "ix_tbCashAssessment_RefNum", "RefNum, ItemID"},
         // The unpaid-assessment monitor polls every few seconds.
         {"tbCashAssessment", "ix_tbCashAssessment_Unpaid", "RevenueID, RecordStatus, ORNumber"},
@@ -96,10 +95,7 @@ void createBilling(Connection& c) {
         {"tbCashCreditAdvise", "ix_tbCashCreditAdvise_AdviseNo", "AdviseNo"},
         {"tbCashCreditAdvise", "ix_tbCashCreditAdvise_RecordStatus", "RecordStatus"},
         {"tbCashCommunication", "ix_tbCashCommunication_Refnum", "Refnum"},
-    };
-    for (const Index& i : indexes)
-        createIndex(c, QStringLiteral("billing"), QString::fromLatin1(i.table), QString::fromLatin1(i.name),
-                    QString::fromLatin1(i.columns));
+    });
 }
 
 const MigrationRegistration registration{{101, QStringLiteral("BILLING tables"), createBilling}};

@@ -1,5 +1,5 @@
 // PATIENT_DATA: hospital identity, the patient registry, admissions and out-patient visits.
-#include "hospitaldb/Schema.h"
+#include "SchemaIndexes.h"
 
 namespace qx::hospitaldb {
 namespace {
@@ -70,15 +70,11 @@ CREATE TABLE IF NOT EXISTS patient_data.tbOutPatient (
 
 void createPatientData(Connection& c) {
     ddl(c, QString::fromUtf8(kPatientDataTables));
-    struct Index { const char* table; const char* name; const char* columns; };
-    static const Index indexes[] = {
+    createIndexes(c, QStringLiteral("patient_data"), {
         {"tbPatient", "ix_tbPatient_HospNum", "HospNum"},
         {"tbOutPatient", "ix_tbOutPatient_HospNum", "HospNum"},
-        {"tbMaster", "ix_tbMaster_LastName", "upper(LastName)"},
-    };
-    for (const Index& i : indexes)
-        createIndex(c, QStringLiteral("patient_data"), QString::fromLatin1(i.table), QString::fromLatin1(i.name),
-                    QString::fromLatin1(i.columns));
+        {"tbMaster", "ix_tbMaster_LastName", "upper(LastName)", true},
+    });
 }
 
 const MigrationRegistration registration{{102, QStringLiteral("PATIENT_DATA tables"), createPatientData}};

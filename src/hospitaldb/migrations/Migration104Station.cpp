@@ -1,5 +1,5 @@
 // STATION: the nursing stations' setup, request lines and take-home medication records.
-#include "hospitaldb/Schema.h"
+#include "SchemaIndexes.h"
 
 namespace qx::hospitaldb {
 namespace {
@@ -44,18 +44,14 @@ CREATE TABLE IF NOT EXISTS station.tbNurseHomeMeds (
 
 void createStation(Connection& c) {
     ddl(c, QString::fromUtf8(kStationTables));
-    struct Index { const char* table; const char* name; const char* columns; };
-    static const Index indexes[] = {
+    createIndexes(c, QStringLiteral("station"), {
         // The pending-request detectors poll every second (emergency) or ten seconds.
         {"tbNurseCommunicationFile", "ix_tbNurseCommunicationFile_Pending", "DepartmentID, RecordStatus, InOut"},
         {"tbNurseCommunicationFile", "ix_tbNurseCommunicationFile_Station", "RecordStatus, StationID"},
         {"tbNurseCommunicationFile", "ix_tbNurseCommunicationFile_IDNum", "IDNum, ItemID"},
         {"tbNurseCommunicationFile", "ix_tbNurseCommunicationFile_RequestNumber", "RequestNumber"},
         {"tbNurseHomeMeds", "ix_tbNurseHomeMeds_IdNum", "IdNum, ItemID"},
-    };
-    for (const Index& i : indexes)
-        createIndex(c, QStringLiteral("station"), QString::fromLatin1(i.table), QString::fromLatin1(i.name),
-                    QString::fromLatin1(i.columns));
+    });
 }
 
 const MigrationRegistration registration{{104, QStringLiteral("STATION tables"), createStation}};
