@@ -1,5 +1,7 @@
 #include "platform/Values.h"
 #include "components/AppError.h"
+#include "components/PlatformServices.h"
+#include "platform/ErrorHandling.h"
 
 #include <QRegularExpression>
 #include <array>
@@ -585,7 +587,7 @@ QString Text(const QVariant& value) {
     if (isNumberType(value))
         return numberText(value.toDouble());
     if (isDateType(value))
-        return generalDateText(dateOf(value));
+        return dateOf(value).isValid() ? generalDateText(dateOf(value)) : QString();
     return value.toString();
 }
 
@@ -825,10 +827,15 @@ QVariant NullToDefault(const QVariant& value, const QVariant& defaultValue) {
 }
 
 bool HasFraction(const QString& quantity) {
-    if (quantity.isEmpty())
+    try {
+        if (quantity.isEmpty())
+            return false;
+        const double v = Val(quantity);
+        return v - std::trunc(v) != 0;
+    } catch (const AppError& e) {
+        MsgBox(e.description(), vbOKOnly, kProductTitle);
         return false;
-    const double v = Val(quantity);
-    return v - std::trunc(v) != 0;
+    }
 }
 
 double ToDouble(const QString& value) { return parseNumber(value).value_or(0.0); }
@@ -836,17 +843,19 @@ double ToDouble(const QString& value) { return parseNumber(value).value_or(0.0);
 QString FormatAmount(double amount) { return Format(Round(amount, 2), QStringLiteral("0.00")); }
 
 QString AgeInYears(const QString& birthDate, const QDateTime& now) {
-    if (birthDate.isEmpty() || !IsDate(birthDate))
-        return {};
-    const QDate born = CDate(birthDate).date();
-    int years = now.date().year() - born.year();
-    // 29 February falls on 1 March in a year without it.
-    QDate birthday(now.date().year(), born.month(), born.day());
-    if (!birthday.isValid())
-        birthday = QDate(now.date().year(), 3, 1);
-    if (QDateTime(birthday, QTime(0, 0)) > now)
-        --years;
-    return QString::number(years);
+    return generalProcedure(QStringLiteral("mdlMain"), QStringLiteral("AgeInYears"), [&]() -> QString {
+        if (birthDate.isEmpty() || !IsDate(birthDate))
+            return {};
+        const QDate born = CDate(birthDate).date();
+        int years = now.date().year() - born.year();
+        // 29 February falls on 1 March in a year without it.
+        QDate birthday(now.date().year(), born.month(), born.day());
+        if (!birthday.isValid())
+            birthday = QDate(now.date().year(), 3, 1);
+        if (QDateTime(birthday, QTime(0, 0)) > now)
+            --years;
+        return QString::number(years);
+    });
 }
 
 } // namespace qx

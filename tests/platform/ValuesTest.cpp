@@ -1,3 +1,4 @@
+#include "ScriptedPlatform.h"
 #include "components/AppError.h"
 #include "platform/Values.h"
 
@@ -291,6 +292,14 @@ TEST(SharedHelpersTest, FractionsAmountsAndDefaults) {
     EXPECT_EQ(ToDouble(QStringLiteral("12abc")), 0);
     EXPECT_EQ(NullToDefault(QVariant(), 0), QVariant(0));
     EXPECT_EQ(NullToDefault(QStringLiteral(""), 0), QVariant(QStringLiteral("")));
+}
+
+TEST(SharedHelpersTest, HasFractionShowsAnErrorAndAnswersFalse) {
+    ScriptedPlatform platform;
+    EXPECT_FALSE(HasFraction(QStringLiteral("1e999")));
+    ASSERT_EQ(platform.messages->boxes().size(), 1u);
+    EXPECT_EQ(platform.messages->last().text, "Overflow");
+    EXPECT_EQ(platform.messages->last().title, "Quillax");
 }
 
 TEST(SharedHelpersTest, AgeInYears) {
