@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/report/ReportDefinition.h"
+
+namespace qx::report {
+
+// Reads a report file (the format of Reports/README.md). A broken definition raises an
+// AppError whose description names the file and line: "<file>, line <n>: <what>".
+ReportDefinition loadReportDefinition(const QString& path);
+// The same from text already read; `fileName` is only used in messages.
+ReportDefinition parseReportDefinition(const QString& text, const QString& fileName);
+
+// Finds an existing file or folder whatever the letter case of each part of `path`
+// (Linux file names are case-sensitive; report names are spelled several ways).
+// Returns the path as it exists on disk, or an empty string.
+QString findPathIgnoringCase(const QString& path);
+
+} // namespace qx::report

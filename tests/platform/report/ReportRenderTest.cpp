@@ -1,0 +1,136 @@
+#include "ReportFixtures.h"
+#include "ReportTestSupport.h"
+#include "TestDatabase.h"
+#include "components/AppError.h"
+#include "platform/report/ReportLoader.h"
+#include "platform/report/ReportPrinter.h"
+
+using namespace qx;
+using namespace qx::report;
+using namespace qx::report::test;
+
+namespace {
+
+class ShippedReports : public qx::test::DbTest {};
+
+TEST_P(ShippedReports, AuditTrailRendersAsItsGoldenFiles) {
+    fillUserLog(db());
+    auto r = openAuditTrail(db(), reportsFolder());
+    const ReportDocument& doc = r->document();
+    EXPECT_EQ(doc.data().recordCount(), 63);
+    EXPECT_EQ(doc.pageCount(), 2);
+    expectGolden(QStringLiteral("rptAuditTrail.txt"), doc.toText());
+    expectGolden(QStringLiteral("rptAuditTrail.csv"), doc.toCsv());
+    const QVector<GroupTreeNode> tree = doc.groupTree();
+    ASSERT_EQ(tree.size(), 3);
+    EXPECT_EQ(tree[1].label, QStringLiteral("12/08/2026"));
+    EXPECT_EQ(tree[2].page, 1);
+}
+
+TEST_P(ShippedReports, ChargeSlipRendersAsItsGoldenFiles) {
+    fillChargeSlip(db());
+    auto r = openChargeSlip(db(), reportsFolder());
+    r->relocateTables(QStringLiteral("INVENTORY"));
+    const ReportDocument& doc = r->document();
+    EXPECT_EQ(doc.data().recordCount(), 3);
+    EXPECT_EQ(doc.sumText(-1, doc.definition().columnIndex(QStringLiteral("Amount"))), QStringLiteral("1,293.31"));
+    expectGolden(QStringLiteral("ChargeSlip.txt"), doc.toText());
+    expectGolden(QStringLiteral("ChargeSlip.csv"), doc.toCsv());
+}
+
+QX_ON_BOTH_ENGINES(ShippedReports);
+
+class ReportOutput : public qx::test::SqliteTest {
+protected:
+    QTemporaryDir out;
+    QString file(const QString& name) { return out.filePath(name); }
+};
+
+TEST_F(ReportOutput, PdfReadsBackWithHeaderGroupTotalAndPageCount) {
+    fillUserLog(db());
+    auto r = openAuditTrail(db(), reportsFolder());
+    r->exportTo(ExportFormat::Pdf, file(QStringLiteral("audit.pdf")));
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file(QStringLiteral("audit.pdf")), QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QStringLiteral("ST. RAPHAEL GENERAL HOSPITAL"))) << text.left(400).toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Period: 12/07/2026 to 12/09/2026")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Lines on 12/08/2026: 60")));
+    EXPECT_TRUE(text.contains(QStringLiteral("O'NEIL, MARY")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Page 2 of 2")));
+    const QString info = run(QStringLiteral("pdfinfo"), {file(QStringLiteral("audit.pdf"))});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n")))) << info.toStdString();
+}
+
+TEST_F(ReportOutput, ExcelHoldsNumbersAsNumbers) {
+    fillChargeSlip(db());
+    auto r = openChargeSlip(db(), reportsFolder());
+    r->exportTo(ExportFormat::Excel, file(QStringLiteral("slip.xlsx")));
+    const QString sheet = run(QStringLiteral("unzip"), {QStringLiteral("-p"), file(QStringLiteral("slip.xlsx")), QStringLiteral("xl/worksheets/sheet1.xml")});
+    const QString strings = run(QStringLiteral("unzip"), {QStringLiteral("-p"), file(QStringLiteral("slip.xlsx")), QStringLiteral("xl/sharedStrings.xml")});
+    // Numeric cells carry no string type and their plain value.
+    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"D\\d+\" s=\"\\d+\"><v>1234.56</v></c>")))) << sheet.toStdString();
+    EXPECT_TRUE(sheet.contains(QStringLiteral("<v>3.75</v>")));
+    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<v>1293.3\\d*</v>"))));
+    EXPECT_TRUE(strings.contains(QStringLiteral("DELA CRUZ, JUAN P.")));
+    EXPECT_TRUE(strings.contains(QStringLiteral("PARACETAMOL 500MG TABLET")));
+    EXPECT_TRUE(strings.contains(QStringLiteral("TOTAL")));
+}
+
+TEST_F(ReportOutput, RtfIsRichTextHoldingTheTexts) {
+    fillChargeSlip(db());
+    auto r = openChargeSlip(db(), reportsFolder());
+    r->exportTo(ExportFormat::Rtf, file(QStringLiteral("slip.rtf")));
+    QFile f(file(QStringLiteral("slip.rtf")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString rtf = QString::fromLatin1(f.readAll());
+    EXPECT_TRUE(rtf.startsWith(QStringLiteral("{\\rtf1")));
+    EXPECT_TRUE(rtf.trimmed().endsWith(QLatin1Char('}')));
+    EXPECT_EQ(rtf.count(QLatin1Char('{')) - rtf.count(QStringLiteral("\\{")), rtf.count(QLatin1Char('}')) - rtf.count(QStringLiteral("\\}")));
+    for (const char* s : {"DELA CRUZ, JUAN P.", "Slip No.: 0000123", "D5LR 1 LITER", "1,234.56", "1,293.31", "\"GENERIC\""})
+        EXPECT_TRUE(rtf.contains(QString::fromUtf8(s))) << s;
+}
+
+TEST_F(ReportOutput, EachPrintOutIsOneCopyWithoutADialog) {
+    fillChargeSlip(db());
+    auto r = openChargeSlip(db(), reportsFolder());
+    setPrintFolder(out.path());
+    r->setEnableParameterPrompting(false);
+    for (int copy = 0; copy < 2; ++copy)
+        r->printOut();
+    setPrintFolder(QString());
+    const QStringList jobs = QDir(out.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    ASSERT_EQ(jobs, (QStringList{QStringLiteral("ChargeSlip-1.pdf"), QStringLiteral("ChargeSlip-2.pdf")}));
+    const QString text = run(QStringLiteral("pdftotext"), {out.filePath(jobs[1]), QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QStringLiteral("0000123")));
+}
+
+TEST_F(ReportOutput, AFieldTheDataLacksIsAnErrorNamingTheLine) {
+    ReportFile file(QStringLiteral("parameter X text\nquery\nSELECT 1 AS a\nend\ncolumn A field=a width=10\n"
+                                   "column B field=Nope width=10\n"));
+    auto r = Report::open(file.path());
+    r->setConnection(&db());
+    try {
+        r->document();
+        FAIL() << "rendered a column of a missing field";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.description(), QStringLiteral("probe.rpt, line 6: the column reads the field \"Nope\", which the "
+                                                  "report's data does not have"));
+    }
+}
+
+TEST_F(ReportOutput, NoRowsStillPrintsOnePageWithZeroTotals) {
+    auto r = openChargeSlip(db(), reportsFolder());
+    const ReportDocument& doc = r->document();
+    EXPECT_EQ(doc.pageCount(), 1);
+    EXPECT_TRUE(doc.toText().contains(QRegularExpression(QStringLiteral("TOTAL +0.00 +0.00"))));
+}
+
+TEST_F(ReportOutput, NewParameterValuesReadTheDataAgain) {
+    fillChargeSlip(db());
+    auto r = openChargeSlip(db(), reportsFolder());
+    EXPECT_EQ(r->document().data().recordCount(), 3);
+    r->findParameter(QStringLiteral("@REFNUMBER"))->clearCurrentValues();
+    r->findParameter(QStringLiteral("@REFNUMBER"))->addCurrentValue(QStringLiteral("0000124"));
+    EXPECT_EQ(r->document().data().recordCount(), 1);
+}
+
+} // namespace
