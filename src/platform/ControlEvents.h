@@ -12,6 +12,10 @@ namespace qx {
 // key that types a character (Enter 13, Escape 27 and Backspace 8 included); a handler that sets
 // keyAscii to 0 drops the character, one that changes it makes the control receive the new
 // character instead (upper-casing typed codes, for example).
+//
+// Click of a check box or option button: connect its handler to toggled(), which fires when code
+// sets the value as well as when the user clicks, as the screens expect; clicked() fires only for
+// the user.
 class ControlEvents : public QObject {
     Q_OBJECT
 public:

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStyleOptionFocusRect>
 #include <optional>
 
 namespace qx {
@@ -763,11 +762,9 @@ void FlexGrid::paintEvent(QPaintEvent*) {
                 painter.drawText(textRect, static_cast<int>(alignmentFor(r, c, text)) | Qt::TextSingleLine, text);
             }
             if (r == row_ && c == col_ && hasFocus() && !fixed) {
-                QStyleOptionFocusRect option;
-                option.initFrom(this);
-                option.rect = cell.adjusted(1, 1, -2, -2);
-                option.backgroundColor = toQColor(back, pal);
-                style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+                painter.setPen(QPen(toQColor(fore, pal), 1, Qt::DotLine));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(cell.adjusted(1, 1, -3, -3));
             }
         }
     }

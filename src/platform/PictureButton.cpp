@@ -5,7 +5,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <QStyle>
 
 namespace qx {
 
@@ -102,11 +102,12 @@ void PictureButton::paintEvent(QPaintEvent*) {
         painter.drawText(textArea, flags, text());
     }
 
+    // The dotted focus rectangle shows however the focus came, not only from the keyboard.
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(pal.color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }
 
