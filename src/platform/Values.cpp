@@ -295,6 +295,7 @@ struct Token {
 
 struct NumberPattern {
     QList<Token> integer, fraction;
+    bool hasPoint = false;
     bool grouping = false;
     int scaleThousands = 0;
     bool percent = false;
@@ -330,7 +331,7 @@ NumberPattern parseNumberPattern(const QString& section) {
     NumberPattern p;
     bool seenPoint = false;
     for (const Token& t : tokens) {
-        if (t.kind == Token::Point && !seenPoint) { seenPoint = true; continue; }
+        if (t.kind == Token::Point && !seenPoint) { seenPoint = p.hasPoint = true; continue; }
         if (t.kind == Token::Literal && t.text == u"%") p.percent = true;
         (seenPoint ? p.fraction : p.integer).append(t.kind == Token::Point ? Token{Token::Literal, "."} : t);
     }
@@ -407,8 +408,9 @@ QString formatNumberSection(double value, const QString& section, bool writeSign
             fraction += t.text;
         }
     }
-    const bool hasPoint = section.contains(u'.') || !p.fraction.isEmpty();
-    QString result = out + (hasPoint ? QStringLiteral(".") : QString()) + fraction;
+    if (leftmost < 0)
+        out += d.integer; // no integer placeholders: the digits still show
+    QString result = out + (p.hasPoint ? QStringLiteral(".") : QString()) + fraction;
     // No "-0.00": a value that rounds to zero is written without its sign.
     if (writeSign && value < 0 && !d.isZero())
         result.prepend(u'-');
@@ -584,6 +586,8 @@ QString Text(const QVariant& value) {
         return {};
     if (value.typeId() == QMetaType::Bool)
         return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    if (value.typeId() == QMetaType::Float) // single precision shows 7 digits
+        return numberText(QString::number(value.toFloat(), 'g', 7).toDouble());
     if (isNumberType(value))
         return numberText(value.toDouble());
     if (isDateType(value))
