@@ -24,6 +24,23 @@ T& require(const std::shared_ptr<T>& service, const char* what) {
 
 } // namespace
 
+std::vector<MsgBoxResult> msgBoxButtonResults(int style) {
+    switch (msgBoxButtons(style)) {
+    case vbOKCancel: return {vbOK, vbCancel};
+    case vbAbortRetryIgnore: return {vbAbort, vbRetry, vbIgnore};
+    case vbYesNoCancel: return {vbYes, vbNo, vbCancel};
+    case vbYesNo: return {vbYes, vbNo};
+    case vbRetryCancel: return {vbRetry, vbCancel};
+    default: return {vbOK};
+    }
+}
+
+MsgBoxResult msgBoxDefaultResult(int style) {
+    const auto buttons = msgBoxButtonResults(style);
+    const size_t index = size_t(msgBoxDefaultButton(style) - 1);
+    return index < buttons.size() ? buttons[index] : buttons.front();
+}
+
 const PlatformServices& platformServices() { return current(); }
 
 PlatformServices installPlatformServices(PlatformServices services) {

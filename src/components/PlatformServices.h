@@ -3,6 +3,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -43,6 +44,10 @@ constexpr int msgBoxButtons(int style) { return style & 0x0F; }
 constexpr int msgBoxIcon(int style) { return style & 0xF0; }
 // 1-based index of the default button.
 constexpr int msgBoxDefaultButton(int style) { return ((style & 0xF00) >> 8) + 1; }
+// The answers of the style's buttons, left to right.
+std::vector<MsgBoxResult> msgBoxButtonResults(int style);
+// The answer of the default button (the first when the style names one it does not have).
+MsgBoxResult msgBoxDefaultResult(int style);
 
 // The title a box gets when the caller gives none.
 inline const QString kProductTitle = QStringLiteral("Quillax");

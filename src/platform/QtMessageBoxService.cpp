@@ -3,27 +3,22 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <vector>
 
 namespace qx {
 
 namespace {
 
-struct ButtonDef {
-    QMessageBox::StandardButton qt;
-    MsgBoxResult result;
-};
-
-std::vector<ButtonDef> buttonsOf(int style) {
-    switch (msgBoxButtons(style)) {
-    case vbOKCancel: return {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
-    case vbAbortRetryIgnore:
-        return {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
-    case vbYesNoCancel: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
-    case vbYesNo: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
-    case vbRetryCancel: return {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}};
-    default: return {{QMessageBox::Ok, vbOK}};
+QMessageBox::StandardButton qtButton(MsgBoxResult result) {
+    switch (result) {
+    case vbOK: return QMessageBox::Ok;
+    case vbCancel: return QMessageBox::Cancel;
+    case vbAbort: return QMessageBox::Abort;
+    case vbRetry: return QMessageBox::Retry;
+    case vbIgnore: return QMessageBox::Ignore;
+    case vbYes: return QMessageBox::Yes;
+    case vbNo: return QMessageBox::No;
     }
+    return QMessageBox::Ok;
 }
 
 QMessageBox::Icon iconOf(int style) {
@@ -44,22 +39,22 @@ MsgBoxResult QtMessageBoxService::show(const QString& prompt, int style, const Q
     if (style & vbSystemModal)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
 
-    const auto buttons = buttonsOf(style);
-    const size_t defaultIndex = size_t(msgBoxDefaultButton(style) - 1);
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        QPushButton* button = box.addButton(buttons[i].qt);
-        if (buttons[i].result == vbCancel || buttons.size() == 1)
+    const auto answers = msgBoxButtonResults(style);
+    const MsgBoxResult defaultAnswer = msgBoxDefaultResult(style);
+    for (MsgBoxResult answer : answers) {
+        QPushButton* button = box.addButton(qtButton(answer));
+        if (answer == vbCancel || answers.size() == 1)
             box.setEscapeButton(button);
-        if (i == (defaultIndex < buttons.size() ? defaultIndex : 0))
+        if (answer == defaultAnswer)
             box.setDefaultButton(button);
     }
     box.exec();
 
-    for (const ButtonDef& b : buttons)
-        if (box.clickedButton() == box.button(b.qt))
-            return b.result;
+    for (MsgBoxResult answer : answers)
+        if (box.clickedButton() == box.button(qtButton(answer)))
+            return answer;
     // Closed without a button (Esc where Qt allows it): the last button, Cancel or No.
-    return buttons.back().result;
+    return answers.back();
 }
 
 } // namespace qx

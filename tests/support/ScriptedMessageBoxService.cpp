@@ -4,30 +4,9 @@
 
 namespace qx {
 
-namespace {
-
-std::vector<MsgBoxResult> buttonsOf(int style) {
-    switch (msgBoxButtons(style)) {
-    case vbOKCancel: return {vbOK, vbCancel};
-    case vbAbortRetryIgnore: return {vbAbort, vbRetry, vbIgnore};
-    case vbYesNoCancel: return {vbYes, vbNo, vbCancel};
-    case vbYesNo: return {vbYes, vbNo};
-    case vbRetryCancel: return {vbRetry, vbCancel};
-    default: return {vbOK};
-    }
-}
-
-} // namespace
-
-MsgBoxResult ScriptedMessageBoxService::defaultAnswer(int style) {
-    const auto buttons = buttonsOf(style);
-    const size_t index = size_t(msgBoxDefaultButton(style) - 1);
-    return index < buttons.size() ? buttons[index] : buttons.front();
-}
-
 MsgBoxResult ScriptedMessageBoxService::show(const QString& prompt, int style, const QString& title) {
     const size_t index = boxes_.size();
-    boxes_.push_back(Box{prompt, style, title, defaultAnswer(style)});
+    boxes_.push_back(Box{prompt, style, title, msgBoxDefaultResult(style)});
     if (onShow_)
         onShow_(Box(boxes_[index])); // a copy: the action may show further boxes
     if (!answers_.empty()) {

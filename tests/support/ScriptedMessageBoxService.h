@@ -35,9 +35,6 @@ public:
     const Box& last() const;
     void clear() { boxes_.clear(); answers_.clear(); }
 
-    // The result of pressing the default button of a box with this style.
-    static MsgBoxResult defaultAnswer(int style);
-
 private:
     std::vector<Box> boxes_;
     std::deque<MsgBoxResult> answers_;
