@@ -18,6 +18,8 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return false;  // the focus moves on; the control sees no key
         int code = keyCode(*key);
         emit keyDown(code, shiftState(key->modifiers()));
         if (code == 0 && keyCode(*key) != 0)

@@ -11,7 +11,10 @@ namespace qx {
 // the key (the control never sees it and no keyPress follows). keyPress(keyAscii) follows for a
 // key that types a character (Enter 13, Escape 27 and Backspace 8 included); a handler that sets
 // keyAscii to 0 drops the character, one that changes it makes the control receive the new
-// character instead (upper-casing typed codes, for example).
+// character instead (upper-casing typed codes, for example). Tab moves the focus and fires
+// neither. A key the handlers leave alone goes on to the control, and what the control ignores
+// (a line edit's Enter and Escape) on to its window, where a dialog's default or cancel button
+// may act on it: a handler that acts on Enter itself sets keyAscii to 0.
 //
 // Click of a check box or option button: connect its handler to toggled(), which fires when code
 // sets the value as well as when the user clicks, as the screens expect; clicked() fires only for

@@ -822,8 +822,9 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     int ascii = keyAscii(*event);
     if (ascii != 0)
         emit keyPress(ascii);
-    // Enter, Escape and the rest go on to the window, whose default and cancel buttons act on them.
-    event->ignore();
+    // The grid keeps the keys it reports, Enter and Escape included, so that a dialog's default
+    // or cancel button does not act on them as well; a window that previews keys sees them first.
+    event->accept();
 }
 
 QPoint FlexGrid::toTwips(QPoint viewportPos) const {

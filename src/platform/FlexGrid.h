@@ -27,8 +27,9 @@ namespace qx {
 //    the left button moves it. Its release fires mouseUp() then click(). A double click fires
 //    dblClick() in place of the second press's mouseDown().
 //  - A key fires keyDown() before the grid acts on it; setting keyCode to 0 swallows it. Then
-//    keyPress() for a key that types a character (Enter 13 included); the grid itself moves on
-//    arrows, Home/End (first/last column; with Ctrl first/last row), Page Up/Page Down.
+//    keyPress() for a key that types a character (Enter 13 and Escape 27 included), which the grid
+//    keeps from its window; the grid itself moves on arrows, Home/End (first/last column; with
+//    Ctrl first/last row), Page Up/Page Down. Tab moves the focus on and fires neither.
 //  - scroll() fires whenever TopRow or LeftCol changes, by scroll bar, key or code.
 //  - gotFocus() and lostFocus() fire as the grid gains and loses the keyboard focus.
 class FlexGrid : public QAbstractScrollArea {

@@ -55,7 +55,7 @@ int keyCode(const QKeyEvent& event) {
 int keyAscii(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Backspace: return keys::Back;
-    case Qt::Key_Tab: return keys::Tab;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return 0;  // moves the focus, types nothing
     case Qt::Key_Return: case Qt::Key_Enter: return keys::Return;
     case Qt::Key_Escape: return keys::Escape;
     default: break;

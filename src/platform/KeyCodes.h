@@ -18,8 +18,8 @@ constexpr int LeftButton = 1, RightButton = 2, MiddleButton = 4;
 // F1-F12 112-123, the navigation and punctuation keys by their usual numbers); 0 when unknown.
 int keyCode(const QKeyEvent& event);
 
-// The character a key press types: its text's first character, 8 Backspace, 9 Tab, 13 Enter,
-// 27 Escape; 0 when the key types nothing.
+// The character a key press types: its text's first character, 8 Backspace, 13 Enter,
+// 27 Escape; 0 when the key types nothing (Tab, which moves the focus, included).
 int keyAscii(const QKeyEvent& event);
 
 // Shift state: 1 Shift, 2 Ctrl, 4 Alt, added together.

@@ -138,6 +138,13 @@ TEST_F(CellEditorTest, KeyHandlersDropOrChangeTypedCharacters) {
         test::typeText(editor->textBox(), c.typed);
         EXPECT_EQ(editor->text(), c.expected) << c.typed.toStdString();
     }
+
+    // Tab is no typed character: a filter cannot swallow it, and the focus moves on.
+    digitsOnly = true;
+    grid->setFocusPolicy(Qt::StrongFocus);
+    ASSERT_TRUE(editor->textBox()->hasFocus());
+    test::pressKey(editor->textBox(), Qt::Key_Tab, QStringLiteral("\t"));
+    EXPECT_FALSE(editor->textBox()->hasFocus());
 }
 
 TEST_F(CellEditorTest, KeyDownSeesNavigationKeysAndCanSwallowThem) {

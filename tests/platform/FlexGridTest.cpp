@@ -4,6 +4,8 @@
 #include "components/AppError.h"
 #include "platform/Twips.h"
 
+#include <QDialog>
+#include <QPushButton>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -203,6 +205,23 @@ TEST_F(FlexGridTest, KeysFireKeyDownBeforeTheGridMoves) {
     pressKey(grid, Qt::Key_Down);
     EXPECT_EQ(log, (QStringList{"keydown 40"}));
     EXPECT_EQ(grid->row(), 1);
+}
+
+TEST(FlexGridInDialog, KeepsEnterAndEscapeFromTheDialogsButtons) {
+    QDialog dialog;
+    auto* grid = new FlexGrid(&dialog);
+    auto* save = new QPushButton(QStringLiteral("&Save"), &dialog);
+    save->setDefault(true);
+    int saves = 0, presses = 0;
+    QObject::connect(save, &QPushButton::clicked, [&] { ++saves; });
+    QObject::connect(grid, &FlexGrid::keyPress, [&](int&) { ++presses; });
+    test::showActive(&dialog);
+    grid->setFocus();
+    pressKey(grid, Qt::Key_Return, QStringLiteral("\r"));
+    pressKey(grid, Qt::Key_Escape, QStringLiteral("\x1b"));
+    EXPECT_EQ(presses, 2);
+    EXPECT_EQ(saves, 0);
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(FlexGridTest, FocusChangesFireGotAndLostFocus) {
