@@ -113,6 +113,25 @@ TEST_P(DemoDataTest, FillingAgainAddsNothing) {
 
 QX_ON_BOTH_ENGINES(DemoDataTest);
 
+// The demo is generated, not copied: two fills give the same rows.
+TEST(DemoDataDeterminism, TwoFillsGiveTheSameItemsStockAndCards) {
+    TestDatabase first(Engine::SQLite, true);
+    TestDatabase second(Engine::SQLite, true);
+    for (const char* sql : {"SELECT ItemID, ItemName, ItemDesc, Barcode, GenericID, ListCost FROM tbInvMaster ORDER BY ItemID",
+                            "SELECT ItemID, LocationID, OnHand, MinStockLevel FROM tbInvent ORDER BY ItemID, LocationID",
+                            "SELECT RefNum, ItemID, IdNum, SummaryCode, Quantity, Balance, TransDate FROM tbInvStockCard "
+                            "ORDER BY id",
+                            "SELECT IDNum, HospNum, RoomID, DoctorID, AdmDate FROM patient_data.tbPatient ORDER BY IDNum"}) {
+        Recordset a = first.connection().query(QString::fromLatin1(sql));
+        Recordset b = second.connection().query(QString::fromLatin1(sql));
+        ASSERT_EQ(a.recordCount(), b.recordCount()) << sql;
+        ASSERT_GT(a.recordCount(), 0) << sql;
+        for (int row = 0; row < a.recordCount(); ++row)
+            for (int col = 0; col < a.fieldCount(); ++col)
+                EXPECT_EQ(a.valueAt(row, col), b.valueAt(row, col)) << sql << " row " << row << " col " << col;
+    }
+}
+
 // The database tool creates (SQLite) or fills (PostgreSQL) the databases from its command line.
 class DbToolTest : public ::testing::TestWithParam<Engine> {};
 
