@@ -5,6 +5,8 @@
 #include "platform/report/ReportLoader.h"
 #include "platform/report/ReportPrinter.h"
 
+#include <QElapsedTimer>
+
 using namespace qx;
 using namespace qx::report;
 using namespace qx::report::test;
@@ -131,6 +133,25 @@ TEST_F(ReportOutput, NewParameterValuesReadTheDataAgain) {
     r->findParameter(QStringLiteral("@REFNUMBER"))->clearCurrentValues();
     r->findParameter(QStringLiteral("@REFNUMBER"))->addCurrentValue(QStringLiteral("0000124"));
     EXPECT_EQ(r->document().data().recordCount(), 1);
+}
+
+TEST(ReportLayout, HundredThousandLinesShowTheirFirstPageFast) {
+    const auto def = std::make_shared<const ReportDefinition>(parseReportDefinition(QStringLiteral(
+        "query\nSELECT 1\nend\ncolumn Slip field=RefNum width=30\ncolumn Amount field=Amount width=30 sum\n"
+        "group RefNum\ngroupfooter RefNum\n  totals \"Slip\"\nend\n"
+        "pagefooter\n  text \"Page {PAGE} of {PAGES}\"\nend\n"), QStringLiteral("big.rpt")));
+    QVector<QVariantList> rows;
+    for (int i = 0; i < 100000; ++i)
+        rows << QVariantList{QString::number(i / 40), 1.25};
+    const Recordset data({QStringLiteral("RefNum"), QStringLiteral("Amount")}, rows);
+    QElapsedTimer timer;
+    timer.start();
+    ReportDocument doc(def, data, {}, QString(), QString(), fixedPrintTime());
+    const PageContent first = doc.page(0);
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_GT(doc.pageCount(), 1000);
+    EXPECT_EQ(doc.sumText(-1, 1), QStringLiteral("125000"));
+    EXPECT_TRUE(doc.pageText(doc.pageCount() - 1).contains(QStringLiteral("Page %1 of %1").arg(doc.pageCount())));
 }
 
 } // namespace
