@@ -415,25 +415,37 @@ void ReportDocument::emitEntries(PageContent& out, const LayoutEntry& e, int pag
     }
     case BandLine::Kind::Text: break;
     }
-    double cursor = body_.left();
+    const QVector<ItemSpan> spans = textItemSpans(bl, body_.width() / kUnitsPerMm);
     for (int i = 0; i < bl.items.size(); ++i) {
         const TextItem& item = bl.items[i];
-        const double left = item.x >= 0 ? body_.left() + item.x * kUnitsPerMm : cursor;
-        double width = item.width * kUnitsPerMm;
-        if (item.width < 0) {
+        const QRectF r(body_.left() + spans[i].left * kUnitsPerMm, e.y, spans[i].width * kUnitsPerMm, e.height);
+        put(r, fill(item.parts, e, pageIndex), item.align, fontFor(item));
+    }
+}
+
+QVector<ItemSpan> textItemSpans(const BandLine& line, double bodyWidthMm) {
+    QVector<ItemSpan> spans;
+    double cursor = 0;
+    for (int i = 0; i < line.items.size(); ++i) {
+        const TextItem& item = line.items[i];
+        const double left = item.x >= 0 ? item.x : cursor;
+        double width = item.width;
+        if (width < 0) {
+            // An item without a width shares what is left with the other such items after it.
             double fixedAfter = 0;
             int autos = 1;
-            for (int j = i + 1; j < bl.items.size(); ++j) {
-                if (bl.items[j].width >= 0)
-                    fixedAfter += bl.items[j].width * kUnitsPerMm;
+            for (int j = i + 1; j < line.items.size(); ++j) {
+                if (line.items[j].width >= 0)
+                    fixedAfter += line.items[j].width;
                 else
                     ++autos;
             }
-            width = qMax(0.0, (body_.right() - left - fixedAfter) / autos);
+            width = qMax(0.0, (bodyWidthMm - left - fixedAfter) / autos);
         }
-        put(QRectF(left, e.y, width, e.height), fill(item.parts, e, pageIndex), item.align, fontFor(item));
+        spans << ItemSpan{left, width};
         cursor = left + width;
     }
+    return spans;
 }
 
 PageContent ReportDocument::page(int index) const {

@@ -53,6 +53,13 @@ struct LayoutEntry {
     bool isPageBand() const { return band == PageHeader || band == PageFooter; }
 };
 
+// Where each text of a band line stands, in millimetres from the left margin.
+struct ItemSpan {
+    double left;
+    double width;
+};
+QVector<ItemSpan> textItemSpans(const BandLine& line, double bodyWidthMm);
+
 // A report laid out to pages from its definition, its data and its parameter values. Pages are
 // placed in one linear pass; each page's texts are produced only when asked for.
 class ReportDocument {

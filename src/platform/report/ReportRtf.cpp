@@ -134,25 +134,10 @@ void writeRtf(const ReportDocument& doc, const QString& path) {
                 break;
             }
             // Several texts side by side: one borderless row, each cell as wide as its text's place.
-            double left = 0;
-            for (int i = 0; i < bl.items.size(); ++i) {
-                const TextItem& item = bl.items[i];
-                const double start = item.x >= 0 ? item.x * kTwipsPerMm : left;
-                double width = item.width >= 0 ? item.width * kTwipsPerMm : 0;
-                if (item.width < 0) {
-                    double fixedAfter = 0;
-                    int autos = 1;
-                    for (int j = i + 1; j < bl.items.size(); ++j) {
-                        if (bl.items[j].width >= 0)
-                            fixedAfter += bl.items[j].width * kTwipsPerMm;
-                        else
-                            ++autos;
-                    }
-                    width = qMax(1.0, (bodyWidth - start - fixedAfter) / autos);
-                }
-                left = start + width;
-                cells << Cell{texts[i], item.align, item.bold, qRound(left)};
-            }
+            const QVector<ItemSpan> spans = textItemSpans(bl, bodyWidth / kTwipsPerMm);
+            for (int i = 0; i < bl.items.size(); ++i)
+                cells << Cell{texts[i], bl.items[i].align, bl.items[i].bold,
+                              qRound((spans[i].left + qMax(spans[i].width, 0.1)) * kTwipsPerMm)};
             row(out, cells);
             break;
         }

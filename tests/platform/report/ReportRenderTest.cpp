@@ -2,6 +2,7 @@
 #include "ReportTestSupport.h"
 #include "TestDatabase.h"
 #include "components/AppError.h"
+#include "components/Procedures.h"
 #include "platform/report/ReportLoader.h"
 #include "platform/report/ReportPrinter.h"
 
@@ -133,6 +134,26 @@ TEST_F(ReportOutput, NewParameterValuesReadTheDataAgain) {
     r->findParameter(QStringLiteral("@REFNUMBER"))->clearCurrentValues();
     r->findParameter(QStringLiteral("@REFNUMBER"))->addCurrentValue(QStringLiteral("0000124"));
     EXPECT_EQ(r->document().data().recordCount(), 1);
+}
+
+// A procedure that echoes the arguments it received as one row.
+const ProcedureRegistration echoProcedure{{QStringLiteral("QX_REPORTPROBE_ECHO"),
+                                           {{QStringLiteral("IDNUM"), ParamType::Text, 10},
+                                            {QStringLiteral("REFNUMBER"), ParamType::Text, 10}},
+                                           [](Connection&, ProcArgs& a) -> std::optional<Recordset> {
+                                               return Recordset({QStringLiteral("IdNum"), QStringLiteral("RefNum")},
+                                                                {{a.value(QStringLiteral("IDNUM")),
+                                                                  a.value(QStringLiteral("REFNUMBER"))}});
+                                           }}};
+
+TEST_F(ReportOutput, AProcedureGetsTheParametersByNameWithoutAt) {
+    ReportFile file(QStringLiteral("parameter @IDNUM text\nparameter @REFNUMBER text\nparameter OTHER text\n"
+                                   "procedure qx_ReportProbe_Echo\n"
+                                   "column Patient field=IdNum width=30\ncolumn Slip field=RefNum width=30\n"));
+    auto r = Report::open(file.path());
+    r->setConnection(&db());
+    r->setParameterValues({QStringLiteral("1234"), QStringLiteral("0000123"), QStringLiteral("x")});
+    EXPECT_EQ(r->document().toCsv(), QStringLiteral("Patient,Slip\n1234,0000123\n"));
 }
 
 TEST(ReportLayout, HundredThousandLinesShowTheirFirstPageFast) {
