@@ -5,6 +5,12 @@
 #include "suite/CliniciansDoctor.h"
 #include "suite/CliniciansDoctorList.h"
 #include "suite/DispenserRollDispenserList.h"
+#include "suite/DrugCatalogComponent.h"
+#include "suite/InpatientFilePatient.h"
+#include "suite/OutpatientFileOPDPatient.h"
+#include "suite/TillCalendarCashDate.h"
+#include "suite/TillInvoicesCashInvoice.h"
+#include "suite/TillNumbersCashNumbers.h"
 #include "suite/DispenserRollDispensers.h"
 #include "suite/DoseFormsDosage.h"
 #include "suite/DoseFormsDosageList.h"
@@ -79,11 +85,18 @@ void registerDefaultComponents(ComponentFactory& f) {
     f.add<WardStations::Station>(progid::Station, make<WardStations::Station, WardStationsStation>());
 
     // ---- Drug, patient and cash components ----------------------------------------------------
-    // DrugCatalog.Drug, InpatientFile.Patient, OutpatientFile.OPDPatient, TillCalendar.CashDate,
-    // TillInvoices.CashInvoice and TillNumbers.CashNumbers are registered here, each with its
-    // connect member (InitConnect for the drug and in-patient components, InitConnection for the
-    // others). Components are created before anyone has logged in: a creator receives the
-    // ConnectionProvider, which gives the login's connection once it is open (nullptr before).
+    f.add<DrugCatalog::Component>(progid::Drug, make<DrugCatalog::Component, DrugCatalogComponent>(),
+                                  &DrugCatalog::Component::InitConnect);
+    f.add<InpatientFile::Patient>(progid::Patient, make<InpatientFile::Patient, InpatientFilePatient>(),
+                                  &InpatientFile::Patient::InitConnect);
+    f.add<OutpatientFile::OPDPatient>(progid::OPDPatient, make<OutpatientFile::OPDPatient, OutpatientFileOPDPatient>(),
+                                      &OutpatientFile::OPDPatient::InitConnection);
+    f.add<TillCalendar::CashDate>(progid::CashDate, make<TillCalendar::CashDate, TillCalendarCashDate>(),
+                                  &TillCalendar::CashDate::InitConnection);
+    f.add<TillInvoices::CashInvoice>(progid::CashInvoice, make<TillInvoices::CashInvoice, TillInvoicesCashInvoice>(),
+                                     &TillInvoices::CashInvoice::InitConnection);
+    f.add<TillNumbers::CashNumbers>(progid::CashNumbers, make<TillNumbers::CashNumbers, TillNumbersCashNumbers>(),
+                                    &TillNumbers::CashNumbers::InitConnection);
     // ---- end of the drug, patient and cash components -----------------------------------------
 }
 

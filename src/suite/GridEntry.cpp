@@ -1,4 +1,5 @@
 #include "suite/GridEntry.h"
+#include "platform/KeyCodes.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -106,11 +107,10 @@ void GridEntry::applyLock(int row, int col) {
 }
 
 void GridEntry::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    const int code = (key == Qt::Key_Return || key == Qt::Key_Enter) ? 13 : (key < 0x100 ? key : 0);
+    const int code = keyCode(*event);
     if (code)
         emit KeyDown(code);
-    if (code == 13)
+    if (code == keys::Return)
         return;  // Enter belongs to the window's handler, not to the grid's own navigation
     QTableWidget::keyPressEvent(event);
 }
