@@ -11,12 +11,16 @@ QString keyOf(const std::optional<QString>& patientKey) {
     return patientKey ? patientKey->trimmed() : QString();
 }
 
+// A null text binds as Null; the shared counter's key is the empty text.
+QString keyText(const QString& key) { return key.isNull() ? QStringLiteral("") : key; }
+
 QString padded(qint64 n, int width) {
     return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
 }
 } // namespace
 
-qint64 DrugCatalogChargeslip::currentValue(Connection& c, const QString& kind, const QString& patientKey) {
+qint64 DrugCatalogChargeslip::currentValue(Connection& c, const QString& kind, const QString& key) {
+    const QString patientKey = keyText(key);
     // SQLite needs no row lock: a saving transaction already holds the database's write lock.
     const QString select = QStringLiteral("SELECT NextValue FROM tbInvDocumentCounter WHERE Kind = ? AND PatientKey = ?") +
                            (c.inTransaction() && !c.isSQLite() ? QStringLiteral(" FOR UPDATE") : QString());
@@ -30,7 +34,8 @@ qint64 DrugCatalogChargeslip::currentValue(Connection& c, const QString& kind, c
     return rs.value(0).toLongLong();
 }
 
-void DrugCatalogChargeslip::advance(Connection& c, const QString& kind, const QString& patientKey) {
+void DrugCatalogChargeslip::advance(Connection& c, const QString& kind, const QString& key) {
+    const QString patientKey = keyText(key);
     c.execute(QStringLiteral("INSERT INTO tbInvDocumentCounter (Kind, PatientKey, NextValue) VALUES (?, ?, 2) "
                              "ON CONFLICT (Kind, PatientKey) DO UPDATE SET NextValue = tbInvDocumentCounter.NextValue + 1"),
               {kind, patientKey});
@@ -41,24 +46,24 @@ void DrugCatalogChargeslip::advance(Connection& c, const QString& kind, const QS
 // "0" and rates that some issue lines carry in the same column.
 QString DrugCatalogChargeslip::CurrentDispensingChargeSlip(const std::optional<QString>& patientKey) {
     const QString key = keyOf(patientKey);
-    const qint64 n = currentValue(c_, kChargeSlip, key);
+    const qint64 n = currentValue(c_("Chargeslip.CurrentDispensingChargeSlip"), kChargeSlip, key);
     return key.isEmpty() ? padded(n, 8) : key + QLatin1Char('-') + padded(n, 4);
 }
 
 void DrugCatalogChargeslip::UpdateDispensingChargeSlip(const std::optional<QString>& patientKey) {
-    advance(c_, kChargeSlip, keyOf(patientKey));
+    advance(c_("Chargeslip.UpdateDispensingChargeSlip"), kChargeSlip, keyOf(patientKey));
 }
 
 QString DrugCatalogChargeslip::CurrentCreditMemo() {
-    return QStringLiteral("RC") + padded(currentValue(c_, kCreditMemo, QString()), 8);
+    return QStringLiteral("RC") + padded(currentValue(c_("Chargeslip.CurrentCreditMemo"), kCreditMemo, QString()), 8);
 }
 
-void DrugCatalogChargeslip::UpdateCreditMemo() { advance(c_, kCreditMemo, QString()); }
+void DrugCatalogChargeslip::UpdateCreditMemo() { advance(c_("Chargeslip.UpdateCreditMemo"), kCreditMemo, QString()); }
 
 QString DrugCatalogChargeslip::CurrentAdjustmentSlip() {
-    return QStringLiteral("AJ") + padded(currentValue(c_, kAdjustment, QString()), 8);
+    return QStringLiteral("AJ") + padded(currentValue(c_("Chargeslip.CurrentAdjustmentSlip"), kAdjustment, QString()), 8);
 }
 
-void DrugCatalogChargeslip::UpdateAdjustmentSlip() { advance(c_, kAdjustment, QString()); }
+void DrugCatalogChargeslip::UpdateAdjustmentSlip() { advance(c_("Chargeslip.UpdateAdjustmentSlip"), kAdjustment, QString()); }
 
 } // namespace qx::suite

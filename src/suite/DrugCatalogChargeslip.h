@@ -1,6 +1,7 @@
 #pragma once
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
+#include "suite/DrugCatalogConnection.h"
 
 namespace qx::suite {
 
@@ -9,7 +10,7 @@ namespace qx::suite {
 // ends, so that a read, the used-number test and the move happen as one claim.
 class DrugCatalogChargeslip : public DrugCatalog::ChargeslipNumbers {
 public:
-    explicit DrugCatalogChargeslip(Connection& c) : c_(c) {}
+    explicit DrugCatalogChargeslip(DrugConnection c) : c_(std::move(c)) {}
 
     QString CurrentDispensingChargeSlip(const std::optional<QString>& patientKey = std::nullopt) override;
     void UpdateDispensingChargeSlip(const std::optional<QString>& patientKey = std::nullopt) override;
@@ -24,7 +25,7 @@ public:
     static void advance(Connection& c, const QString& kind, const QString& patientKey);
 
 private:
-    Connection& c_;
+    DrugConnection c_;
 };
 
 } // namespace qx::suite

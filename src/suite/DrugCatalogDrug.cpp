@@ -12,7 +12,7 @@ bool DrugCatalogDrug::SearchDrug(const QString& code, const std::optional<QStrin
                                  const std::optional<QString>& /*patientKey*/) {
     item_ = Item{};
     const QString loc = location && !location->trimmed().isEmpty() ? location->trimmed() : defaultLocation();
-    Recordset rs = c_.query(
+    Recordset rs = c_("SearchDrug").query(
         QStringLiteral(
             "SELECT m.ItemID, m.ItemName, m.ItemDesc, m.ItemStatus, m.Unrestricted, m.OralOrInjectible, "
             "m.isSeniorDiscounted, m.ListCost, m.AverageCost, m.Barcode, g.GenericName, s.SupplierName, "
@@ -54,7 +54,7 @@ bool DrugCatalogDrug::SearchDrug(const QString& code, const std::optional<QStrin
 }
 
 void DrugCatalogDrug::AppendStockCard(const DrugCatalog::StockCardArgs& args) {
-    stockCard_.post(StockCardLine::fromArgs(args));
+    DrugCatalogStockCard(c_("AppendStockCard")).post(StockCardLine::fromArgs(args));
 }
 
 } // namespace qx::suite

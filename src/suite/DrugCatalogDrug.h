@@ -11,7 +11,7 @@ namespace qx::suite {
 // the searched location, the document counters, stock-card posting and the patient lists.
 class DrugCatalogDrug : public DrugCatalog::Drug {
 public:
-    explicit DrugCatalogDrug(Connection& c) : c_(c), generic_(c), chargeslip_(c), stockCard_(c) {}
+    explicit DrugCatalogDrug(DrugConnection c) : c_(std::move(c)), generic_(c_), chargeslip_(c_) {}
 
     // A search without a location looks at the main pharmacy.
     static QString defaultLocation() { return QStringLiteral("20"); }
@@ -57,10 +57,9 @@ private:
                       bool withName);
     QString frequencyExpression();
 
-    Connection& c_;
+    DrugConnection c_;
     DrugCatalogGeneric generic_;
     DrugCatalogChargeslip chargeslip_;
-    DrugCatalogStockCard stockCard_;
     Item item_;
     std::optional<bool> hasDosageTable_;
 };

@@ -29,7 +29,7 @@ const QString kOpenRequest = QStringLiteral("COALESCE(TRIM(r.RecordStatus), '') 
 // the way the request screens fill one slip per doctor.
 Recordset DrugCatalogDrug::ListPendingRequests(const QString& patientId, const QString& requestedStationId,
                                                const std::optional<QString>& /*inOut*/) {
-    Recordset rs = c_.query(
+    Recordset rs = c_("ListPendingRequests").query(
         QStringLiteral("SELECT r.DoctorID, TRIM(COALESCE(d.LastName, '') || ', ' || COALESCE(d.FirstName, '') || ' ' || "
                        "COALESCE(d.MiddleName, '')) AS Doctor, r.TargetLocationID, r.ItemID AS \"Drug Code\", "
                        "r.IsGeneric, r.Dosage, r.Quantity, r.Remarks, r.RequestNumber, r.UserID AS \"user\", "
@@ -57,22 +57,23 @@ Recordset DrugCatalogDrug::ListPendingRequests(const QString& patientId, const Q
 }
 
 void DrugCatalogDrug::RevokePendingRequest(const QString& requestNumber, const QString& employeeCode) {
-    c_.execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET RecordStatus = 'R', ProcessBy = ?, "
+    Connection& c = c_("RevokePendingRequest");
+    c.execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET RecordStatus = 'R', ProcessBy = ?, "
                               "ProcessDate = ? WHERE TRIM(RequestNumber) = TRIM(?) AND ") +
                    QString(kOpenRequest).replace(QStringLiteral("r."), QString()),
-               {employeeCode, c_.serverNow(), requestNumber});
+               {employeeCode, c.serverNow(), requestNumber});
 }
 
 // Every unit-dose request of the admission in list order; the screen skips the discontinued ("R").
 Recordset DrugCatalogDrug::ListUnitDose(const QString& patientId) {
-    return c_.query(QStringLiteral("SELECT ItemID AS DrugCode, RecordStatus, DosageID, Quantity, Amount, Remark "
+    return c_("ListUnitDose").query(QStringLiteral("SELECT ItemID AS DrugCode, RecordStatus, DosageID, Quantity, Amount, Remark "
                                    "FROM station.tbNurseUnitDose WHERE TRIM(IDNum) = TRIM(?) ORDER BY UnitDoseID"),
                     {patientId});
 }
 
 QString DrugCatalogDrug::frequencyExpression() {
     if (!hasDosageTable_)
-        hasDosageTable_ = c_.columnExists(QStringLiteral("build_file"), QStringLiteral("tbCoDosage"),
+        hasDosageTable_ = c_("ListProfile").columnExists(QStringLiteral("build_file"), QStringLiteral("tbCoDosage"),
                                           QStringLiteral("Frequency"));
     return *hasDosageTable_ ? QStringLiteral("(SELECT f.Frequency FROM build_file.tbCoDosage f "
                                              "WHERE f.DosageID = s.DosageID LIMIT 1)")
@@ -81,12 +82,13 @@ QString DrugCatalogDrug::frequencyExpression() {
 
 Recordset DrugCatalogDrug::profile(const QString& patientKey, const QString& itemFilter, const QVariant& filterValue,
                                    bool withName) {
-    Recordset rs = c_.query(
+    Recordset rs = c_("ListProfile").query(
         QStringLiteral("SELECT s.TransDate AS \"Trans. Date\", ") +
             (withName ? QStringLiteral("TRIM(COALESCE(m.ItemName, '') || ' ' || COALESCE(m.ItemDesc, '')) AS \"Drug Name\", ")
                       : QString()) +
             frequencyExpression() +
-            QStringLiteral(" AS Frequency, s.Quantity, s.DosageID AS Dosage, s.Remarks AS Remark, s.RefNum AS \"Ref. #\" "
+            QStringLiteral(" AS \"Frequency\", s.Quantity AS \"Quantity\", s.DosageID AS \"Dosage\", s.Remarks AS \"Remark\", "
+                           "s.RefNum AS \"Ref. #\" "
                            "FROM tbInvStockCard s LEFT JOIN tbInvMaster m ON m.ItemID = s.ItemID "
                            "WHERE TRIM(s.IdNum) = TRIM(?) AND s.SummaryCode = 'PH' AND s.Quantity > 0 AND ") +
             itemFilter + QStringLiteral(" ORDER BY s.TransDate DESC, s.SequenceNumber DESC"),
@@ -111,7 +113,7 @@ Recordset DrugCatalogDrug::ListProfileGeneric(const QString& patientKey, double 
 // One row per posted line. Positions callers read: 0 date-time, 1 reference (slip for issues, memo
 // or adjustment number otherwise), 4 item code, 5 transaction, 7 amount text, 11 station, 13 gross.
 Recordset DrugCatalogDrug::ListPostedDrugs(const QString& patientId, int /*mode*/) {
-    Recordset rs = c_.query(
+    Recordset rs = c_("ListPostedDrugs").query(
         QStringLiteral("SELECT s.TransDate, s.RefNum, s.CreditMemoNum, s.UserID, "
                        "TRIM(COALESCE(m.ItemName, '') || ' ' || COALESCE(m.ItemDesc, '')) AS DrugName, s.ItemID, "
                        "s.SummaryCode, s.PostOrReturn, s.Quantity, s.Amount, s.DosageID, s.RequestByID, "
@@ -144,7 +146,7 @@ Recordset DrugCatalogDrug::ListPostedDrugs(const QString& patientId, int /*mode*
 }
 
 double DrugCatalogDrug::QuantityIssued(const QString& patientId, const QString& itemCode) {
-    Recordset rs = c_.query(
+    Recordset rs = c_("QuantityIssued").query(
         QStringLiteral("SELECT COALESCE(SUM(CASE WHEN SummaryCode IN ('PC', ?) THEN -Quantity ELSE Quantity END), 0) AS Qty "
                        "FROM tbInvStockCard WHERE TRIM(IdNum) = TRIM(?) AND UPPER(TRIM(ItemID)) = UPPER(TRIM(?)) "
                        "AND SummaryCode IN ('PH', 'PC', ?)"),

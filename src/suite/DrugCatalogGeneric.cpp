@@ -3,7 +3,7 @@
 namespace qx::suite {
 
 bool DrugCatalogGeneric::Search(double genericId) {
-    Recordset rs = c_.query(QStringLiteral("SELECT GenericName FROM tbForGeneric WHERE TRIM(GenericID) = ?"),
+    Recordset rs = c_("Generic.Search").query(QStringLiteral("SELECT GenericName FROM tbForGeneric WHERE TRIM(GenericID) = ?"),
                             {idText(genericId)});
     if (rs.isEmpty()) {
         name_.clear();

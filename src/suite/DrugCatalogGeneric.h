@@ -1,13 +1,14 @@
 #pragma once
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
+#include "suite/DrugCatalogConnection.h"
 
 namespace qx::suite {
 
 // Generic look-up by id; the id arrives as a number (Val of a code cell).
 class DrugCatalogGeneric : public DrugCatalog::GenericLookup {
 public:
-    explicit DrugCatalogGeneric(Connection& c) : c_(c) {}
+    explicit DrugCatalogGeneric(DrugConnection c) : c_(std::move(c)) {}
     bool Search(double genericId) override;
     QString GenericName() const override { return name_; }
 
@@ -15,7 +16,7 @@ public:
     static QString idText(double genericId) { return QString::number(genericId, 'g', 15); }
 
 private:
-    Connection& c_;
+    DrugConnection c_;
     QString name_;
 };
 

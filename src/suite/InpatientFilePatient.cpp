@@ -3,11 +3,8 @@
 namespace qx::suite {
 
 namespace {
-// "Last, First Middle" from the registry's parts, Null parts left out.
-const QString kPatientName = QStringLiteral(
-    "TRIM(COALESCE(m.LastName, '') || ', ' || COALESCE(m.FirstName, '') || ' ' || COALESCE(m.MiddleName, ''))");
-const QString kDoctorName = QStringLiteral(
-    "TRIM(COALESCE(d.LastName, '') || ', ' || COALESCE(d.FirstName, '') || ' ' || COALESCE(d.MiddleName, ''))");
+const QString kPatientName = sqlListName(QStringLiteral("m"));
+const QString kDoctorName = sqlListName(QStringLiteral("d"));
 constexpr int kSeniorAge = 60;
 
 QString tidyName(QString name) {
@@ -32,7 +29,8 @@ QString InpatientFilePatient::ageOn(const QDate& birth, const QDate& today) {
 }
 
 bool InpatientFilePatient::LoadInfo(const QString& admissionNumber) {
-    Recordset rs = c_.query(
+    Connection& c = db("LoadInfo");
+    Recordset rs = c.query(
         QStringLiteral("SELECT p.IDNum, p.HospNum, p.RoomID, p.BillingDate, p.DoctorID, ") + kPatientName +
             QStringLiteral(" AS PatientName, m.Sex, m.BirthDate, m.SeniorCitizenID, r.StationID, "
                            "st.Station, ") +
@@ -60,7 +58,7 @@ bool InpatientFilePatient::LoadInfo(const QString& admissionNumber) {
     r.company = rs.text(QStringLiteral("Company"));
     r.sex = rs.text(QStringLiteral("Sex"));
     const QDate birth = rs.dateTime(QStringLiteral("BirthDate")).date();
-    r.age = ageOn(birth, c_.serverNow().date());
+    r.age = ageOn(birth, c.serverNow().date());
     // Billed and the program's closed-bill test both read BillingDate: open while it is Null.
     const QDateTime billing = rs.dateTime(QStringLiteral("BillingDate"));
     r.billed = billing.isValid() ? billing.toString(QStringLiteral("MM/dd/yyyy")) : QStringLiteral("01/01/1900");
@@ -77,7 +75,7 @@ Recordset InpatientFilePatient::LoadCommunication(const QString& stationId, cons
     const bool outPatients = inOut.trimmed().compare(QStringLiteral("O"), Qt::CaseInsensitive) == 0;
     const QString patients = outPatients ? QStringLiteral("patient_data.tbOutPatient") : QStringLiteral("patient_data.tbPatient");
     const QString room = outPatients ? QStringLiteral("'OPD'") : QStringLiteral("p.RoomID");
-    Recordset rs = c_.query(
+    Recordset rs = db("LoadCommunication").query(
         QStringLiteral("SELECT p.HospNum AS \"Hospital #\", q.IDNum AS \"Admission #\", ") + kPatientName +
             QStringLiteral(" AS \"Patient Name\", ") + room +
             QStringLiteral(" AS Room, st.Station, q.StationID, q.FirstRequest AS \"Request Date\", "
@@ -101,7 +99,7 @@ Recordset InpatientFilePatient::LoadCommunication(const QString& stationId, cons
 
 // Admissions with open unit-dose requests; column 3 carries the "(RX)" mark before the name.
 Recordset InpatientFilePatient::ListUnitDosePatients(const QString& stationId, int option, int order) {
-    return c_.query(
+    return db("ListUnitDosePatients").query(
         QStringLiteral("SELECT p.HospNum AS \"Hospital #\", q.IDNum AS \"Admission #\", ") + kPatientName +
             QStringLiteral(" AS \"Patient Name\", CASE WHEN q.RxMark > 0 THEN '(RX) ' ELSE '' END || ") + kPatientName +
             QStringLiteral(" AS Name, ") + kPatientName +

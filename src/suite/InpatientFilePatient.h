@@ -1,14 +1,15 @@
 #pragma once
-#include "components/Connection.h"
 #include "components/InpatientFile.h"
+#include "suite/ConnectedComponent.h"
 
 namespace qx::suite {
 
 // ProgID InpatientFile.Patient over patient_data.tbPatient and the registry, read only.
-class InpatientFilePatient : public InpatientFile::Patient {
+class InpatientFilePatient : public InpatientFile::Patient, private ConnectedComponent {
 public:
-    explicit InpatientFilePatient(Connection& c) : c_(c) {}
-    bool InitConnect(const QString& connStr) override { return c_.isOpen() && connStr == c_.connectionString(); }
+    explicit InpatientFilePatient(ConnectionProvider provider)
+        : ConnectedComponent(QStringLiteral("InpatientFile.Patient"), std::move(provider)) {}
+    bool InitConnect(const QString& connStr) override { return bindConnection(connStr); }
     bool LoadInfo(const QString& admissionNumber) override;
     QString AdmissionNumber() const override { return r_.admission; }
     QString HospitalNumber() const override { return r_.hospital; }
@@ -37,7 +38,6 @@ private:
         QString billed;
         bool senior = false;
     };
-    Connection& c_;
     Record r_;
 };
 

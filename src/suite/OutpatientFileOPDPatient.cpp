@@ -14,7 +14,8 @@ QString joinName(const Recordset& rs, const QString& last, const QString& first,
 } // namespace
 
 bool OutpatientFileOPDPatient::Search(const QString& visitId) {
-    Recordset rs = c_.query(
+    Connection& c = db("Search");
+    Recordset rs = c.query(
         QStringLiteral("SELECT o.IDNum, o.HospNum, o.AccountNum, o.DoctorID, m.LastName, m.FirstName, m.MiddleName, "
                        "m.Sex, m.BirthDate, d.LastName AS DocLast, d.FirstName AS DocFirst, d.MiddleName AS DocMiddle, "
                        "c.Company FROM patient_data.tbOutPatient o "
@@ -37,7 +38,7 @@ bool OutpatientFileOPDPatient::Search(const QString& visitId) {
                         ? r.name
                         : rs.text(QStringLiteral("Company"));
     r.sex = rs.text(QStringLiteral("Sex"));
-    r.age = InpatientFilePatient::ageOn(rs.dateTime(QStringLiteral("BirthDate")).date(), c_.serverNow().date());
+    r.age = InpatientFilePatient::ageOn(rs.dateTime(QStringLiteral("BirthDate")).date(), c.serverNow().date());
     r_ = r;
     return true;
 }

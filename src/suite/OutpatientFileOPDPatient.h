@@ -1,14 +1,15 @@
 #pragma once
-#include "components/Connection.h"
 #include "components/OutpatientFile.h"
+#include "suite/ConnectedComponent.h"
 
 namespace qx::suite {
 
 // ProgID OutpatientFile.OPDPatient over patient_data.tbOutPatient and the registry, read only.
-class OutpatientFileOPDPatient : public OutpatientFile::OPDPatient {
+class OutpatientFileOPDPatient : public OutpatientFile::OPDPatient, private ConnectedComponent {
 public:
-    explicit OutpatientFileOPDPatient(Connection& c) : c_(c) {}
-    bool InitConnection(const QString& connStr) override { return c_.isOpen() && connStr == c_.connectionString(); }
+    explicit OutpatientFileOPDPatient(ConnectionProvider provider)
+        : ConnectedComponent(QStringLiteral("OutpatientFile.OPDPatient"), std::move(provider)) {}
+    bool InitConnection(const QString& connStr) override { return bindConnection(connStr); }
     bool Search(const QString& visitId) override;
     QString OPDNumber() const override { return r_.visit; }
     QString HospitalNumber() const override { return r_.hospital; }
@@ -24,7 +25,6 @@ private:
     struct Record {
         QString visit, hospital, name, doctorCode, doctor, account, accountName, age, sex;
     };
-    Connection& c_;
     Record r_;
 };
 

@@ -1,20 +1,20 @@
 #pragma once
-#include "components/Connection.h"
 #include "components/TillCalendar.h"
+#include "suite/ConnectedComponent.h"
 
 namespace qx::suite {
 
 // ProgID TillCalendar.CashDate: the open cash report date of billing.tbCashReportStatus, or the
 // server's date while none is set.
-class TillCalendarCashDate : public TillCalendar::CashDate {
+class TillCalendarCashDate : public TillCalendar::CashDate, private ConnectedComponent {
 public:
-    explicit TillCalendarCashDate(Connection& c) : c_(c) {}
-    bool InitConnection(const QString& connStr) override { return c_.isOpen() && connStr == c_.connectionString(); }
+    explicit TillCalendarCashDate(ConnectionProvider provider)
+        : ConnectedComponent(QStringLiteral("TillCalendar.CashDate"), std::move(provider)) {}
+    bool InitConnection(const QString& connStr) override { return bindConnection(connStr); }
     void GetReportStatus() override;
     QDate ReportDate() const override { return date_; }
 
 private:
-    Connection& c_;
     QDate date_;
 };
 

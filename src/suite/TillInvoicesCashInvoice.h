@@ -1,17 +1,15 @@
 #pragma once
-#include "components/Connection.h"
 #include "components/TillInvoices.h"
+#include "suite/ConnectedComponent.h"
 
 namespace qx::suite {
 
 // ProgID TillInvoices.CashInvoice: only connected at start-up.
-class TillInvoicesCashInvoice : public TillInvoices::CashInvoice {
+class TillInvoicesCashInvoice : public TillInvoices::CashInvoice, private ConnectedComponent {
 public:
-    explicit TillInvoicesCashInvoice(Connection& c) : c_(c) {}
-    bool InitConnection(const QString& connStr) override { return c_.isOpen() && connStr == c_.connectionString(); }
-
-private:
-    Connection& c_;
+    explicit TillInvoicesCashInvoice(ConnectionProvider provider)
+        : ConnectedComponent(QStringLiteral("TillInvoices.CashInvoice"), std::move(provider)) {}
+    bool InitConnection(const QString& connStr) override { return bindConnection(connStr); }
 };
 
 } // namespace qx::suite

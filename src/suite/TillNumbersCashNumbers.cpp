@@ -3,18 +3,20 @@
 
 namespace qx::suite {
 
-void TillNumbersCashNumbers::ensureRow() {
-    c_.execute(QStringLiteral("INSERT INTO billing.tbCashNumbers (id, CashNumber, DrugNumber, NonDrugNumber) "
-                              "VALUES (1, 1, 1, 1) ON CONFLICT (id) DO NOTHING"));
+void TillNumbersCashNumbers::ensureRow(Connection& c) {
+    c.execute(QStringLiteral("INSERT INTO billing.tbCashNumbers (id, CashNumber, DrugNumber, NonDrugNumber) "
+                             "VALUES (1, 1, 1, 1) ON CONFLICT (id) DO NOTHING"));
 }
 
 void TillNumbersCashNumbers::GetNumbers() {
+    Connection& c = db("GetNumbers");
+    // Inside a save the row stays locked until the save ends (SQLite: the save holds the write lock).
     const QString select = QStringLiteral("SELECT CashNumber, DrugNumber, NonDrugNumber FROM billing.tbCashNumbers WHERE id = 1") +
-                           (c_.inTransaction() && !c_.isSQLite() ? QStringLiteral(" FOR UPDATE") : QString());
-    Recordset rs = c_.query(select);
+                           (c.inTransaction() && !c.isSQLite() ? QStringLiteral(" FOR UPDATE") : QString());
+    Recordset rs = c.query(select);
     if (rs.isEmpty()) {
-        ensureRow();
-        rs = c_.query(select);
+        ensureRow(c);
+        rs = c.query(select);
     }
     cash_ = rs.number(QStringLiteral("CashNumber"));
     drug_ = rs.number(QStringLiteral("DrugNumber"));
@@ -33,17 +35,19 @@ void TillNumbersCashNumbers::UpdateCashNumbers(int kind) {
         throw AppError(static_cast<long>(0x80040064), QStringLiteral("TillNumbers.CashNumbers.UpdateCashNumbers"),
                        QStringLiteral("Invalid procedure call or argument: kind %1").arg(kind));
     }
-    ensureRow();
-    c_.execute(QStringLiteral("UPDATE billing.tbCashNumbers SET CashNumber = CashNumber + 1, ") + set +
-               QStringLiteral(" WHERE id = 1"));
+    Connection& c = db("UpdateCashNumbers");
+    ensureRow(c);
+    c.execute(QStringLiteral("UPDATE billing.tbCashNumbers SET CashNumber = CashNumber + 1, ") + set +
+              QStringLiteral(" WHERE id = 1"));
 }
 
 void TillNumbersCashNumbers::UpdateNumberGroup(const QString& slip, const QString& drugSequence,
                                                const QString& nonDrugSequence, const QString& reportDate) {
-    ensureRow();
-    c_.execute(QStringLiteral("UPDATE billing.tbCashNumbers SET GroupSlip = ?, GroupDrug = ?, GroupNonDrug = ?, "
-                              "ReportDate = ? WHERE id = 1"),
-               {slip, drugSequence, nonDrugSequence, reportDate});
+    Connection& c = db("UpdateNumberGroup");
+    ensureRow(c);
+    c.execute(QStringLiteral("UPDATE billing.tbCashNumbers SET GroupSlip = ?, GroupDrug = ?, GroupNonDrug = ?, "
+                             "ReportDate = ? WHERE id = 1"),
+              {slip, drugSequence, nonDrugSequence, reportDate});
 }
 
 } // namespace qx::suite

@@ -1,15 +1,16 @@
 #pragma once
-#include "components/Connection.h"
 #include "components/TillNumbers.h"
+#include "suite/ConnectedComponent.h"
 
 namespace qx::suite {
 
 // ProgID TillNumbers.CashNumbers over the one counter row of billing.tbCashNumbers. Inside a
 // transaction GetNumbers locks that row until the transaction ends.
-class TillNumbersCashNumbers : public TillNumbers::CashNumbers {
+class TillNumbersCashNumbers : public TillNumbers::CashNumbers, private ConnectedComponent {
 public:
-    explicit TillNumbersCashNumbers(Connection& c) : c_(c) {}
-    bool InitConnection(const QString& connStr) override { return c_.isOpen() && connStr == c_.connectionString(); }
+    explicit TillNumbersCashNumbers(ConnectionProvider provider)
+        : ConnectedComponent(QStringLiteral("TillNumbers.CashNumbers"), std::move(provider)) {}
+    bool InitConnection(const QString& connStr) override { return bindConnection(connStr); }
     void GetNumbers() override;
     double CashNumber() const override { return cash_; }
     double DrugNumber() const override { return drug_; }
@@ -19,8 +20,7 @@ public:
                            const QString& reportDate) override;
 
 private:
-    void ensureRow();
-    Connection& c_;
+    static void ensureRow(Connection& c);
     double cash_ = 0, drug_ = 0, nonDrug_ = 0;
 };
 
