@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -136,6 +137,13 @@ void ReportViewer::applyZoom() {
     else if (zoom_ == 2)
         scale = qMin(qMax(1.0, double(room.width())) / page.width(), qMax(1.0, double(room.height())) / page.height());
     view_->setScale(scale);
+}
+
+void ReportViewer::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Fitting zooms follow the window.
+    if (zoom_ == 1 || zoom_ == 2)
+        applyZoom();
 }
 
 void ReportViewer::setEnableGroupTree(bool on) {

@@ -56,6 +56,9 @@ public:
     QToolBar* toolBar() const { return toolbar_; }
     QTreeWidget* groupTree() const { return tree_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void updateState();
     void fillGroupTree();
