@@ -155,3 +155,32 @@ TEST_F(LoginWindowTest, TypedLettersBecomeCapitals) {
 }
 
 } // namespace
+
+namespace {
+
+class DemoLoginTest : public DbTest {
+protected:
+    bool withDemo() const override { return true; }
+};
+
+// The demo's pharmacy employees log in with the passwords they were given; the supervisor may
+// open the user settings.
+TEST_P(DemoLoginTest, DemoEmployeesLogIn) {
+    struct Case { const char* employee; const char* password; R expected; };
+    const Case cases[] = {{"8", "admin", R::Accepted}, {"1001", "PHARMA1", R::Accepted},
+                          {"1002", "PHARMA1", R::WrongPassword}, {"9001", "NURSE1", R::OtherDepartment}};
+    for (const Case& c : cases) {
+        StaffLoginCurrentUser user(testDatabase().url());
+        user.setPasswordDeptCode(QStringLiteral("15"));
+        EXPECT_EQ(user.logIn(QString::fromLatin1(c.employee), QString::fromLatin1(c.password)), c.expected) << c.employee;
+    }
+    StaffLoginCurrentUser supervisor(testDatabase().url());
+    ASSERT_EQ(supervisor.logIn(QStringLiteral("8"), QStringLiteral("ADMIN")), R::Accepted);
+    EXPECT_EQ(supervisor.EmployeeName(), QStringLiteral("MARIA L. SANTOS"));
+    EXPECT_EQ(supervisor.Position(), QStringLiteral("CHIEF PHARMACIST"));
+    EXPECT_TRUE(supervisor.checkusersettings());
+}
+
+QX_ON_BOTH_ENGINES(DemoLoginTest);
+
+} // namespace
