@@ -39,6 +39,53 @@ bool looksNumeric(const QString& text) {
     return ok;
 }
 
+// One axis of the grid (rows down or columns across): fixed entries first, then the scrolled
+// ones from `first`; size(i) is an entry's length in pixels.
+template <typename Size>
+int offsetOf(int index, int fixedCount, int first, Size size) {
+    int offset = 0;
+    if (index < fixedCount) {
+        for (int i = 0; i < index; ++i)
+            offset += size(i);
+        return offset;
+    }
+    for (int i = 0; i < fixedCount; ++i)
+        offset += size(i);
+    for (int i = first; i < index; ++i)
+        offset += size(i);
+    for (int i = index; i < first; ++i)
+        offset -= size(i);
+    return offset;
+}
+
+template <typename Size>
+int indexAt(int pos, int fixedCount, int first, int count, Size size) {
+    if (pos < 0)
+        return -1;
+    int edge = 0;
+    for (int i = 0; i < fixedCount; ++i) {
+        edge += size(i);
+        if (pos < edge)
+            return i;
+    }
+    for (int i = first; i < count && edge <= pos; ++i) {
+        edge += size(i);
+        if (pos < edge)
+            return i;
+    }
+    return -1;
+}
+
+// The first scrolled entry from which `last` and the entries before it fill at most `room`.
+template <typename Size>
+int firstFitting(int last, int room, int fixedCount, Size size) {
+    int first = last;
+    int used = size(last);
+    while (first - 1 >= fixedCount && used + size(first - 1) <= room)
+        used += size(--first);
+    return first;
+}
+
 } // namespace
 
 struct FlexGrid::CellFormat {
@@ -195,6 +242,10 @@ void FlexGrid::setColSel(int col) {
 }
 
 void FlexGrid::moveCurrent(int row, int col, bool byUser) {
+    // The user's move brings the new cell into view first, so that enterCell() finds it laid out
+    // where it will be seen (a cell editor placed there stays over it).
+    if (byUser)
+        scrollToCell(row, col);
     if (row == row_ && col == col_) {
         if (rowSel_ != row_ || colSel_ != col_) {
             resetSelection();
@@ -210,8 +261,6 @@ void FlexGrid::moveCurrent(int row, int col, bool byUser) {
         emit rowColChange();
         emit selChange();
     }
-    if (byUser)
-        scrollToCell(row_, col_);
     refresh();
 }
 
@@ -465,33 +514,11 @@ int FlexGrid::fixedWidthPx() const {
 }
 
 int FlexGrid::rowY(int row) const {
-    int y = 0;
-    if (row < fixedRows_) {
-        for (int r = 0; r < row; ++r)
-            y += rowHeightPx(r);
-        return y;
-    }
-    y = fixedHeightPx();
-    for (int r = topRow_; r < row; ++r)
-        y += rowHeightPx(r);
-    for (int r = row; r < topRow_; ++r)
-        y -= rowHeightPx(r);
-    return y;
+    return offsetOf(row, fixedRows_, topRow_, [this](int r) { return rowHeightPx(r); });
 }
 
 int FlexGrid::colX(int col) const {
-    int x = 0;
-    if (col < fixedCols_) {
-        for (int c = 0; c < col; ++c)
-            x += colWidthPx(c);
-        return x;
-    }
-    x = fixedWidthPx();
-    for (int c = leftCol_; c < col; ++c)
-        x += colWidthPx(c);
-    for (int c = col; c < leftCol_; ++c)
-        x -= colWidthPx(c);
-    return x;
+    return offsetOf(col, fixedCols_, leftCol_, [this](int c) { return colWidthPx(c); });
 }
 
 int FlexGrid::rowPos(int row) const {
@@ -526,61 +553,29 @@ bool FlexGrid::colIsVisible(int col) const {
 }
 
 int FlexGrid::rowAtY(int y) const {
-    if (y < 0)
-        return -1;
-    int top = 0;
-    for (int r = 0; r < fixedRows_; ++r) {
-        top += rowHeightPx(r);
-        if (y < top)
-            return r;
-    }
-    for (int r = topRow_; r < rows() && top <= y; ++r) {
-        top += rowHeightPx(r);
-        if (y < top)
-            return r;
-    }
-    return -1;
+    return indexAt(y, fixedRows_, topRow_, rows(), [this](int r) { return rowHeightPx(r); });
 }
 
 int FlexGrid::colAtX(int x) const {
-    if (x < 0)
-        return -1;
-    int left = 0;
-    for (int c = 0; c < fixedCols_; ++c) {
-        left += colWidthPx(c);
-        if (x < left)
-            return c;
-    }
-    for (int c = leftCol_; c < cols_ && left <= x; ++c) {
-        left += colWidthPx(c);
-        if (x < left)
-            return c;
-    }
-    return -1;
+    return indexAt(x, fixedCols_, leftCol_, cols_, [this](int c) { return colWidthPx(c); });
 }
 
 // ---- scrolling ------------------------------------------------------------------------------
 
 int FlexGrid::maxTopRow() const {
+    if (rows() <= fixedRows_)
+        return fixedRows_;
     const int room = viewport()->height() - fixedHeightPx();
-    int used = 0;
-    int top = rows();
-    while (top - 1 >= fixedRows_ && used + rowHeightPx(top - 1) <= room) {
-        used += rowHeightPx(top - 1);
-        --top;
-    }
-    return std::max(fixedRows_, std::min(top, rows() - 1));
+    const int first = firstFitting(rows() - 1, room, fixedRows_, [this](int r) { return rowHeightPx(r); });
+    return std::max(fixedRows_, first);
 }
 
 int FlexGrid::maxLeftCol() const {
+    if (cols_ <= fixedCols_)
+        return fixedCols_;
     const int room = viewport()->width() - fixedWidthPx();
-    int used = 0;
-    int left = cols_;
-    while (left - 1 >= fixedCols_ && used + colWidthPx(left - 1) <= room) {
-        used += colWidthPx(left - 1);
-        --left;
-    }
-    return std::max(fixedCols_, std::min(left, cols_ - 1));
+    const int first = firstFitting(cols_ - 1, room, fixedCols_, [this](int c) { return colWidthPx(c); });
+    return std::max(fixedCols_, first);
 }
 
 int FlexGrid::topRow() const { return topRow_; }
@@ -610,29 +605,21 @@ void FlexGrid::setTopLeft(int topRow, int leftCol) {
 }
 
 void FlexGrid::scrollToCell(int row, int col) {
+    const auto height = [this](int r) { return rowHeightPx(r); };
+    const auto width = [this](int c) { return colWidthPx(c); };
     int top = topRow_;
     if (row >= fixedRows_ && row < rows()) {
-        const int room = viewport()->height() - fixedHeightPx();
-        if (row < topRow_) {
+        if (row < topRow_)
             top = row;
-        } else if (!rowIsVisible(row) && rowHeightPx(row) > 0) {
-            top = row;
-            int used = rowHeightPx(row);
-            while (top - 1 >= fixedRows_ && used + rowHeightPx(top - 1) <= room)
-                used += rowHeightPx(--top);
-        }
+        else if (!rowIsVisible(row) && height(row) > 0)
+            top = firstFitting(row, viewport()->height() - fixedHeightPx(), fixedRows_, height);
     }
     int left = leftCol_;
     if (col >= fixedCols_ && col < cols_) {
-        const int room = viewport()->width() - fixedWidthPx();
-        if (col < leftCol_) {
+        if (col < leftCol_)
             left = col;
-        } else if (!colIsVisible(col) && colWidthPx(col) > 0) {
-            left = col;
-            int used = colWidthPx(col);
-            while (left - 1 >= fixedCols_ && used + colWidthPx(left - 1) <= room)
-                used += colWidthPx(--left);
-        }
+        else if (!colIsVisible(col) && width(col) > 0)
+            left = firstFitting(col, viewport()->width() - fixedWidthPx(), fixedCols_, width);
     }
     setTopLeft(top, left);
 }
