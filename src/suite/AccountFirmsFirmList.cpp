@@ -24,8 +24,7 @@ QString AccountFirmsFirmList::ShowList(const QString& text, const std::optional<
                                          binds);
                       },
                       {}};
-    const auto row = PickListDialog::pick(std::move(spec), text);
-    return row ? row->value(0).toString().trimmed() : QString();
+    return PickListDialog::pickKey(std::move(spec), text);
 }
 
 } // namespace qx::suite

@@ -20,8 +20,7 @@ QString DoseFormsDosageList::ShowList() {
                                          {like, like});
                       },
                       {}};
-    const auto row = PickListDialog::pick(std::move(spec), QString());
-    return row ? row->value(0).toString().trimmed() : QString();
+    return PickListDialog::pickKey(std::move(spec), QString());
 }
 
 } // namespace qx::suite

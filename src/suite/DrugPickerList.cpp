@@ -66,8 +66,7 @@ QString DrugPickerList::ShowList(const std::optional<QString>& search, const std
                 },
                 {}};
     }
-    const auto row = PickListDialog::pick(std::move(spec), startText);
-    return row ? row->value(0).toString().trimmed() : QString();
+    return PickListDialog::pickKey(std::move(spec), startText);
 }
 
 } // namespace qx::suite

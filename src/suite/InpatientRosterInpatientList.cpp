@@ -33,8 +33,7 @@ QString InpatientRosterInpatientList::ShowList(const QString& text, const std::o
                                          binds);
                       },
                       {}};
-    const auto row = PickListDialog::pick(std::move(spec), text);
-    return row ? row->value(0).toString().trimmed() : QString();
+    return PickListDialog::pickKey(std::move(spec), text);
 }
 
 } // namespace qx::suite

@@ -25,8 +25,7 @@ QString OutpatientRosterOutpatientList::ShowList(const QString& text) {
                                          {like, like, like});
                       },
                       {}};
-    const auto row = PickListDialog::pick(std::move(spec), text);
-    return row ? row->value(0).toString().trimmed() : QString();
+    return PickListDialog::pickKey(std::move(spec), text);
 }
 
 } // namespace qx::suite

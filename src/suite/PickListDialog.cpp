@@ -60,6 +60,11 @@ std::optional<QVariantList> PickListDialog::pick(PickListSpec spec, const QStrin
     return dialog.result() == QDialog::Accepted ? dialog.chosen() : std::nullopt;
 }
 
+QString PickListDialog::pickKey(PickListSpec spec, const QString& search) {
+    const auto row = pick(std::move(spec), search);
+    return row ? row->value(0).toString().trimmed() : QString();
+}
+
 void PickListDialog::setSearchText(const QString& text) {
     if (txtSearch->text() == text)
         reload();

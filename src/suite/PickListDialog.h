@@ -33,6 +33,8 @@ public:
     // Shows the list for `search` modally (through the platform's modal service) and returns
     // every field of the chosen row, or nothing when the user cancelled.
     static std::optional<QVariantList> pick(PickListSpec spec, const QString& search);
+    // The same, answering the chosen row's first field trimmed, or "" when cancelled.
+    static QString pickKey(PickListSpec spec, const QString& search);
 
     void setSearchText(const QString& text);
     int rowCount() const;

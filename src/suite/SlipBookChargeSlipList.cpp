@@ -21,8 +21,7 @@ QString SlipBookChargeSlipList::ShowList(const QString& patientId, const QString
                                          {id, likePrefix(search)});
                       },
                       patientName.trimmed()};
-    const auto row = PickListDialog::pick(std::move(spec), QString());
-    return row ? row->value(0).toString().trimmed() : QString();
+    return PickListDialog::pickKey(std::move(spec), QString());
 }
 
 } // namespace qx::suite

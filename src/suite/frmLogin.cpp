@@ -45,13 +45,16 @@ frmLogin::frmLogin(StaffLoginCurrentUser& user, QWidget* parent) : QDialog(paren
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    // Enter belongs to the boxes: it moves from the number to the password, and logs in there.
+    cmdOK->setAutoDefault(false);
+    cmdCancel->setAutoDefault(false);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
     layout->addLayout(buttons);
 
     connect(txtEmplNo, &QLineEdit::returnPressed, this, [this] { txtPassword->setFocus(); });
+    connect(txtPassword, &QLineEdit::returnPressed, this, [this] { cmdOK_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     txtEmplNo->setFocus();

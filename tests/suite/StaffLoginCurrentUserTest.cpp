@@ -5,6 +5,8 @@
 #include "suite/StaffLoginCurrentUser.h"
 #include "suite/frmLogin.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -142,6 +144,20 @@ TEST_F(LoginWindowTest, EmptyBoxesAreNotTriesAndCancelGivesUp) {
               (QStringList{"You have not entered your Employee # yet.", "You have not entered your password.",
                            "You have not entered your Employee # yet."}));
     EXPECT_EQ(platform.modal->leftOpen(), 0);
+}
+
+TEST_F(LoginWindowTest, EnterMovesToThePasswordAndLogsInThere) {
+    platform.modal->onShow<suite::frmLogin>([](suite::frmLogin& w) {
+        w.txtEmplNo->setFocus();
+        w.txtEmplNo->setText(QStringLiteral("1002"));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w.txtEmplNo, &enter);
+        w.txtPassword->setText(QStringLiteral("SECRET"));
+        QApplication::sendEvent(w.txtPassword, &enter);
+    });
+    user->ShowMain();
+    EXPECT_TRUE(user->Connected());
+    EXPECT_TRUE(platform.messages->boxes().empty());
 }
 
 TEST_F(LoginWindowTest, TypedLettersBecomeCapitals) {
