@@ -1,0 +1,48 @@
+#include "shell/Session.h"
+#include "components/AppError.h"
+#include "components/Connection.h"
+
+namespace qx {
+
+SuiteComponents gComponents;
+QString gUserLocationRights;
+QString gDefaultStockLocationID;
+bool gFirstActivation = false;
+bool gShiftChanged = false;
+bool gExitRequested = false;
+QString gStartDate;
+QString gHostID;
+qint16 gCommunicationTimer = 0;
+qint16 gSeniorCitizenDiscount = 0;
+QString gEmployeeCode;
+QString gEmployeeName;
+QString gEmployeeInitial;
+QString gEmployeePosition;
+std::unique_ptr<MainForm> gMainForm;
+
+Connection& SQLConnection() {
+    if (!gComponents.gCurrentUser)
+        throw AppError(91, QStringLiteral("prjQuillax"),
+                       QStringLiteral("Object variable or With block variable not set"));
+    return gComponents.gCurrentUser->SQLConnection();
+}
+
+void resetSession() {
+    gMainForm.reset();
+    gComponents.releaseInMainWindowOrder();
+    gUserLocationRights.clear();
+    gDefaultStockLocationID.clear();
+    gFirstActivation = false;
+    gShiftChanged = false;
+    gExitRequested = false;
+    gStartDate.clear();
+    gHostID.clear();
+    gCommunicationTimer = 0;
+    gSeniorCitizenDiscount = 0;
+    gEmployeeCode.clear();
+    gEmployeeName.clear();
+    gEmployeeInitial.clear();
+    gEmployeePosition.clear();
+}
+
+} // namespace qx
