@@ -14,14 +14,20 @@
 #include "suite/DispenserRollDispensers.h"
 #include "suite/DoseFormsDosage.h"
 #include "suite/DoseFormsDosageList.h"
+#include "suite/DrugCatalogComponent.h"
 #include "suite/DrugPickerList.h"
+#include "suite/InpatientFilePatient.h"
 #include "suite/InpatientRosterInpatientList.h"
 #include "suite/IssueLedgerIssuedMedicines.h"
+#include "suite/OutpatientFileOPDPatient.h"
 #include "suite/OutpatientRecentRecentList.h"
 #include "suite/OutpatientRosterOutpatientList.h"
 #include "suite/SiteOptionsOptionSet.h"
 #include "suite/SlipBookChargeSlipList.h"
 #include "suite/StaffLoginCurrentUser.h"
+#include "suite/TillCalendarCashDate.h"
+#include "suite/TillInvoicesCashInvoice.h"
+#include "suite/TillNumbersCashNumbers.h"
 #include "suite/WardStationsStation.h"
 
 namespace qx::suite {
@@ -85,6 +91,18 @@ void registerDefaultComponents(ComponentFactory& f) {
     f.add<WardStations::Station>(progid::Station, make<WardStations::Station, WardStationsStation>());
 
     // ---- Drug, patient and cash components ----------------------------------------------------
+    f.add<DrugCatalog::Component>(progid::Drug, make<DrugCatalog::Component, DrugCatalogComponent>(),
+                                  &DrugCatalog::Component::InitConnect);
+    f.add<InpatientFile::Patient>(progid::Patient, make<InpatientFile::Patient, InpatientFilePatient>(),
+                                  &InpatientFile::Patient::InitConnect);
+    f.add<OutpatientFile::OPDPatient>(progid::OPDPatient, make<OutpatientFile::OPDPatient, OutpatientFileOPDPatient>(),
+                                      &OutpatientFile::OPDPatient::InitConnection);
+    f.add<TillCalendar::CashDate>(progid::CashDate, make<TillCalendar::CashDate, TillCalendarCashDate>(),
+                                  &TillCalendar::CashDate::InitConnection);
+    f.add<TillInvoices::CashInvoice>(progid::CashInvoice, make<TillInvoices::CashInvoice, TillInvoicesCashInvoice>(),
+                                     &TillInvoices::CashInvoice::InitConnection);
+    f.add<TillNumbers::CashNumbers>(progid::CashNumbers, make<TillNumbers::CashNumbers, TillNumbersCashNumbers>(),
+                                    &TillNumbers::CashNumbers::InitConnection);
     f.add<DrugCatalog::Component>(progid::Drug, make<DrugCatalog::Component, DrugCatalogComponent>(),
                                   &DrugCatalog::Component::InitConnect);
     f.add<InpatientFile::Patient>(progid::Patient, make<InpatientFile::Patient, InpatientFilePatient>(),
