@@ -109,11 +109,16 @@ void DrugCatalogStockCard::post(StockCardLine line) {
     // Issues lower the stock, credits and corrections raise it; a negative issue reverses one.
     const bool raises = line.summaryCode == QLatin1String("PC") || line.summaryCode == correctionSummaryCode();
     const double delta = raises ? line.quantity : -line.quantity;
+    // Only catalogue items move: an unknown code inserts nothing and is refused.
     Recordset stock = c_.query(
-        QStringLiteral("INSERT INTO tbInvent (ItemID, LocationID, OnHand) VALUES (?, ?, ?) "
+        QStringLiteral("INSERT INTO tbInvent (ItemID, LocationID, OnHand) "
+                       "SELECT m.ItemID, CAST(? AS TEXT), CAST(? AS DOUBLE PRECISION) FROM tbInvMaster m WHERE m.ItemID = ? "
                        "ON CONFLICT (ItemID, LocationID) DO UPDATE SET OnHand = COALESCE(tbInvent.OnHand, 0) + ? "
                        "RETURNING OnHand"),
-        {line.itemId, line.locationId, delta, delta});
+        {line.locationId, delta, line.itemId, delta});
+    if (stock.isEmpty())
+        throw AppError(kComponentError, QStringLiteral("DrugCatalog.Drug.AppendStockCard"),
+                       QStringLiteral("Item %1 is not in the catalogue.").arg(line.itemId));
     const double balance = stock.value(0).toDouble();
 
     c_.execute(

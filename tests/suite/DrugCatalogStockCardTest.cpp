@@ -206,6 +206,8 @@ TEST_P(DrugCatalogStockCardTest, RefusesLinesItCannotPlace) {
     EXPECT_THROW(drug_->AppendStockCard(issueArgs("", 1, 1)), AppError);
     EXPECT_THROW(drug_->AppendStockCard(issueArgs("00000051", 1, 1, {{4, "13/45/2026 10:00:00"}})), AppError);
     EXPECT_THROW(drug_->AppendStockCard(issueArgs("00000051", 1, 1, {{6, "XXX"}})), AppError);
+    EXPECT_THROW(drug_->AppendStockCard(issueArgs("00000051", 1, 1, {{3, "NOSUCH"}})), AppError);
+    EXPECT_EQ(db().query(QStringLiteral("SELECT COUNT(*) FROM tbInvent WHERE ItemID = 'NOSUCH'")).value(0).toInt(), 0);
     EXPECT_EQ(lines().recordCount(), 0);
 }
 
