@@ -1,26 +1,28 @@
-#include "components/AppError.h"
-#include "components/Connection.h"
-#include "hospitaldb/Schema.h"
+#include "components/ComponentFactory.h"
+#include "mainwindow/frmPharma.h"
+#include "platform/ErrorHandling.h"
+#include "platform/QtPlatformServices.h"
+#include "shell/Session.h"
+#include "shell/Startup.h"
+#include "suite/DefaultComponents.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QMessageBox>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillax"));
     QApplication::setOrganizationName(QStringLiteral("Quillax"));
-    std::unique_ptr<qx::Connection> connection;
-    try {
-        connection = qx::Connection::open(qx::configuredDatabaseUrl());
-        qx::hospitaldb::migrate(*connection);
-    } catch (const qx::AppError& e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Quillax"), e.description());
-        return 1;
-    }
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quillax"));
-    window.resize(1024, 720);
-    window.show();
-    return app.exec();
+    qx::installPlatformServices(qx::qtPlatformServices());
+
+    qx::ComponentFactory factory;
+    qx::suite::registerDefaultComponents(factory);
+    qx::unhandledErrorGuard([&factory] {
+        qx::Main(factory, [] { return std::make_unique<qx::frmPharma>(); });
+    });
+
+    // Start-up that ended without a main window leaves nothing to run.
+    const int exitCode = qx::gMainForm ? app.exec() : 0;
+    qx::gMainForm.reset();
+    qx::gComponents.releaseInMainWindowOrder();
+    return exitCode;
 }

@@ -5,11 +5,14 @@
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <optional>
 
 using namespace qx;
 
 static int usage() {
-    QTextStream(stderr) << "usage: quillax-db init|migrate|version [--sqlite DIR | --pg URL] [--demo]\n"
+    QTextStream(stderr) << "usage: quillax-db init|migrate|version [--sqlite DIR | --pg URL] [--demo] [--site CODE]\n"
+                           "  --site CODE makes CODE the hospital's site code (ClientName), which selects\n"
+                           "  per-site behaviour at the next start; an empty CODE switches none on.\n"
                            "  Without --sqlite or --pg the address comes from QUILLAX_DB, the user's setting,\n"
                            "  or the embedded folder " << defaultSqliteDir() << ".\n";
     return 2;
@@ -23,6 +26,7 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
     QString url;
     bool demo = false;
+    std::optional<QString> site;
     while (!args.isEmpty()) {
         const QString a = args.takeFirst();
         if (a == QLatin1String("--sqlite") && !args.isEmpty())
@@ -31,6 +35,8 @@ int main(int argc, char** argv) {
             url = args.takeFirst();
         else if (a == QLatin1String("--demo"))
             demo = true;
+        else if (a == QLatin1String("--site") && !args.isEmpty())
+            site = args.takeFirst().trimmed();
         else
             return usage();
     }
@@ -54,6 +60,13 @@ int main(int argc, char** argv) {
                 hospitaldb::fillDemo(*c);
                 out << "demo data filled\n";
             }
+        }
+        if (site) {
+            if (c->execute(QStringLiteral("UPDATE patient_data.tbHospitalInfo SET ClientName = ?"), {*site}) == 0) {
+                QTextStream(stderr) << "quillax-db: no hospital information to set the site code on (use --demo)\n";
+                return 1;
+            }
+            out << "site code set to \"" << *site << "\"\n";
         }
         return 0;
     } catch (const AppError& e) {
