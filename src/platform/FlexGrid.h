@@ -21,7 +21,8 @@ namespace qx {
 //    A change the structure forces (the old cell is gone) skips leaveCell().
 //  - Setting Row or Col to the value it already has fires nothing; setting Row and then Col
 //    fires the sequence twice. Code that moves the current cell does not scroll it into view;
-//    the user's moves do.
+//    the user's moves do, before leaveCell() (so scroll() comes first and enterCell() finds the
+//    new cell in view).
 //  - A mouse press fires mouseDown() before the grid moves the current cell (so mouseRow() and
 //    mouseCol() name the cell under the pointer while Row and Col still name the old one); only
 //    the left button moves it. Its release fires mouseUp() then click(). A double click fires
