@@ -93,6 +93,18 @@ void ddl(Connection& c, const QString& script) {
     }
 }
 
+void addMissingColumns(Connection& c, std::span<const ColumnAdd> columns) {
+    for (const ColumnAdd& a : columns) {
+        const QString schema = QString::fromLatin1(a.schema);
+        const QString table = QString::fromLatin1(a.table);
+        const QString column = QString::fromLatin1(a.column);
+        if (c.columnExists(schema, table, column))
+            continue;
+        const QString qualified = schema.isEmpty() ? table : schema + QLatin1Char('.') + table;
+        ddl(c, QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(qualified, column, QString::fromLatin1(a.type)));
+    }
+}
+
 void createIndex(Connection& c, const QString& schema, const QString& table, const QString& name,
                  const QString& columns, bool unique) {
     const QString u = unique ? QStringLiteral("UNIQUE ") : QString();

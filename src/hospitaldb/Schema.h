@@ -2,6 +2,7 @@
 #include "components/Connection.h"
 
 #include <functional>
+#include <span>
 
 namespace qx::hospitaldb {
 
@@ -43,6 +44,15 @@ void fillDemo(Connection& c);
 //   {DATETIME}  date-time     {BLOB}  binary
 // Statements are separated by ';' at line ends.
 void ddl(Connection& c, const QString& script);
+// A column that a later change adds to an existing table.
+struct ColumnAdd {
+    const char* schema;  // "" for INVENTORY
+    const char* table;
+    const char* column;
+    const char* type;    // may use the type words of ddl()
+};
+// Adds each column that its table does not have yet.
+void addMissingColumns(Connection& c, std::span<const ColumnAdd> columns);
 // Creates an index on `schema`.`table` (schema "" for INVENTORY) unless it exists.
 void createIndex(Connection& c, const QString& schema, const QString& table, const QString& name,
                  const QString& columns, bool unique = false);

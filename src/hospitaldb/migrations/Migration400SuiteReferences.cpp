@@ -6,13 +6,6 @@
 namespace qx::hospitaldb {
 namespace {
 
-struct ColumnAdd {
-    const char* schema;
-    const char* table;
-    const char* column;
-    const char* type;
-};
-
 const ColumnAdd kColumns[] = {
     {"password", "tbPasswordMaster", "Initials", "TEXT"},
     {"password", "tbPasswordMaster", "Position", "TEXT"},
@@ -20,13 +13,7 @@ const ColumnAdd kColumns[] = {
 };
 
 void apply(Connection& c) {
-    for (const ColumnAdd& a : kColumns) {
-        const QString schema = QString::fromLatin1(a.schema);
-        const QString table = QString::fromLatin1(a.table);
-        if (!c.columnExists(schema, table, QString::fromLatin1(a.column)))
-            ddl(c, QStringLiteral("ALTER TABLE %1.%2 ADD COLUMN %3 %4")
-                       .arg(schema, table, QString::fromLatin1(a.column), QString::fromLatin1(a.type)));
-    }
+    addMissingColumns(c, kColumns);
     ddl(c, QStringLiteral(
                // Frequency: doses per day, written by the screens into quantity columns.
                "CREATE TABLE IF NOT EXISTS build_file.tbCoDosage (DosageID TEXT NOT NULL PRIMARY KEY, "

@@ -7,13 +7,6 @@
 namespace qx::hospitaldb {
 namespace {
 
-struct ColumnAdd {
-    const char* schema;
-    const char* table;
-    const char* column;
-    const char* type;  // ddl() type words allowed
-};
-
 // Named values of a stock-card line beyond the ledger's own columns; the stock-card procedure
 // writes the same columns.
 const ColumnAdd kColumns[] = {
@@ -61,20 +54,8 @@ const ColumnAdd kColumns[] = {
     {"station", "tbNurseCommunicationFile", "IsGeneric", "INTEGER"},
 };
 
-void addMissingColumns(Connection& c) {
-    for (const ColumnAdd& a : kColumns) {
-        const QString schema = QString::fromLatin1(a.schema);
-        const QString table = QString::fromLatin1(a.table);
-        if (c.columnExists(schema, table, QString::fromLatin1(a.column)))
-            continue;
-        const QString qualified = schema.isEmpty() ? table : schema + QLatin1Char('.') + table;
-        ddl(c, QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(qualified, QString::fromLatin1(a.column),
-                                                                    QString::fromLatin1(a.type)));
-    }
-}
-
 void apply(Connection& c) {
-    addMissingColumns(c);
+    addMissingColumns(c, kColumns);
     ddl(c, QStringLiteral(
                // Kind: 'CS' charge slip, 'CM' credit memo, 'AS' adjustment slip, 'OP' new visit;
                // PatientKey '' or the patient's id when slips are numbered per patient.
