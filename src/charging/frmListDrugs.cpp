@@ -1,0 +1,96 @@
+#include "charging/frmListDrugs.h"
+
+#include "charging/PromptFace.h"
+#include "platform/KeyCodes.h"
+#include "platform/Twips.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace qx {
+
+namespace {
+const QString kRegularPharmacy = QStringLiteral("20");
+const QString kSpecialPharmacy = QStringLiteral("109");
+} // namespace
+
+frmListDrugs::frmListDrugs(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmListDrugs"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("Drug Searcher"));
+    setFixedSize(twipsToPixels(4050), twipsToPixels(1395));
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setGeometry(twipsToPixels(3000, 120, 975, 1215));
+    connect(Command1, &QPushButton::clicked, this, &frmListDrugs::Command1_Click);
+
+    Frame2 = new QGroupBox(QStringLiteral("Item List From"), this);
+    Frame2->setGeometry(twipsToPixels(120, 0, 2775, 1335));
+    const QString captions[] = {QStringLiteral("Regular Pharmacy"), QStringLiteral("Special Pharmacy")};
+    for (int i = 0; i < 2; ++i) {
+        auto* option = new QRadioButton(captions[i], Frame2);
+        option->setGeometry(twipsToPixels(120, i == 0 ? 360 : 840, 2535, 300));
+        QFont bold = option->font();
+        bold.setBold(true);
+        option->setFont(bold);
+        option->installEventFilter(this);
+        Option1 << option;
+    }
+    setTabOrder(Command1, Option1[0]);
+    setTabOrder(Option1[0], Option1[1]);
+}
+
+void frmListDrugs::Form_Load() {
+    Option1[0]->setChecked(true);
+    Command1->setFocus(Qt::TabFocusReason);
+}
+
+void frmListDrugs::Command1_Click() {
+    locationId_ = Option1[0]->isChecked() ? kRegularPharmacy : kSpecialPharmacy;
+    loaded_ = false;
+    done(QDialog::Accepted);
+}
+
+void frmListDrugs::Option1_KeyPress(int, int keyAscii) {
+    if (keyAscii != 0)
+        Command1_Click();
+}
+
+bool frmListDrugs::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int index = Option1.indexOf(static_cast<QRadioButton*>(watched));
+        const int ascii = keyAscii(*static_cast<QKeyEvent*>(event));
+        if (index >= 0 && ascii != 0) {
+            Option1_KeyPress(index, ascii);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmListDrugs::keyPressEvent(QKeyEvent* event) {
+    // Esc is no way out of the chooser.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmListDrugs::showEvent(QShowEvent* event) {
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+        centreOnOwner(*this);
+    }
+    QDialog::showEvent(event);
+}
+
+void frmListDrugs::closeEvent(QCloseEvent* event) {
+    loaded_ = false;
+    QDialog::closeEvent(event);
+}
+
+} // namespace qx

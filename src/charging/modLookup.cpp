@@ -1,0 +1,7 @@
+#include "charging/modLookup.h"
+
+namespace qx {
+
+QString gLookupResult;
+
+} // namespace qx
