@@ -53,6 +53,9 @@ ChargeGrid::ChargeGrid(FlexGrid* grid, ChargeGridConfig config)
 }
 
 void ChargeGrid::layout() {
+    // Disabled first: the cell entries that the new shape fires open no editor.
+    grid_->setEnabled(false);
+    hideEditor();
     grid_->setCols(config_.cols);
     if (config_.rows > 0)
         grid_->setRows(config_.rows);
@@ -66,7 +69,6 @@ void ChargeGrid::layout() {
     if (config_.numberLines)
         for (int r = 1; r < grid_->rows(); ++r)
             grid_->setTextMatrix(r, 0, QString::number(r));
-    grid_->setEnabled(false);
 }
 
 void ChargeGrid::putTextBox(int row, int col, double editorKind, int maxLength) {
