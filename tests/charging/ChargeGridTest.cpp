@@ -1,5 +1,7 @@
 #include "charging/ChargeGrid.h"
 
+#include "charging/ChargeGridNavigation.h"
+
 #include "platform/CellEditor.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
@@ -53,19 +55,8 @@ protected:
 
     QLineEdit* box() const { return charge->editor()->textBox(); }
 
-    void goTo(int row, int col) {
-        grid->setFocus();
-        grid->setRow(row);
-        grid->setCol(col);
-        charge->openEditor();  // as a click on the cell
-        QApplication::processEvents();
-    }
-
-    // A key in the editor, then what the event loop does with the pending move.
-    void editorKey(Qt::Key key) {
-        test::pressKey(box(), key);
-        QApplication::processEvents();
-    }
+    void goTo(int row, int col) { test::openEditorAt(*charge, row, col); }
+    void editorKey(Qt::Key key) { test::pressInEditor(*charge, key); }
 
     // Where the editor lies, as a cell of the grid (by the grid's own hit test).
     std::pair<int, int> cellUnderEditor() {
@@ -93,14 +84,7 @@ TEST_F(ChargeGridTest, LayoutNumbersTheLinesAndLeavesTheGridDisabled) {
 }
 
 TEST_F(ChargeGridTest, EditorKeysMoveThroughTheEditableCells) {
-    struct Case {
-        const char* name;
-        int row, col;
-        Qt::Key key;
-        int wantRow, wantCol;
-        bool editorOpen;
-    };
-    const Case cases[] = {
+    const test::NavigationCase cases[] = {
         {"End on code goes to the dosage", 3, 1, Qt::Key_End, 3, 8, true},
         {"End on the dosage goes to the issued quantity", 3, 8, Qt::Key_End, 3, 10, true},
         {"End on the wrap column goes to the next line", 3, 10, Qt::Key_End, 4, 1, true},
@@ -114,20 +98,11 @@ TEST_F(ChargeGridTest, EditorKeysMoveThroughTheEditableCells) {
         {"Down onto a cancelled line opens no editor", 4, 8, Qt::Key_Down, 5, 8, false},
     };
     grid->setTextMatrix(5, 8, "CANCELLED");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        goTo(c.row, c.col);
-        ASSERT_TRUE(charge->isEditorVisible());
-        editorKey(c.key);
-        EXPECT_EQ(grid->row(), c.wantRow);
-        EXPECT_EQ(grid->col(), c.wantCol);
-        EXPECT_EQ(charge->isEditorVisible(), c.editorOpen);
-        // Only the reposition marks may wait, for the next opening of the editor.
-        EXPECT_EQ(charge->pending().marks() & ~(PendingGridMove::UpReposition | PendingGridMove::DownReposition), 0u);
+    test::checkNavigation(*charge, cases, [this](const test::NavigationCase& c) {
         if (c.editorOpen) {
             EXPECT_EQ(cellUnderEditor(), std::make_pair(c.wantRow, c.wantCol));
         }
-    }
+    });
 }
 
 TEST_F(ChargeGridTest, PageAndArrowMovesKeepTheEditorExactlyOverAScrolledCell) {

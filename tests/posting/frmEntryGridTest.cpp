@@ -1,6 +1,7 @@
 #include "posting/frmEntry.h"
 
 #include "ScriptedPlatform.h"
+#include "charging/ChargeGridNavigation.h"
 #include "charging/ChargeGrid.h"
 #include "platform/FlexGrid.h"
 #include "platform/UpDown.h"
@@ -26,18 +27,7 @@ protected:
     FlexGrid* grid() { return form.grdItemList; }
     QLineEdit* box() { return form.txtEntry(); }
 
-    void goTo(int row, int col) {
-        grid()->setFocus();
-        grid()->setRow(row);
-        grid()->setCol(col);
-        form.chargeGrid()->openEditor();  // as a click on the cell
-        QApplication::processEvents();
-    }
-
-    void editorKey(Qt::Key key) {
-        test::pressKey(box(), key);
-        QApplication::processEvents();
-    }
+    void goTo(int row, int col) { test::openEditorAt(*form.chargeGrid(), row, col); }
 
     // Code, product, dosage, quantity, amount of a line.
     void fillLine(int row, const QString& code, const QString& dosage, const QString& quantity, const QString& amount) {
@@ -88,14 +78,7 @@ TEST_F(frmEntryGridTest, FirstFocusOpensTheEditorOnCode) {
 }
 
 TEST_F(frmEntryGridTest, EditorKeysFollowTheScreensNavigation) {
-    struct Case {
-        const char* name;
-        int row, col;
-        Qt::Key key;
-        int wantRow, wantCol;
-        bool editorOpen;
-    };
-    const Case cases[] = {
+    const test::NavigationCase cases[] = {
         {"End on Code moves to Dosage Frq.", 4, 1, Qt::Key_End, 4, 5, true},
         {"End on Dosage Frq. moves to Quantity", 4, 5, Qt::Key_End, 4, 6, true},
         {"End on Quantity moves to Code of the next line", 4, 6, Qt::Key_End, 5, 1, true},
@@ -109,16 +92,9 @@ TEST_F(frmEntryGridTest, EditorKeysFollowTheScreensNavigation) {
         {"Down on line 30 leaves it", 30, 5, Qt::Key_Down, 30, 5, false},
         {"Left stays in the text box", 4, 9, Qt::Key_Left, 4, 9, true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        goTo(c.row, c.col);
-        ASSERT_TRUE(box()->isVisible());
-        editorKey(c.key);
-        EXPECT_EQ(grid()->row(), c.wantRow);
-        EXPECT_EQ(grid()->col(), c.wantCol);
-        EXPECT_EQ(box()->isVisible(), c.editorOpen);
+    test::checkNavigation(*form.chargeGrid(), cases, [this](const test::NavigationCase& c) {
         EXPECT_EQ(form.cmdEntry()->isVisible(), c.editorOpen && c.wantCol == 1);
-    }
+    });
 }
 
 TEST_F(frmEntryGridTest, ClickingAnExemptCellHidesTheEditorAndOpensNone) {
