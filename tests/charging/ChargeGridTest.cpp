@@ -199,6 +199,22 @@ TEST_F(ChargeGridTest, EscapeLookupAndSpaceReachTheScreen) {
     EXPECT_EQ(seen, (QStringList{"lookup 3,1 AMOX", "double 3,1"}));
 }
 
+TEST_F(ChargeGridTest, GridKeysOpenTheEditorAndTheTooltipFollowsThePointer) {
+    charge->toolTipFor = [this](int row, int) { return "REMARKS: " + grid->textMatrix(row, 13); };
+    grid->setTextMatrix(4, 13, "AFTER MEALS");
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_A}) {
+        goTo(4, 8);
+        charge->hideEditor();
+        grid->setFocus();
+        test::pressKey(grid, key, key == Qt::Key_Return ? "\r" : "a");
+        EXPECT_TRUE(charge->isEditorVisible()) << key;
+        EXPECT_EQ(grid->row(), 4);
+    }
+    const QPoint overLine4 = grid->viewport()->mapFrom(&window, box()->geometry().center());
+    test::mouseEvent(grid->viewport(), QEvent::MouseMove, overLine4, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(grid->toolTip(), "REMARKS: AFTER MEALS");
+}
+
 TEST_F(ChargeGridTest, SpinnerStepsTheEditorText) {
     struct Case { QString text; QString up, down; };
     const Case cases[] = {
