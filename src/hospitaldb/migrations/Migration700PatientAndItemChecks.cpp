@@ -7,13 +7,6 @@
 namespace qx::hospitaldb {
 namespace {
 
-struct ColumnAdd {
-    const char* schema;
-    const char* table;
-    const char* column;
-    const char* type;  // ddl() type words allowed
-};
-
 const ColumnAdd kColumns[] = {
     {"", "tbInvMaster", "AntibioticClassID", "TEXT"},
     {"patient_data", "tbMaster", "MasterAccountCode", "TEXT"},
@@ -65,15 +58,7 @@ CREATE TABLE IF NOT EXISTS billing.tbBillCharges (
 )";
 
 void apply(Connection& c) {
-    for (const ColumnAdd& a : kColumns) {
-        const QString schema = QString::fromLatin1(a.schema);
-        const QString table = QString::fromLatin1(a.table);
-        if (c.columnExists(schema, table, QString::fromLatin1(a.column)))
-            continue;
-        const QString qualified = schema.isEmpty() ? table : schema + QLatin1Char('.') + table;
-        ddl(c, QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                   .arg(qualified, QString::fromLatin1(a.column), QString::fromLatin1(a.type)));
-    }
+    addMissingColumns(c, kColumns);
     ddl(c, QString::fromUtf8(kTables));
     createIndex(c, QStringLiteral("patient_data"), QStringLiteral("tbDischargeNotice"),
                 QStringLiteral("ix_tbDischargeNotice_IDNum"), QStringLiteral("IDNum, DepartmentID"));
