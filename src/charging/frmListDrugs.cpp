@@ -36,6 +36,10 @@ frmListDrugs::frmListDrugs(QWidget* parent) : QDialog(parent) {
         bold.setBold(true);
         option->setFont(bold);
         option->installEventFilter(this);
+        // Only the selected option is a tab stop, so that Tab reaches the group at its selection.
+        connect(option, &QRadioButton::toggled, option,
+                [option](bool on) { option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); });
+        option->setFocusPolicy(Qt::ClickFocus);
         Option1 << option;
     }
     setTabOrder(Command1, Option1[0]);
@@ -61,7 +65,17 @@ void frmListDrugs::Option1_KeyPress(int, int keyAscii) {
 bool frmListDrugs::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int index = Option1.indexOf(static_cast<QRadioButton*>(watched));
-        const int ascii = keyAscii(*static_cast<QKeyEvent*>(event));
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int ascii = keyAscii(*key);
+        const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_Left ||
+                           key->key() == Qt::Key_Right;
+        if (index >= 0 && arrow) {
+            // Two options: any arrow selects the other one without choosing.
+            QRadioButton* other = Option1[1 - index];
+            other->setChecked(true);
+            other->setFocus(Qt::TabFocusReason);
+            return true;
+        }
         if (index >= 0 && ascii != 0) {
             Option1_KeyPress(index, ascii);
             return true;

@@ -7,6 +7,7 @@
 #include "platform/Values.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -121,8 +122,11 @@ void frmOverQty::closeEvent(QCloseEvent* event) {
 }
 
 void frmOverQty::mouseMoveEvent(QMouseEvent* event) {
-    imgYes->setHighlighted(false);
-    imgNo->setHighlighted(false);
+    // A picture hands its own moves on to the window: only the face clears the highlights.
+    if (!qobject_cast<PictureButton*>(childAt(event->position().toPoint()))) {
+        imgYes->setHighlighted(false);
+        imgNo->setHighlighted(false);
+    }
     QDialog::mouseMoveEvent(event);
 }
 

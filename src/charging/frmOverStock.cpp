@@ -6,6 +6,7 @@
 #include "platform/Twips.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace qx {
@@ -127,8 +128,11 @@ void frmOverStock::closeEvent(QCloseEvent* event) {
 }
 
 void frmOverStock::mouseMoveEvent(QMouseEvent* event) {
-    for (PictureButton* button : {imgProceed, imgFind, imgCancel})
-        button->setHighlighted(false);
+    // A picture hands its own moves on to the window: only the face clears the highlights.
+    if (!qobject_cast<PictureButton*>(childAt(event->position().toPoint()))) {
+        for (PictureButton* button : {imgProceed, imgFind, imgCancel})
+            button->setHighlighted(false);
+    }
     QDialog::mouseMoveEvent(event);
 }
 

@@ -10,6 +10,7 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -187,7 +188,10 @@ void frmPriceInOut::closeEvent(QCloseEvent* event) {
 }
 
 void frmPriceInOut::mouseMoveEvent(QMouseEvent* event) {
-    imgProceed->setHighlighted(false);
+    // A picture hands its own moves on to the window: only the face clears the highlights.
+    if (!qobject_cast<PictureButton*>(childAt(event->position().toPoint()))) {
+        imgProceed->setHighlighted(false);
+    }
     QDialog::mouseMoveEvent(event);
 }
 
