@@ -22,9 +22,9 @@ CREATE TABLE IF NOT EXISTS tbPharmaCardDiscount (
     MonthlyAllowance {REAL},
     PRIMARY KEY (CardTypeID, ItemID)
 ))"));
-    // Purchases with a card are counted per card, item and month.
+    // Purchases with a card are counted per item and month (card numbers compared as typed).
     createIndex(c, QStringLiteral("billing"), QStringLiteral("tbCashAssessment"),
-                QStringLiteral("ix_tbCashAssessment_CardItem"), QStringLiteral("CardNum, ItemID, TransDate"));
+                QStringLiteral("ix_tbCashAssessment_ItemDate"), QStringLiteral("ItemID, TransDate"));
 }
 
 const MigrationRegistration registration{{1000, QStringLiteral("INVENTORY price lists and card discounts"),

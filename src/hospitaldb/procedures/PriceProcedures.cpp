@@ -82,8 +82,8 @@ const ProcedureRegistration countPurchased{{
         const QDate today = c.serverNow().date();
         const QDateTime monthStart(QDate(today.year(), today.month(), 1), QTime(0, 0));
         Recordset bought = c.query(QStringLiteral("SELECT COALESCE(SUM(Quantity), 0) AS Bought FROM billing.tbCashAssessment "
-                                                  "WHERE CardNum = ? AND ItemID = ? AND TransDate >= ? AND TransDate < ?"),
-                                   {card, item, monthStart, monthStart.addMonths(1)});
+                                                  "WHERE ItemID = ? AND UPPER(TRIM(CardNum)) = UPPER(?) AND TransDate >= ? AND TransDate < ?"),
+                                   {item, card, monthStart, monthStart.addMonths(1)});
         const double left = allowance.number(QStringLiteral("MonthlyAllowance")) - bought.number(QStringLiteral("Bought"));
         return Recordset({QStringLiteral("Quantity")}, {{left > 0 ? left : 0.0}});
     }}};

@@ -1,0 +1,114 @@
+#include "charging/SlipPrinting.h"
+
+#include "components/PlatformServices.h"
+#include "platform/ErrorHandling.h"
+#include "platform/Values.h"
+#include "platform/report/Report.h"
+#include "shell/HospitalSettings.h"
+#include "shell/ReportOpening.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace qx {
+
+namespace {
+
+const QString kModule = QStringLiteral("mdlMain");
+const QString kSettingsApp = QStringLiteral("Ruzari Zozoze");
+const QString kSettingsSection = QStringLiteral("Settings");
+const QString kCopiesKey = QStringLiteral("ChargeSlipCopies");
+
+using HeaderField = QString ChargeSlipHeader::*;
+
+// Parameter names, upper-cased, and the header value each receives.
+const QHash<QString, HeaderField>& headerParameters() {
+    static const QHash<QString, HeaderField> names{
+        {QStringLiteral("NAME"), &ChargeSlipHeader::name},
+        {QStringLiteral("ADMNUM"), &ChargeSlipHeader::patientId},
+        {QStringLiteral("@IDNUM"), &ChargeSlipHeader::patientId},
+        {QStringLiteral("HOSPNUM"), &ChargeSlipHeader::hospNum},
+        {QStringLiteral("ROOM"), &ChargeSlipHeader::room},
+        {QStringLiteral("ENCODER"), &ChargeSlipHeader::encoder},
+        {QStringLiteral("ISSUEDBY"), &ChargeSlipHeader::issuedBy},
+        {QStringLiteral("TRANSTYPE"), &ChargeSlipHeader::transType},
+        {QStringLiteral("INPUTUSERID"), &ChargeSlipHeader::printKey},
+        {QStringLiteral("@VARUSERID"), &ChargeSlipHeader::printKey},
+        {QStringLiteral("REFNUM"), &ChargeSlipHeader::slipNumber},
+        {QStringLiteral("@REFNUMBER"), &ChargeSlipHeader::slipNumber},
+        {QStringLiteral("TRANSDATE"), &ChargeSlipHeader::transDate},
+        {QStringLiteral("PROCESSDATE"), &ChargeSlipHeader::transDate},
+        {QStringLiteral("DOCTOR"), &ChargeSlipHeader::doctor},
+        {QStringLiteral("COMPANY"), &ChargeSlipHeader::company},
+        {QStringLiteral("STATION"), &ChargeSlipHeader::station},
+        {QStringLiteral("AGE"), &ChargeSlipHeader::age},
+        {QStringLiteral("SEX"), &ChargeSlipHeader::sex},
+        {QStringLiteral("DATEREQUEST"), &ChargeSlipHeader::requestDate},
+        {QStringLiteral("REQUESTDATE"), &ChargeSlipHeader::requestDate},
+        {QStringLiteral("PACKAGE"), &ChargeSlipHeader::package},
+        {QStringLiteral("POSITION"), &ChargeSlipHeader::position},
+        {QStringLiteral("REMARKS"), &ChargeSlipHeader::remarks},
+        {QStringLiteral("POSTEDDATE"), &ChargeSlipHeader::postedDate},
+        {QStringLiteral("ACCOUNT"), &ChargeSlipHeader::account},
+    };
+    return names;
+}
+
+} // namespace
+
+std::optional<QString> ChargeSlipParameterValue(const ChargeSlipHeader& header, const QString& parameterName) {
+    const QString name = UCase(Trim(parameterName));
+    if (name == QStringLiteral("HOSPITALNAME"))
+        return gHospitalName;
+    if (name == QStringLiteral("HOSPITALADDRESS"))
+        return gHospitalAddress;
+    const auto field = headerParameters().constFind(name);
+    if (field == headerParameters().constEnd())
+        return std::nullopt;
+    return header.*(field.value());
+}
+
+void SetChargeSlipReport(std::shared_ptr<report::Report>& report, const QString& fileName,
+                         const ChargeSlipHeader& header) {
+    report.reset();
+    generalProcedure(kModule, QStringLiteral("SetChargeSlipReport"), [&] {
+        auto opened = report::Report::open(ResolveReportPath(fileName));
+        opened->setTitle(gHospitalName);
+        LogOnReportTables(*opened, QStringLiteral("INVENTORY"));
+        for (report::ParameterField& field : opened->parameterFields()) {
+            field.clearCurrentValues();
+            if (const auto value = ChargeSlipParameterValue(header, field.name()))
+                field.addCurrentValue(*value);
+        }
+        opened->setEnableParameterPrompting(false);
+        report = std::move(opened);
+    });
+}
+
+void PrintCashCMSlip(const QString& orNumber, const QString& adviseNumber, const QString& remarks) {
+    generalProcedure(kModule, QStringLiteral("PrintCashCMSlip"), [&] {
+        const QVariantMap parameters{{QStringLiteral("@ORNumber"), orNumber},
+                                     {QStringLiteral("@AdviseNo"), adviseNumber},
+                                     {QStringLiteral("HOSPNAME"), gHospitalName},
+                                     {QStringLiteral("REMARKS"), remarks}};
+        OpenCrystalReportByName(ResolveReportPath(QStringLiteral("CashCM_Slip.rpt")), QStringLiteral("Inventory"),
+                                parameters);
+        ShowCrystalReport(false, QString(), false, false);
+    });
+}
+
+qint16 GetChargeSlipCopies(bool useSiteDefault) {
+    if (gSiteCode == QStringLiteral("ZMX") && useSiteDefault)
+        return 2;
+    const QString stored = GetSetting(kSettingsApp, kSettingsSection, kCopiesKey, QStringLiteral("1"));
+    if (!IsNumeric(stored))
+        return 1;
+    const double copies = CDbl(stored);
+    if (copies < 0.5 || copies >= 32767.5)
+        return 1;
+    return std::max<qint16>(CInt(copies), 1);
+}
+
+void SaveChargeSlipCopies(const QString& copies) { SaveSetting(kSettingsApp, kSettingsSection, kCopiesKey, copies); }
+
+} // namespace qx

@@ -1,0 +1,58 @@
+#pragma once
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace qx::report {
+class Report;
+}
+
+namespace qx {
+
+// The header of a charge-slip style report, as the charge-slip screens fill it. Empty text is a
+// value like any other.
+struct ChargeSlipHeader {
+    QString name;          // NAME
+    QString patientId;     // ADMNUM, @IDNUM
+    QString hospNum;       // HOSPNUM
+    QString room;          // ROOM
+    QString encoder;       // ENCODER
+    QString issuedBy;      // ISSUEDBY
+    QString transType;     // TRANSTYPE: the copy label
+    QString printKey;      // INPUTUSERID, @VARUSERID: host id or employee code of the staged rows
+    QString slipNumber;    // REFNUM, @REFNUMBER
+    QString transDate;     // TRANSDATE, PROCESSDATE
+    QString doctor;        // DOCTOR
+    QString company;       // COMPANY
+    QString station;       // STATION
+    QString age;           // AGE
+    QString sex;           // SEX
+    QString requestDate;   // DATEREQUEST, REQUESTDATE
+    QString package;       // PACKAGE
+    QString position;      // POSITION
+    QString remarks;       // REMARKS
+    QString postedDate;    // POSTEDDATE
+    QString account;       // ACCOUNT
+};
+
+// The header value a parameter of the given name (trimmed, any letter case) receives, the
+// hospital's name and address included; nothing for a name no header value goes to.
+std::optional<QString> ChargeSlipParameterValue(const ChargeSlipHeader& header, const QString& parameterName);
+
+// Opens the report file (found by the site's report rule) into `report`, titled with the
+// hospital's name, its tables on INVENTORY, every parameter cleared and given its header value
+// by name. Errors are raised again under this procedure's name; `report` is then empty.
+void SetChargeSlipReport(std::shared_ptr<report::Report>& report, const QString& fileName,
+                         const ChargeSlipHeader& header);
+
+// Shows the cash credit-advise slip of the receipt and advise in the report viewer, from which
+// the user prints. Errors are raised again under this procedure's name.
+void PrintCashCMSlip(const QString& orNumber, const QString& adviseNumber, const QString& remarks);
+
+// The copies a charge slip prints in: the stored setting, 1 when it is missing, not a number,
+// or below 1; always 2 at site ZMX when `useSiteDefault`.
+qint16 GetChargeSlipCopies(bool useSiteDefault);
+// Stores the copies setting as the text of a number.
+void SaveChargeSlipCopies(const QString& copies);
+
+} // namespace qx
