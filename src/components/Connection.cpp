@@ -10,6 +10,7 @@
 #include <QSqlRecord>
 #include <QSysInfo>
 #include <atomic>
+#include <sqlite3.h>
 
 namespace qx {
 
@@ -51,6 +52,21 @@ QDateTime readDateTimeParam(const QVariant& v) {
     }
     return parseDbDateTime(s);
 }
+
+// SQLite's own upper() and lower() fold ASCII only, so "PEÑA" would never find "Peña" there while
+// the server finds it: both are replaced on every embedded connection by Qt's Unicode case mapping.
+void foldCase(sqlite3_context* ctx, sqlite3_value* value, bool toUpper) {
+    if (sqlite3_value_type(value) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    const QString s = QString::fromUtf8(text, sqlite3_value_bytes(value));
+    const QByteArray folded = (toUpper ? s.toUpper() : s.toLower()).toUtf8();
+    sqlite3_result_text(ctx, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
+}
+void upperCase(sqlite3_context* ctx, int, sqlite3_value** argv) { foldCase(ctx, argv[0], true); }
+void lowerCase(sqlite3_context* ctx, int, sqlite3_value** argv) { foldCase(ctx, argv[0], false); }
 
 } // namespace
 
@@ -100,6 +116,7 @@ void Connection::openSqlite() {
     db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000"));
     if (!db_.open())
         fail(QStringLiteral("Unable to open the inventory database"), db_.databaseName(), db_.lastError().text());
+    registerUnicodeCaseFolding();
     // Rollback journal (not WAL): a transaction over several attached files stays atomic.
     executeScript(QStringLiteral("PRAGMA journal_mode=DELETE"));
     executeScript(QStringLiteral("PRAGMA synchronous=FULL"));
@@ -108,6 +125,23 @@ void Connection::openSqlite() {
         executeScript(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(schema));
         executeScript(QStringLiteral("PRAGMA %1.synchronous=FULL").arg(schema));
     }
+}
+
+void Connection::registerUnicodeCaseFolding() {
+    const QVariant handle = db_.driver()->handle();
+    sqlite3* sqlite = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+                          ? *static_cast<sqlite3* const*>(handle.constData())
+                          : nullptr;
+    if (!sqlite)
+        fail(QStringLiteral("Unable to reach the embedded database engine"), db_.databaseName(), QString());
+    constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+    const int upper = sqlite3_create_function_v2(sqlite, "upper", 1, flags, nullptr, &upperCase,
+                                                 nullptr, nullptr, nullptr);
+    const int lower = sqlite3_create_function_v2(sqlite, "lower", 1, flags, nullptr, &lowerCase,
+                                                 nullptr, nullptr, nullptr);
+    if (upper != SQLITE_OK || lower != SQLITE_OK)
+        fail(QStringLiteral("Unable to register the case functions"), db_.databaseName(),
+             QString::fromUtf8(sqlite3_errmsg(sqlite)));
 }
 
 void Connection::openPostgres() {

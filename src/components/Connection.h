@@ -71,6 +71,7 @@ private:
     friend class Transaction;
     explicit Connection(const DatabaseUrl& url);
     void openSqlite();
+    void registerUnicodeCaseFolding();
     void openPostgres();
     QSqlQuery run(const QString& sql, const QVariantList* binds, const QVariantMap* named);
     [[noreturn]] void fail(const QString& what, const QString& sql, const QString& detail) const;

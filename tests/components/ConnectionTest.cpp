@@ -60,6 +60,41 @@ TEST_P(ConnectionTest, NamedBindsAndCaseInsensitiveLike) {
     EXPECT_EQ(rs.recordCount(), 1);
 }
 
+// Look-ups by a typed name fold case beyond ASCII on both engines, as the server does.
+TEST_P(ConnectionTest, TypedNamesMatchIgnoringCaseBeyondAscii) {
+    db().execute(QStringLiteral("INSERT INTO tbProbe (IDKey, Name) VALUES (?, ?)"), {QStringLiteral("1"), QStringLiteral(" Peña ")});
+    db().execute(QStringLiteral("INSERT INTO tbProbe (IDKey, Name) VALUES (?, ?)"), {QStringLiteral("2"), QStringLiteral("Pena")});
+    db().execute(QStringLiteral("INSERT INTO tbProbe (IDKey, Name) VALUES (?, ?)"), {QStringLiteral("3"), QVariant()});
+    struct Case {
+        const char* sql;
+        QString typed;
+        QStringList keys;
+    };
+    const char* equal = "SELECT IDKey FROM tbProbe WHERE UPPER(TRIM(Name)) = UPPER(TRIM(?)) ORDER BY IDKey";
+    const char* prefix = "SELECT IDKey FROM tbProbe WHERE UPPER(TRIM(Name)) LIKE UPPER(?) ORDER BY IDKey";
+    const Case cases[] = {
+        {equal, QStringLiteral("PEÑA"), {"1"}},
+        {equal, QStringLiteral("peña "), {"1"}},
+        {equal, QStringLiteral("PENA"), {"2"}},
+        {prefix, QStringLiteral("PEÑ%"), {"1"}},
+        {prefix, QStringLiteral("peñ%"), {"1"}},
+        {prefix, QStringLiteral("pe%"), {"1", "2"}},
+    };
+    for (const Case& c : cases) {
+        Recordset rs = db().query(QString::fromUtf8(c.sql), {c.typed});
+        QStringList keys;
+        for (int i = 0; i < rs.recordCount(); ++i)
+            keys << rs.valueAt(i, QStringLiteral("IDKey")).toString();
+        EXPECT_EQ(keys, c.keys) << c.typed.toStdString();
+    }
+    Recordset folded = db().query(QStringLiteral("SELECT UPPER(?) AS up, LOWER(?) AS low, UPPER(Name) AS absent "
+                                                 "FROM tbProbe WHERE IDKey = '3'"),
+                                  {QStringLiteral("ñandú"), QStringLiteral("ÑANDÚ")});
+    EXPECT_EQ(folded.text(QStringLiteral("up")), QStringLiteral("ÑANDÚ"));
+    EXPECT_EQ(folded.text(QStringLiteral("low")), QStringLiteral("ñandú"));
+    EXPECT_TRUE(folded.isNull(QStringLiteral("absent")));
+}
+
 TEST_P(ConnectionTest, ReturningRowsCanBeReadInsideATransaction) {
     db().execute(QStringLiteral("INSERT INTO tbProbe (IDKey, Amount) VALUES ('C', 7)"));
     Transaction tx(db());
