@@ -23,6 +23,10 @@ void ProcedureRegistry::add(ProcedureDecl decl) {
     decl.name = normalName(decl.name);
     for (auto& p : decl.params)
         p.name = normalName(p.name);
+    // A second body under one name would leave which one runs to link order; registrations run
+    // before main(), so stop the program there, naming the procedure.
+    if (procs_.contains(decl.name))
+        qFatal("Stored procedure %s is registered twice.", qPrintable(decl.name));
     procs_.insert(decl.name, std::move(decl));
 }
 

@@ -51,6 +51,7 @@ struct ProcedureDecl {
 class ProcedureRegistry {
 public:
     static ProcedureRegistry& instance();
+    // Registers `decl`; a name already registered ends the program with a fatal message.
     void add(ProcedureDecl decl);
     const ProcedureDecl* find(const QString& name) const;
     QStringList names() const;
