@@ -17,28 +17,19 @@ QString keyText(const QString& key) { return key.isNull() ? QStringLiteral("") :
 QString padded(qint64 n, int width) {
     return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
 }
-} // namespace
 
-qint64 DrugCatalogChargeslip::currentValue(Connection& c, const QString& kind, const QString& key) {
-    const QString patientKey = keyText(key);
-    // SQLite needs no row lock: a saving transaction already holds the database's write lock.
-    const QString select = QStringLiteral("SELECT NextValue FROM tbInvDocumentCounter WHERE Kind = ? AND PatientKey = ?") +
-                           (c.inTransaction() && !c.isSQLite() ? QStringLiteral(" FOR UPDATE") : QString());
-    Recordset rs = c.query(select, {kind, patientKey});
-    if (rs.isEmpty()) {
-        c.execute(QStringLiteral("INSERT INTO tbInvDocumentCounter (Kind, PatientKey, NextValue) VALUES (?, ?, 1) "
-                                 "ON CONFLICT (Kind, PatientKey) DO NOTHING"),
-                  {kind, patientKey});
-        rs = c.query(select, {kind, patientKey});
-    }
-    return rs.value(0).toLongLong();
+qint64 currentValue(Connection& c, const QString& kind, const QString& key) {
+    return hospitaldb::lockCounter(c, DrugCatalogChargeslip::counterRow(kind, key));
 }
 
-void DrugCatalogChargeslip::advance(Connection& c, const QString& kind, const QString& key) {
-    const QString patientKey = keyText(key);
-    c.execute(QStringLiteral("INSERT INTO tbInvDocumentCounter (Kind, PatientKey, NextValue) VALUES (?, ?, 2) "
-                             "ON CONFLICT (Kind, PatientKey) DO UPDATE SET NextValue = tbInvDocumentCounter.NextValue + 1"),
-              {kind, patientKey});
+void advance(Connection& c, const QString& kind, const QString& key) {
+    hospitaldb::advanceCounter(c, DrugCatalogChargeslip::counterRow(kind, key));
+}
+} // namespace
+
+hospitaldb::CounterRow DrugCatalogChargeslip::counterRow(const QString& kind, const QString& key) {
+    return {QStringLiteral("tbInvDocumentCounter"), QStringLiteral("NextValue"),
+            {QStringLiteral("Kind"), QStringLiteral("PatientKey")}, {kind, keyText(key)}, 1};
 }
 
 // Formats: 8 digits; per patient "<id>-<4 digits>"; credit memos "RC" and adjustment slips "AJ"

@@ -1,6 +1,7 @@
 #pragma once
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
+#include "hospitaldb/DocumentCounter.h"
 #include "suite/DrugCatalogConnection.h"
 
 namespace qx::suite {
@@ -19,10 +20,8 @@ public:
     QString CurrentAdjustmentSlip() override;
     void UpdateAdjustmentSlip() override;
 
-    // The counter's value of `kind` for `patientKey` ('' = the shared counter), created at 1.
-    static qint64 currentValue(Connection& c, const QString& kind, const QString& patientKey);
-    // Moves the counter on by one, in one statement.
-    static void advance(Connection& c, const QString& kind, const QString& patientKey);
+    // The counter row of `kind` for `patientKey` ('' = the shared counter), starting at 1.
+    static hospitaldb::CounterRow counterRow(const QString& kind, const QString& patientKey);
 
 private:
     DrugConnection c_;

@@ -103,46 +103,18 @@ void DrugCatalogStockCard::post(StockCardLine line) {
         line.transDate = c_.serverNow();
 
     Transaction tx(c_);
+    // Only catalogue items move.
+    if (c_.query(QStringLiteral("SELECT 1 FROM tbInvMaster WHERE ItemID = ?"), {line.itemId}).isEmpty())
+        throw AppError(kComponentError, QStringLiteral("DrugCatalog.Drug.AppendStockCard"),
+                       QStringLiteral("Item %1 is not in the catalogue.").arg(line.itemId));
     if (isNewVisit(line.idNum))
         line.idNum = resolveNewVisit(line);
 
     // Issues lower the stock, credits and corrections raise it; a negative issue reverses one.
     const bool raises = line.summaryCode == QLatin1String("PC") || line.summaryCode == correctionSummaryCode();
-    const double delta = raises ? line.quantity : -line.quantity;
-    // Only catalogue items move: an unknown code inserts nothing and is refused.
-    Recordset stock = c_.query(
-        QStringLiteral("INSERT INTO tbInvent (ItemID, LocationID, OnHand) "
-                       "SELECT m.ItemID, CAST(? AS TEXT), CAST(? AS DOUBLE PRECISION) FROM tbInvMaster m WHERE m.ItemID = ? "
-                       "ON CONFLICT (ItemID, LocationID) DO UPDATE SET OnHand = COALESCE(tbInvent.OnHand, 0) + ? "
-                       "RETURNING OnHand"),
-        {line.locationId, delta, line.itemId, delta});
-    if (stock.isEmpty())
-        throw AppError(kComponentError, QStringLiteral("DrugCatalog.Drug.AppendStockCard"),
-                       QStringLiteral("Item %1 is not in the catalogue.").arg(line.itemId));
-    const double balance = stock.value(0).toDouble();
-
-    c_.execute(
-        QStringLiteral(
-            "INSERT INTO tbInvStockCard (RefNum, ItemID, IdNum, HospNum, SummaryCode, RevenueID, LocationID, TransDate, "
-            "Quantity, QuantityRec, Amount, Balance, SequenceNumber, CreditMemoNum, AuxValue, UserID, DosageID, "
-            "RequestByID, TargetLocationID, RoomID, Shift, ClinicID, ItemType, Remarks, RequestNumber, InOut, "
-            "Communication, PostOrReturn, DispenserCode, Sequence, AcctNum) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-            "(SELECT COALESCE(MAX(SequenceNumber), 0) + 1 FROM tbInvStockCard WHERE RefNum = ? AND ItemID = ? "
-            "AND IdNum = ? AND SummaryCode = ? AND LocationID = ?), "
-            "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        {line.refNum, line.itemId, line.idNum, line.hospNum, line.summaryCode, line.revenueId, line.locationId,
-         line.transDate, line.quantity, line.quantityRec, line.amount, balance,
-         line.refNum, line.itemId, line.idNum, line.summaryCode, line.locationId,
-         line.isCredit() ? QVariant(line.creditMemoNum) : QVariant(), line.auxValue, line.userId, line.dosageId,
-         line.requestById, line.targetLocationId, line.roomId, line.shift, line.clinicId, line.itemType, line.remark,
-         line.requestNumber, line.inOut, line.communication, line.postOrReturn, line.dispenserCode, line.sequence,
-         line.acctNum});
-
+    hospitaldb::postStockCardEntry(c_, line, raises ? line.quantity : -line.quantity);
     if (line.communication == 1 && !line.requestNumber.isEmpty())
-        c_.execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET RecordStatus = 'P', ProcessBy = ?, "
-                                  "ProcessDate = ? WHERE RequestNumber = ? AND COALESCE(TRIM(RecordStatus), '') = ''"),
-                   {line.userId, line.transDate, line.requestNumber});
+        hospitaldb::markRequestServed(c_, line.requestNumber, line.userId, line.transDate);
     stage(line);
     tx.commit();
 }
@@ -158,8 +130,9 @@ QString DrugCatalogStockCard::resolveNewVisit(const StockCardLine& line) {
     const QString kind = QStringLiteral("OP");
     QString visit;
     for (;;) {
-        const qint64 n = DrugCatalogChargeslip::currentValue(c_, kind, QString());
-        DrugCatalogChargeslip::advance(c_, kind, QString());
+        const hospitaldb::CounterRow counter = DrugCatalogChargeslip::counterRow(kind, QString());
+        const qint64 n = hospitaldb::lockCounter(c_, counter);
+        hospitaldb::advanceCounter(c_, counter);
         visit = QString::number(n) + QLatin1Char('B');
         if (c_.query(QStringLiteral("SELECT 1 FROM patient_data.tbOutPatient WHERE IDNum = ?"), {visit}).isEmpty())
             break;
@@ -193,7 +166,7 @@ void DrugCatalogStockCard::stage(const StockCardLine& line) {
     if (line.isCredit()) {
         c_.execute(QStringLiteral("INSERT INTO tbPharmaCMPrint (UserID, RefNum, Description, Quantity, Amount, ChargeSlip, "
                                   "QtyIssued, IdNum) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {key, line.creditMemoNum.left(10), chargeDescription(line.itemId).left(90), line.quantity,
+                   {key, line.creditMemoNum.toString().left(10), chargeDescription(line.itemId).left(90), line.quantity,
                     line.amount, line.refNum.left(30), static_cast<qint64>(line.quantityRec), line.idNum.left(10)});
         return;
     }

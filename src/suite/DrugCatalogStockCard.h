@@ -1,24 +1,15 @@
 #pragma once
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
-
-#include <QDateTime>
+#include "hospitaldb/StockLedger.h"
 
 namespace qx::suite {
 
-// One stock-card line with its values named; built from the positional AppendStockCard values.
-struct StockCardLine {
-    QString hospNum, idNum, itemId, refNum, userId, dosageId, requestById, locationId, targetLocationId, roomId;
-    QDateTime transDate;  // invalid = the server's clock
-    double quantity = 0, quantityRec = 0, amount = 0, dispenserCode = 0;
-    int shift = 0, communication = 0, postOrReturn = 1;
-    QString summaryCode, revenueId, clinicId, itemType, remark, requestNumber, inOut;
-    QString creditMemoNum;  // only for returns (2) and corrections (3)
-    QString auxValue;       // position 25 of any other line, kept as given
-    QString sequence;       // staging key (workstation or employee)
-    QString acctNum;
-
+// One stock-card line read from the positional AppendStockCard values.
+struct StockCardLine : hospitaldb::StockCardEntry {
     // Maps the callers' positions (24, 25, 28 or 31 values) with the defaults of omitted ones.
+    // A return (2) or correction (3) carries its credit memo in position 25; any other line
+    // keeps that value as given in auxValue.
     static StockCardLine fromArgs(const DrugCatalog::StockCardArgs& args);
     bool isCredit() const { return postOrReturn == 2 || postOrReturn == 3; }
 };
