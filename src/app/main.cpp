@@ -2,6 +2,7 @@
 #include "mainwindow/frmPharma.h"
 #include "platform/ErrorHandling.h"
 #include "platform/QtPlatformServices.h"
+#include "reports/ReportCatalogue.h"
 #include "shell/Session.h"
 #include "shell/Startup.h"
 #include "suite/DefaultComponents.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
 
     qx::ComponentFactory factory;
     qx::suite::registerDefaultComponents(factory);
+    qx::RegisterReportOpeners();
     qx::unhandledErrorGuard([&factory] {
         qx::Main(factory, [] { return std::make_unique<qx::frmPharma>(); });
     });
