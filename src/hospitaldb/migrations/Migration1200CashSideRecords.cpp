@@ -1,0 +1,46 @@
+// The cash side's patient data and lists: the customer's address and civil status in the
+// registry, the admission's medicare type, room classes with their mark-up, and the look-ups the
+// cash screens and the work lists run.
+#include "SchemaIndexes.h"
+
+namespace qx::hospitaldb {
+namespace {
+
+const ColumnAdd kColumns[] = {
+    {"patient_data", "tbMaster", "ZipCode", "TEXT"},
+    {"patient_data", "tbMaster", "Address", "TEXT"},
+    {"patient_data", "tbMaster", "HouseStreet", "TEXT"},
+    {"patient_data", "tbMaster", "Barangay", "TEXT"},
+    {"patient_data", "tbMaster", "CivilStatusID", "TEXT"},
+    {"patient_data", "tbPatient", "MedicareType", "TEXT"},
+};
+
+void apply(Connection& c) {
+    addMissingColumns(c, kColumns);
+    ddl(c, QStringLiteral(R"(
+CREATE TABLE IF NOT EXISTS build_file.tbCoRoomClass (
+    RoomClassID TEXT NOT NULL PRIMARY KEY,
+    RoomClass TEXT,
+    MarkUp {REAL} DEFAULT 0
+);
+CREATE TABLE IF NOT EXISTS build_file.tbCoMedicareType (
+    MedicareType TEXT NOT NULL PRIMARY KEY,
+    Description TEXT
+))"));
+    // Cards are found by the number as typed, blanks and letter case aside.
+    createIndex(c, QString(), QStringLiteral("tbPharmaCardMaster"), QStringLiteral("ix_tbPharmaCardMaster_CardNum"),
+                QStringLiteral("upper(trim(CardNum))"));
+    // The cash lists group by assessment; the cash monitor polls the unpaid list every few seconds.
+    createIndex(c, QStringLiteral("billing"), QStringLiteral("tbCashAssessment"),
+                QStringLiteral("ix_tbCashAssessment_Lists"), QStringLiteral("RevenueID, TransDate, RefNum"));
+    createIndex(c, QStringLiteral("billing"), QStringLiteral("tbCashAssessment"),
+                QStringLiteral("ix_tbCashAssessment_HospNum"), QStringLiteral("HospNum"));
+    createIndex(c, QStringLiteral("station"), QStringLiteral("tbNurseHomeMeds"),
+                QStringLiteral("ix_tbNurseHomeMeds_RecordStatus"), QStringLiteral("RecordStatus, IdNum"));
+}
+
+const MigrationRegistration registration{{1200, QStringLiteral("cash-side patient data, room classes and list indexes"),
+                                          apply}};
+
+} // namespace
+} // namespace qx::hospitaldb
