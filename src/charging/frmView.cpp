@@ -43,7 +43,11 @@ frmView& ReportWindow() {
     if (!window) {
         window = std::make_unique<frmView>();
         // Widgets must go before the application does.
-        qAddPostRoutine(ReleaseReportWindow);
+        static const bool releasedAtExit = [] {
+            qAddPostRoutine(ReleaseReportWindow);
+            return true;
+        }();
+        Q_UNUSED(releasedAtExit);
     }
     return *window;
 }

@@ -129,6 +129,25 @@ TEST_P(frmViewTest, EachCodeReachesItsOwnOpenerAndTheWindowShowsItsReport) {
     EXPECT_EQ(platform.programEnd->ended(), 0);
 }
 
+TEST_P(frmViewTest, ARequestReachingAWindowStillUpOpensNoSecondReport) {
+    registerProbe(1);
+    registerProbe(58);
+    frmView& view = ReportWindow();
+    view.setWhatReport(1);
+    view.show();  // shown without waiting, as the admission list is
+    ASSERT_TRUE(view.isVisible());
+    const auto first = view.report();
+    view.setWhatReport(58);
+    view.show();
+    EXPECT_EQ(opened, QList<qint16>{1});
+    EXPECT_EQ(view.report(), first);
+    view.close();
+    EXPECT_EQ(view.report(), nullptr);
+    view.show();
+    EXPECT_EQ(opened, (QList<qint16>{1, 58}));
+    view.close();
+}
+
 TEST_P(frmViewTest, TablesAreLoggedOnByCodeAndLocation) {
     writeProgramFile(QStringLiteral("Reports/Tables.rpt"),
                      QStringLiteral("table a location=\"INVENTORY.dbo.tbInvMaster\"\n"
