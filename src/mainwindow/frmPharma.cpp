@@ -1,45 +1,268 @@
 #include "mainwindow/frmPharma.h"
+
+#include "components/Connection.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
+#include "platform/Twips.h"
+#include "shell/HospitalSettings.h"
+#include "shell/PatientChecks.h"
+#include "shell/PharmaUserRights.h"
+#include "shell/UserLog.h"
+#include "shell/frmAuditTrail.h"
+#include "shell/frmLogOff.h"
+#include "shell/frmOptions.h"
+#include "shell/frmShift.h"
+#include "shell/frmUserSetting.h"
 
 #include <QCloseEvent>
+#include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
+
+#ifndef QX_PROGRAM_VERSION
+#define QX_PROGRAM_VERSION "1.0.0"
+#endif
 
 namespace qx {
 
 namespace {
+
 const QString kModule = QStringLiteral("frmPharma");
+const QString kSiteWithoutIdleLock = QStringLiteral("HUZTO");
+const QString kIncomeReportSite = QStringLiteral("GIVRC");
+const QString kCorrectedReportSite = QStringLiteral("TZNH");
+const QString kMainPharmacy = QStringLiteral("20");
+const QString kSatellitePharmacy = QStringLiteral("186");
+
+// The commands each right governs, by object name. A command that does not exist yet is passed
+// over, so a screen's command falls under its right as soon as the screen adds it.
+struct GovernedCommands {
+    bool PharmaUserRights::*right;
+    QStringList commands;
+};
+const GovernedCommands kGovernedCommands[] = {
+    {&PharmaUserRights::canProcessRequest, {QStringLiteral("mnuPending")}},
+    {&PharmaUserRights::canUnitDose, {QStringLiteral("mnuAutoDispense")}},
+    {&PharmaUserRights::canManualPosting, {QStringLiteral("mnuManualPosting")}},
+    {&PharmaUserRights::canReturned, {QStringLiteral("mnuPostReturnedMedicines")}},
+    {&PharmaUserRights::canCorrection, {QStringLiteral("mnuAdjustment")}},
+    {&PharmaUserRights::canViewPostedMeds, {QStringLiteral("mnuListOfMedicinesPosted")}},
+    {&PharmaUserRights::canDrugInquiry, {QStringLiteral("mnuDrugsInquiry")}},
+    {&PharmaUserRights::canVerification, {QStringLiteral("mnuVerification")}},
+    {&PharmaUserRights::canViewReport, {QStringLiteral("mnuReport")}},
+};
+const QStringList kIncomeReportMenus = {QStringLiteral("mnuDailyIncome"), QStringLiteral("mnuMonthlyCash")};
+const QString kCorrectedReportMenu = QStringLiteral("mnuListOfCorrectedItems");
+
+QMenu* addTopMenu(QMenuBar* bar, const char* name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
 }
+
+QAction* addCommand(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+} // namespace
 
 frmPharma::frmPharma(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmPharma"));
     setWindowTitle(QStringLiteral("Quillax"));
     resize(1024, 720);
+    createMenus();
+
+    fraList = new QGroupBox(QStringLiteral("Patient &List"), this);
+    setCentralWidget(fraList);
+    QFont locationFont = font();
+    locationFont.setPointSize(36);
+    lblLocationBack = new QLabel(fraList);
+    lblLocation = new QLabel(fraList);
+    const std::pair<QLabel*, QColor> labels[] = {{lblLocationBack, QColor(0x80, 0x80, 0x80)},
+                                                 {lblLocation, QColor(0xFF, 0x80, 0x00)}};
+    for (const auto& [label, colour] : labels) {
+        label->setFont(locationFont);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setStyleSheet(QStringLiteral("color: %1; background: transparent").arg(colour.name()));
+    }
+
     StatusBarPanel1 = new QLabel(this);
     statusBar()->addWidget(StatusBarPanel1, 1);
+
+    TimerAutoLock = new QTimer(this);
+    TimerAutoLock->setInterval(1000);
+    connect(TimerAutoLock, &QTimer::timeout, this, &frmPharma::TimerAutoLock_Timer);
+
+    // Whoever unlocks the workstation works under his own rights from then on.
+    connect(&frmLogOff::Default(), &frmLogOff::employeeLoggedIn, this, [this](const QString& employeeCode) {
+        eventHandler(kModule, QStringLiteral("LoadUserSettings"), [&] { LoadUserSettings(employeeCode); });
+    });
+}
+
+void frmPharma::createMenus() {
+    QMenuBar* bar = menuBar();
+    mnuPostPrescriptions = addTopMenu(bar, "mnuPostPrescriptions", QStringLiteral("&Post Prescriptions"));
+    mnuView = addTopMenu(bar, "mnuView", QStringLiteral("&View"));
+    mnuOthers = addTopMenu(bar, "mnuOthers", QStringLiteral("&Others"));
+    mnuReport = addTopMenu(bar, "mnuReport", QStringLiteral("&Reports"));
+    mnuOptionsChange = addTopMenu(bar, "mnuOptionsChange", QStringLiteral("Option&s"));
+    // Shown by the screens that fill them.
+    for (QMenu* empty : {mnuPostPrescriptions, mnuView, mnuOthers})
+        empty->menuAction()->setVisible(false);
+
+    mnuOptions = addCommand(mnuOthers, "mnuOptions", QStringLiteral("&Options"));
+    mnuOptions->setVisible(false);  // designed hidden; the command stays reachable from code only
+
+    mnuAuditTrail = addCommand(mnuReport, "mnuAuditTrail", QStringLiteral("Audit Trail Logs"));
+    mnuIncomeSummary = addCommand(mnuReport, "mnuIncomeSummary", QStringLiteral("&Income Report Summary"));
+
+    mnuChangeShift = addCommand(mnuOptionsChange, "mnuChangeShift", QStringLiteral("C&hanges Shift"));
+    mnuLogOff = addCommand(mnuOptionsChange, "mnuLogOff", QStringLiteral("&Log-Off"));
+    mnuLogOff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuUserSetting = addCommand(mnuOptionsChange, "mnuUserSetting", QStringLiteral("&User Settings"));
+
+    connect(mnuOptions, &QAction::triggered, this, &frmPharma::mnuOptions_Click);
+    connect(mnuAuditTrail, &QAction::triggered, this, &frmPharma::mnuAuditTrail_Click);
+    connect(mnuChangeShift, &QAction::triggered, this, &frmPharma::mnuChangeShift_Click);
+    connect(mnuLogOff, &QAction::triggered, this, &frmPharma::mnuLogOff_Click);
+    connect(mnuUserSetting, &QAction::triggered, this, &frmPharma::mnuUserSetting_Click);
+}
+
+QAction* frmPharma::command(const QString& name) const {
+    for (QAction* action : findChildren<QAction*>(name))
+        return action;
+    return nullptr;
+}
+
+QString frmPharma::ShiftTitle(int shift) {
+    QString title;
+    switch (shift) {
+    case 1: title = QStringLiteral("Quillax (First Shift)"); break;
+    case 2: title = QStringLiteral("Quillax (Second Shift)"); break;
+    case 3: title = QStringLiteral("Quillax (Third Shift)"); break;
+    case 4: title = QStringLiteral("QEN Quillax (Fourth Shift)"); break;
+    default: return QString();
+    }
+    return title + QStringLiteral(" v.") + QStringLiteral(QX_PROGRAM_VERSION);
+}
+
+void frmPharma::titleByShift(int shift) {
+    const QString title = ShiftTitle(shift);
+    if (!title.isEmpty())
+        setWindowTitle(title);
 }
 
 void frmPharma::Form_Load() {
-    eventHandler(kModule, QStringLiteral("Form_Load"),
-                 [this] { StatusBarPanel1->setText(gEmployeeName + QLatin1Char(' ')); });
+    eventHandler(kModule, QStringLiteral("Form_Load"), [this] {
+        SaveUserLog(QStringLiteral("Login User : ") + gEmployeeName);
+        if (gSiteCode != kSiteWithoutIdleLock)
+            TimerAutoLock->start();
+        lngIdleLimit_ = IdleTime();
+        frmLogOff::Default().setEntered(true);
+        LoadUserSettings(gEmployeeCode);
+        applyLocation();
+    });
+}
+
+qint64 frmPharma::IdleTime() {
+    return generalProcedure(kModule, QStringLiteral("IdleTime"), [] {
+        const Recordset rs = SQLConnection().query(
+            QStringLiteral("SELECT COALESCE(PHCSRIdleTime, 59) AS PHCSRIdleTime FROM patient_data.tbHospitalInfo"));
+        // Start-up ends before the main window when the hospital information is missing; an
+        // empty table here gets the unset limit too.
+        return rs.eof() ? qint64(59) : qint64(rs.number(QStringLiteral("PHCSRIdleTime")));
+    });
+}
+
+void frmPharma::applyLocation() {
+    gLocationID = IsSatelliteLocation(SQLConnection()) ? kSatellitePharmacy : kMainPharmacy;
+    const QString caption =
+        gLocationID != kMainPharmacy ? QStringLiteral("Pharmacy Satelite") : QStringLiteral("Pharmacy Main");
+    lblLocation->setText(caption);
+    lblLocationBack->setText(caption);
 }
 
 void frmPharma::Form_Activate() {
+    // The lock screen still open is still deciding between a login and an exit.
+    if (frmLogOff::Default().isVisible())
+        return;
     eventHandler(kModule, QStringLiteral("Form_Activate"), [this] {
-        gFirstActivation = false;
+        if (gFirstActivation) {
+            // The shift prompt's own closing activates the window again: that activation waits
+            // for this one.
+            if (firstActivationRunning_)
+                return;
+            firstActivationRunning_ = true;
+            repaint();
+            frmShift& shiftWindow = frmShift::Default();
+            shiftWindow.setShift(0);
+            showModal(shiftWindow);
+            titleByShift(shiftWindow.Shift());
+            gFirstActivation = false;
+            firstActivationRunning_ = false;
+        }
+        applyLocation();
+        if (!frmLogOff::Default().Entered()) {
+            close();
+            return;
+        }
         StatusBarPanel1->setText(gEmployeeName + QLatin1Char(' '));
+    });
+    firstActivationRunning_ = false;
+}
+
+void frmPharma::LoadUserSettings(const QString& employeeCode) {
+    generalProcedure(kModule, QStringLiteral("LoadUserSettings"), [&] {
+        const PharmaUserRights rights = ReadPharmaUserRights(SQLConnection(), employeeCode);
+        for (const GovernedCommands& governed : kGovernedCommands)
+            for (const QString& name : governed.commands)
+                if (QAction* action = command(name))
+                    action->setEnabled(rights.*(governed.right));
+        if (!rights.stored)
+            return;  // the flags keep what they had
+        gCanProcessRequest = rights.canProcessRequest;
+        gCanUnitDose = rights.canUnitDose;
+        if (gSiteCode == kIncomeReportSite)
+            for (const QString& name : kIncomeReportMenus)
+                if (QAction* action = command(name))
+                    action->setVisible(rights.incomeReportRightSet);
+        if (gSiteCode == kCorrectedReportSite)
+            if (QAction* action = command(kCorrectedReportMenu))
+                action->setVisible(rights.canViewListofCorectedReports);
+    });
+}
+
+void frmPharma::TimerAutoLock_Timer() {
+    ignoringErrors([this] {
+        if (IdleSeconds() <= lngIdleLimit_)
+            return;
+        frmLogOff& lock = frmLogOff::Default();
+        if (lock.isVisible())
+            return;  // the lock already open stays the only one
+        showModal(lock);
     });
 }
 
 bool frmPharma::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate)
+    if (e->type() == QEvent::WindowActivate && !unloaded_)
         Form_Activate();
     return QMainWindow::event(e);
 }
 
 void frmPharma::closeEvent(QCloseEvent* e) {
-    if (!gExitRequested && MsgBox(QStringLiteral("Are you sure to close this program?"), vbYesNo + vbQuestion) != vbYes) {
+    if (unloaded_) {
+        e->accept();
+        return;
+    }
+    if (!gExitRequested &&
+        MsgBox(QStringLiteral("Are you sure to close this program?"), vbYesNo + vbInformation,
+               QStringLiteral("MESSAGE")) != vbYes) {
         e->ignore();
         return;
     }
@@ -48,8 +271,30 @@ void frmPharma::closeEvent(QCloseEvent* e) {
 }
 
 void frmPharma::Form_Unload() {
+    unloaded_ = true;
+    TimerAutoLock->stop();
+    eventHandler(kModule, QStringLiteral("Form_Unload"),
+                 [] { SaveUserLog(QStringLiteral("Logout User : ") + gEmployeeName); });
     // The components go before the window, so nothing outlives the connection they share.
     gComponents.releaseInMainWindowOrder();
+    // The program ends with its main window: the others go without their own closing steps, so
+    // none of them keeps the application running once this window has closed.
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != this && other->isVisible())
+            other->hide();
+}
+
+void frmPharma::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    placeLocationLabels();
+}
+
+void frmPharma::placeLocationLabels() {
+    // The caption sits near the foot of the list frame; its shadow 50 twips lower.
+    const int width = pixelsToTwips(fraList->width());
+    const int height = pixelsToTwips(fraList->height());
+    lblLocation->setGeometry(twipsToPixels(50, height - 1100, width - 120, height - 1500));
+    lblLocationBack->setGeometry(twipsToPixels(50, height - 1050, width - 120, height - 1500));
 }
 
 } // namespace qx

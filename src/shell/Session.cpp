@@ -18,6 +18,8 @@ QString gEmployeeCode;
 QString gEmployeeName;
 QString gEmployeeInitial;
 QString gEmployeePosition;
+bool gCanProcessRequest = false;
+bool gCanUnitDose = false;
 std::unique_ptr<MainForm> gMainForm;
 
 Connection& SQLConnection() {
@@ -43,6 +45,8 @@ void resetSession() {
     gEmployeeName.clear();
     gEmployeeInitial.clear();
     gEmployeePosition.clear();
+    gCanProcessRequest = false;
+    gCanUnitDose = false;
 }
 
 } // namespace qx

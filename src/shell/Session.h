@@ -37,6 +37,9 @@ extern QString gEmployeeCode;
 extern QString gEmployeeName;
 extern QString gEmployeeInitial;
 extern QString gEmployeePosition;
+// The two rights the work queues test, from the main window's last LoadUserSettings.
+extern bool gCanProcessRequest;
+extern bool gCanUnitDose;
 extern std::unique_ptr<MainForm> gMainForm;  // empty until start-up opens it
 
 // The login component's open connection, which every query of the program uses; throws

@@ -1,0 +1,82 @@
+// The main window's session commands: log-off, change of shift, user rights, audit trail, options.
+#include "mainwindow/frmPharma.h"
+
+#include "components/PlatformServices.h"
+#include "platform/ErrorHandling.h"
+#include "shell/frmAuditTrail.h"
+#include "shell/frmLogOff.h"
+#include "shell/frmOptions.h"
+#include "shell/frmShift.h"
+#include "shell/frmUserSetting.h"
+
+#include <QAction>
+
+namespace qx {
+
+namespace {
+const QString kModule = QStringLiteral("frmPharma");
+}
+
+frmAuditTrail* frmPharma::AuditTrailWindow() const { return auditTrail_; }
+
+frmOptions* frmPharma::OptionsWindow() const { return options_; }
+
+bool frmPharma::mayOpenUserSettings() {
+    return gComponents.gCurrentUser && gComponents.gCurrentUser->checkusersettings();
+}
+
+void frmPharma::mnuLogOff_Click() {
+    eventHandler(kModule, QStringLiteral("mnuLogOff_Click"), [this] {
+        frmLogOff& lock = frmLogOff::Default();
+        lock.setEntered(false);
+        showModal(lock);
+        mnuIncomeSummary->setVisible(lock.Rights().contains(QLatin1Char('S'), Qt::CaseSensitive));
+    });
+}
+
+void frmPharma::mnuChangeShift_Click() {
+    eventHandler(kModule, QStringLiteral("mnuChangeShift_Click"), [this] {
+        frmShift& shiftWindow = frmShift::Default();
+        const qint16 before = shiftWindow.Shift();
+        showModal(shiftWindow);
+        titleByShift(shiftWindow.Shift());
+        if (shiftWindow.Shift() != before)
+            gShiftChanged = true;
+    });
+}
+
+void frmPharma::mnuUserSetting_Click() {
+    eventHandler(kModule, QStringLiteral("mnuUserSetting_Click"), [this] {
+        if (!mayOpenUserSettings())
+            return;
+        if (!userSetting_)
+            userSetting_ = new frmUserSetting(this);
+        showModal(*userSetting_);
+        // Rights just changed for the employee at the workstation count at once.
+        LoadUserSettings(gEmployeeCode);
+    });
+}
+
+void frmPharma::mnuAuditTrail_Click() {
+    eventHandler(kModule, QStringLiteral("mnuAuditTrail_Click"), [this] {
+        if (!mayOpenUserSettings())
+            return;
+        if (!auditTrail_)
+            auditTrail_ = new frmAuditTrail(this);
+        auditTrail_->show();
+        auditTrail_->raise();
+        auditTrail_->activateWindow();
+    });
+}
+
+void frmPharma::mnuOptions_Click() {
+    eventHandler(kModule, QStringLiteral("mnuOptions_Click"), [this] {
+        if (!options_)
+            options_ = new frmOptions(this);
+        options_->show();
+        options_->raise();
+        options_->activateWindow();
+    });
+}
+
+} // namespace qx

@@ -1,0 +1,129 @@
+#pragma once
+#include "ScriptedPlatform.h"
+#include "TestDatabase.h"
+#include "components/PasswordScramble.h"
+#include "mainwindow/frmPharma.h"
+#include "shell/HospitalSettings.h"
+#include "shell/ScriptedSuite.h"
+#include "shell/Session.h"
+#include "shell/Switches.h"
+#include "shell/frmLogOff.h"
+#include "shell/frmShift.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace qx::test {
+
+// The login component whose answer to checkusersettings a test chooses.
+class MainWindowLogin : public ScriptedCurrentUser {
+public:
+    using ScriptedCurrentUser::ScriptedCurrentUser;
+    bool checkusersettings() override { return mayEditRights; }
+    bool mayEditRights = true;
+};
+
+// The main window over a fresh database with an employee logged in, as start-up leaves it
+// just before the window loads.
+class MainWindowTest : public SqliteTest {
+protected:
+    void SetUp() override {
+        resetAll();
+        SqliteTest::SetUp();
+        login = std::make_shared<MainWindowLogin>(db());
+        login->ShowMain();
+        gComponents.gCurrentUser = login;
+        gEmployeeCode = QStringLiteral("1234");
+        gEmployeeName = QStringLiteral("JUAN D. DELA CRUZ");
+        gFirstActivation = true;
+        db().execute(QStringLiteral("INSERT INTO patient_data.tbHospitalInfo (Company, ClientName, PHCSRIdleTime) "
+                                    "VALUES ('DEMO GENERAL HOSPITAL', 'DEMO', NULL)"));
+    }
+    void TearDown() override {
+        resetAll();
+        SqliteTest::TearDown();
+    }
+    static void resetAll() {
+        resetSession();
+        resetHospitalSettings();
+        resetSwitches();
+        gLocationID.clear();
+        // The lock screen and the shift window live for the whole run; each test starts them anew.
+        frmShift::Default().hide();
+        frmLogOff::Default().hide();
+        frmShift::Default().setShift(0);
+        frmLogOff::Default().setEntered(false);
+        frmLogOff::Default().setRights(QString());
+    }
+
+    // An employee of the pharmacy who can unlock the workstation.
+    void addEmployee(const QString& id, const QString& password, const QString& first, const QString& last,
+                     const QString& right1 = QString(), const QString& right2 = QString()) {
+        db().execute(QStringLiteral("INSERT INTO password.tbPasswordMain (EmployeeID, Password, DepartmentID, Right_Code1, "
+                                    "Right_Code2) VALUES (?, ?, '15', ?, ?)"),
+                     {id, ScrambleText(QStringLiteral("E"), kPasswordKey, password), right1, right2});
+        db().execute(QStringLiteral("INSERT INTO password.tbPasswordMaster (EmployeeID, LastName, FirstName) "
+                                    "VALUES (?, ?, ?)"),
+                     {id, last, first});
+    }
+    // The employee's rights row: the nine common rights in the save order, 1 on and 0 off.
+    void saveRights(const QString& employee, const QString& nineDigits) {
+        QVariantMap values{{QStringLiteral("@EmployeeID"), employee}};
+        const char* const columns[] = {"canManualPosting", "canProcessRequest", "canUnitDose",
+                                       "canReturned", "canCorrection", "canViewPostedMeds",
+                                       "canDrugInquiry", "canVerification", "canViewReport"};
+        for (int i = 0; i < 9; ++i)
+            values.insert(QLatin1Char('@') + QString::fromLatin1(columns[i]), nineDigits.at(i) == QLatin1Char('1'));
+        db().callProcedure(QStringLiteral("Pharma_SaveEmployeeSettings"), values);
+    }
+    void setSatellite(bool satellite) {
+        db().callProcedure(QStringLiteral("Pharma_SaveComputerLocation"),
+                           {{QStringLiteral("@isSatelite"), satellite ? 1 : 0}});
+    }
+    void setIdleLimit(const QVariant& seconds) {
+        db().execute(QStringLiteral("UPDATE patient_data.tbHospitalInfo SET PHCSRIdleTime = ?"), {seconds});
+    }
+    QStringList userLog() {
+        QStringList lines;
+        for (Recordset rs = db().query(QStringLiteral("SELECT EmployeeID, Activity FROM tbInvUserLog ORDER BY LogID"));
+             !rs.eof(); rs.moveNext())
+            lines << rs.text(QStringLiteral("EmployeeID")) + QLatin1Char('|') + rs.text(QStringLiteral("Activity"));
+        return lines;
+    }
+    // Answers the shift window by choosing that shift (0: closes it without choosing).
+    void chooseShift(int shift) {
+        platform.modal->onShow<frmShift>([shift](frmShift& w) {
+            if (shift == 0) {
+                w.close();
+                return;
+            }
+            QRadioButton* const options[] = {w.optFirst, w.optSecond, w.optThird, w.optFourth};
+            options[shift - 1]->setChecked(true);
+            w.cmdOK->click();
+        });
+    }
+    // Answers the lock screen with an employee number and a password.
+    void unlockAs(const QString& employee, const QString& password) {
+        platform.modal->onShow<frmLogOff>([employee, password](frmLogOff& w) {
+            w.txtEmplNo->setText(employee);
+            w.txtPassword->setText(password);
+            w.Image1_Click();
+        });
+    }
+    // A window loaded and past its first activation on the first shift.
+    std::unique_ptr<frmPharma> openWindow() {
+        auto window = std::make_unique<frmPharma>();
+        window->Form_Load();
+        chooseShift(1);
+        window->Form_Activate();
+        return window;
+    }
+
+    ScriptedPlatform platform;
+    std::shared_ptr<MainWindowLogin> login;
+};
+
+} // namespace qx::test

@@ -1,0 +1,90 @@
+#include "MainWindowFixture.h"
+
+namespace qx::test {
+namespace {
+
+class frmPharmaRightsTest : public MainWindowTest {
+protected:
+    // A command of a later screen, added where that screen will add it.
+    static QAction* addLaterCommand(QMenu* menu, const char* name) {
+        QAction* action = menu->addAction(QString::fromLatin1(name));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    }
+};
+
+TEST_F(frmPharmaRightsTest, StoredRowEnablesEachCommandByItsRightAndSetsTheQueueFlags) {
+    struct Case { const char* rights; bool report, pending, manual, inquiry, processRequest, unitDose; };
+    // Order of the digits: manual posting, process request, unit dose, returned, correction,
+    // posted meds, drug inquiry, verification, view report.
+    const Case cases[] = {
+        {"111111111", true, true, true, true, true, true},
+        {"000000000", false, false, false, false, false, false},
+        {"010000001", true, true, false, false, true, false},
+        {"101000100", false, false, true, true, false, true},
+    };
+    frmPharma window;
+    QAction* pending = addLaterCommand(window.mnuPostPrescriptions, "mnuPending");
+    QAction* manual = addLaterCommand(window.mnuPostPrescriptions, "mnuManualPosting");
+    QAction* inquiry = addLaterCommand(window.mnuOthers, "mnuDrugsInquiry");
+    for (const Case& c : cases) {
+        db().execute(QStringLiteral("DELETE FROM tbPharmaUserSettings"));
+        saveRights(QStringLiteral("1234"), QString::fromLatin1(c.rights));
+        window.LoadUserSettings(QStringLiteral("1234"));
+        EXPECT_EQ(window.mnuReport->menuAction()->isEnabled(), c.report) << c.rights;
+        EXPECT_EQ(pending->isEnabled(), c.pending) << c.rights;
+        EXPECT_EQ(manual->isEnabled(), c.manual) << c.rights;
+        EXPECT_EQ(inquiry->isEnabled(), c.inquiry) << c.rights;
+        EXPECT_EQ(gCanProcessRequest, c.processRequest) << c.rights;
+        EXPECT_EQ(gCanUnitDose, c.unitDose) << c.rights;
+    }
+    // The session commands follow no right.
+    for (QAction* always : {window.mnuLogOff, window.mnuChangeShift, window.mnuUserSetting, window.mnuAuditTrail})
+        EXPECT_TRUE(always->isEnabled());
+}
+
+TEST_F(frmPharmaRightsTest, EmployeeWithoutARowLosesTheCommandsButTheFlagsKeepTheirValues) {
+    frmPharma window;
+    saveRights(QStringLiteral("1234"), QStringLiteral("111111111"));
+    window.LoadUserSettings(QStringLiteral("1234"));
+    ASSERT_TRUE(gCanProcessRequest);
+
+    window.LoadUserSettings(QStringLiteral("7777"));
+    EXPECT_FALSE(window.mnuReport->menuAction()->isEnabled());
+    EXPECT_TRUE(gCanProcessRequest);
+    EXPECT_TRUE(gCanUnitDose);
+}
+
+TEST_F(frmPharmaRightsTest, SiteRightsShowTheirReportMenusOnlyAtTheirSites) {
+    struct Case { const char* site; const char* column; QVariant value; const char* menu; bool visible; };
+    const Case cases[] = {
+        {"GIVRC", "canViewIncomeReport", QVariant(0), "mnuDailyIncome", true},  // any value shows them
+        {"GIVRC", "canViewIncomeReport", QVariant(0), "mnuMonthlyCash", true},
+        {"GIVRC", "canViewIncomeReport", QVariant(), "mnuMonthlyCash", false},
+        {"TZNH", "canViewListofCorectedReports", QVariant(1), "mnuListOfCorrectedItems", true},
+        {"TZNH", "canViewListofCorectedReports", QVariant(0), "mnuListOfCorrectedItems", false},
+        {"TZNH", "canViewListofCorectedReports", QVariant(), "mnuListOfCorrectedItems", false},
+        {"DEMO", "canViewIncomeReport", QVariant(), "mnuDailyIncome", true},  // other sites leave them
+    };
+    saveRights(QStringLiteral("1234"), QStringLiteral("111111111"));
+    for (const Case& c : cases) {
+        gSiteCode = QString::fromLatin1(c.site);
+        db().execute(QStringLiteral("UPDATE tbPharmaUserSettings SET %1 = ?").arg(QString::fromLatin1(c.column)),
+                     {c.value});
+        frmPharma window;
+        QAction* menu = addLaterCommand(window.mnuReport, c.menu);
+        window.LoadUserSettings(QStringLiteral("1234"));
+        EXPECT_EQ(menu->isVisible(), c.visible) << c.site << ' ' << c.menu;
+    }
+}
+
+TEST_F(frmPharmaRightsTest, LoadAppliesTheLoggedInEmployeesRights) {
+    saveRights(QStringLiteral("1234"), QStringLiteral("010000000"));
+    frmPharma window;
+    window.Form_Load();
+    EXPECT_FALSE(window.mnuReport->menuAction()->isEnabled());
+    EXPECT_TRUE(gCanProcessRequest);
+}
+
+} // namespace
+} // namespace qx::test
