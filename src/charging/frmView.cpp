@@ -93,10 +93,12 @@ frmView::frmView(QWidget* parent) : QMainWindow(parent) {
     connect(imgPrint, &QAbstractButton::clicked, this, [this] { imgPrint_Click(); });
     connect(imgExcel, &QAbstractButton::clicked, this, [this] { imgExcel_Click(); });
     connect(imgRTF, &QAbstractButton::clicked, this, [this] { imgRTF_Click(); });
-
 }
 
-frmView::~frmView() { qApp->removeEventFilter(this); }
+frmView::~frmView() {
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
 
 void frmView::LoadReport(std::shared_ptr<report::Report> report) {
     suppliedReport_ = std::move(report);
