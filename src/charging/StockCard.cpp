@@ -57,10 +57,50 @@ QVariantMap namedValues(const StockCardValues& v) {
 // The zero date of the platform: 12/30/1899 00:00.
 QDateTime zeroDate() { return QDateTime(QDate(1899, 12, 30), QTime(0, 0)); }
 
-// The wrappers' shared part: the arguments 1 to 13, the converted flag and date, then the call.
-// Steps carry the line numbers that an error reports.
-void postThroughWrapper(Connection& con, const QString& wrapper, StockCardValues v, qint16 senior,
-                        const QString& reportDate) {
+// The one builder behind both wrappers, its arguments in the nursing-request order; `wrapper`
+// names the caller in a raised error. Steps carry the line numbers that an error reports.
+void appendThroughWrapper(Connection& con, const QString& wrapper, const QString& hospNum, const QString& idNum,
+                          const QString& itemId, const QString& transDate, const QString& refNum, double quantity,
+                          double quantityRec, double amount, const QString& userId, const QString& dosageId,
+                          const QString& requestById, const QString& locationId, const QString& targetLocationId,
+                          const QString& roomId, qint16 shift, const QString& revenueId, const QString& summaryCode,
+                          const QString& clinicId, const QString& itemType, const QString& remark,
+                          const QString& requestNumber, const QString& inOut, qint16 communication,
+                          qint16 postOrReturn, const QString& creditMemoNum, qint16 dispenserCode,
+                          const QString& cashName, const QString& sequence, const QString& reportDate,
+                          qint16 senior, const QString& acctNum, const QString& cashAddress,
+                          const QString& cashDoctor) {
+    StockCardValues v{.summaryCode = summaryCode,
+                      .hospNum = hospNum,
+                      .idNum = idNum,
+                      .itemId = itemId,
+                      .transDate = transDate,
+                      .revenueId = revenueId,
+                      .refNum = refNum,
+                      .quantity = quantity,
+                      .quantityRec = quantityRec,
+                      .amount = amount,
+                      .userId = userId,
+                      .dosageId = dosageId,
+                      .clinicId = clinicId,
+                      .itemType = itemType,
+                      .requestById = requestById,
+                      .locationId = locationId,
+                      .targetLocationId = targetLocationId,
+                      .roomId = roomId,
+                      .remark = remark,
+                      .requestNumber = requestNumber,
+                      .inOut = inOut,
+                      .communication = communication,
+                      .postOrReturn = postOrReturn,
+                      .creditMemoNum = creditMemoNum,
+                      .dispenserCode = dispenserCode,
+                      .cashName = cashName,
+                      .sequence = sequence,
+                      .shift = shift,
+                      .acctNum = acctNum,
+                      .cashAddress = cashAddress,
+                      .cashDoctor = cashDoctor};
     int line = 0;
     try {
         line = 100;
@@ -78,28 +118,6 @@ void postThroughWrapper(Connection& con, const QString& wrapper, StockCardValues
     } catch (...) {
         raiseAgain(kModule, wrapper, line);
     }
-}
-
-StockCardValues firstThirteen(const QString& hospNum, const QString& idNum, const QString& itemId,
-                              const QString& transDate, const QString& refNum, double quantity, double quantityRec,
-                              double amount, const QString& userId, const QString& dosageId,
-                              const QString& requestById, const QString& locationId,
-                              const QString& targetLocationId) {
-    StockCardValues v;
-    v.hospNum = hospNum;
-    v.idNum = idNum;
-    v.itemId = itemId;
-    v.transDate = transDate;
-    v.refNum = refNum;
-    v.quantity = quantity;
-    v.quantityRec = quantityRec;
-    v.amount = amount;
-    v.userId = userId;
-    v.dosageId = dosageId;
-    v.requestById = requestById;
-    v.locationId = locationId;
-    v.targetLocationId = targetLocationId;
-    return v;
 }
 
 } // namespace
@@ -122,27 +140,11 @@ void AppendStockCard(Connection& con, const QString& hospNum, const QString& idN
                      qint16 dispenserCode, const QString& cashName, const QString& sequence,
                      const QString& reportDate, qint16 shift, qint16 senior, const QString& acctNum,
                      const QString& cashAddress, const QString& cashDoctor) {
-    StockCardValues v = firstThirteen(hospNum, idNum, itemId, transDate, refNum, quantity, quantityRec, amount, userId,
-                                      dosageId, requestById, locationId, targetLocationId);
-    v.roomId = QStringLiteral("OP");
-    v.revenueId = revenueId;
-    v.summaryCode = summaryCode;
-    v.clinicId = clinicId;
-    v.itemType = itemType;
-    v.remark = remark;
-    v.requestNumber = requestNumber;
-    v.inOut = inOut;
-    v.communication = communication;
-    v.postOrReturn = postOrReturn;
-    v.creditMemoNum = creditMemoNum;
-    v.dispenserCode = dispenserCode;
-    v.cashName = cashName;
-    v.sequence = sequence;
-    v.shift = shift;
-    v.acctNum = acctNum;
-    v.cashAddress = cashAddress;
-    v.cashDoctor = cashDoctor;
-    postThroughWrapper(con, QStringLiteral("AppendStockCard"), v, senior, reportDate);
+    appendThroughWrapper(con, QStringLiteral("AppendStockCard"), hospNum, idNum, itemId, transDate, refNum, quantity,
+                         quantityRec, amount, userId, dosageId, requestById, locationId, targetLocationId,
+                         QStringLiteral("OP"), shift, revenueId, summaryCode, clinicId, itemType, remark,
+                         requestNumber, inOut, communication, postOrReturn, creditMemoNum, dispenserCode, cashName,
+                         sequence, reportDate, senior, acctNum, cashAddress, cashDoctor);
 }
 
 void Drug_AppendStockCard(Connection& con, const QString& hospNum, const QString& idNum, const QString& itemId,
@@ -156,27 +158,11 @@ void Drug_AppendStockCard(Connection& con, const QString& hospNum, const QString
                           const QString& cashName, const QString& sequence, const QString& reportDate,
                           qint16 senior, const QString& acctNum, const QString& cashAddress,
                           const QString& cashDoctor) {
-    StockCardValues v = firstThirteen(hospNum, idNum, itemId, transDate, refNum, quantity, quantityRec, amount, userId,
-                                      dosageId, requestById, locationId, targetLocationId);
-    v.roomId = roomId;
-    v.shift = shift;
-    v.revenueId = revenueId;
-    v.summaryCode = summaryCode;
-    v.clinicId = clinicId;
-    v.itemType = itemType;
-    v.remark = remark;
-    v.requestNumber = requestNumber;
-    v.inOut = inOut;
-    v.communication = communication;
-    v.postOrReturn = postOrReturn;
-    v.creditMemoNum = creditMemoNum;
-    v.dispenserCode = dispenserCode;
-    v.cashName = cashName;
-    v.sequence = sequence;
-    v.acctNum = acctNum;
-    v.cashAddress = cashAddress;
-    v.cashDoctor = cashDoctor;
-    postThroughWrapper(con, QStringLiteral("Drug_AppendStockCard"), v, senior, reportDate);
+    appendThroughWrapper(con, QStringLiteral("Drug_AppendStockCard"), hospNum, idNum, itemId, transDate, refNum,
+                         quantity, quantityRec, amount, userId, dosageId, requestById, locationId, targetLocationId,
+                         roomId, shift, revenueId, summaryCode, clinicId, itemType, remark, requestNumber, inOut,
+                         communication, postOrReturn, creditMemoNum, dispenserCode, cashName, sequence, reportDate,
+                         senior, acctNum, cashAddress, cashDoctor);
 }
 
 void RecomputeStockCardBalance(Connection& con, const QString& itemId, const QString& locationId,

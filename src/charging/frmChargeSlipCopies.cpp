@@ -12,7 +12,7 @@
 
 namespace qx {
 
-frmChargeSlipCopies::frmChargeSlipCopies(QWidget* parent) : QDialog(parent) {
+frmChargeSlipCopies::frmChargeSlipCopies(QWidget* parent) : PromptDialog(Placement::AsDialog, parent) {
     setWindowTitle(QStringLiteral("ChargeslipCopies"));
     auto* layout = new QHBoxLayout(this);
     Label1 = new QLabel(QStringLiteral("# of Copies:"), this);
@@ -30,14 +30,6 @@ frmChargeSlipCopies::frmChargeSlipCopies(QWidget* parent) : QDialog(parent) {
 
     connect(UpDown1, &UpDown::change, this, [this] { txtCopies->setText(QString::number(UpDown1->value())); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-}
-
-void frmChargeSlipCopies::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-    }
 }
 
 void frmChargeSlipCopies::Form_Load() {
@@ -59,14 +51,6 @@ void frmChargeSlipCopies::cmdOK_Click() {
     accept();
 }
 
-void frmChargeSlipCopies::done(int result) {
-    Form_Unload();
-    QDialog::done(result);
-}
-
-void frmChargeSlipCopies::Form_Unload() {
-    fromMain = false;
-    loaded_ = false;
-}
+void frmChargeSlipCopies::Form_Unload() { fromMain = false; }
 
 } // namespace qx

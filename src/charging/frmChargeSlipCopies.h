@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "charging/PromptDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +12,7 @@ class UpDown;
 // Asks how many copies of a charge slip to print (slip mode, the answer in NumCopies) or, opened
 // from the main menu with fromMain set, edits the stored copies setting (settings mode, for that
 // one showing only).
-class frmChargeSlipCopies : public QDialog {
+class frmChargeSlipCopies : public PromptDialog {
     Q_OBJECT
 public:
     explicit frmChargeSlipCopies(QWidget* parent = nullptr);
@@ -26,15 +26,10 @@ public:
     QPushButton* cmdOK = nullptr;
 
     void cmdOK_Click();
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
-    bool loaded_ = false;
+    void Form_Load() override;
+    void Form_Unload() override;
 };
 
 } // namespace qx

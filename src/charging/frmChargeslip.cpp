@@ -1,7 +1,5 @@
 #include "charging/frmChargeslip.h"
 
-#include "charging/PromptFace.h"
-#include "platform/ErrorHandling.h"
 #include "platform/Twips.h"
 #include "shell/Switches.h"
 
@@ -20,7 +18,7 @@ constexpr int kLargeOuterWidth = 8430;
 
 } // namespace
 
-frmChargeslip::frmChargeslip(QWidget* parent) : QDialog(parent) {
+frmChargeslip::frmChargeslip(QWidget* parent) : PromptDialog(Placement::CentreOnOwner, parent) {
     setObjectName(QStringLiteral("frmChargeslip"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Chargeslip Number"));
@@ -35,6 +33,7 @@ frmChargeslip::frmChargeslip(QWidget* parent) : QDialog(parent) {
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmChargeslip::cmdOK_Click);
+    setFirstFocus(cmdOK);
 }
 
 void frmChargeslip::Form_Load() {
@@ -49,24 +48,6 @@ void frmChargeslip::Form_Load() {
     lblChargeslip->setText(chargeslip_);
 }
 
-void frmChargeslip::cmdOK_Click() {
-    loaded_ = false;
-    done(QDialog::Accepted);
-}
-
-void frmChargeslip::showEvent(QShowEvent* event) {
-    if (!loaded_) {
-        loaded_ = true;
-        unhandledErrorGuard([this] { Form_Load(); });
-        centreOnOwner(*this);
-        cmdOK->setFocus(Qt::TabFocusReason);
-    }
-    QDialog::showEvent(event);
-}
-
-void frmChargeslip::closeEvent(QCloseEvent* event) {
-    loaded_ = false;
-    QDialog::closeEvent(event);
-}
+void frmChargeslip::cmdOK_Click() { unload(); }
 
 } // namespace qx

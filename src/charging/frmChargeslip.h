@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "charging/PromptDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -7,7 +7,7 @@ class QPushButton;
 namespace qx {
 
 // Shows a newly taken document number in large red digits so that it can be copied onto paper.
-class frmChargeslip : public QDialog {
+class frmChargeslip : public PromptDialog {
     Q_OBJECT
 public:
     explicit frmChargeslip(QWidget* parent = nullptr);
@@ -19,16 +19,11 @@ public:
     QPushButton* cmdOK = nullptr;
 
     // Reads pharmacy switch "22" (the larger type) on the shared connection.
-    void Form_Load();
+    void Form_Load() override;
     void cmdOK_Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QString chargeslip_;
-    bool loaded_ = false;
 };
 
 } // namespace qx

@@ -1,6 +1,5 @@
 #include "charging/frmListDrugs.h"
 
-#include "charging/PromptFace.h"
 #include "platform/KeyCodes.h"
 #include "platform/Twips.h"
 
@@ -16,7 +15,7 @@ const QString kRegularPharmacy = QStringLiteral("20");
 const QString kSpecialPharmacy = QStringLiteral("109");
 } // namespace
 
-frmListDrugs::frmListDrugs(QWidget* parent) : QDialog(parent) {
+frmListDrugs::frmListDrugs(QWidget* parent) : PromptDialog(Placement::CentreOnOwner, parent) {
     setObjectName(QStringLiteral("frmListDrugs"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Drug Searcher"));
@@ -44,17 +43,16 @@ frmListDrugs::frmListDrugs(QWidget* parent) : QDialog(parent) {
     }
     setTabOrder(Command1, Option1[0]);
     setTabOrder(Option1[0], Option1[1]);
+    setFirstFocus(Command1);
 }
 
 void frmListDrugs::Form_Load() {
     Option1[0]->setChecked(true);
-    Command1->setFocus(Qt::TabFocusReason);
 }
 
 void frmListDrugs::Command1_Click() {
     locationId_ = Option1[0]->isChecked() ? kRegularPharmacy : kSpecialPharmacy;
-    loaded_ = false;
-    done(QDialog::Accepted);
+    unload();
 }
 
 void frmListDrugs::Option1_KeyPress(int, int keyAscii) {
@@ -81,7 +79,7 @@ bool frmListDrugs::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return PromptDialog::eventFilter(watched, event);
 }
 
 void frmListDrugs::keyPressEvent(QKeyEvent* event) {
@@ -90,21 +88,7 @@ void frmListDrugs::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
-}
-
-void frmListDrugs::showEvent(QShowEvent* event) {
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-        centreOnOwner(*this);
-    }
-    QDialog::showEvent(event);
-}
-
-void frmListDrugs::closeEvent(QCloseEvent* event) {
-    loaded_ = false;
-    QDialog::closeEvent(event);
+    PromptDialog::keyPressEvent(event);
 }
 
 } // namespace qx

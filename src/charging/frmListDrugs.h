@@ -1,5 +1,6 @@
 #pragma once
-#include <QDialog>
+#include "charging/PromptDialog.h"
+
 #include <QVector>
 
 class QGroupBox;
@@ -9,7 +10,7 @@ class QRadioButton;
 namespace qx {
 
 // Asks from which pharmacy's stock an item is to be taken: regular ("20") or special ("109").
-class frmListDrugs : public QDialog {
+class frmListDrugs : public PromptDialog {
     Q_OBJECT
 public:
     explicit frmListDrugs(QWidget* parent = nullptr);
@@ -21,19 +22,16 @@ public:
     QVector<QRadioButton*> Option1;
     QPushButton* Command1 = nullptr;
 
-    void Form_Load();
+    void Form_Load() override;
     void Command1_Click();
     void Option1_KeyPress(int index, int keyAscii);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QString locationId_;
-    bool loaded_ = false;
 };
 
 } // namespace qx

@@ -1,6 +1,5 @@
 #include "charging/frmMessageBoxBarCode.h"
 
-#include "charging/PromptFace.h"
 #include "platform/Twips.h"
 
 #include <QKeyEvent>
@@ -23,7 +22,8 @@ QPushButton* placedButton(QWidget* parent, const QString& caption, int left, int
 
 } // namespace
 
-frmMessageBoxBarCode::frmMessageBoxBarCode(QWidget* parent) : QDialog(parent) {
+frmMessageBoxBarCode::frmMessageBoxBarCode(QWidget* parent)
+    : PromptDialog(Placement::CentreOnScreen, parent) {
     setObjectName(QStringLiteral("frmMessageBoxBarCode"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString());
@@ -47,6 +47,7 @@ frmMessageBoxBarCode::frmMessageBoxBarCode(QWidget* parent) : QDialog(parent) {
     connect(cmdChange, &QPushButton::clicked, this, &frmMessageBoxBarCode::cmdChange_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMessageBoxBarCode::cmdCancel_Click);
     connect(cmdRetry, &QPushButton::clicked, this, &frmMessageBoxBarCode::cmdRetry_Click);
+    setFirstFocus(cmdChange);
 }
 
 void frmMessageBoxBarCode::Form_Load() {
@@ -70,33 +71,13 @@ void frmMessageBoxBarCode::cmdRetry_Click() {
     unload();
 }
 
-void frmMessageBoxBarCode::unload() {
-    loaded_ = false;
-    done(QDialog::Accepted);
-}
-
 void frmMessageBoxBarCode::keyPressEvent(QKeyEvent* event) {
     // No cancel button: Esc leaves the prompt open.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
-}
-
-void frmMessageBoxBarCode::showEvent(QShowEvent* event) {
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-        centreOnScreen(*this);
-        cmdChange->setFocus(Qt::TabFocusReason);
-    }
-    QDialog::showEvent(event);
-}
-
-void frmMessageBoxBarCode::closeEvent(QCloseEvent* event) {
-    loaded_ = false;
-    QDialog::closeEvent(event);
+    PromptDialog::keyPressEvent(event);
 }
 
 } // namespace qx

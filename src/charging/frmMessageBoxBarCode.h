@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "charging/PromptDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -14,7 +14,7 @@ extern bool gBarcodeChoiceRetry;
 
 // "CODE NOT ACCEPTED": a scanned code differs from the requested item's barcode. The user scans
 // again, changes the requested item or cancels the request line.
-class frmMessageBoxBarCode : public QDialog {
+class frmMessageBoxBarCode : public PromptDialog {
     Q_OBJECT
 public:
     explicit frmMessageBoxBarCode(QWidget* parent = nullptr);
@@ -24,19 +24,13 @@ public:
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdRetry = nullptr;
 
-    void Form_Load();
+    void Form_Load() override;
     void cmdChange_Click();
     void cmdCancel_Click();
     void cmdRetry_Click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void unload();
-    bool loaded_ = false;
 };
 
 } // namespace qx

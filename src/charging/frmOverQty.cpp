@@ -7,7 +7,6 @@
 #include "platform/Values.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -46,11 +45,11 @@ bool frmOverQty::needsConfirmation(double quantity, double unitPrice) {
     return quantity > kLargeQuantity || quantity * unitPrice > kLargeAmount;
 }
 
-frmOverQty::frmOverQty(QWidget* parent) : QDialog(parent) {
+frmOverQty::frmOverQty(QWidget* parent) : PromptDialog(Placement::CentreOnScreen, parent) {
     setObjectName(QStringLiteral("frmOverQty"));
     makeTitlelessPrompt(*this, 5970, 4815);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true);
+    setFirstFocus(this, Qt::OtherFocusReason);
 
     for (const LabelPlace& place : kLabels) {
         auto* label = new QLabel(QString::fromLatin1(place.text), this);
@@ -70,13 +69,10 @@ frmOverQty::frmOverQty(QWidget* parent) : QDialog(parent) {
     imgNo->setObjectName(QStringLiteral("imgNo"));
     connect(imgYes, &QAbstractButton::clicked, this, &frmOverQty::imgYes_Click);
     connect(imgNo, &QAbstractButton::clicked, this, &frmOverQty::imgNo_Click);
-    for (PictureButton* button : {imgYes, imgNo})
-        connect(button, &PictureButton::mouseMove, this, [button](int, int, int, int) { button->setHighlighted(true); });
+    setPictureButtons({imgYes, imgNo});
 }
 
 void frmOverQty::Form_Load() {
-    imgYes->setHighlighted(false);
-    imgNo->setHighlighted(false);
     lblLabel[0]->setText(drugName_);
     lblLabel[4]->setText(Text(quantity_));
     lblLabel[5]->setText(Format(unitPrice_, QStringLiteral("#######.00")));
@@ -93,8 +89,7 @@ void frmOverQty::imgNo_Click() { answer(2); }
 
 void frmOverQty::answer(qint16 choice) {
     choice_ = choice;
-    loaded_ = false;
-    done(QDialog::Accepted);
+    unload();
 }
 
 bool frmOverQty::event(QEvent* event) {
@@ -103,35 +98,11 @@ bool frmOverQty::event(QEvent* event) {
         Form_KeyDown(keyCode(*static_cast<QKeyEvent*>(event)));
         return true;
     }
-    return QDialog::event(event);
-}
-
-void frmOverQty::showEvent(QShowEvent* event) {
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-        centreOnScreen(*this);
-    }
-    QDialog::showEvent(event);
-    setFocus(Qt::OtherFocusReason);
-}
-
-void frmOverQty::closeEvent(QCloseEvent* event) {
-    loaded_ = false;
-    QDialog::closeEvent(event);
-}
-
-void frmOverQty::mouseMoveEvent(QMouseEvent* event) {
-    // A picture hands its own moves on to the window: only the face clears the highlights.
-    if (!qobject_cast<PictureButton*>(childAt(event->position().toPoint()))) {
-        imgYes->setHighlighted(false);
-        imgNo->setHighlighted(false);
-    }
-    QDialog::mouseMoveEvent(event);
+    return PromptDialog::event(event);
 }
 
 void frmOverQty::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
+    PromptDialog::paintEvent(event);
     QPainter painter(this);
     drawWarningHand(painter, twipsToPixels(120, 120, 1080, 1440), HandPose::PointingUp);
     drawFaceText(painter, twipsToPixels(1320, 240, 4500, 480), QStringLiteral("Transaction Suspended"), QColor(0, 0, 200), 14);

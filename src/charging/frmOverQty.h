@@ -1,5 +1,6 @@
 #pragma once
-#include <QDialog>
+#include "charging/PromptDialog.h"
+
 #include <QVector>
 
 class QLabel;
@@ -10,7 +11,7 @@ class PictureButton;
 
 // The Yes/No prompt before an unusually large entry is committed: it shows the drug, the quantity,
 // the unit price and the total. Choice is 1 Yes, 2 No; it changes only when the user answers.
-class frmOverQty : public QDialog {
+class frmOverQty : public PromptDialog {
     Q_OBJECT
 public:
     explicit frmOverQty(QWidget* parent = nullptr);
@@ -31,16 +32,13 @@ public:
     PictureButton* imgYes = nullptr;
     PictureButton* imgNo = nullptr;
 
-    void Form_Load();
+    void Form_Load() override;
     void Form_KeyDown(int keyCode);
     void imgYes_Click();
     void imgNo_Click();
 
 protected:
     bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -50,7 +48,6 @@ private:
     QString drugName_;
     double quantity_ = 0;
     double unitPrice_ = 0;
-    bool loaded_ = false;
 };
 
 } // namespace qx

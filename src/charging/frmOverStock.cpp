@@ -6,7 +6,6 @@
 #include "platform/Twips.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace qx {
@@ -27,11 +26,11 @@ PictureButton* promptButton(QWidget* parent, const QString& caption, ColorValue 
 
 } // namespace
 
-frmOverStock::frmOverStock(QWidget* parent) : QDialog(parent) {
+frmOverStock::frmOverStock(QWidget* parent) : PromptDialog(Placement::CentreOnScreen, parent) {
     setObjectName(QStringLiteral("frmOverStock"));
     makeTitlelessPrompt(*this, 4740, 2445);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true);
+    setFirstFocus(this, Qt::OtherFocusReason);
 
     imgProceed = promptButton(this, QStringLiteral("Proceed with transaction."), colors::Blue, 960);
     imgFind = promptButton(this, QStringLiteral("Find substitute drug."), colors::Blue, 1380);
@@ -43,8 +42,7 @@ frmOverStock::frmOverStock(QWidget* parent) : QDialog(parent) {
     connect(imgProceed, &QAbstractButton::clicked, this, &frmOverStock::imgProceed_Click);
     connect(imgFind, &QAbstractButton::clicked, this, &frmOverStock::imgFind_Click);
     connect(imgCancel, &QAbstractButton::clicked, this, &frmOverStock::imgCancel_Click);
-    for (PictureButton* button : {imgProceed, imgFind, imgCancel})
-        connect(button, &PictureButton::mouseMove, this, [button](int, int, int, int) { button->setHighlighted(true); });
+    setPictureButtons({imgProceed, imgFind, imgCancel});
 }
 
 void frmOverStock::Form_Load() {
@@ -94,11 +92,6 @@ void frmOverStock::choose(const QString& choice, const QString& logChoice) {
     unload();
 }
 
-void frmOverStock::unload() {
-    loaded_ = false;
-    done(QDialog::Accepted);
-}
-
 bool frmOverStock::event(QEvent* event) {
     // Key preview: the window takes every key before the focus chain sees Tab.
     if (event->type() == QEvent::KeyPress) {
@@ -109,35 +102,11 @@ bool frmOverStock::event(QEvent* event) {
             Form_KeyPress(ascii);
         return true;
     }
-    return QDialog::event(event);
-}
-
-void frmOverStock::showEvent(QShowEvent* event) {
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-        centreOnScreen(*this);
-    }
-    QDialog::showEvent(event);
-    setFocus(Qt::OtherFocusReason);
-}
-
-void frmOverStock::closeEvent(QCloseEvent* event) {
-    loaded_ = false;
-    QDialog::closeEvent(event);
-}
-
-void frmOverStock::mouseMoveEvent(QMouseEvent* event) {
-    // A picture hands its own moves on to the window: only the face clears the highlights.
-    if (!qobject_cast<PictureButton*>(childAt(event->position().toPoint()))) {
-        for (PictureButton* button : {imgProceed, imgFind, imgCancel})
-            button->setHighlighted(false);
-    }
-    QDialog::mouseMoveEvent(event);
+    return PromptDialog::event(event);
 }
 
 void frmOverStock::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
+    PromptDialog::paintEvent(event);
     QPainter painter(this);
     drawWarningHand(painter, twipsToPixels(120, 240, 1080, 1440), HandPose::Palm);
     drawFaceText(painter, twipsToPixels(1320, 120, 3300, 720), QStringLiteral("Stock is not available to fill subscription."),

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "charging/PromptDialog.h"
 
 namespace qx {
 
@@ -8,7 +8,7 @@ class PictureButton;
 // The prompt shown when a typed quantity exceeds the stock on hand: proceed anyway, find a
 // substitute, or cancel the entry. The answer stays in Choice and LogChoice after it closes and
 // changes only when the user chooses.
-class frmOverStock : public QDialog {
+class frmOverStock : public PromptDialog {
     Q_OBJECT
 public:
     explicit frmOverStock(QWidget* parent = nullptr);
@@ -27,7 +27,7 @@ public:
     PictureButton* imgFind = nullptr;
     PictureButton* imgCancel = nullptr;
 
-    void Form_Load();
+    void Form_Load() override;
     void Form_KeyDown(int keyCode);
     void Form_KeyPress(int keyAscii);
     void imgProceed_Click();
@@ -36,19 +36,14 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void choose(const QString& choice, const QString& logChoice);
-    void unload();
 
     QString logChoice_;
     QString choice_;
     qint16 selection_ = 0;
-    bool loaded_ = false;
 };
 
 } // namespace qx
