@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QValidator>
 
+#include <limits>
+
 namespace qx {
 
 namespace {
@@ -108,15 +110,15 @@ frmCardMaster::frmCardMaster(QWidget* parent) : QDialog(parent) {
     setTabOrder(cmdSave, cmdClose);
     setTabOrder(cmdClose, cmdClear);
 
-    txtCardNum->installEventFilter(this);
-    txtCardTypeID->installEventFilter(this);
+    for (QWidget* w : std::initializer_list<QWidget*>{txtCardNum, txtCardTypeID, cmdSearchCardType, cmdSave, cmdClose, cmdClear})
+        w->installEventFilter(this);
     connect(cmdSearchCardType, &QPushButton::clicked, this, [this] { unhandledErrorGuard([this] { cmdSearchCardType_Click(); }); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { unhandledErrorGuard([this] { cmdSave_Click(); }); });
     connect(cmdClear, &QPushButton::clicked, this, &frmCardMaster::cmdClear_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmCardMaster::cmdClose_Click);
 
     setExpiryToToday();
-    Form_Load();
+    unhandledErrorGuard([this] { Form_Load(); });
 }
 
 void frmCardMaster::Form_Load() { searchCardType(); }
@@ -126,7 +128,28 @@ void frmCardMaster::searchCardType() {
     if (cardType.SearchCardType(Trim(txtCardTypeID->text()))) {
         txtCardTypeID->setText(QString::number(cardType.Code()));
         txtCardType->setText(cardType.Description());
+        cardTypeIdOfName_ = txtCardTypeID->text();
     }
+}
+
+void frmCardMaster::matchPresetCardType() {
+    const QString id = Trim(txtCardTypeID->text());
+    if (id.isEmpty() || id == cardTypeIdOfName_)
+        return;
+    // The opener's id replaces the type chosen when the window was created: the name shown must be
+    // that of the id saved. An id of no card type leaves no name, so the save asks for a type.
+    bool isNumber = false;
+    const int code = id.toInt(&isNumber);
+    clsCardType cardType;
+    const bool known = isNumber && code > 0 && code <= std::numeric_limits<qint16>::max() &&
+                       cardType.LoadCardType(static_cast<qint16>(code));
+    txtCardType->setText(known ? cardType.Description() : QString());
+    cardTypeIdOfName_ = id;
+}
+
+void frmCardMaster::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    unhandledErrorGuard([this] { matchPresetCardType(); });
 }
 
 void frmCardMaster::cmdSearchCardType_Click() { searchCardType(); }
@@ -158,6 +181,7 @@ void frmCardMaster::loadCard() {
     txtMiddleName->setText(rs->text(QStringLiteral("MiddleName")));
     txtCardTypeID->setText(rs->text(QStringLiteral("CardTypeID")));
     txtCardType->setText(rs->text(QStringLiteral("CardType")));
+    cardTypeIdOfName_ = txtCardTypeID->text();
     // A registration without an expiry date shows today's, as an unregistered number does.
     const QDateTime expiry = rs->dateTime(QStringLiteral("ExpiryDate"));
     if (expiry.isValid())
@@ -226,17 +250,20 @@ void frmCardMaster::cmdClear_Click() {
 void frmCardMaster::cmdClose_Click() { close(); }
 
 bool frmCardMaster::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && (watched == txtCardNum || watched == txtCardTypeID)) {
-        const int ascii = keyAscii(*static_cast<QKeyEvent*>(event));
-        if (ascii == keys::Return) {
-            unhandledErrorGuard([&] {
-                if (watched == txtCardNum)
-                    txtCardNum_KeyPress(ascii);
-                else
-                    txtCardTypeID_KeyPress(ascii);
-            });
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress || keyAscii(*static_cast<QKeyEvent*>(event)) != keys::Return)
+        return QDialog::eventFilter(watched, event);
+    // Enter presses the button that has the focus.
+    if (auto* pressed = qobject_cast<QPushButton*>(watched)) {
+        pressed->click();
+        return true;
+    }
+    if (watched == txtCardNum) {
+        unhandledErrorGuard([this] { txtCardNum_KeyPress(keys::Return); });
+        return true;
+    }
+    if (watched == txtCardTypeID) {
+        unhandledErrorGuard([this] { txtCardTypeID_KeyPress(keys::Return); });
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -12,7 +12,8 @@ class DatePicker;
 // "CARD NUMBER REGISTRATION": registers a customer discount card, or shows a registered one and
 // saves it again. Creating it runs the card-type search with an empty id (the only active type is
 // taken, else the user picks one). A successful save hands the card to the cash window's card
-// fields and closes the window; a refused one keeps it open with its entries.
+// fields and closes the window; a refused one keeps it open with its entries. A card type id that
+// the opener puts in the id box is shown with its own name when the window comes up.
 class frmCardMaster : public QDialog {
     Q_OBJECT
 public:
@@ -46,15 +47,19 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Form_Load();
     void searchCardType();
     void loadCard();
     void setExpiryToToday();
+    void matchPresetCardType();
 
     CashEntryCardFields* cashEntry_ = nullptr;
     bool saved_ = false;
+    // The card type id the name box was last filled for.
+    QString cardTypeIdOfName_;
 };
 
 } // namespace qx

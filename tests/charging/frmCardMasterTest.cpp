@@ -65,9 +65,12 @@ TEST_P(frmCardMasterTest, RegistrationSavesTheCardAndHandsItToTheCashWindow) {
     pressKey(w->txtCardTypeID, Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_EQ(w->txtCardType->text(), QStringLiteral("DISCOUNT CARD"));
     w->dteExpiryDate->setValue(QDateTime(QDate(2027, 12, 31), QTime(0, 0)));
+    pressKey(w->txtLastName, Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_TRUE(w->isVisible());  // Enter in the boxes never saves or closes
+    EXPECT_TRUE(platform.messages->boxes().empty());
 
-    w->cmdSave->click();
+    w->cmdSave->setFocus();
+    pressKey(w->cmdSave, Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_EQ(platform.messages->texts(), QStringList{"Data successfully saved."});
     EXPECT_EQ(platform.messages->last().icon(), vbInformation);
     EXPECT_EQ(platform.messages->last().title, QStringLiteral("Message"));
@@ -87,6 +90,29 @@ TEST_P(frmCardMasterTest, SingleActiveTypeIsTakenOnOpening) {
     EXPECT_TRUE(platform.modal->shown().isEmpty());
     EXPECT_EQ(w.txtCardTypeID->text(), QStringLiteral("14"));
     EXPECT_EQ(w.txtCardType->text(), QStringLiteral("DISABILITY CARD"));
+}
+
+TEST_P(frmCardMasterTest, CardTypeIdPresetByTheCashWindowIsShownWithItsOwnName) {
+    // Created with the one active type taken, then given the number and type "1" to register.
+    db().execute(QStringLiteral("UPDATE tbPharmaCardType SET Status = 'I' WHERE CardTypeID <> 14"));
+    frmCardMaster w;
+    w.setCashEntry(&cash);
+    w.txtCardNum->setText(QStringLiteral("NEW-7"));
+    w.txtCardTypeID->setText(QStringLiteral("1"));
+    showActive(&w);
+    EXPECT_EQ(w.txtCardType->text(), QStringLiteral("LOYALTY CARD"));
+    w.txtLastName->setText(QStringLiteral("TAN"));
+    w.txtFirstName->setText(QStringLiteral("LEE"));
+    w.cmdSave->click();
+    EXPECT_EQ(card(QStringLiteral("NEW-7")).mid(0, 5), (QStringList{"NEW-7", "TAN", "LEE", "", "1"}));
+    EXPECT_EQ(cash.lblCardTypeID, QStringLiteral("1"));
+    EXPECT_EQ(cash.lblCardType, QStringLiteral("LOYALTY CARD"));
+
+    // An id of no card type leaves no name: the save asks for a type.
+    frmCardMaster unknown;
+    unknown.txtCardTypeID->setText(QStringLiteral("99"));
+    showActive(&unknown);
+    EXPECT_EQ(unknown.txtCardType->text(), QString());
 }
 
 TEST_P(frmCardMasterTest, IncompleteEntriesAreRefusedAndTheWindowStays) {

@@ -31,7 +31,7 @@ const QString kPatientColumns = QStringLiteral(
 // number. IsCurrent "1" keeps those still in the hospital, "2" those discharged.
 const ProcedureRegistration cashAssessmentInfo{{
     QStringLiteral("Pharma_CashAssessmentInfo"),
-    {integer("@Option"), integer("@Option2"), text("@Search", 50), text("@IsCurrent", 1)},
+    {integer("@Option"), integer("@Option2"), text("@Search"), text("@IsCurrent")},
     [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
         const qint64 option = a.integer(QStringLiteral("OPTION"));
         const QString search = a.text(QStringLiteral("SEARCH")).trimmed();
