@@ -39,13 +39,16 @@ const Recordset& clsCashInfo::LoadPharmaAssessment(qint16 intOption, const QStri
 }
 
 const Recordset& clsCashInfo::LoadPharmaPrescription(qint16 intOption, qint16 intHomeMed) {
-    return generalProcedure(QStringLiteral("clsCashInfo"), QStringLiteral("LoadPharmaPrescription"), [&]() -> const Recordset& {
+    try {
         list_ = SQLConnection()
                     .callProcedure(QStringLiteral("Pharma_PrescriptionList"),
                                    {{QStringLiteral("@INTOPTION"), intOption}, {QStringLiteral("@ISHOMEMED"), intHomeMed}})
                     .value_or(Recordset());
         return list_;
-    });
+    } catch (...) {
+        // Numbered as its statement lines run from 100 in steps of 2: the list is opened at 108.
+        raiseAgain(QStringLiteral("clsCashInfo"), QStringLiteral("LoadPharmaPrescription"), 108);
+    }
 }
 
 bool clsCashInfo::Revoke_Assessment(const QString& strIDNum) {

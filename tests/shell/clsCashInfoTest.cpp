@@ -179,6 +179,10 @@ TEST_P(clsCashInfoTest, FailedLoadsNameTheirOperation) {
         } catch (const AppError& e) {
             EXPECT_EQ(e.number(), c.number) << c.source.toStdString();
             EXPECT_EQ(e.source(), c.source);
+            if (c.number == kRaisedAgainNumber) {
+                EXPECT_TRUE(e.description().endsWith(QStringLiteral("\nin prjQuillax.clsCashInfo.LoadPharmaPrescription at line 108")))
+                    << e.description().toStdString();
+            }
         }
     }
 }
