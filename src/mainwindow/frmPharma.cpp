@@ -246,7 +246,15 @@ void frmPharma::TimerAutoLock_Timer() {
         if (lock.isVisible())
             return;  // the lock already open stays the only one
         showModal(lock);
+        returnFromLockScreen();
     });
+}
+
+void frmPharma::returnFromLockScreen() {
+    // As the lock screen's owner the window becomes active again, unless another screen is still
+    // open in front of it; that activation shows the new user or ends the program after an exit.
+    if (!QApplication::activeModalWidget())
+        activateWindow();
 }
 
 bool frmPharma::event(QEvent* e) {

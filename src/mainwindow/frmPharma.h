@@ -26,7 +26,11 @@ public:
 
     // MainForm
     void Load() override { Form_Load(); }
-    void Show() override { show(); }
+    // Shown and made the active window, whose first activation asks for the shift.
+    void Show() override {
+        show();
+        activateWindow();
+    }
 
     void Form_Load();
     // Runs each time the window becomes the active window.
@@ -87,6 +91,7 @@ private:
     // The login component's answer whether this employee may open the rights editor and the audit trail.
     static bool mayOpenUserSettings();
     void placeLocationLabels();
+    void returnFromLockScreen();
     // The command (menu item or submenu) of that object name, or nullptr while it does not exist.
     QAction* command(const QString& name) const;
 

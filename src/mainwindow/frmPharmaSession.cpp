@@ -31,6 +31,7 @@ void frmPharma::mnuLogOff_Click() {
         lock.setEntered(false);
         showModal(lock);
         mnuIncomeSummary->setVisible(lock.Rights().contains(QLatin1Char('S'), Qt::CaseSensitive));
+        returnFromLockScreen();
     });
 }
 
