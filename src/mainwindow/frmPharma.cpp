@@ -22,10 +22,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#ifndef QX_PROGRAM_VERSION
-#define QX_PROGRAM_VERSION "1.0.0"
-#endif
-
 namespace qx {
 
 namespace {
