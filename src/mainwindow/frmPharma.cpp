@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -130,11 +131,7 @@ void frmPharma::createMenus() {
     connect(mnuUserSetting, &QAction::triggered, this, &frmPharma::mnuUserSetting_Click);
 }
 
-QAction* frmPharma::command(const QString& name) const {
-    for (QAction* action : findChildren<QAction*>(name))
-        return action;
-    return nullptr;
-}
+QAction* frmPharma::command(const QString& name) const { return findChild<QAction*>(name); }
 
 QString frmPharma::ShiftTitle(int shift) {
     QString title;
@@ -195,13 +192,13 @@ void frmPharma::Form_Activate() {
             if (firstActivationRunning_)
                 return;
             firstActivationRunning_ = true;
+            const auto finished = qScopeGuard([this] { firstActivationRunning_ = false; });
             repaint();
             frmShift& shiftWindow = frmShift::Default();
             shiftWindow.setShift(0);
             showModal(shiftWindow);
             titleByShift(shiftWindow.Shift());
             gFirstActivation = false;
-            firstActivationRunning_ = false;
         }
         applyLocation();
         if (!frmLogOff::Default().Entered()) {
@@ -210,7 +207,6 @@ void frmPharma::Form_Activate() {
         }
         StatusBarPanel1->setText(gEmployeeName + QLatin1Char(' '));
     });
-    firstActivationRunning_ = false;
 }
 
 void frmPharma::LoadUserSettings(const QString& employeeCode) {

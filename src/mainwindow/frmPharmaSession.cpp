@@ -14,8 +14,21 @@
 namespace qx {
 
 namespace {
+
 const QString kModule = QStringLiteral("frmPharma");
+
+// A modeless window of the main window: one instance, created on first use, brought to the front
+// at every later use.
+template <typename Window>
+void showModeless(QPointer<Window>& window, QWidget* owner) {
+    if (!window)
+        window = new Window(owner);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
+
+} // namespace
 
 frmAuditTrail* frmPharma::AuditTrailWindow() const { return auditTrail_; }
 
@@ -62,22 +75,12 @@ void frmPharma::mnuAuditTrail_Click() {
     eventHandler(kModule, QStringLiteral("mnuAuditTrail_Click"), [this] {
         if (!mayOpenUserSettings())
             return;
-        if (!auditTrail_)
-            auditTrail_ = new frmAuditTrail(this);
-        auditTrail_->show();
-        auditTrail_->raise();
-        auditTrail_->activateWindow();
+        showModeless(auditTrail_, this);
     });
 }
 
 void frmPharma::mnuOptions_Click() {
-    eventHandler(kModule, QStringLiteral("mnuOptions_Click"), [this] {
-        if (!options_)
-            options_ = new frmOptions(this);
-        options_->show();
-        options_->raise();
-        options_->activateWindow();
-    });
+    eventHandler(kModule, QStringLiteral("mnuOptions_Click"), [this] { showModeless(options_, this); });
 }
 
 } // namespace qx

@@ -60,6 +60,22 @@ TEST_F(frmPharmaLifecycleTest, FirstActivationAsksForTheShiftAndTitlesTheWindowB
     EXPECT_EQ(platform.modal->shown().count(QStringLiteral("qx::frmShift")), 5);
 }
 
+TEST_F(frmPharmaLifecycleTest, ActivationsWhileTheShiftIsAskedDoNotAskAgain) {
+    frmPharma window;
+    window.Form_Load();
+    platform.modal->onShow<frmShift>([&window](frmShift& w) {
+        // Closing a window over the prompt, or the prompt itself, activates the main window.
+        window.Form_Activate();
+        window.Form_Activate();
+        w.optSecond->setChecked(true);
+        w.cmdOK->click();
+    });
+    window.Form_Activate();
+    EXPECT_EQ(platform.modal->shown(), QStringList{QStringLiteral("qx::frmShift")});
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillax (Second Shift) v.1.0.0"));
+    EXPECT_FALSE(gFirstActivation);
+}
+
 TEST_F(frmPharmaLifecycleTest, LaterActivationsAskNothingAndShowTheCurrentEmployee) {
     auto window = openWindow();
     gEmployeeName = QStringLiteral("MARIA L. SANTOS");
