@@ -33,6 +33,8 @@ const QString kIncomeReportSite = QStringLiteral("GIVRC");
 const QString kCorrectedReportSite = QStringLiteral("TZNH");
 const QString kMainPharmacy = QStringLiteral("20");
 const QString kSatellitePharmacy = QStringLiteral("186");
+// Only these sites let the user change the number of charge-slip copies.
+const QStringList kChargeSlipCopiesSites = {QStringLiteral("HUZTO"), QStringLiteral("ZMX")};
 
 // The commands each right governs, by object name. A command that does not exist yet is passed
 // over, so a screen's command falls under its right as soon as the screen adds it.
@@ -123,12 +125,16 @@ void frmPharma::createMenus() {
     mnuLogOff = addCommand(mnuOptionsChange, "mnuLogOff", QStringLiteral("&Log-Off"));
     mnuLogOff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuUserSetting = addCommand(mnuOptionsChange, "mnuUserSetting", QStringLiteral("&User Settings"));
+    mnuDiscountType = addCommand(mnuOptionsChange, "mnuDiscountType", QStringLiteral("Build Discount Percentage"));
+    mnuChargeSlip = addCommand(mnuOptionsChange, "mnuChargeSlip", QStringLiteral("Charge Slip Copies"));
 
     connect(mnuOptions, &QAction::triggered, this, &frmPharma::mnuOptions_Click);
     connect(mnuAuditTrail, &QAction::triggered, this, &frmPharma::mnuAuditTrail_Click);
     connect(mnuChangeShift, &QAction::triggered, this, &frmPharma::mnuChangeShift_Click);
     connect(mnuLogOff, &QAction::triggered, this, &frmPharma::mnuLogOff_Click);
     connect(mnuUserSetting, &QAction::triggered, this, &frmPharma::mnuUserSetting_Click);
+    connect(mnuDiscountType, &QAction::triggered, this, &frmPharma::mnuDiscountType_Click);
+    connect(mnuChargeSlip, &QAction::triggered, this, &frmPharma::mnuChargeSlip_Click);
 }
 
 QAction* frmPharma::command(const QString& name) const { return findChild<QAction*>(name); }
@@ -158,6 +164,7 @@ void frmPharma::Form_Load() {
             TimerAutoLock->start();
         lngIdleLimit_ = IdleTime();
         frmLogOff::Default().setEntered(true);
+        mnuChargeSlip->setVisible(kChargeSlipCopiesSites.contains(gSiteCode));
         LoadUserSettings(gEmployeeCode);
         applyLocation();
     });

@@ -45,6 +45,8 @@ public:
     void mnuUserSetting_Click();
     void mnuAuditTrail_Click();
     void mnuOptions_Click();
+    void mnuDiscountType_Click();
+    void mnuChargeSlip_Click();
 
     // "Quillax (First Shift) v.1.0.0" and so on; empty for a shift without a title of its own.
     static QString ShiftTitle(int shift);
@@ -65,6 +67,8 @@ public:
     QAction* mnuChangeShift = nullptr;
     QAction* mnuLogOff = nullptr;
     QAction* mnuUserSetting = nullptr;
+    QAction* mnuDiscountType = nullptr;
+    QAction* mnuChargeSlip = nullptr;
 
     QGroupBox* fraList = nullptr;
     QLabel* lblLocation = nullptr;

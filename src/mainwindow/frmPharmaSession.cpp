@@ -2,6 +2,8 @@
 #include "mainwindow/frmPharma.h"
 
 #include "components/PlatformServices.h"
+#include "charging/frmBuildDiscount.h"
+#include "charging/frmChargeSlipCopies.h"
 #include "platform/ErrorHandling.h"
 #include "shell/frmAuditTrail.h"
 #include "shell/frmLogOff.h"
@@ -81,6 +83,21 @@ void frmPharma::mnuAuditTrail_Click() {
 
 void frmPharma::mnuOptions_Click() {
     eventHandler(kModule, QStringLiteral("mnuOptions_Click"), [this] { showModeless(options_, this); });
+}
+
+void frmPharma::mnuDiscountType_Click() {
+    eventHandler(kModule, QStringLiteral("mnuDiscountType_Click"), [this] {
+        frmBuildDiscount editor(this);
+        showModal(editor);
+    });
+}
+
+void frmPharma::mnuChargeSlip_Click() {
+    eventHandler(kModule, QStringLiteral("mnuChargeSlip_Click"), [this] {
+        frmChargeSlipCopies copies(this);
+        copies.fromMain = true;
+        showModal(copies);
+    });
 }
 
 } // namespace qx

@@ -1,4 +1,6 @@
 #include "MainWindowFixture.h"
+#include "charging/frmBuildDiscount.h"
+#include "charging/frmChargeSlipCopies.h"
 #include "shell/frmAuditTrail.h"
 #include "shell/frmOptions.h"
 #include "shell/frmUserSetting.h"
@@ -171,6 +173,8 @@ TEST_F(frmPharmaSessionTest, MenuBarOffersTheSessionCommandsUnderTheirMenus) {
         {window.mnuChangeShift, window.mnuOptionsChange, "C&hanges Shift"},
         {window.mnuLogOff, window.mnuOptionsChange, "&Log-Off"},
         {window.mnuUserSetting, window.mnuOptionsChange, "&User Settings"},
+        {window.mnuDiscountType, window.mnuOptionsChange, "Build Discount Percentage"},
+        {window.mnuChargeSlip, window.mnuOptionsChange, "Charge Slip Copies"},
         {window.mnuAuditTrail, window.mnuReport, "Audit Trail Logs"},
         {window.mnuIncomeSummary, window.mnuReport, "&Income Report Summary"},
         {window.mnuOptions, window.mnuOthers, "&Options"},
@@ -182,6 +186,28 @@ TEST_F(frmPharmaSessionTest, MenuBarOffersTheSessionCommandsUnderTheirMenus) {
     EXPECT_EQ(window.mnuLogOff->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(window.mnuReport->title(), QStringLiteral("&Reports"));
     EXPECT_EQ(window.mnuOptionsChange->title(), QStringLiteral("Option&s"));
+}
+
+TEST_F(frmPharmaSessionTest, DiscountPercentagesOpenModallyAtEverySite) {
+    auto window = openWindow();
+    EXPECT_TRUE(window->mnuDiscountType->isVisible());
+    window->mnuDiscountType->trigger();
+    EXPECT_EQ(platform.modal->shown().count(QStringLiteral("qx::frmBuildDiscount")), 1);
+}
+
+TEST_F(frmPharmaSessionTest, ChargeSlipCopiesAreOfferedOnlyAtTheirSitesAndOpenInSettingsMode) {
+    struct Case { const char* site; bool offered; };
+    const Case cases[] = {{"DEMO", false}, {"HUZTO", true}, {"ZMX", true}, {"QVH", false}};
+    for (const Case& c : cases) {
+        gSiteCode = QString::fromLatin1(c.site);
+        auto window = openWindow();
+        EXPECT_EQ(window->mnuChargeSlip->isVisible(), c.offered) << c.site;
+    }
+    auto window = openWindow();
+    bool settingsMode = false;
+    platform.modal->onShow<frmChargeSlipCopies>([&](frmChargeSlipCopies& w) { settingsMode = w.fromMain; });
+    window->mnuChargeSlip_Click();
+    EXPECT_TRUE(settingsMode);
 }
 
 } // namespace
