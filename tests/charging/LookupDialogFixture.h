@@ -94,4 +94,15 @@ protected:
     ScriptedPlatform platform;
 };
 
+// The look-up tests over the card data.
+class CardDataTest : public LookupTest {
+protected:
+    void SetUp() override {
+        LookupTest::SetUp();
+        if (IsSkipped())
+            return;
+        addCardData();
+    }
+};
+
 } // namespace qx::test

@@ -7,15 +7,7 @@ using namespace qx::test;
 
 namespace {
 
-class clsBusinessClassTest : public LookupTest {
-protected:
-    void SetUp() override {
-        LookupTest::SetUp();
-        if (IsSkipped())
-            return;
-        addCardData();
-    }
-};
+class clsBusinessClassTest : public CardDataTest {};
 
 TEST_P(clsBusinessClassTest, SearchLoadsMedicineClassesOnly) {
     struct Case { QString search; bool found; QString code, description; } cases[] = {

@@ -7,15 +7,7 @@ using namespace qx::test;
 
 namespace {
 
-class clsCardNumberTest : public LookupTest {
-protected:
-    void SetUp() override {
-        LookupTest::SetUp();
-        if (IsSkipped())
-            return;
-        addCardData();
-    }
-};
+class clsCardNumberTest : public CardDataTest {};
 
 TEST_P(clsCardNumberTest, SearchHandsOnTheCardsOwnType) {
     struct Case { QString search; bool dialog; QString code, holder, typeId, typeName; } cases[] = {

@@ -7,14 +7,8 @@ using namespace qx::test;
 
 namespace {
 
-class clsCardTypeTest : public LookupTest {
+class clsCardTypeTest : public CardDataTest {
 protected:
-    void SetUp() override {
-        LookupTest::SetUp();
-        if (IsSkipped())
-            return;
-        addCardData();
-    }
     // The user picks the list's `row` (1-based) in the shown dialog with the keyboard.
     void pickRow(int row) {
         platform.modal->onNextShow([row](QWidget& w) {

@@ -20,14 +20,8 @@ public:
     int writes = 0;
 };
 
-class frmCardMasterTest : public LookupTest {
+class frmCardMasterTest : public CardDataTest {
 protected:
-    void SetUp() override {
-        LookupTest::SetUp();
-        if (IsSkipped())
-            return;
-        addCardData();
-    }
     // A registration window as the cash window opens it; the card-type list that its creation
     // shows (several types are active) is cancelled.
     std::unique_ptr<frmCardMaster> openWindow() {

@@ -9,14 +9,8 @@ using namespace qx::test;
 
 namespace {
 
-class frmLookupTest : public LookupTest {
+class frmLookupTest : public CardDataTest {
 protected:
-    void SetUp() override {
-        LookupTest::SetUp();
-        if (IsSkipped())
-            return;
-        addCardData();
-    }
     void use(frmLookup& dialog, const std::function<void(frmLookup&)>& act) {
         platform.modal->onNextShow([&](QWidget& w) {
             activate(w);
