@@ -10,7 +10,6 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -41,10 +40,9 @@ void setColor(QLabel* label, const QColor& color) {
 
 } // namespace
 
-frmPriceInOut::frmPriceInOut(QWidget* parent) : QDialog(parent) {
+frmPriceInOut::frmPriceInOut(QWidget* parent) : PromptDialog(Placement::CentreOnScreen, parent) {
     setObjectName(QStringLiteral("frmPriceInOut"));
     makeTitlelessPrompt(*this, 4710, 2805);
-    setMouseTracking(true);
 
     lblCaption = placedLabel(this, QString(), 750, 60, 3750, 390);
     lblDesc = placedLabel(this, QString(), 870, 480, 3630, 390);
@@ -80,13 +78,13 @@ frmPriceInOut::frmPriceInOut(QWidget* parent) : QDialog(parent) {
     imgProceed->setFocusPolicy(Qt::NoFocus);
     imgProceed->setGeometry(twipsToPixels(1665, 2430, 3015, 345));
     connect(imgProceed, &QAbstractButton::clicked, this, &frmPriceInOut::imgProceed_Click);
-    connect(imgProceed, &PictureButton::mouseMove, this, [this](int, int, int, int) { imgProceed->setHighlighted(true); });
+    setPictureButtons({imgProceed});
 
     setTabOrder(txtNewPrice, txtTotalAmount);
+    setFirstFocus(txtNewPrice, Qt::OtherFocusReason);
 }
 
 void frmPriceInOut::Form_Load() {
-    imgProceed->setHighlighted(false);
     // Every screen opens this dialog under the same caption.
     lblCaption->setText(QStringLiteral("Change In-Patient Price"));
     lblDesc->setText(itemDesc_);
@@ -95,8 +93,6 @@ void frmPriceInOut::Form_Load() {
     txtNewPrice->setText(Format(newItemPrice_, QStringLiteral("#######0.00")));
     txtTotalAmount->setText(Format(totalAmount_, QStringLiteral("######0.00")));
 }
-
-void frmPriceInOut::Form_Activate() { txtNewPrice->setFocus(Qt::OtherFocusReason); }
 
 bool frmPriceInOut::newPriceIsValid() const {
     const QString text = txtNewPrice->text();
@@ -142,8 +138,7 @@ void frmPriceInOut::imgProceed_Click() {
     txtTotalAmount->setText(Text(newPrice * Val(lblQuantity->text())));
     itemPrice_ = newPrice;
     totalAmount_ = Val(txtTotalAmount->text());
-    loaded_ = false;
-    done(QDialog::Accepted);
+    unload();
 }
 
 bool frmPriceInOut::eventFilter(QObject* watched, QEvent* event) {
@@ -164,35 +159,12 @@ bool frmPriceInOut::eventFilter(QObject* watched, QEvent* event) {
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason)
             QTimer::singleShot(0, this, [this] { txtNewPrice_Validate(); });
     }
-    return QDialog::eventFilter(watched, event);
+    return PromptDialog::eventFilter(watched, event);
 }
 
 void frmPriceInOut::keyPressEvent(QKeyEvent* event) {
     // No key closes the dialog: Esc included.
     event->accept();
-}
-
-void frmPriceInOut::showEvent(QShowEvent* event) {
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-        centreOnScreen(*this);
-    }
-    QDialog::showEvent(event);
-    Form_Activate();
-}
-
-void frmPriceInOut::closeEvent(QCloseEvent* event) {
-    loaded_ = false;
-    QDialog::closeEvent(event);
-}
-
-void frmPriceInOut::mouseMoveEvent(QMouseEvent* event) {
-    // A picture hands its own moves on to the window: only the face clears the highlights.
-    if (!qobject_cast<PictureButton*>(childAt(event->position().toPoint()))) {
-        imgProceed->setHighlighted(false);
-    }
-    QDialog::mouseMoveEvent(event);
 }
 
 } // namespace qx

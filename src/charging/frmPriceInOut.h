@@ -1,5 +1,6 @@
 #pragma once
-#include <QDialog>
+#include "charging/PromptDialog.h"
+
 #include <QVector>
 
 class QLabel;
@@ -12,7 +13,7 @@ class PictureButton;
 
 // Overrides one line's unit price: shows the line and its reference price, takes a positive new
 // price and returns it with the new amount. It closes only on a valid price; there is no cancel.
-class frmPriceInOut : public QDialog {
+class frmPriceInOut : public PromptDialog {
     Q_OBJECT
 public:
     explicit frmPriceInOut(QWidget* parent = nullptr);
@@ -38,8 +39,7 @@ public:
     QLineEdit* txtTotalAmount = nullptr;
     PictureButton* imgProceed = nullptr;
 
-    void Form_Load();
-    void Form_Activate();
+    void Form_Load() override;
     // The price check of the new-price box; false after refusing the price.
     bool txtNewPrice_Validate();
     void txtNewPrice_KeyPress(int keyAscii);
@@ -49,9 +49,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     bool newPriceIsValid() const;
@@ -62,7 +59,6 @@ private:
     qint16 itemQuantity_ = 0;
     QString itemDesc_;
     double totalAmount_ = 0;
-    bool loaded_ = false;
     bool movingByEnter_ = false;
 };
 
