@@ -45,7 +45,6 @@ protected:
             for (auto& f : w.report()->parameterFields())
                 shown.values << f.name() + u'=' + (f.hasCurrentValue() ? f.effectiveValue().toString() : QStringLiteral("-"));
             w.report()->setPrintTime(report::test::fixedPrintTime());
-            w.report()->discardPages();
             shown.text = w.report()->document().toText();
             shown.csv = w.report()->document().toCsv();
         }));

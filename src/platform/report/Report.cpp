@@ -131,11 +131,13 @@ QVariantList Report::effectiveValues() const {
     return values;
 }
 
+Connection* Report::dataConnection() const { return connection_ ? connection_ : sharedConnection; }
+
 Recordset Report::fetch(const QVariantList& values) {
     const DataSource& d = def_->data;
     if (d.kind == DataSource::Kind::None)
         return Recordset();
-    Connection* c = connection_ ? connection_ : sharedConnection;
+    Connection* c = dataConnection();
     if (!c)
         fail(QStringLiteral("%1: no database connection to read the report's data")
                  .arg(QFileInfo(def_->fileName).fileName()));
@@ -164,7 +166,9 @@ Recordset Report::fetch(const QVariantList& values) {
 
 std::shared_ptr<const ReportDocument> Report::sharedDocument() {
     const QVariantList values = effectiveValues();
-    if (!document_ || values != documentValues_ || title_ != documentTitle_ || subtitle_ != documentSubtitle_) {
+    Connection* connection = dataConnection();
+    if (!document_ || values != documentValues_ || title_ != documentTitle_ || subtitle_ != documentSubtitle_ ||
+        printTime_ != documentPrintTime_ || connection != documentConnection_) {
         document_.reset();
         Recordset data = fetch(values);
         const QDateTime when = printTime_.isValid() ? printTime_ : QDateTime::currentDateTime();
@@ -172,6 +176,8 @@ std::shared_ptr<const ReportDocument> Report::sharedDocument() {
         documentValues_ = values;
         documentTitle_ = title_;
         documentSubtitle_ = subtitle_;
+        documentPrintTime_ = printTime_;
+        documentConnection_ = connection;
     }
     return document_;
 }

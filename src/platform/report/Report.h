@@ -113,17 +113,20 @@ public:
     bool enableParameterPrompting() const { return prompting_; }
     void setEnableParameterPrompting(bool on) { prompting_ = on; }
 
-    // The connection the data is read on: this report's, else the shared one.
+    // The connection the data is read on: this report's, else the shared one. Pages made on
+    // another connection are made again.
     void setConnection(Connection* c) { connection_ = c; }
     static void setSharedConnection(Connection* c);
-    // The time printed on the pages; the time of rendering when not set.
+    // The time printed on the pages; the time of rendering when not set. Pages made with
+    // another time are made again.
     void setPrintTime(const QDateTime& t) { printTime_ = t; }
 
     // The report laid out to pages (reads the data the first time).
     const ReportDocument& document() { return *sharedDocument(); }
     // The same, kept alive for a holder (the viewer) even when the report makes new pages.
     std::shared_ptr<const ReportDocument> sharedDocument();
-    // Forgets the pages so that the next use reads the data again.
+    // Forgets the pages so that the next use reads the data again (new rows in the database);
+    // a change made through this class needs no call.
     void discardPages();
 
     // Prints one copy on the default printer without a dialog (`prompt` false), or after the
@@ -133,6 +136,7 @@ public:
     void exportTo(ExportFormat format, const QString& path);
 
 private:
+    Connection* dataConnection() const;
     Recordset fetch(const QVariantList& values);
     QVariantList effectiveValues() const;
 
@@ -149,6 +153,8 @@ private:
     QVariantList documentValues_;
     QString documentTitle_;
     QString documentSubtitle_;
+    QDateTime documentPrintTime_;
+    Connection* documentConnection_ = nullptr;
 };
 
 } // namespace qx::report

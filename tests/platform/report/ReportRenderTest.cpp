@@ -136,6 +136,27 @@ TEST_F(ReportOutput, NewParameterValuesReadTheDataAgain) {
     EXPECT_EQ(r->document().data().recordCount(), 1);
 }
 
+TEST_F(ReportOutput, ANewPrintTimeOrConnectionMakesThePagesAgain) {
+    fillChargeSlip(db());
+    auto r = openChargeSlip(db(), reportsFolder());
+    const auto first = r->sharedDocument();
+    EXPECT_TRUE(first->toText().contains(QStringLiteral("Printed 12/10/2026 09:30 AM")));
+    r->setPrintTime(fixedPrintTime());
+    EXPECT_EQ(r->sharedDocument(), first);  // nothing changed: the pages are kept
+
+    r->setPrintTime(QDateTime(QDate(2026, 12, 11), QTime(16, 5)));
+    const QString text = r->document().toText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Printed 12/11/2026 04:05 PM")));
+    EXPECT_FALSE(text.contains(QStringLiteral("12/10/2026 09:30 AM")));
+    EXPECT_TRUE(first->toText().contains(QStringLiteral("Printed 12/10/2026 09:30 AM")));  // a holder keeps its pages
+
+    qx::test::TestDatabase other(Engine::SQLite);
+    r->setConnection(&other.connection());
+    EXPECT_EQ(r->document().data().recordCount(), 0);
+    r->setConnection(&db());
+    EXPECT_EQ(r->document().data().recordCount(), 3);
+}
+
 // A procedure that echoes the arguments it received as one row.
 const ProcedureRegistration echoProcedure{{QStringLiteral("QX_REPORTPROBE_ECHO"),
                                            {{QStringLiteral("IDNUM"), ParamType::Text, 10},
