@@ -223,10 +223,12 @@ void frmPharma::LoadUserSettings(const QString& employeeCode) {
             for (const QString& name : governed.commands)
                 if (QAction* action = command(name))
                     action->setEnabled(rights.*(governed.right));
-        if (!rights.stored)
-            return;  // the flags keep what they had
+        // Cleared without a row too: an employee who unlocks the workstation gets none of the
+        // rights of the one before him, whose flags the work lists would still honour.
         gCanProcessRequest = rights.canProcessRequest;
         gCanUnitDose = rights.canUnitDose;
+        if (!rights.stored)
+            return;
         if (gSiteCode == kIncomeReportSite)
             for (const QString& name : kIncomeReportMenus)
                 if (QAction* action = command(name))

@@ -27,12 +27,17 @@ public:
 };
 
 // The main window over a fresh database with an employee logged in, as start-up leaves it
-// just before the window loads.
-class MainWindowTest : public SqliteTest {
+// just before the window loads. On SqliteTest, or on DbTest for both engines.
+template <typename Base>
+class MainWindowTestOn : public Base {
 protected:
+    using Base::db;
+
     void SetUp() override {
         resetAll();
-        SqliteTest::SetUp();
+        Base::SetUp();
+        if (::testing::Test::IsSkipped())
+            return;
         login = std::make_shared<MainWindowLogin>(db());
         login->ShowMain();
         gComponents.gCurrentUser = login;
@@ -44,7 +49,7 @@ protected:
     }
     void TearDown() override {
         resetAll();
-        SqliteTest::TearDown();
+        Base::TearDown();
     }
     static void resetAll() {
         resetSession();
@@ -125,5 +130,7 @@ protected:
     ScriptedPlatform platform;
     std::shared_ptr<MainWindowLogin> login;
 };
+
+using MainWindowTest = MainWindowTestOn<SqliteTest>;
 
 } // namespace qx::test

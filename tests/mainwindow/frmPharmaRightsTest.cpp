@@ -43,7 +43,7 @@ TEST_F(frmPharmaRightsTest, StoredRowEnablesEachCommandByItsRightAndSetsTheQueue
         EXPECT_TRUE(always->isEnabled());
 }
 
-TEST_F(frmPharmaRightsTest, EmployeeWithoutARowLosesTheCommandsButTheFlagsKeepTheirValues) {
+TEST_F(frmPharmaRightsTest, EmployeeWithoutARowLosesTheCommandsAndTheQueueFlags) {
     frmPharma window;
     saveRights(QStringLiteral("1234"), QStringLiteral("111111111"));
     window.LoadUserSettings(QStringLiteral("1234"));
@@ -51,8 +51,8 @@ TEST_F(frmPharmaRightsTest, EmployeeWithoutARowLosesTheCommandsButTheFlagsKeepTh
 
     window.LoadUserSettings(QStringLiteral("7777"));
     EXPECT_FALSE(window.mnuReport->menuAction()->isEnabled());
-    EXPECT_TRUE(gCanProcessRequest);
-    EXPECT_TRUE(gCanUnitDose);
+    EXPECT_FALSE(gCanProcessRequest);
+    EXPECT_FALSE(gCanUnitDose);
 }
 
 TEST_F(frmPharmaRightsTest, SiteRightsShowTheirReportMenusOnlyAtTheirSites) {
@@ -77,6 +77,29 @@ TEST_F(frmPharmaRightsTest, SiteRightsShowTheirReportMenusOnlyAtTheirSites) {
         EXPECT_EQ(menu->isVisible(), c.visible) << c.site << ' ' << c.menu;
     }
 }
+
+// An employee without a rights row who unlocks the workstation after one with rights gets none
+// of them: not the commands, and not the flags that the work lists test before they open a request.
+class frmPharmaReloginRightsTest : public MainWindowTestOn<DbTest> {};
+
+TEST_P(frmPharmaReloginRightsTest, EmployeeWithoutARowInheritsNoRightsFromTheOneBefore) {
+    saveRights(QStringLiteral("1234"), QStringLiteral("111111111"));
+    addEmployee(QStringLiteral("1003"), QStringLiteral("PHARMA3"), QStringLiteral("ROSA"), QStringLiteral("CRUZ"));
+    auto window = openWindow();
+    ASSERT_TRUE(gCanProcessRequest);
+    ASSERT_TRUE(gCanUnitDose);
+
+    unlockAs(QStringLiteral("1003"), QStringLiteral("PHARMA3"));
+    window->mnuLogOff_Click();
+
+    EXPECT_EQ(gEmployeeCode, QStringLiteral("1003"));
+    EXPECT_FALSE(window->mnuReport->menuAction()->isEnabled());
+    EXPECT_FALSE(gCanProcessRequest);
+    EXPECT_FALSE(gCanUnitDose);
+    EXPECT_TRUE(platform.messages->texts().isEmpty()) << platform.messages->texts().join(u'|').toStdString();
+}
+
+QX_ON_BOTH_ENGINES(frmPharmaReloginRightsTest);
 
 TEST_F(frmPharmaRightsTest, LoadAppliesTheLoggedInEmployeesRights) {
     saveRights(QStringLiteral("1234"), QStringLiteral("010000000"));
