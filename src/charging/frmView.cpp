@@ -248,8 +248,10 @@ void frmView::SetLogOnInfo() {
 
 void frmView::Form_Unload() {
     CRViewer1->setReportSource(nullptr);
+    // A report handed over while another one was on view waits for its own showing.
+    if (suppliedReport_ == report_)
+        suppliedReport_.reset();
     report_.reset();
-    suppliedReport_.reset();
     pctMore->hide();
     loaded_ = false;
 }

@@ -148,6 +148,21 @@ TEST_P(frmViewTest, ARequestReachingAWindowStillUpOpensNoSecondReport) {
     view.close();
 }
 
+TEST_P(frmViewTest, AReportHandedOverWhileTheWindowIsUpIsShownAtTheNextShowing) {
+    registerProbe(1);
+    frmView& view = ReportWindow();
+    view.setWhatReport(1);
+    view.show();  // the admission list, left up
+    const auto first = view.report();
+    auto supplied = report::Report::open(probePath);
+    view.LoadReport(supplied);
+    EXPECT_EQ(view.report(), first);
+    // A modal showing takes the window down first, as the modal service does with a window up.
+    view.close();
+    ASSERT_TRUE(request([&](frmView& w) { EXPECT_EQ(w.report(), supplied); }));
+    EXPECT_TRUE(platform.messages->boxes().empty());
+}
+
 TEST_P(frmViewTest, TablesAreLoggedOnByCodeAndLocation) {
     writeProgramFile(QStringLiteral("Reports/Tables.rpt"),
                      QStringLiteral("table a location=\"INVENTORY.dbo.tbInvMaster\"\n"
