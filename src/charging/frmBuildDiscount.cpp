@@ -3,12 +3,14 @@
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
+#include "platform/KeyCodes.h"
 #include "platform/Values.h"
 #include "shell/HospitalSettings.h"
 #include "shell/Session.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +47,8 @@ frmBuildDiscount::frmBuildDiscount(QWidget* parent) : QDialog(parent) {
     txtVAT = percentRow(vatGrid, 0, QStringLiteral("VAT"), QStringLiteral("txtVAT"));
     cmdSave = new QPushButton(QStringLiteral("SAVE"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    // The window has no default button: Enter in a percentage box must not save the others unseen.
+    cmdSave->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(discountFrame);
@@ -106,6 +110,15 @@ void frmBuildDiscount::showEvent(QShowEvent* event) {
         // An error reading the table ends the program with the platform's report.
         unhandledErrorGuard([this] { Form_Load(); });
     }
+}
+
+void frmBuildDiscount::keyPressEvent(QKeyEvent* event) {
+    // Enter still presses SAVE when SAVE has the focus.
+    if (keyAscii(*event) == keys::Return && focusWidget() == cmdSave) {
+        cmdSave->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmBuildDiscount::done(int result) {

@@ -107,6 +107,26 @@ TEST_P(frmBuildDiscountTest, RefusedSaveShowsWhyAndKeepsTheHeldPercentages) {
     EXPECT_EQ(held(), QStringLiteral("5|10|20|12"));
 }
 
+TEST_P(frmBuildDiscountTest, EnterInABoxSavesNothingAndEnterOnSavePressesIt) {
+    db().execute(QStringLiteral("INSERT INTO tbPharmaDiscountType (Cash, Employee, SeniorCitizen, VAT) VALUES (5, 10, 20, 12)"));
+    frmBuildDiscount w;
+    showActive(&w);
+    w.txtCash->setText(QStringLiteral("8"));
+    for (QLineEdit* box : {w.txtCash, w.txtEmployee, w.txtSC, w.txtVAT}) {
+        box->setFocus();
+        pressKey(box, Qt::Key_Return, QStringLiteral("\r"));
+        EXPECT_TRUE(w.isVisible()) << box->objectName().toStdString();
+    }
+    EXPECT_TRUE(platform.messages->boxes().empty());
+    EXPECT_EQ(rows(), QStringList{"5|10|20|12"});
+
+    w.cmdSave->setFocus();
+    pressKey(w.cmdSave, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(platform.messages->texts(), QStringList{"Data successfully saved."});
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(rows(), QStringList{"8|10|20|12"});
+}
+
 QX_ON_BOTH_ENGINES(frmBuildDiscountTest);
 
 } // namespace
