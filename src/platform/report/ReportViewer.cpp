@@ -1,5 +1,6 @@
 #include "platform/report/ReportViewer.h"
 #include "components/PlatformServices.h"
+#include "platform/ErrorHandling.h"
 #include "platform/report/ReportPageView.h"
 
 #include <QAction>
@@ -26,6 +27,17 @@ struct ZoomChoice {
 };
 constexpr ZoomChoice kZooms[] = {{"Page Width", 1}, {"Whole Page", 2}, {"50%", 50},   {"75%", 75},
                                  {"100%", 100},     {"150%", 150},     {"200%", 200}, {"400%", 400}};
+
+// The toolbar's print and export are the user's own actions: a failure (no printer, a file that
+// cannot be written) is told, and the viewer stays, instead of escaping into the event loop.
+template <typename F>
+void tellIfFails(const QString& what, F&& action) {
+    try {
+        std::forward<F>(action)();
+    } catch (...) {
+        MsgBox(what + QStringLiteral("\n") + currentError().description(), vbExclamation);
+    }
+}
 } // namespace
 
 ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent) {
@@ -76,8 +88,12 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent) {
     connect(previous_, &QAction::triggered, this, [this] { showPreviousPage(); });
     connect(next_, &QAction::triggered, this, [this] { showNextPage(); });
     connect(last_, &QAction::triggered, this, [this] { showLastPage(); });
-    connect(print_, &QAction::triggered, this, [this] { printReport(); });
-    connect(export_, &QAction::triggered, this, [this] { exportReport(); });
+    connect(print_, &QAction::triggered, this, [this] {
+        tellIfFails(QStringLiteral("The report was not printed."), [this] { printReport(); });
+    });
+    connect(export_, &QAction::triggered, this, [this] {
+        tellIfFails(QStringLiteral("The report could not be exported."), [this] { exportReport(); });
+    });
     connect(treeToggle_, &QAction::toggled, this, [this](bool on) { setDisplayGroupTree(on); });
     connect(zoomBox_, &QComboBox::activated, this, [this](int i) { zoom(zoomBox_->itemData(i).toInt()); });
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
