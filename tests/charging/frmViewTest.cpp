@@ -333,41 +333,34 @@ TEST_P(frmViewTest, PrintFailureIsToldAndTheWindowStaysUp) {
     report::setPrintFolder(QDir(platform.folders->documents).filePath(QStringLiteral("blocked/x")));
     writeProgramFile(QStringLiteral("../documents/blocked"), QStringLiteral("a file where a folder should be"));
     registerProbe(75);
-    ReportWindow().setWhatReport(75);
-    bool stillUp = false;
-    ASSERT_TRUE(request([&](frmView& w) {
-        platform.modal->onNextShow([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
-        w.cmdPrint->click();
-        stillUp = w.isVisible();
-    }));
-    EXPECT_TRUE(stillUp);
-    EXPECT_FALSE(ReportWindow().clickedPrint);
-    EXPECT_TRUE(platform.messages->last().text.startsWith(QStringLiteral("The report was not printed.\n")));
-    EXPECT_EQ(platform.programEnd->ended(), 0);
-}
-
-TEST_P(frmViewTest, TheViewersOwnPrintFailingIsToldAndTheWindowStaysUp) {
-    report::setPrintFolder(QDir(platform.folders->documents).filePath(QStringLiteral("blocked/x")));
-    writeProgramFile(QStringLiteral("../documents/blocked"), QStringLiteral("a file where a folder should be"));
-    registerProbe(75);
-    ReportWindow().setWhatReport(75);
-    bool stillUp = false;
-    ASSERT_TRUE(request([&](frmView& w) {
-        QAction* print = nullptr;
+    auto viewersOwnPrint = [](frmView& w) {
         for (QAction* a : w.CRViewer1->toolBar()->actions())
             if (a->text() == QStringLiteral("Print"))
-                print = a;
-        ASSERT_NE(print, nullptr);
-        platform.modal->onNextShow([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
-        EXPECT_NO_THROW(print->trigger());
-        stillUp = w.isVisible();
-    }));
-    EXPECT_TRUE(stillUp);
-    EXPECT_FALSE(ReportWindow().clickedPrint);
-    ASSERT_FALSE(platform.messages->boxes().empty());
-    EXPECT_TRUE(platform.messages->last().text.startsWith(QStringLiteral("The report was not printed.\n")));
-    EXPECT_EQ(platform.messages->last().icon(), vbExclamation);
-    EXPECT_EQ(platform.programEnd->ended(), 0);
+                a->trigger();
+    };
+    struct Case {
+        const char* command;
+        std::function<void(frmView&)> press;
+    };
+    const Case cases[] = {{"Print button", [](frmView& w) { w.cmdPrint->click(); }},
+                          {"the viewer's own print", viewersOwnPrint}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        platform.messages->clear();
+        ReportWindow().setWhatReport(75);
+        bool stillUp = false;
+        ASSERT_TRUE(request([&](frmView& w) {
+            platform.modal->onNextShow([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
+            EXPECT_NO_THROW(c.press(w));
+            stillUp = w.isVisible();
+        }));
+        EXPECT_TRUE(stillUp);
+        EXPECT_FALSE(ReportWindow().clickedPrint);
+        ASSERT_EQ(platform.messages->boxes().size(), 1u);
+        EXPECT_TRUE(platform.messages->last().text.startsWith(QStringLiteral("The report was not printed.\n")));
+        EXPECT_EQ(platform.messages->last().icon(), vbExclamation);
+        EXPECT_EQ(platform.programEnd->ended(), 0);
+    }
 }
 
 TEST_P(frmViewTest, ExportOnOpeningWritesAWorkbookNamedAfterTheReportAndTheServerClock) {
