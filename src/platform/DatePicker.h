@@ -18,6 +18,10 @@ public:
     void setMaxDate(const QDate& date);
     QDate minDate() const;
     void setMinDate(const QDate& date);
+
+protected:
+    // Tab leaves the picker as in every other box; the arrow keys move between month, day and year.
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 };
 
 } // namespace qx

@@ -37,5 +37,28 @@ TEST(DatePicker, TheLatestDayLimitsCodeAndKeys) {
     EXPECT_EQ(picker->text(), "12/09/2026");
 }
 
+TEST(DatePicker, TabLeavesThePickerFromAnySection) {
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    auto* picker = new DatePicker(&window);
+    auto* after = new QLineEdit(&window);
+    QWidget::setTabOrder(before, picker);
+    QWidget::setTabOrder(picker, after);
+    picker->setValue(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
+    test::showActive(&window);
+
+    for (QDateTimeEdit::Section section : {QDateTimeEdit::MonthSection, QDateTimeEdit::DaySection}) {
+        picker->setFocus();
+        picker->setCurrentSection(section);
+        test::pressKey(picker, Qt::Key_Tab);
+        EXPECT_TRUE(after->hasFocus()) << section;
+        picker->setFocus();
+        picker->setCurrentSection(section);
+        test::pressKey(picker, Qt::Key_Backtab, {}, Qt::ShiftModifier);
+        EXPECT_TRUE(before->hasFocus()) << section;
+    }
+    EXPECT_EQ(picker->text(), "12/10/2026");
+}
+
 } // namespace
 } // namespace qx
