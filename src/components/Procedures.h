@@ -21,6 +21,15 @@ struct ProcParam {
     ParamDirection direction = ParamDirection::In;
 };
 
+// Short makers for procedure declarations: text("@CardNum", 30), typed("@Qty", ParamType::Double).
+namespace procparams {
+inline ProcParam text(const char* name, int size = 0) { return {QString::fromLatin1(name), ParamType::Text, size}; }
+inline ProcParam typed(const char* name, ParamType type) { return {QString::fromLatin1(name), type, 0}; }
+inline ProcParam integer(const char* name) { return typed(name, ParamType::Integer); }
+inline ProcParam number(const char* name) { return typed(name, ParamType::Double); }
+inline ProcParam flag(const char* name) { return typed(name, ParamType::Flag); }
+} // namespace procparams
+
 // The values a procedure body receives: only declared parameters, Null where not sent.
 class ProcArgs {
 public:

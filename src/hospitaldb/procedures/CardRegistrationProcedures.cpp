@@ -6,8 +6,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-ProcParam text(const char* name, int size) { return {QString::fromLatin1(name), ParamType::Text, size}; }
-ProcParam number(const char* name) { return {QString::fromLatin1(name), ParamType::Double}; }
+using namespace procparams;
 
 // The registered card with its type's name; no row for a number not registered. Numbers are
 // compared without surrounding blanks or letter case.

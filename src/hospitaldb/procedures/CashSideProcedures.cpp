@@ -9,8 +9,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-ProcParam text(const char* name, int size = 0) { return {QString::fromLatin1(name), ParamType::Text, size}; }
-ProcParam integer(const char* name) { return {QString::fromLatin1(name), ParamType::Integer}; }
+using namespace procparams;
 
 // The pharmacy's revenue code on the cash side.
 const QString kPharmacy = QStringLiteral("PH");

@@ -7,7 +7,7 @@ namespace {
 
 const QString kDate = QStringLiteral("MM/dd/yyyy");
 
-ProcParam text(const char* name, int size = 0) { return {QString::fromLatin1(name), ParamType::Text, size}; }
+using namespace procparams;
 
 // OK 0 when billing has put the admission on cash basis; no row for an unknown admission.
 const ProcedureRegistration okeyCharge{{

@@ -6,7 +6,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-ProcParam text(const char* name, int size) { return {QString::fromLatin1(name), ParamType::Text, size}; }
+using namespace procparams;
 
 // Moves the employee's counter on; an employee without a row gets one, so that the claim loop
 // always sees a new number.

@@ -9,7 +9,7 @@ namespace {
 
 const QString kDate = QStringLiteral("MM/dd/yyyy");
 
-ProcParam text(const char* name, int size = 0) { return {QString::fromLatin1(name), ParamType::Text, size}; }
+using namespace procparams;
 
 Recordset oneRow(const QStringList& names, const QVariantList& values) { return Recordset(names, {values}); }
 

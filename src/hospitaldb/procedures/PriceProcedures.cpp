@@ -8,7 +8,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-ProcParam text(const char* name, int size = 0) { return {QString::fromLatin1(name), ParamType::Text, size}; }
+using namespace procparams;
 
 // The item's price of one kind at one location, under the column the caller reads; no row when
 // the list has none.

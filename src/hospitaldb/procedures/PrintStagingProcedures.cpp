@@ -7,8 +7,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-ProcParam text(const char* name, int size = 0) { return {QString::fromLatin1(name), ParamType::Text, size}; }
-ProcParam typed(const char* name, ParamType type) { return {QString::fromLatin1(name), type, 0}; }
+using namespace procparams;
 
 QString t(const ProcArgs& a, const char* name) { return a.text(QString::fromLatin1(name)); }
 double n(const ProcArgs& a, const char* name) { return a.number(QString::fromLatin1(name)); }

@@ -6,8 +6,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-ProcParam text(const char* name, int size) { return {QString::fromLatin1(name), ParamType::Text, size}; }
-ProcParam flag(const char* name) { return {QString::fromLatin1(name), ParamType::Flag}; }
+using namespace procparams;
 
 // "JUAN S. DELA CRUZ", the form the login component gives the session's name in.
 const QString kDisplayName = QStringLiteral(

@@ -8,8 +8,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-ProcParam text(const char* name, int size) { return {QString::fromLatin1(name), ParamType::Text, size}; }
-ProcParam typed(const char* name, ParamType type) { return {QString::fromLatin1(name), type, 0}; }
+using namespace procparams;
 
 // The moment arrives as text, "mm/dd/yyyy hh:mm:ss" from the screens; empty text is now.
 QDateTime transDateOf(Connection& c, const QString& value) {

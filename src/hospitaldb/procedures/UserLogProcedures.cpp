@@ -9,7 +9,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-ProcParam text(const char* name, int size = 0) { return {QString::fromLatin1(name), ParamType::Text, size}; }
+using namespace procparams;
 
 QDate reportDay(const ProcArgs& a, const char* name) {
     const QString value = a.text(QString::fromLatin1(name)).trimmed();
