@@ -103,18 +103,6 @@ void registerDefaultComponents(ComponentFactory& f) {
                                      &TillInvoices::CashInvoice::InitConnection);
     f.add<TillNumbers::CashNumbers>(progid::CashNumbers, make<TillNumbers::CashNumbers, TillNumbersCashNumbers>(),
                                     &TillNumbers::CashNumbers::InitConnection);
-    f.add<DrugCatalog::Component>(progid::Drug, make<DrugCatalog::Component, DrugCatalogComponent>(),
-                                  &DrugCatalog::Component::InitConnect);
-    f.add<InpatientFile::Patient>(progid::Patient, make<InpatientFile::Patient, InpatientFilePatient>(),
-                                  &InpatientFile::Patient::InitConnect);
-    f.add<OutpatientFile::OPDPatient>(progid::OPDPatient, make<OutpatientFile::OPDPatient, OutpatientFileOPDPatient>(),
-                                      &OutpatientFile::OPDPatient::InitConnection);
-    f.add<TillCalendar::CashDate>(progid::CashDate, make<TillCalendar::CashDate, TillCalendarCashDate>(),
-                                  &TillCalendar::CashDate::InitConnection);
-    f.add<TillInvoices::CashInvoice>(progid::CashInvoice, make<TillInvoices::CashInvoice, TillInvoicesCashInvoice>(),
-                                     &TillInvoices::CashInvoice::InitConnection);
-    f.add<TillNumbers::CashNumbers>(progid::CashNumbers, make<TillNumbers::CashNumbers, TillNumbersCashNumbers>(),
-                                    &TillNumbers::CashNumbers::InitConnection);
     // ---- end of the drug, patient and cash components -----------------------------------------
 }
 
