@@ -3,6 +3,7 @@
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
+#include "platform/FlexGrid.h"
 #include "platform/Twips.h"
 #include "shell/HospitalSettings.h"
 #include "shell/PatientChecks.h"
@@ -56,19 +57,6 @@ const GovernedCommands kGovernedCommands[] = {
 const QStringList kIncomeReportMenus = {QStringLiteral("mnuDailyIncome"), QStringLiteral("mnuMonthlyCash")};
 const QString kCorrectedReportMenu = QStringLiteral("mnuListOfCorrectedItems");
 
-QMenu* addTopMenu(QMenuBar* bar, const char* name, const QString& caption) {
-    QMenu* menu = bar->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-QAction* addCommand(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
 } // namespace
 
 frmPharma::frmPharma(QWidget* parent) : QMainWindow(parent) {
@@ -76,9 +64,12 @@ frmPharma::frmPharma(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Quillax"));
     resize(1024, 720);
     createMenus();
+    createToolbar();
 
     fraList = new QGroupBox(QStringLiteral("Patient &List"), this);
     setCentralWidget(fraList);
+    flexMSHList = new FlexGrid(fraList);
+    flexMSHList->setObjectName(QStringLiteral("flexMSHList"));
     QFont locationFont = font();
     locationFont.setPointSize(36);
     lblLocationBack = new QLabel(fraList);
@@ -103,41 +94,6 @@ frmPharma::frmPharma(QWidget* parent) : QMainWindow(parent) {
         eventHandler(kModule, QStringLiteral("LoadUserSettings"), [&] { LoadUserSettings(employeeCode); });
     });
 }
-
-void frmPharma::createMenus() {
-    QMenuBar* bar = menuBar();
-    mnuPostPrescriptions = addTopMenu(bar, "mnuPostPrescriptions", QStringLiteral("&Post Prescriptions"));
-    mnuView = addTopMenu(bar, "mnuView", QStringLiteral("&View"));
-    mnuOthers = addTopMenu(bar, "mnuOthers", QStringLiteral("&Others"));
-    mnuReport = addTopMenu(bar, "mnuReport", QStringLiteral("&Reports"));
-    mnuOptionsChange = addTopMenu(bar, "mnuOptionsChange", QStringLiteral("Option&s"));
-    // Shown by the screens that fill them.
-    for (QMenu* empty : {mnuPostPrescriptions, mnuView, mnuOthers})
-        empty->menuAction()->setVisible(false);
-
-    mnuOptions = addCommand(mnuOthers, "mnuOptions", QStringLiteral("&Options"));
-    mnuOptions->setVisible(false);  // designed hidden; the command stays reachable from code only
-
-    mnuAuditTrail = addCommand(mnuReport, "mnuAuditTrail", QStringLiteral("Audit Trail Logs"));
-    mnuIncomeSummary = addCommand(mnuReport, "mnuIncomeSummary", QStringLiteral("&Income Report Summary"));
-
-    mnuChangeShift = addCommand(mnuOptionsChange, "mnuChangeShift", QStringLiteral("C&hanges Shift"));
-    mnuLogOff = addCommand(mnuOptionsChange, "mnuLogOff", QStringLiteral("&Log-Off"));
-    mnuLogOff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuUserSetting = addCommand(mnuOptionsChange, "mnuUserSetting", QStringLiteral("&User Settings"));
-    mnuDiscountType = addCommand(mnuOptionsChange, "mnuDiscountType", QStringLiteral("Build Discount Percentage"));
-    mnuChargeSlip = addCommand(mnuOptionsChange, "mnuChargeSlip", QStringLiteral("Charge Slip Copies"));
-
-    connect(mnuOptions, &QAction::triggered, this, &frmPharma::mnuOptions_Click);
-    connect(mnuAuditTrail, &QAction::triggered, this, &frmPharma::mnuAuditTrail_Click);
-    connect(mnuChangeShift, &QAction::triggered, this, &frmPharma::mnuChangeShift_Click);
-    connect(mnuLogOff, &QAction::triggered, this, &frmPharma::mnuLogOff_Click);
-    connect(mnuUserSetting, &QAction::triggered, this, &frmPharma::mnuUserSetting_Click);
-    connect(mnuDiscountType, &QAction::triggered, this, &frmPharma::mnuDiscountType_Click);
-    connect(mnuChargeSlip, &QAction::triggered, this, &frmPharma::mnuChargeSlip_Click);
-}
-
-QAction* frmPharma::command(const QString& name) const { return findChild<QAction*>(name); }
 
 QString frmPharma::ShiftTitle(int shift) {
     QString title;

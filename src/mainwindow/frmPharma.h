@@ -1,17 +1,21 @@
 #pragma once
 #include "shell/Session.h"
+#include "shell/WindowOpeners.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 
 class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QTimer;
+class QToolBar;
 
 namespace qx {
 
+class FlexGrid;
 class frmAuditTrail;
 class frmOptions;
 class frmUserSetting;
@@ -40,6 +44,13 @@ public:
     // Locks the workstation once it has been idle longer than the hospital's limit.
     void TimerAutoLock_Timer();
 
+    // Runs the command of a menu control by its object name, as choosing the item does: the
+    // window's own handler where it has one, else the window opener registered under that name.
+    void RunCommand(const QString& controlName);
+    // True when the window has a handler of its own for the command.
+    static bool HasOwnHandler(const QString& controlName);
+
+    // Session and settings commands.
     void mnuLogOff_Click();
     void mnuChangeShift_Click();
     void mnuUserSetting_Click();
@@ -47,19 +58,88 @@ public:
     void mnuOptions_Click();
     void mnuDiscountType_Click();
     void mnuChargeSlip_Click();
+    void mnuPrinterSetup_Click();
+    void mnuBarcodeSettings_Click();
+    void mnuHelpSearch_Click();
+
+    // Work-queue and navigation commands.
+    void mnuPending_Click();
+    void mnuAutoDispense_Click();
+    void mnuProcessTranscription_Click();
+    void mnuAssessment_Click();
+    void mnuPreviousPres_Click();
+    void mnuOutPatientPres_Click();
+    void ShowRefill();
+    void mnuReprint_Click();
+    void mnuRefresh_Click();
+    void mnuSorted_Click();
+    void mnuFIFO_Click();
+    void mnuInpatient_Click();
+    void mnuOutPatient_Click();
+    void mnuERpatient_Click();
+    // Assessments and Rx marks.
+    void mnuReprintAssess_Click();
+    void mnuRevokeAssess_Click();
+    void RevokeAssessment(const QString& strRef);
+    void mnuRxOn_Click();
+    void mnuRxOFF_Click();
+
+    // Opening commands that the toolbar runs too.
+    void mnuManualInPatient_Click();
+    void mnuManualOutPatient_Click();
+    void mnuEmployeesMeds_Click();
+    void mnuPostInPatient_Click();
+    void mnuPostOutPatient_Click();
+    void mnuAdjustmentInPatient_Click();
+    void mnuAdjustmentOutPatient_Click();
+    void mnuListInPatient_Click();
+    void mnuListOutPatient_Click();
+    void mnuDrugsInquiry_Click();
+    void mnuConfirmMeds_Click();
+
+    // A click on the body of a toolbar button (1 to 18).
+    void tbrPharma_ButtonClick(int index);
+    // A choice from the drop-down list of a toolbar button: the button's index and the item's (1, 2).
+    void tbrPharma_ButtonMenuClick(int buttonIndex, int itemIndex);
+    // The toolbar button of that index (1 to 18), separators included.
+    QAction* tbrPharmaButton(int index) const;
+    // The remembered drop-down choices (1 In-Patient, 2 Out-Patient) of buttons 4, 7, 8 and 10.
+    quint8 mManualPostingChoice = 1;
+    quint8 mReturnChoice = 1;
+    quint8 mCorrectionChoice = 1;
+    quint8 mPostedListChoice = 1;
+
+    // Pop-up menus. Each is shown 200 twips below the mouse position measured from a frame of
+    // the window; the work-list menus are prepared from the row and the list first.
+    // The check marks of "Rx O&N" and "Rx O&FF" from the row's displayed name (column 3).
+    void PrepareRxPopUp(const QString& displayedName);
+    // Which assessment commands the pop-up offers under a paid ("_4.1"), unpaid ("_4.2") or
+    // revoked ("_4.3") list.
+    void PrepareAssessmentPopUp(const QString& parentKey);
+    // Shows the pop-up menu for a press at `mouse` (in the pressed control's coordinates), offset
+    // by the frame's place in the window, as the window's pop-ups have always been placed.
+    void ShowPopUp(QMenu* menu, const QWidget* frame, QPoint mouse);
+    // Where ShowPopUp places a menu, in the window's coordinates.
+    QPoint PopUpPoint(const QWidget* frame, QPoint mouse) const;
 
     // "Quillax (First Shift) v.1.0.0" and so on; empty for a shift without a title of its own.
     static QString ShiftTitle(int shift);
     // The idle-lock limit in seconds read at load.
     qint64 IdleLimit() const { return lngIdleLimit_; }
 
-    // Top-level menus in menu-bar order. The commands of the work screens go into the first
-    // three when those screens exist; LoadUserSettings finds them by object name.
+    // Top-level menus in menu-bar order; the three pop-up menus among them. Every menu control
+    // is found by its object name: menu(name) for a menu, command(name) for an item.
     QMenu* mnuPostPrescriptions = nullptr;
     QMenu* mnuView = nullptr;
     QMenu* mnuOthers = nullptr;
     QMenu* mnuReport = nullptr;
     QMenu* mnuOptionsChange = nullptr;
+    QMenu* mnuPopUp = nullptr;
+    QMenu* mnuCheckPending = nullptr;
+    QMenu* mnuPopUp2 = nullptr;
+    QMenu* menu(const QString& name) const;
+    // The command (menu item, submenu or separator) of that object name, or nullptr.
+    QAction* command(const QString& name) const;
 
     QAction* mnuOptions = nullptr;
     QAction* mnuAuditTrail = nullptr;
@@ -70,7 +150,9 @@ public:
     QAction* mnuDiscountType = nullptr;
     QAction* mnuChargeSlip = nullptr;
 
+    QToolBar* tbrPharma = nullptr;
     QGroupBox* fraList = nullptr;
+    FlexGrid* flexMSHList = nullptr;
     QLabel* lblLocation = nullptr;
     QLabel* lblLocationBack = nullptr;
     QLabel* StatusBarPanel1 = nullptr;  // the employee's name
@@ -87,6 +169,9 @@ protected:
 
 private:
     void createMenus();
+    void createToolbar();
+    // Opens the window registered under the command's control name, as the command's handler.
+    void openCommandWindow(const QString& controlName, const WindowValues& inputs = {});
     void Form_Unload();
     qint64 IdleTime();
     void applyLocation();
@@ -96,9 +181,8 @@ private:
     static bool mayOpenUserSettings();
     void placeLocationLabels();
     void returnFromLockScreen();
-    // The command (menu item or submenu) of that object name, or nullptr while it does not exist.
-    QAction* command(const QString& name) const;
 
+    std::array<QAction*, 19> toolbarButtons_{};  // by index; 0 unused
     qint64 lngIdleLimit_ = 59;
     bool firstActivationRunning_ = false;
     bool unloaded_ = false;

@@ -3,15 +3,7 @@
 namespace qx::test {
 namespace {
 
-class frmPharmaRightsTest : public MainWindowTest {
-protected:
-    // A command of a later screen, added where that screen will add it.
-    static QAction* addLaterCommand(QMenu* menu, const char* name) {
-        QAction* action = menu->addAction(QString::fromLatin1(name));
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
-    }
-};
+class frmPharmaRightsTest : public MainWindowTest {};
 
 TEST_F(frmPharmaRightsTest, StoredRowEnablesEachCommandByItsRightAndSetsTheQueueFlags) {
     struct Case { const char* rights; bool report, pending, manual, inquiry, processRequest, unitDose; };
@@ -24,9 +16,9 @@ TEST_F(frmPharmaRightsTest, StoredRowEnablesEachCommandByItsRightAndSetsTheQueue
         {"101000100", false, false, true, true, false, true},
     };
     frmPharma window;
-    QAction* pending = addLaterCommand(window.mnuPostPrescriptions, "mnuPending");
-    QAction* manual = addLaterCommand(window.mnuPostPrescriptions, "mnuManualPosting");
-    QAction* inquiry = addLaterCommand(window.mnuOthers, "mnuDrugsInquiry");
+    QAction* pending = window.command(QStringLiteral("mnuPending"));
+    QAction* manual = window.command(QStringLiteral("mnuManualPosting"));
+    QAction* inquiry = window.command(QStringLiteral("mnuDrugsInquiry"));
     for (const Case& c : cases) {
         db().execute(QStringLiteral("DELETE FROM tbPharmaUserSettings"));
         saveRights(QStringLiteral("1234"), QString::fromLatin1(c.rights));
@@ -72,7 +64,7 @@ TEST_F(frmPharmaRightsTest, SiteRightsShowTheirReportMenusOnlyAtTheirSites) {
         db().execute(QStringLiteral("UPDATE tbPharmaUserSettings SET %1 = ?").arg(QString::fromLatin1(c.column)),
                      {c.value});
         frmPharma window;
-        QAction* menu = addLaterCommand(window.mnuReport, c.menu);
+        QAction* menu = window.command(QString::fromLatin1(c.menu));
         window.LoadUserSettings(QStringLiteral("1234"));
         EXPECT_EQ(menu->isVisible(), c.visible) << c.site << ' ' << c.menu;
     }

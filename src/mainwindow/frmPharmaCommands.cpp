@@ -1,0 +1,164 @@
+// The main window's commands by control name, and the commands that only open a window through
+// the registry of window openers. A command whose window is not registered shows nothing.
+#include "mainwindow/frmPharma.h"
+
+#include "components/PlatformServices.h"
+#include "platform/ErrorHandling.h"
+#include "platform/FlexGrid.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <map>
+
+namespace qx {
+
+namespace {
+
+const QString kCommandsModule = QStringLiteral("frmPharma");
+
+using Handler = void (frmPharma::*)();
+
+// The commands with a handler of the window's own, by control name. Every other command opens
+// the window registered under its control name.
+const std::map<QString, Handler>& ownHandlers() {
+    static const std::map<QString, Handler> byName = {
+        {QStringLiteral("mnuLogOff"), &frmPharma::mnuLogOff_Click},
+        {QStringLiteral("mnuChangeShift"), &frmPharma::mnuChangeShift_Click},
+        {QStringLiteral("mnuUserSetting"), &frmPharma::mnuUserSetting_Click},
+        {QStringLiteral("mnuAuditTrail"), &frmPharma::mnuAuditTrail_Click},
+        {QStringLiteral("mnuOptions"), &frmPharma::mnuOptions_Click},
+        {QStringLiteral("mnuDiscountType"), &frmPharma::mnuDiscountType_Click},
+        {QStringLiteral("mnuChargeSlip"), &frmPharma::mnuChargeSlip_Click},
+        {QStringLiteral("mnuPrinterSetup"), &frmPharma::mnuPrinterSetup_Click},
+        {QStringLiteral("mnuBarcodeSettings"), &frmPharma::mnuBarcodeSettings_Click},
+        {QStringLiteral("mnuHelpSearch"), &frmPharma::mnuHelpSearch_Click},
+        {QStringLiteral("mnuPending"), &frmPharma::mnuPending_Click},
+        {QStringLiteral("mnuAutoDispense"), &frmPharma::mnuAutoDispense_Click},
+        {QStringLiteral("mnuProcessTranscription"), &frmPharma::mnuProcessTranscription_Click},
+        {QStringLiteral("mnuAssessment"), &frmPharma::mnuAssessment_Click},
+        {QStringLiteral("mnuReprint"), &frmPharma::mnuReprint_Click},
+        {QStringLiteral("mnuRefresh"), &frmPharma::mnuRefresh_Click},
+        {QStringLiteral("mnuSorted"), &frmPharma::mnuSorted_Click},
+        {QStringLiteral("mnuFIFO"), &frmPharma::mnuFIFO_Click},
+        {QStringLiteral("mnuInpatient"), &frmPharma::mnuInpatient_Click},
+        {QStringLiteral("mnuOutPatient"), &frmPharma::mnuOutPatient_Click},
+        {QStringLiteral("mnuERpatient"), &frmPharma::mnuERpatient_Click},
+        {QStringLiteral("mnuReprintAssess"), &frmPharma::mnuReprintAssess_Click},
+        {QStringLiteral("mnuRevokeAssess"), &frmPharma::mnuRevokeAssess_Click},
+        {QStringLiteral("mnuRxOn"), &frmPharma::mnuRxOn_Click},
+        {QStringLiteral("mnuRxOFF"), &frmPharma::mnuRxOFF_Click},
+        {QStringLiteral("mnuManualInPatient"), &frmPharma::mnuManualInPatient_Click},
+        {QStringLiteral("mnuManualOutPatient"), &frmPharma::mnuManualOutPatient_Click},
+        {QStringLiteral("mnuEmployeesMeds"), &frmPharma::mnuEmployeesMeds_Click},
+        {QStringLiteral("mnuPostInPatient"), &frmPharma::mnuPostInPatient_Click},
+        {QStringLiteral("mnuPostOutPatient"), &frmPharma::mnuPostOutPatient_Click},
+        {QStringLiteral("mnuAdjustmentInPatient"), &frmPharma::mnuAdjustmentInPatient_Click},
+        {QStringLiteral("mnuAdjustmentOutPatient"), &frmPharma::mnuAdjustmentOutPatient_Click},
+        {QStringLiteral("mnuListInPatient"), &frmPharma::mnuListInPatient_Click},
+        {QStringLiteral("mnuListOutPatient"), &frmPharma::mnuListOutPatient_Click},
+        {QStringLiteral("mnuDrugsInquiry"), &frmPharma::mnuDrugsInquiry_Click},
+        {QStringLiteral("mnuConfirmMeds"), &frmPharma::mnuConfirmMeds_Click},
+    };
+    return byName;
+}
+
+// The return window's two tasks.
+constexpr int kReturnWithCreditMemo = 1;
+constexpr int kCorrectionWithAdjustmentSlip = 2;
+
+} // namespace
+
+bool frmPharma::HasOwnHandler(const QString& controlName) { return ownHandlers().count(controlName) > 0; }
+
+void frmPharma::RunCommand(const QString& controlName) {
+    if (const auto own = ownHandlers().find(controlName); own != ownHandlers().end()) {
+        (this->*own->second)();
+        return;
+    }
+    // A command of another module (a report's dialog, a screen's window) is its opener.
+    openCommandWindow(controlName);
+}
+
+void frmPharma::openCommandWindow(const QString& controlName, const WindowValues& inputs) {
+    eventHandler(kCommandsModule, controlName + QStringLiteral("_Click"),
+                 [&] { OpenWindow(controlName, inputs); });
+}
+
+void frmPharma::mnuPrinterSetup_Click() {
+    eventHandler(kCommandsModule, QStringLiteral("mnuPrinterSetup_Click"), [this] {
+        // The system's own dialog; the program reads nothing back from it.
+        QPrinter printer;
+        QPrintDialog cd(&printer, this);
+        cd.setObjectName(QStringLiteral("cd"));
+        showModal(cd);
+    });
+}
+
+void frmPharma::mnuBarcodeSettings_Click() { openCommandWindow(QStringLiteral("mnuBarcodeSettings")); }
+
+// Stand-ins until the work lists and the work-list commands fill them in: each reaches the
+// window registered under its control name, so a spy or a later screen can take it.
+void frmPharma::mnuHelpSearch_Click() { openCommandWindow(QStringLiteral("mnuHelpSearch")); }
+void frmPharma::mnuPending_Click() { openCommandWindow(QStringLiteral("mnuPending")); }
+void frmPharma::mnuAutoDispense_Click() { openCommandWindow(QStringLiteral("mnuAutoDispense")); }
+void frmPharma::mnuProcessTranscription_Click() { openCommandWindow(QStringLiteral("mnuProcessTranscription")); }
+void frmPharma::mnuAssessment_Click() { openCommandWindow(QStringLiteral("mnuAssessment")); }
+void frmPharma::mnuPreviousPres_Click() { openCommandWindow(QStringLiteral("mnuPreviousPres")); }
+void frmPharma::mnuOutPatientPres_Click() { openCommandWindow(QStringLiteral("mnuOutPatientPres")); }
+void frmPharma::mnuReprint_Click() { openCommandWindow(QStringLiteral("mnuReprint")); }
+void frmPharma::mnuRefresh_Click() { openCommandWindow(QStringLiteral("mnuRefresh")); }
+void frmPharma::mnuSorted_Click() { openCommandWindow(QStringLiteral("mnuSorted")); }
+void frmPharma::mnuFIFO_Click() { openCommandWindow(QStringLiteral("mnuFIFO")); }
+void frmPharma::mnuInpatient_Click() { openCommandWindow(QStringLiteral("mnuInpatient")); }
+void frmPharma::mnuOutPatient_Click() { openCommandWindow(QStringLiteral("mnuOutPatient")); }
+void frmPharma::mnuERpatient_Click() { openCommandWindow(QStringLiteral("mnuERpatient")); }
+void frmPharma::mnuReprintAssess_Click() { openCommandWindow(QStringLiteral("mnuReprintAssess")); }
+void frmPharma::mnuRevokeAssess_Click() { openCommandWindow(QStringLiteral("mnuRevokeAssess")); }
+void frmPharma::mnuRxOn_Click() { openCommandWindow(QStringLiteral("mnuRxOn")); }
+void frmPharma::mnuRxOFF_Click() { openCommandWindow(QStringLiteral("mnuRxOFF")); }
+void frmPharma::mnuDrugsInquiry_Click() { openCommandWindow(QStringLiteral("mnuDrugsInquiry")); }
+
+void frmPharma::RevokeAssessment(const QString& strRef) {
+    // An empty reference revokes nothing.
+    if (strRef.isEmpty())
+        return;
+    openCommandWindow(QStringLiteral("RevokeAssessment"), {{QStringLiteral("strRef"), strRef}});
+}
+
+void frmPharma::mnuManualInPatient_Click() { openCommandWindow(QStringLiteral("mnuManualInPatient")); }
+void frmPharma::mnuManualOutPatient_Click() { openCommandWindow(QStringLiteral("mnuManualOutPatient")); }
+void frmPharma::mnuEmployeesMeds_Click() { openCommandWindow(QStringLiteral("mnuEmployeesMeds")); }
+
+// One return window serves both tasks: each opening says which, so no mode carries over.
+void frmPharma::mnuPostInPatient_Click() {
+    openCommandWindow(QStringLiteral("mnuPostInPatient"), {{QStringLiteral("ReturnOrAdjustment"), kReturnWithCreditMemo}});
+}
+void frmPharma::mnuPostOutPatient_Click() {
+    openCommandWindow(QStringLiteral("mnuPostOutPatient"), {{QStringLiteral("ReturnOrAdjustment"), kReturnWithCreditMemo}});
+}
+void frmPharma::mnuAdjustmentInPatient_Click() {
+    openCommandWindow(QStringLiteral("mnuAdjustmentInPatient"),
+                      {{QStringLiteral("ReturnOrAdjustment"), kCorrectionWithAdjustmentSlip}});
+}
+void frmPharma::mnuAdjustmentOutPatient_Click() {
+    openCommandWindow(QStringLiteral("mnuAdjustmentOutPatient"),
+                      {{QStringLiteral("ReturnOrAdjustment"), kCorrectionWithAdjustmentSlip}});
+}
+
+// From the menu the posted lists open empty, with their patient search free.
+void frmPharma::mnuListInPatient_Click() {
+    openCommandWindow(QStringLiteral("mnuListInPatient"), {{QStringLiteral("IDNum"), QString()}});
+}
+void frmPharma::mnuListOutPatient_Click() {
+    openCommandWindow(QStringLiteral("mnuListOutPatient"), {{QStringLiteral("IDNum"), QString()}});
+}
+
+void frmPharma::ShowRefill() {
+    // The refill list's patient id is taken as it stands.
+    openCommandWindow(QStringLiteral("frmRefill"),
+                      {{QStringLiteral("PatientID"), flexMSHList->textMatrix(flexMSHList->row(), 0)}});
+}
+
+void frmPharma::mnuConfirmMeds_Click() { openCommandWindow(QStringLiteral("frmListPharmaCommunication")); }
+
+} // namespace qx
