@@ -17,6 +17,7 @@ struct OpenedReport {
     QString caption;          // the window's caption; empty keeps "Form1"
     bool exportFlag = false;  // offer the Excel export as the report opens
     QString reportPath;       // the resolved file, naming that export; empty for openers that hand none back
+    bool hidesGroupTree = false;  // the viewer previews it without its group tree
 };
 
 // The opener of one report code: opens the code's report file and fills its parameters from the

@@ -193,6 +193,7 @@ bool frmView::Form_Load() {
 // whose report is not installed here is told, and the window stays down.
 bool frmView::OpenReport(bool& exportFlag, QString& reportPath) {
     const ReportOpenerEntry* opener = FindReportOpener(whatReport_);
+    CRViewer1->setDisplayGroupTree(true);
     if (!opener) {
         if (suppliedReport_) {
             report_ = suppliedReport_;
@@ -210,6 +211,7 @@ bool frmView::OpenReport(bool& exportFlag, QString& reportPath) {
             setWindowTitle(opened.caption);
         exportFlag = opened.exportFlag;
         reportPath = opened.reportPath;
+        CRViewer1->setDisplayGroupTree(!opened.hidesGroupTree);
         return true;
     } catch (...) {
         const AppError error = currentError();

@@ -1,4 +1,5 @@
 #include "reports/ReportCatalogue.h"
+#include "reports/CatalogueRow.h"
 
 namespace qx {
 
@@ -10,6 +11,7 @@ void RegisterReportOpeners() {
     // This opener has no handler of its own: its errors are the dispatcher's.
     RegisterReportOpener(98, QStringLiteral("OpenReport"), OpenCashDailySalesSIRange);
     RegisterReportOpener(99, QStringLiteral("OpenReport"), OpenCashDailySalesSIRange);
+    RegisterCatalogueRows(PatientReportRows());
 }
 
 } // namespace qx

@@ -1,0 +1,4 @@
+#include "CatalogueOpening.h"
+
+// Each theme's test file adds its own TEST_P over the demo data; the suite runs on both engines.
+QX_ON_BOTH_ENGINES(qx::test::CatalogueDemoTest);

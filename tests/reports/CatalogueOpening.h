@@ -1,0 +1,74 @@
+#pragma once
+#include "charging/ReportWindowFixture.h"
+#include "reports/ReportCatalogue.h"
+#include "shell/HospitalSettings.h"
+#include "shell/frmShift.h"
+
+#include <QDir>
+
+namespace qx::test {
+
+// One request of a catalogue code as its requester would send it; `site` and `setUp` pick the
+// file variant (site code, switches) before the request.
+struct CodeOpening {
+    qint16 code;
+    std::function<void(frmView&)> fill;
+    QString site;
+    std::function<void()> setUp;
+};
+
+// The report window over the demo databases with every shipped report installed and the
+// catalogue registered, its request dated as the dialogs default it: today, and a range from
+// the first day of the month two months back.
+class CatalogueDemoTest : public ReportWindowTest {
+protected:
+    bool withDemo() const override { return true; }
+    void SetUp() override {
+        ReportWindowTest::SetUp();
+        RegisterReportOpeners();
+        gLocationID = QStringLiteral("20");
+        for (const QString& file : QDir(QStringLiteral(QX_SOURCE_DIR "/Reports")).entryList({QStringLiteral("*.rpt")}))
+            installShippedReport(file);
+    }
+
+    static QString today() { return QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")); }
+    static QString rangeStart() {
+        const QDate start = QDate::currentDate().addMonths(-2);
+        return QDate(start.year(), start.month(), 1).toString(QStringLiteral("MM/dd/yyyy"));
+    }
+
+    // Opens each code: no message, every parameter the file declares has a value, and at least
+    // one detail line.
+    void expectEveryCodeOpens(const QList<CodeOpening>& openings) {
+        for (const CodeOpening& o : openings) {
+            SCOPED_TRACE(QStringLiteral("code %1 at site \"%2\"").arg(o.code).arg(o.site).toStdString());
+            gSiteCode = o.site;
+            if (o.setUp)
+                o.setUp();
+            ReleaseReportWindow();
+            frmView& window = ReportWindow();
+            window.setReportDate(QDateTime(QDate::currentDate(), QTime(0, 0)));
+            window.setStartDate(rangeStart());
+            window.setEndDate(today());
+            if (o.fill)
+                o.fill(window);
+            window.setWhatReport(o.code);
+            platform.messages->clear();
+            QStringList unset;
+            int lines = -1;
+            const bool shown = request([&](frmView& w) {
+                for (auto& f : w.report()->parameterFields())
+                    if (!f.hasCurrentValue())
+                        unset << f.name();
+                lines = w.report()->document().data().recordCount();
+            });
+            EXPECT_TRUE(shown);
+            for (const auto& box : platform.messages->boxes())
+                ADD_FAILURE() << box.text.toStdString();
+            EXPECT_TRUE(unset.isEmpty()) << unset.join(u',').toStdString();
+            EXPECT_GT(lines, 0);
+        }
+    }
+};
+
+} // namespace qx::test
