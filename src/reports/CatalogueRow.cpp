@@ -7,6 +7,8 @@
 #include "shell/Session.h"
 #include "shell/frmShift.h"
 
+#include <QMap>
+
 namespace qx {
 
 OpenedReport OpenCatalogueRow(const CatalogueRow& row, const frmView& request) {
@@ -27,8 +29,22 @@ OpenedReport OpenCatalogueRow(const CatalogueRow& row, const frmView& request) {
 }
 
 void RegisterCatalogueRows(const QList<CatalogueRow>& rows) {
+    QMap<qint16, QList<CatalogueRow>> byCode;
     for (const CatalogueRow& row : rows)
-        RegisterReportOpener(row.code, row.opener, [row](const frmView& request) { return OpenCatalogueRow(row, request); });
+        byCode[row.code] << row;
+    for (auto it = byCode.cbegin(); it != byCode.cend(); ++it) {
+        const QList<CatalogueRow> variants = it.value();
+        RegisterReportOpener(it.key(), variants.first().opener, [variants](const frmView& request) {
+            const CatalogueRow* chosen = nullptr;
+            for (const CatalogueRow& row : variants) {
+                if (row.sites.contains(gSiteCode))
+                    return OpenCatalogueRow(row, request);
+                if (row.sites.isEmpty() && !chosen)
+                    chosen = &row;
+            }
+            return OpenCatalogueRow(chosen ? *chosen : variants.first(), request);
+        });
+    }
 }
 
 RequestValue Constant(const QVariant& value) {

@@ -16,7 +16,8 @@ struct RowParameter {
 };
 
 // One row of the report catalogue: what its opener is called, the template's settings and the
-// names it knows. A row whose file depends on the site or a switch names it through fileFor.
+// names it knows. A row whose file depends on a switch or the request names it through fileFor;
+// a code whose file and names depend on the site has one row per variant, told apart by sites.
 struct CatalogueRow {
     qint16 code = 0;
     QString opener;
@@ -25,11 +26,13 @@ struct CatalogueRow {
     bool hospitalPair = true;     // also knows HOSPITALNAME and HOSPITALADDRESS
     bool hidesGroupTree = false;  // previews without the viewer's group tree
     std::function<QString(const frmView&)> fileFor;
+    QStringList sites;  // the site codes this variant serves; empty: every other site
 };
 
 // Opens the row's report for a request, as the common opener template does.
 OpenedReport OpenCatalogueRow(const CatalogueRow& row, const frmView& request);
-// Registers an opener for each row under its code.
+// Registers one opener per code: it opens the row of the code whose sites name gSiteCode, else
+// the code's row without sites.
 void RegisterCatalogueRows(const QList<CatalogueRow>& rows);
 
 // ---- Value makers for the rows ----
@@ -50,5 +53,6 @@ RequestValue CurrentLocation();
 
 // The rows of each theme, registered by RegisterReportOpeners.
 QList<CatalogueRow> PatientReportRows();
+QList<CatalogueRow> StockReportRows();
 
 } // namespace qx

@@ -1,5 +1,6 @@
 #include "CatalogueOpening.h"
 #include "platform/report/ReportFixtures.h"
+#include "platform/report/ReportViewer.h"
 #include "platform/report/ReportTestSupport.h"
 #include "reports/CatalogueRow.h"
 #include "shell/Session.h"

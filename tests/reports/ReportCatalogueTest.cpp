@@ -79,7 +79,7 @@ TEST_P(ReportCatalogueTest, TheCatalogueRegistersItsOpenersByCode) {
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(entry->procedureName, QString::fromLatin1(name));
     }
-    EXPECT_EQ(FindReportOpener(1), nullptr);
+    EXPECT_EQ(FindReportOpener(49), nullptr);
     EXPECT_EQ(FindReportOpener(999), nullptr);
 }
 
