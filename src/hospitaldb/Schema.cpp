@@ -2,6 +2,7 @@
 #include "components/AppError.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 
 namespace qx::hospitaldb {
@@ -47,10 +48,16 @@ int schemaVersion(Connection& c) {
 }
 
 int migrate(Connection& c) {
-    const int current = schemaVersion(c);
+    ensureVersionTable(c);
+    // Numbers are claimed in ranges by separate changes, so a lower number may arrive after a
+    // higher one has run: each migration runs once by its own record, not by the highest.
+    QSet<int> applied;
+    Recordset rs = c.query(QStringLiteral("SELECT Number FROM qxSchemaMigrations"));
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+        applied.insert(rs.value(0).toInt());
     int ran = 0;
     for (const Migration& m : migrationList()) {
-        if (m.number <= current)
+        if (applied.contains(m.number))
             continue;
         Transaction tx(c);
         m.apply(c);
