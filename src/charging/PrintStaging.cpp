@@ -9,7 +9,7 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("mdlMain");
+const QString kPrintStagingModule = QStringLiteral("mdlMain");
 
 // The discount type goes as text to a server that declares it as text, else as its number.
 QVariant discountTypeValue(const QString& discountType) {
@@ -30,7 +30,7 @@ void ClearChargePrint(Connection& con, const QString& key, const QString& idNum,
                            {QStringLiteral("@strIdNum"), idNum},
                            {QStringLiteral("@strRefNum"), refNum}});
     } catch (...) {
-        reportApplicationError(kModule, QStringLiteral("ClearChargePrint"), 0);
+        reportApplicationError(kPrintStagingModule, QStringLiteral("ClearChargePrint"), 0);
     }
 }
 

@@ -14,7 +14,7 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("mdlMain");
+const QString kSlipPrintingModule = QStringLiteral("mdlMain");
 const QString kSettingsApp = QStringLiteral("Ruzari Zozoze");
 const QString kSettingsSection = QStringLiteral("Settings");
 const QString kCopiesKey = QStringLiteral("ChargeSlipCopies");
@@ -71,7 +71,7 @@ std::optional<QString> ChargeSlipParameterValue(const ChargeSlipHeader& header, 
 void SetChargeSlipReport(std::shared_ptr<report::Report>& report, const QString& fileName,
                          const ChargeSlipHeader& header) {
     report.reset();
-    generalProcedure(kModule, QStringLiteral("SetChargeSlipReport"), [&] {
+    generalProcedure(kSlipPrintingModule, QStringLiteral("SetChargeSlipReport"), [&] {
         auto opened = report::Report::open(ResolveReportPath(fileName));
         opened->setTitle(gHospitalName);
         LogOnReportTables(*opened, QStringLiteral("INVENTORY"));
@@ -86,7 +86,7 @@ void SetChargeSlipReport(std::shared_ptr<report::Report>& report, const QString&
 }
 
 void PrintCashCMSlip(const QString& orNumber, const QString& adviseNumber, const QString& remarks) {
-    generalProcedure(kModule, QStringLiteral("PrintCashCMSlip"), [&] {
+    generalProcedure(kSlipPrintingModule, QStringLiteral("PrintCashCMSlip"), [&] {
         const QVariantMap parameters{{QStringLiteral("@ORNumber"), orNumber},
                                      {QStringLiteral("@AdviseNo"), adviseNumber},
                                      {QStringLiteral("HOSPNAME"), gHospitalName},

@@ -8,7 +8,7 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("mdlMain");
+const QString kStockCardModule = QStringLiteral("mdlMain");
 
 QVariantMap namedValues(const StockCardValues& v) {
     return {
@@ -116,7 +116,7 @@ void appendThroughWrapper(Connection& con, const QString& wrapper, const QString
         line = 108;
         Drug_AddStockCard(con, v);
     } catch (...) {
-        raiseAgain(kModule, wrapper, line);
+        raiseAgain(kStockCardModule, wrapper, line);
     }
 }
 
@@ -126,7 +126,7 @@ void Drug_AddStockCard(Connection& con, const StockCardValues& values) {
     try {
         con.callProcedure(QStringLiteral("Drug_AddStockCard"), namedValues(values));
     } catch (...) {
-        raiseAgain(kModule, QStringLiteral("Drug_AddStockCard"), 0);
+        raiseAgain(kStockCardModule, QStringLiteral("Drug_AddStockCard"), 0);
     }
 }
 
@@ -241,7 +241,7 @@ bool isSaveInStockcard(Connection& con, const QString& receiptNumber, const QStr
         line = 108;
         return !rs.isEmpty();
     } catch (...) {
-        raiseAgain(kModule, QStringLiteral("isSaveInStockcard"), line);
+        raiseAgain(kStockCardModule, QStringLiteral("isSaveInStockcard"), line);
     }
 }
 

@@ -21,7 +21,7 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("frmView");
+const QString kFrmViewModule = QStringLiteral("frmView");
 
 std::unique_ptr<frmView>& theWindow() {
     static std::unique_ptr<frmView> window;
@@ -172,7 +172,7 @@ bool frmView::Form_Load() {
     try {
         SetLogOnInfo();
     } catch (...) {
-        reportApplicationError(kModule, QStringLiteral("SetLogOnInfo"), __LINE__);
+        reportApplicationError(kFrmViewModule, QStringLiteral("SetLogOnInfo"), __LINE__);
         return false;
     }
     if (exportFlag)
@@ -182,7 +182,7 @@ bool frmView::Form_Load() {
         CRViewer1->zoom(1);
         CRViewer1->viewReport();
     } catch (...) {
-        reportApplicationError(kModule, QStringLiteral("Form_Load"), __LINE__);
+        reportApplicationError(kFrmViewModule, QStringLiteral("Form_Load"), __LINE__);
         return false;
     }
     Form_Resize();
@@ -205,7 +205,7 @@ bool frmView::OpenReport(bool& exportFlag, QString& reportPath) {
     try {
         OpenedReport opened = opener->open(*this);
         if (!opened.report)
-            throw AppError(91, kModule, QStringLiteral("Object variable or With block variable not set"));
+            throw AppError(91, kFrmViewModule, QStringLiteral("Object variable or With block variable not set"));
         report_ = std::move(opened.report);
         if (!opened.caption.isEmpty())
             setWindowTitle(opened.caption);
@@ -220,7 +220,7 @@ bool frmView::OpenReport(bool& exportFlag, QString& reportPath) {
                    vbExclamation);
             return false;
         }
-        reportApplicationError(kModule, opener->procedureName, __LINE__);
+        reportApplicationError(kFrmViewModule, opener->procedureName, __LINE__);
         return false;
     }
 }
@@ -230,7 +230,7 @@ bool frmView::OpenReport(bool& exportFlag, QString& reportPath) {
 void frmView::SetLogOnInfo() {
     auto& login = gComponents.gCurrentUser;
     if (!login)
-        throw AppError(91, kModule, QStringLiteral("Object variable or With block variable not set"));
+        throw AppError(91, kFrmViewModule, QStringLiteral("Object variable or With block variable not set"));
     for (report::DatabaseTable& table : report_->databaseTables()) {
         QString database = QStringLiteral("Inventory");
         if (whatReport_ == 18)
@@ -239,7 +239,7 @@ void frmView::SetLogOnInfo() {
             database = QStringLiteral("PATIENT_DATA");
         const int dot = table.location().indexOf(QLatin1Char('.'));
         if (dot < 0)
-            throw AppError(5, kModule,
+            throw AppError(5, kFrmViewModule,
                            QStringLiteral("The table %1 cannot be logged on to %2: its location \"%3\" has no \".\"")
                                .arg(table.name(), database, table.location()));
         table.setLocation(database + table.location().mid(dot));

@@ -17,7 +17,7 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("frmView");
+const QString kFrmViewPrintingModule = QStringLiteral("frmView");
 
 // A failed print or export is told; the window and the program go on.
 void tellFailure(const QString& what) {
@@ -27,7 +27,7 @@ void tellFailure(const QString& what) {
 } // namespace
 
 void frmView::cmdPrint_Click() {
-    eventHandler(kModule, QStringLiteral("cmdPrint_Click"), [this] {
+    eventHandler(kFrmViewPrintingModule, QStringLiteral("cmdPrint_Click"), [this] {
         try {
             CRViewer1->printReport();
         } catch (...) {
@@ -40,7 +40,7 @@ void frmView::cmdPrint_Click() {
 }
 
 void frmView::cmdMore_Click() {
-    eventHandler(kModule, QStringLiteral("cmdMore_Click"), [this] {
+    eventHandler(kFrmViewPrintingModule, QStringLiteral("cmdMore_Click"), [this] {
         layoutControls();
         pctMore->setVisible(!pctMore->isVisible());
     });

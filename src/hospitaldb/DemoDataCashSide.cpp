@@ -15,7 +15,7 @@ void fillCashSide(Connection& c) {
                              "WHERE Address IS NULL"));
 }
 
-const DemoRegistration registration{{600, QStringLiteral("room classes and patient addresses"), fillCashSide}};
+const DemoRegistration cashSideDemo{{600, QStringLiteral("room classes and patient addresses"), fillCashSide}};
 
 } // namespace
 } // namespace qx::hospitaldb

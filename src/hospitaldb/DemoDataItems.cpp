@@ -62,7 +62,6 @@ const Item kItems[] = {
 };
 
 QString itemId(int index) { return QStringLiteral("D%1").arg(index + 1, 4, 10, QLatin1Char('0')); }
-double centavos(double v) { return std::round(v * 100.0) / 100.0; }
 
 void fillCatalogue(Connection& c) {
     struct Code { const char* id; const char* name; };
@@ -105,17 +104,17 @@ void fillCatalogue(Connection& c) {
                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, 1, ?, ?, 1, ?, 0, 1, ?, ?, ?)"),
                   {id, name, QString::fromLatin1(it.desc), QStringLiteral("480%1").arg(1000000 + i * 7919, 10, 10, QLatin1Char('0')),
                    genericId, QString::fromLatin1(it.unit), QString::fromLatin1(it.cls),
-                   QStringLiteral("S0%1").arg(i % 3 + 1), i % 9 == 4 ? 1 : 0, i % 9 == 4 ? centavos(it.cost * 1.1) : 0.0,
+                   QStringLiteral("S0%1").arg(i % 3 + 1), i % 9 == 4 ? 1 : 0, i % 9 == 4 ? roundToCentavos(it.cost * 1.1) : 0.0,
                    i % 7 == 5 ? 1 : 0, it.cost, it.cost, dangerous ? 0 : 1});
-        const double priceIn = centavos(it.cost * 1.30);
-        const double priceOut = centavos(it.cost * 1.20);
+        const double priceIn = roundToCentavos(it.cost * 1.30);
+        const double priceOut = roundToCentavos(it.cost * 1.20);
         for (const auto& [location, onHand] : {std::pair{QStringLiteral("20"), it.onHandMain},
                                                std::pair{QStringLiteral("186"), it.onHandSatellite}}) {
             c.execute(QStringLiteral("INSERT INTO tbInvent (ItemID, LocationID, OnHand, MinStockLevel, ItemStatus, "
                                      "HMOMarkupInPrice, HMOMarkupOutPrice, Packing, LastInventoryCount) "
                                      "VALUES (?, ?, ?, ?, 0, ?, ?, 1, ?)"),
                       {id, location, double(onHand), double(location == QLatin1String("20") ? it.minStock : it.minStock / 4),
-                       centavos(it.cost * 1.40), centavos(it.cost * 1.35), double(onHand)});
+                       roundToCentavos(it.cost * 1.40), roundToCentavos(it.cost * 1.35), double(onHand)});
             if (hasSellingPrices)
                 c.execute(QStringLiteral("UPDATE tbInvent SET SellingPriceIn = ?, SellingPriceOut = ? "
                                          "WHERE ItemID = ? AND LocationID = ?"),
@@ -136,7 +135,7 @@ void fillStockCards(Connection& c) {
     for (int i = 0; i < count; ++i) {
         const Item& it = kItems[i];
         const QString id = itemId(i);
-        const double priceIn = centavos(it.cost * 1.30);
+        const double priceIn = roundToCentavos(it.cost * 1.30);
         struct Move { const char* code; int quantity; int patient; int daysAgo; };
         const int q = 1 + i % 5;
         const Move moves[] = {{"PH", q * 2, i % admissions.recordCount(), 3},
@@ -151,7 +150,7 @@ void fillStockCards(Connection& c) {
                                  "TransDate, Quantity, Balance, SequenceNumber, CreditMemoNum, Amount, Remarks) "
                                  "VALUES (?, ?, '', '', 'RR', '20', ?, ?, ?, 1, '', ?, ?)"),
                   {QStringLiteral("RR%1").arg(i + 1, 6, 10, QLatin1Char('0')), id,
-                   QDateTime(today.addDays(-5), QTime(9, 0)), balance, balance, centavos(balance * it.cost),
+                   QDateTime(today.addDays(-5), QTime(9, 0)), balance, balance, roundToCentavos(balance * it.cost),
                    QStringLiteral("DELIVERY FROM CENTRAL SUPPLY")});
         QString lastIssueSlip;
         int lastIssuePatient = -1;
@@ -176,13 +175,13 @@ void fillStockCards(Connection& c) {
                       {refNum, id, admissions.valueAt(patient, QStringLiteral("IDNum")),
                        admissions.valueAt(patient, QStringLiteral("HospNum")), QString::fromLatin1(m.code),
                        QDateTime(today.addDays(-m.daysAgo), QTime(10 + i % 8, (7 * i) % 60)), double(m.quantity), balance,
-                       creditMemo, centavos(m.quantity * priceIn)});
+                       creditMemo, roundToCentavos(m.quantity * priceIn)});
         }
     }
 }
 
-const DemoRegistration catalogue{{120, QStringLiteral("items, stock and prices"), fillCatalogue}};
-const DemoRegistration stockCards{{121, QStringLiteral("stock-card history"), fillStockCards}};
+const DemoRegistration catalogueDemo{{120, QStringLiteral("items, stock and prices"), fillCatalogue}};
+const DemoRegistration stockCardsDemo{{121, QStringLiteral("stock-card history"), fillStockCards}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -96,7 +96,7 @@ void fillPatients(Connection& c) {
     }
 }
 
-const DemoRegistration patients{{110, QStringLiteral("patients, admissions and visits"), fillPatients}};
+const DemoRegistration patientsDemo{{110, QStringLiteral("patients, admissions and visits"), fillPatients}};
 
 } // namespace
 } // namespace qx::hospitaldb

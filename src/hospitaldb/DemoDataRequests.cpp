@@ -92,7 +92,7 @@ void fillRequests(Connection& c) {
     }
 }
 
-const DemoRegistration requests{{130, QStringLiteral("pending requests and assessments"), fillRequests}};
+const DemoRegistration requestsDemo{{130, QStringLiteral("pending requests and assessments"), fillRequests}};
 
 } // namespace
 } // namespace qx::hospitaldb

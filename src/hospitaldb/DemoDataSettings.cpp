@@ -109,8 +109,8 @@ void fillReferenceFiles(Connection& c) {
     c.execute(QStringLiteral("INSERT INTO build_file.tbCoRoom (RoomID, RoomClassID, StationID) VALUES ('OP', 'A', 'OPD')"));
 }
 
-const DemoRegistration settings{{100, QStringLiteral("hospital settings, switches and counters"), fillSettings}};
-const DemoRegistration references{{101, QStringLiteral("locations, codes, companies, doctors, stations, rooms"),
+const DemoRegistration settingsDemo{{100, QStringLiteral("hospital settings, switches and counters"), fillSettings}};
+const DemoRegistration referenceFilesDemo{{101, QStringLiteral("locations, codes, companies, doctors, stations, rooms"),
                                    fillReferenceFiles}};
 
 } // namespace

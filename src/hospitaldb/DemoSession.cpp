@@ -22,7 +22,7 @@ void fillUserRights(Connection& c) {
                    r.postedMeds, r.inquiry, r.verification, r.report});
 }
 
-const DemoRegistration rights{{900, QStringLiteral("pharmacy rights of the demo employees"), fillUserRights}};
+const DemoRegistration userRightsDemo{{900, QStringLiteral("pharmacy rights of the demo employees"), fillUserRights}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -57,8 +57,8 @@ void fillReferences(Connection& c) {
               {QStringLiteral("FB001"), QStringLiteral("EMPLOYEES FRINGE BENEFIT"), QStringLiteral("S"), 3000.0, 0});
 }
 
-const DemoRegistration employees{{400, QStringLiteral("pharmacy employees with passwords"), fillEmployees}};
-const DemoRegistration references{{401, QStringLiteral("dosages, options, fringe-benefit account"), fillReferences}};
+const DemoRegistration employeesDemo{{400, QStringLiteral("pharmacy employees with passwords"), fillEmployees}};
+const DemoRegistration suiteReferencesDemo{{401, QStringLiteral("dosages, options, fringe-benefit account"), fillReferences}};
 
 } // namespace
 } // namespace qx::hospitaldb

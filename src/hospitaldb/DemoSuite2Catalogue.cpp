@@ -8,8 +8,6 @@
 namespace qx::hospitaldb {
 namespace {
 
-double centavos(double v) { return std::round(v * 100.0) / 100.0; }
-
 void fillPricesAndRoutes(Connection& c) {
     Recordset items = c.query(QStringLiteral("SELECT i.ItemID, i.LocationID, m.ListCost, m.ItemDesc FROM tbInvent i "
                                              "JOIN tbInvMaster m ON m.ItemID = i.ItemID ORDER BY i.ItemID, i.LocationID"));
@@ -17,7 +15,7 @@ void fillPricesAndRoutes(Connection& c) {
         const double cost = items.number(QStringLiteral("ListCost"));
         c.execute(QStringLiteral("UPDATE tbInvent SET RateA = ?, RateB = ?, MarkupIn = 30, MarkupOut = 20 "
                                  "WHERE ItemID = ? AND LocationID = ?"),
-                  {centavos(cost), centavos(cost * 1.15), items.value(QStringLiteral("ItemID")),
+                  {roundToCentavos(cost), roundToCentavos(cost * 1.15), items.value(QStringLiteral("ItemID")),
                    items.value(QStringLiteral("LocationID"))});
     }
     Recordset master = c.query(QStringLiteral("SELECT ItemID, ItemDesc FROM tbInvMaster ORDER BY ItemID"));
@@ -52,7 +50,7 @@ void fillUnitDose(Connection& c) {
                                      "RecordStatus, StationID, RequestDate, RequestedBy, RxMark) "
                                      "VALUES (?, ?, 'Q6H', ?, ?, '', '', ?, ?, 'N0001', ?)"),
                       {patients.value(QStringLiteral("IDNum")), items.valueAt(row, QStringLiteral("ItemID")), qty,
-                       centavos(qty * items.valueAt(row, QStringLiteral("SellingPriceIn")).toDouble()),
+                       roundToCentavos(qty * items.valueAt(row, QStringLiteral("SellingPriceIn")).toDouble()),
                        patients.value(QStringLiteral("StationID")), requested, n == 0 ? 1 : 0});
         }
     }
@@ -92,13 +90,13 @@ void fillCounters(Connection& c) {
                              "VALUES (1, 1, 1, 1) ON CONFLICT (id) DO NOTHING"));
 }
 
-void fill(Connection& c) {
+void fillSuiteCatalogue(Connection& c) {
     fillPricesAndRoutes(c);
     fillUnitDose(c);
     fillCounters(c);
 }
 
-const DemoRegistration registration{{500, QStringLiteral("drug, patient and cash components"), fill}};
+const DemoRegistration suiteCatalogueDemo{{500, QStringLiteral("drug, patient and cash components"), fillSuiteCatalogue}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -1,6 +1,7 @@
 #pragma once
 #include "components/Connection.h"
 
+#include <cmath>
 #include <functional>
 #include <span>
 
@@ -27,6 +28,8 @@ struct DemoStep {
 struct DemoRegistration {
     explicit DemoRegistration(DemoStep s);
 };
+// Demo prices and amounts are kept to whole centavos.
+inline double roundToCentavos(double v) { return std::round(v * 100.0) / 100.0; }
 
 const QVector<Migration>& migrations();
 // Number of the newest migration applied to these databases (0 when none).

@@ -28,7 +28,7 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("frmPharma");
+const QString kFrmPharmaModule = QStringLiteral("frmPharma");
 const QString kSiteWithoutIdleLock = QStringLiteral("HUZTO");
 const QString kIncomeReportSite = QStringLiteral("GIVRC");
 const QString kCorrectedReportSite = QStringLiteral("TZNH");
@@ -91,7 +91,7 @@ frmPharma::frmPharma(QWidget* parent) : QMainWindow(parent) {
 
     // Whoever unlocks the workstation works under his own rights from then on.
     connect(&frmLogOff::Default(), &frmLogOff::employeeLoggedIn, this, [this](const QString& employeeCode) {
-        eventHandler(kModule, QStringLiteral("LoadUserSettings"), [&] { LoadUserSettings(employeeCode); });
+        eventHandler(kFrmPharmaModule, QStringLiteral("LoadUserSettings"), [&] { LoadUserSettings(employeeCode); });
     });
 }
 
@@ -114,7 +114,7 @@ void frmPharma::titleByShift(int shift) {
 }
 
 void frmPharma::Form_Load() {
-    eventHandler(kModule, QStringLiteral("Form_Load"), [this] {
+    eventHandler(kFrmPharmaModule, QStringLiteral("Form_Load"), [this] {
         SaveUserLog(QStringLiteral("Login User : ") + gEmployeeName);
         if (gSiteCode != kSiteWithoutIdleLock)
             TimerAutoLock->start();
@@ -127,7 +127,7 @@ void frmPharma::Form_Load() {
 }
 
 qint64 frmPharma::IdleTime() {
-    return generalProcedure(kModule, QStringLiteral("IdleTime"), [] {
+    return generalProcedure(kFrmPharmaModule, QStringLiteral("IdleTime"), [] {
         const Recordset rs = SQLConnection().query(
             QStringLiteral("SELECT COALESCE(PHCSRIdleTime, 59) AS PHCSRIdleTime FROM patient_data.tbHospitalInfo"));
         // Start-up ends before the main window when the hospital information is missing; an
@@ -148,7 +148,7 @@ void frmPharma::Form_Activate() {
     // The lock screen still open is still deciding between a login and an exit.
     if (frmLogOff::Default().isVisible())
         return;
-    eventHandler(kModule, QStringLiteral("Form_Activate"), [this] {
+    eventHandler(kFrmPharmaModule, QStringLiteral("Form_Activate"), [this] {
         if (gFirstActivation) {
             // The shift prompt's own closing activates the window again: that activation waits
             // for this one.
@@ -173,7 +173,7 @@ void frmPharma::Form_Activate() {
 }
 
 void frmPharma::LoadUserSettings(const QString& employeeCode) {
-    generalProcedure(kModule, QStringLiteral("LoadUserSettings"), [&] {
+    generalProcedure(kFrmPharmaModule, QStringLiteral("LoadUserSettings"), [&] {
         const PharmaUserRights rights = ReadPharmaUserRights(SQLConnection(), employeeCode);
         for (const GovernedCommands& governed : kGovernedCommands)
             for (const QString& name : governed.commands)
@@ -238,7 +238,7 @@ void frmPharma::closeEvent(QCloseEvent* e) {
 void frmPharma::Form_Unload() {
     unloaded_ = true;
     TimerAutoLock->stop();
-    eventHandler(kModule, QStringLiteral("Form_Unload"),
+    eventHandler(kFrmPharmaModule, QStringLiteral("Form_Unload"),
                  [] { SaveUserLog(QStringLiteral("Logout User : ") + gEmployeeName); });
     // The components go before the window, so nothing outlives the connection they share.
     gComponents.releaseInMainWindowOrder();

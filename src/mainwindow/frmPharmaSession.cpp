@@ -17,7 +17,7 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("frmPharma");
+const QString kFrmPharmaSessionModule = QStringLiteral("frmPharma");
 
 // A modeless window of the main window: one instance, created on first use, brought to the front
 // at every later use.
@@ -41,7 +41,7 @@ bool frmPharma::mayOpenUserSettings() {
 }
 
 void frmPharma::mnuLogOff_Click() {
-    eventHandler(kModule, QStringLiteral("mnuLogOff_Click"), [this] {
+    eventHandler(kFrmPharmaSessionModule, QStringLiteral("mnuLogOff_Click"), [this] {
         frmLogOff& lock = frmLogOff::Default();
         lock.setEntered(false);
         showModal(lock);
@@ -51,7 +51,7 @@ void frmPharma::mnuLogOff_Click() {
 }
 
 void frmPharma::mnuChangeShift_Click() {
-    eventHandler(kModule, QStringLiteral("mnuChangeShift_Click"), [this] {
+    eventHandler(kFrmPharmaSessionModule, QStringLiteral("mnuChangeShift_Click"), [this] {
         frmShift& shiftWindow = frmShift::Default();
         const qint16 before = shiftWindow.Shift();
         showModal(shiftWindow);
@@ -62,7 +62,7 @@ void frmPharma::mnuChangeShift_Click() {
 }
 
 void frmPharma::mnuUserSetting_Click() {
-    eventHandler(kModule, QStringLiteral("mnuUserSetting_Click"), [this] {
+    eventHandler(kFrmPharmaSessionModule, QStringLiteral("mnuUserSetting_Click"), [this] {
         if (!mayOpenUserSettings())
             return;
         if (!userSetting_)
@@ -74,7 +74,7 @@ void frmPharma::mnuUserSetting_Click() {
 }
 
 void frmPharma::mnuAuditTrail_Click() {
-    eventHandler(kModule, QStringLiteral("mnuAuditTrail_Click"), [this] {
+    eventHandler(kFrmPharmaSessionModule, QStringLiteral("mnuAuditTrail_Click"), [this] {
         if (!mayOpenUserSettings())
             return;
         showModeless(auditTrail_, this);
@@ -82,18 +82,18 @@ void frmPharma::mnuAuditTrail_Click() {
 }
 
 void frmPharma::mnuOptions_Click() {
-    eventHandler(kModule, QStringLiteral("mnuOptions_Click"), [this] { showModeless(options_, this); });
+    eventHandler(kFrmPharmaSessionModule, QStringLiteral("mnuOptions_Click"), [this] { showModeless(options_, this); });
 }
 
 void frmPharma::mnuDiscountType_Click() {
-    eventHandler(kModule, QStringLiteral("mnuDiscountType_Click"), [this] {
+    eventHandler(kFrmPharmaSessionModule, QStringLiteral("mnuDiscountType_Click"), [this] {
         frmBuildDiscount editor(this);
         showModal(editor);
     });
 }
 
 void frmPharma::mnuChargeSlip_Click() {
-    eventHandler(kModule, QStringLiteral("mnuChargeSlip_Click"), [this] {
+    eventHandler(kFrmPharmaSessionModule, QStringLiteral("mnuChargeSlip_Click"), [this] {
         frmChargeSlipCopies copies(this);
         copies.fromMain = true;
         showModal(copies);

@@ -15,7 +15,7 @@
 namespace qx {
 
 namespace {
-const QString kModule = QStringLiteral("frmEntry");
+const QString kFrmEntryModule = QStringLiteral("frmEntry");
 
 constexpr int kCode = 1, kDosage = 5, kQuantity = 6, kAmount = 8, kLastCol = 16;
 
@@ -105,7 +105,7 @@ bool frmEntry::ExcemptCol(int col) const { return chargeGrid_->isExempt(col); }
 bool frmEntry::BlankRow(int row) const { return chargeGrid_->isBlankRow(row, kCode); }
 
 bool frmEntry::CanSaveRow(int row) const {
-    return generalProcedure(kModule, QStringLiteral("CanSaveRow"), [&] {
+    return generalProcedure(kFrmEntryModule, QStringLiteral("CanSaveRow"), [&] {
         if (BlankRow(row))
             return false;
         const auto cell = [&](int col) { return grdItemList->textMatrix(row, col); };
@@ -124,7 +124,7 @@ bool frmEntry::canSave() const {
 QString frmEntry::TotalCharges() const { return chargeGrid_->columnTotal(kAmount); }
 
 void frmEntry::ClearAll() {
-    eventHandler(kModule, QStringLiteral("ClearAll"), [&] {
+    eventHandler(kFrmEntryModule, QStringLiteral("ClearAll"), [&] {
         setGrid();
         for (QLabel* label : lblPatInfo)
             label->clear();
@@ -144,7 +144,7 @@ void frmEntry::ClearAll() {
 }
 
 void frmEntry::cmdClearRow_Click() {
-    eventHandler(kModule, QStringLiteral("cmdClearRow_Click"), [&] {
+    eventHandler(kFrmEntryModule, QStringLiteral("cmdClearRow_Click"), [&] {
         const int row = grdItemList->row();
         if (BlankRow(row))
             return;
@@ -171,25 +171,25 @@ void frmEntry::cmdClearRow_Click() {
 }
 
 void frmEntry::cmdClose_Click() {
-    eventHandler(kModule, QStringLiteral("cmdClose_Click"), [&] { close(); });
+    eventHandler(kFrmEntryModule, QStringLiteral("cmdClose_Click"), [&] { close(); });
 }
 
 void frmEntry::grdItemList_EnterCell() {
-    eventHandler(kModule, QStringLiteral("grdItemList_EnterCell"), [&] {
+    eventHandler(kFrmEntryModule, QStringLiteral("grdItemList_EnterCell"), [&] {
         enableSaveButtons();
         cmdClearRow->setEnabled(!BlankRow(grdItemList->row()));
     });
 }
 
 void frmEntry::grdItemList_GotFocus() {
-    eventHandler(kModule, QStringLiteral("grdItemList_GotFocus"), [&] {
+    eventHandler(kFrmEntryModule, QStringLiteral("grdItemList_GotFocus"), [&] {
         cmdClearRow->setEnabled(!BlankRow(grdItemList->row()));
         enableSaveButtons();
     });
 }
 
 void frmEntry::txtEntry_Typed() {
-    eventHandler(kModule, QStringLiteral("txtEntry_KeyPress"), [&] { lblPatInfo[6]->setText(TotalCharges()); });
+    eventHandler(kFrmEntryModule, QStringLiteral("txtEntry_KeyPress"), [&] { lblPatInfo[6]->setText(TotalCharges()); });
 }
 
 void frmEntry::enableSaveButtons() {

@@ -9,7 +9,7 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("clsAssessInfo");
+const QString kClsAssessInfoModule = QStringLiteral("clsAssessInfo");
 
 // Statement lines are numbered from 100 in steps of 2; an error names the line it stopped at.
 template <typename F>
@@ -17,7 +17,7 @@ auto numbered(const QString& procedure, int& line, F&& body) -> decltype(body())
     try {
         return body();
     } catch (...) {
-        raiseAgain(kModule, procedure, line);
+        raiseAgain(kClsAssessInfoModule, procedure, line);
     }
 }
 

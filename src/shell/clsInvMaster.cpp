@@ -6,11 +6,11 @@
 
 namespace qx {
 namespace {
-const QString kModule = QStringLiteral("clsInvMaster");
+const QString kClsInvMasterModule = QStringLiteral("clsInvMaster");
 }
 
 void clsInvMaster::Init(Connection& con, const QString& itemCode) {
-    generalProcedure(kModule, QStringLiteral("Init"), [&] {
+    generalProcedure(kClsInvMasterModule, QStringLiteral("Init"), [&] {
         con_ = &con;
         Recordset rs = con.query(QStringLiteral("SELECT ItemID, ItemName, ItemDesc, PNF, SupplierID, GenericID "
                                                 "FROM tbInvMaster WHERE ItemID = ?"),
@@ -28,7 +28,7 @@ void clsInvMaster::Init(Connection& con, const QString& itemCode) {
 }
 
 clsInvGeneric& clsInvMaster::Generic() {
-    return generalProcedure(kModule, QStringLiteral("Generic"), [&]() -> clsInvGeneric& {
+    return generalProcedure(kClsInvMasterModule, QStringLiteral("Generic"), [&]() -> clsInvGeneric& {
         // A fresh record for another generic, so that an item without one (or with one not on
         // file) never shows the previous item's name.
         if (!generic_)
@@ -43,7 +43,7 @@ clsInvGeneric& clsInvMaster::Generic() {
 }
 
 clsInvSupplier& clsInvMaster::Supplier() {
-    return generalProcedure(kModule, QStringLiteral("Supplier"), [&]() -> clsInvSupplier& {
+    return generalProcedure(kClsInvMasterModule, QStringLiteral("Supplier"), [&]() -> clsInvSupplier& {
         if (!supplier_)
             supplier_ = std::make_unique<clsInvSupplier>();
         if (supplier_->SupplierID != supplierId_) {

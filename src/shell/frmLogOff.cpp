@@ -70,7 +70,7 @@ private:
 
 namespace {
 
-const QString kModule = QStringLiteral("frmLogOff");
+const QString kFrmLogOffModule = QStringLiteral("frmLogOff");
 const QString kPharmacyDepartment = QStringLiteral("15");
 
 // Every character typed into the boxes becomes upper case.

@@ -12,14 +12,7 @@ using namespace qx::test;
 
 namespace {
 
-struct Key { Qt::Key key; QString text; };
-const Key kEnter{Qt::Key_Return, QStringLiteral("\r")};
-const Key kEsc{Qt::Key_Escape, QStringLiteral("\x1b")};
-const Key kTab{Qt::Key_Tab, QStringLiteral("\t")};
-const Key kDown{Qt::Key_Down, {}};
-const Key kUp{Qt::Key_Up, {}};
-const Key kLetterQ{Qt::Key_Q, QStringLiteral("q")};
-const Key kSpace{Qt::Key_Space, QStringLiteral(" ")};
+const KeyStroke kLetterQ{Qt::Key_Q, QStringLiteral("q")};
 
 class frmListDrugsTest : public ::testing::Test {
 protected:
@@ -30,8 +23,8 @@ protected:
         });
         showModal(chooser);
     }
-    static void press(const std::vector<Key>& keys) {
-        for (const Key& k : keys)
+    static void press(const std::vector<KeyStroke>& keys) {
+        for (const KeyStroke& k : keys)
             pressKey(QApplication::focusWidget(), k.key, k.text);
     }
     ScriptedPlatform platform;
@@ -39,7 +32,7 @@ protected:
 };
 
 TEST_F(frmListDrugsTest, KeysChooseTheLocation) {
-    struct Case { const char* name; std::vector<Key> keys; QString location; } cases[] = {
+    struct Case { const char* name; std::vector<KeyStroke> keys; QString location; } cases[] = {
         {"enter at once on OK", {kEnter}, "20"},
         {"tab to regular, enter", {kTab, kEnter}, "20"},
         {"tab, down to special, enter", {kTab, kDown, kEnter}, "109"},

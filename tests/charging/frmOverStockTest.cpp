@@ -12,8 +12,6 @@ using namespace qx::test;
 
 namespace {
 
-struct KeyStep { Qt::Key key; QString text; };
-
 class frmOverStockTest : public ::testing::Test {
 protected:
     // Shows the prompt modally and runs `act` on it while it is up.
@@ -21,8 +19,8 @@ protected:
         platform.modal->onNextShow([&](QWidget& w) { act(static_cast<frmOverStock&>(w)); });
         showModal(prompt);
     }
-    static void press(frmOverStock& p, const std::vector<KeyStep>& keys) {
-        for (const KeyStep& k : keys)
+    static void press(frmOverStock& p, const std::vector<KeyStroke>& keys) {
+        for (const KeyStroke& k : keys)
             pressKey(p.focusWidget() ? p.focusWidget() : &p, k.key, k.text);
     }
     static QList<bool> highlights(const frmOverStock& p) {
@@ -33,14 +31,8 @@ protected:
     frmOverStock prompt;
 };
 
-const KeyStep kEnter{Qt::Key_Return, QStringLiteral("\r")};
-const KeyStep kUp{Qt::Key_Up, {}};
-const KeyStep kDown{Qt::Key_Down, {}};
-const KeyStep kTab{Qt::Key_Tab, QStringLiteral("\t")};
-const KeyStep kEsc{Qt::Key_Escape, QStringLiteral("\x1b")};
-
 TEST_F(frmOverStockTest, KeysChooseTheKeyboardSelection) {
-    struct Case { const char* name; std::vector<KeyStep> keys; QString choice, logChoice; } cases[] = {
+    struct Case { const char* name; std::vector<KeyStroke> keys; QString choice, logChoice; } cases[] = {
         {"enter at once", {kEnter}, "1", "Proceed with Transaction"},
         {"down", {kDown, kEnter}, "2", "Find Substitute Drug"},
         {"tab twice", {kTab, kTab, kEnter}, "X", "Cancel"},

@@ -1,3 +1,4 @@
+#include "SourceTree.h"
 #include "TestDatabase.h"
 #include "hospitaldb/Schema.h"
 
@@ -150,7 +151,7 @@ TEST_P(DbToolTest, InitWithDemoFillsTheDatabases) {
     args << "--demo";
 
     QProcess tool;
-    tool.start(QStringLiteral(QX_DB_TOOL), args);
+    tool.start(databaseToolPath(), args);
     ASSERT_TRUE(tool.waitForFinished(120000));
     const QString out = QString::fromLocal8Bit(tool.readAllStandardOutput());
     EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
@@ -162,7 +163,7 @@ TEST_P(DbToolTest, InitWithDemoFillsTheDatabases) {
     EXPECT_GE(c->query("SELECT COUNT(*) FROM tbInvMaster").value(0).toInt(), 40);
 
     // A second run finds everything in place.
-    tool.start(QStringLiteral(QX_DB_TOOL), args);
+    tool.start(databaseToolPath(), args);
     ASSERT_TRUE(tool.waitForFinished(120000));
     EXPECT_EQ(tool.exitCode(), 0);
     EXPECT_TRUE(QString::fromLocal8Bit(tool.readAllStandardOutput()).contains("demo data already present"));

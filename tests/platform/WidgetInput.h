@@ -15,6 +15,18 @@ inline void pressKey(QWidget* target, Qt::Key key, const QString& text = {},
     QApplication::sendEvent(target, &release);
 }
 
+// A key with the text it types, for tables of keystrokes.
+struct KeyStroke {
+    Qt::Key key;
+    QString text;
+};
+inline const KeyStroke kEnter{Qt::Key_Return, QStringLiteral("\r")};
+inline const KeyStroke kEsc{Qt::Key_Escape, QStringLiteral("\x1b")};
+inline const KeyStroke kTab{Qt::Key_Tab, QStringLiteral("\t")};
+inline const KeyStroke kDown{Qt::Key_Down, {}};
+inline const KeyStroke kUp{Qt::Key_Up, {}};
+inline const KeyStroke kSpace{Qt::Key_Space, QStringLiteral(" ")};
+
 // Types each character of text as its own key press.
 inline void typeText(QWidget* target, const QString& text) {
     for (QChar ch : text) {

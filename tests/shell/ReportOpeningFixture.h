@@ -1,6 +1,7 @@
 #pragma once
 #include "ScriptedSuite.h"
 #include "ShellFixture.h"
+#include "SourceTree.h"
 #include "platform/report/SharedReport.h"
 
 #include <QDir>
@@ -36,7 +37,7 @@ protected:
     }
     // Copies a report of the project's Reports folder into the program's Reports folder.
     void installShippedReport(const QString& fileName) {
-        QFile source(QStringLiteral(QX_SOURCE_DIR "/Reports/") + fileName);
+        QFile source(sourcePath(QStringLiteral("Reports/") + fileName));
         ASSERT_TRUE(source.open(QIODevice::ReadOnly));
         writeProgramFile(QStringLiteral("Reports/") + fileName, QString::fromUtf8(source.readAll()));
     }

@@ -27,7 +27,7 @@ CREATE TABLE IF NOT EXISTS tbPharmaCardDiscount (
                 QStringLiteral("ix_tbCashAssessment_ItemDate"), QStringLiteral("ItemID, TransDate"));
 }
 
-const MigrationRegistration registration{{1000, QStringLiteral("INVENTORY price lists and card discounts"),
+const MigrationRegistration priceListsMigration{{1000, QStringLiteral("INVENTORY price lists and card discounts"),
                                           createPriceLists}};
 
 } // namespace

@@ -286,7 +286,7 @@ void createInventory(Connection& c) {
     });
 }
 
-const MigrationRegistration registration{{100, QStringLiteral("INVENTORY tables"), createInventory}};
+const MigrationRegistration inventoryMigration{{100, QStringLiteral("INVENTORY tables"), createInventory}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -98,7 +98,7 @@ void createBilling(Connection& c) {
     });
 }
 
-const MigrationRegistration registration{{101, QStringLiteral("BILLING tables"), createBilling}};
+const MigrationRegistration billingMigration{{101, QStringLiteral("BILLING tables"), createBilling}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -77,7 +77,7 @@ void createPatientData(Connection& c) {
     });
 }
 
-const MigrationRegistration registration{{102, QStringLiteral("PATIENT_DATA tables"), createPatientData}};
+const MigrationRegistration patientDataMigration{{102, QStringLiteral("PATIENT_DATA tables"), createPatientData}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -65,7 +65,7 @@ void createBuildFile(Connection& c) {
                 QStringLiteral("StationID"));
 }
 
-const MigrationRegistration registration{{103, QStringLiteral("BUILD_FILE tables"), createBuildFile}};
+const MigrationRegistration buildFileMigration{{103, QStringLiteral("BUILD_FILE tables"), createBuildFile}};
 
 } // namespace
 } // namespace qx::hospitaldb

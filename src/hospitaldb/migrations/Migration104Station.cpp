@@ -54,7 +54,7 @@ void createStation(Connection& c) {
     });
 }
 
-const MigrationRegistration registration{{104, QStringLiteral("STATION tables"), createStation}};
+const MigrationRegistration stationMigration{{104, QStringLiteral("STATION tables"), createStation}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -26,7 +26,7 @@ void createPassword(Connection& c) {
                 QStringLiteral("ix_tbPasswordMain_DepartmentID"), QStringLiteral("DepartmentID"));
 }
 
-const MigrationRegistration registration{{105, QStringLiteral("PASSWORD tables"), createPassword}};
+const MigrationRegistration passwordMigration{{105, QStringLiteral("PASSWORD tables"), createPassword}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -6,7 +6,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-const ColumnAdd kColumns[] = {
+const ColumnAdd kCashSideRecordsColumns[] = {
     {"patient_data", "tbMaster", "ZipCode", "TEXT"},
     {"patient_data", "tbMaster", "Address", "TEXT"},
     {"patient_data", "tbMaster", "HouseStreet", "TEXT"},
@@ -15,8 +15,8 @@ const ColumnAdd kColumns[] = {
     {"patient_data", "tbPatient", "MedicareType", "TEXT"},
 };
 
-void apply(Connection& c) {
-    addMissingColumns(c, kColumns);
+void applyCashSideRecords(Connection& c) {
+    addMissingColumns(c, kCashSideRecordsColumns);
     ddl(c, QStringLiteral(R"(
 CREATE TABLE IF NOT EXISTS build_file.tbCoRoomClass (
     RoomClassID TEXT NOT NULL PRIMARY KEY,
@@ -39,8 +39,8 @@ CREATE TABLE IF NOT EXISTS build_file.tbCoMedicareType (
                 QStringLiteral("ix_tbNurseHomeMeds_RecordStatus"), QStringLiteral("RecordStatus, IdNum"));
 }
 
-const MigrationRegistration registration{{1200, QStringLiteral("cash-side patient data, room classes and list indexes"),
-                                          apply}};
+const MigrationRegistration cashSideRecordsMigration{{1200, QStringLiteral("cash-side patient data, room classes and list indexes"),
+                                          applyCashSideRecords}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -11,7 +11,7 @@ void rebuildCaseFoldedIndexes(Connection& c) {
         c.executeScript(QStringLiteral("REINDEX"));
 }
 
-const MigrationRegistration registration{{1350, QStringLiteral("Rebuild case-folded indexes on embedded databases"),
+const MigrationRegistration caseFoldedIndexesMigration{{1350, QStringLiteral("Rebuild case-folded indexes on embedded databases"),
                                           rebuildCaseFoldedIndexes}};
 
 } // namespace

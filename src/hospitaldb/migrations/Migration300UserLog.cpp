@@ -19,7 +19,7 @@ CREATE TABLE IF NOT EXISTS tbInvUserLog (
                 QStringLiteral("EmployeeID, Module, LogDate"));
 }
 
-const MigrationRegistration registration{{300, QStringLiteral("INVENTORY user log"), createUserLog}};
+const MigrationRegistration userLogMigration{{300, QStringLiteral("INVENTORY user log"), createUserLog}};
 
 } // namespace
 } // namespace qx::hospitaldb

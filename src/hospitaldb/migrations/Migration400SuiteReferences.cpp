@@ -6,14 +6,14 @@
 namespace qx::hospitaldb {
 namespace {
 
-const ColumnAdd kColumns[] = {
+const ColumnAdd kSuiteReferencesColumns[] = {
     {"password", "tbPasswordMaster", "Initials", "TEXT"},
     {"password", "tbPasswordMaster", "Position", "TEXT"},
     {"build_file", "tbCoCompany", "FringeBenefit", "INTEGER NOT NULL DEFAULT 0"},
 };
 
-void apply(Connection& c) {
-    addMissingColumns(c, kColumns);
+void applySuiteReferences(Connection& c) {
+    addMissingColumns(c, kSuiteReferencesColumns);
     ddl(c, QStringLiteral(
                // Frequency: doses per day, written by the screens into quantity columns.
                "CREATE TABLE IF NOT EXISTS build_file.tbCoDosage (DosageID TEXT NOT NULL PRIMARY KEY, "
@@ -22,7 +22,7 @@ void apply(Connection& c) {
                "CommunicationTimer INTEGER NOT NULL DEFAULT 0, SeniorCitizenDiscount INTEGER NOT NULL DEFAULT 0)"));
 }
 
-const MigrationRegistration registration{{400, QStringLiteral("Reference component stores"), apply}};
+const MigrationRegistration suiteReferencesMigration{{400, QStringLiteral("Reference component stores"), applySuiteReferences}};
 
 } // namespace
 } // namespace qx::hospitaldb

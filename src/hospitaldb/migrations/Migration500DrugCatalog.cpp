@@ -9,7 +9,7 @@ namespace {
 
 // Named values of a stock-card line beyond the ledger's own columns; the stock-card procedure
 // writes the same columns.
-const ColumnAdd kColumns[] = {
+const ColumnAdd kDrugCatalogColumns[] = {
     {"", "tbInvent", "SellingPriceIn", "{MONEY}"},
     {"", "tbInvent", "SellingPriceOut", "{MONEY}"},
     {"", "tbInvent", "RateA", "{MONEY}"},
@@ -54,8 +54,8 @@ const ColumnAdd kColumns[] = {
     {"station", "tbNurseCommunicationFile", "IsGeneric", "INTEGER"},
 };
 
-void apply(Connection& c) {
-    addMissingColumns(c, kColumns);
+void applyDrugCatalog(Connection& c) {
+    addMissingColumns(c, kDrugCatalogColumns);
     ddl(c, QStringLiteral(
                // Kind: 'CS' charge slip, 'CM' credit memo, 'AS' adjustment slip, 'OP' new visit;
                // PatientKey '' or the patient's id when slips are numbered per patient.
@@ -76,7 +76,7 @@ void apply(Connection& c) {
                 QStringLiteral("ixUnitDoseStatusStation"), QStringLiteral("RecordStatus, StationID"));
 }
 
-MigrationRegistration reg{{500, QStringLiteral("Drug, patient and cash component stores"), apply}};
+const MigrationRegistration drugCatalogMigration{{500, QStringLiteral("Drug, patient and cash component stores"), applyDrugCatalog}};
 
 } // namespace
 } // namespace qx::hospitaldb

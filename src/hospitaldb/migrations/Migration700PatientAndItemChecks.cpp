@@ -7,7 +7,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-const ColumnAdd kColumns[] = {
+const ColumnAdd kPatientAndItemChecksColumns[] = {
     {"", "tbInvMaster", "AntibioticClassID", "TEXT"},
     {"patient_data", "tbMaster", "MasterAccountCode", "TEXT"},
     // Billing puts a stay on cash basis; the pharmacy may then not charge it on account.
@@ -57,8 +57,8 @@ CREATE TABLE IF NOT EXISTS billing.tbBillCharges (
 )
 )";
 
-void apply(Connection& c) {
-    addMissingColumns(c, kColumns);
+void applyPatientAndItemChecks(Connection& c) {
+    addMissingColumns(c, kPatientAndItemChecksColumns);
     ddl(c, QString::fromUtf8(kTables));
     createIndex(c, QStringLiteral("patient_data"), QStringLiteral("tbDischargeNotice"),
                 QStringLiteral("ix_tbDischargeNotice_IDNum"), QStringLiteral("IDNum, DepartmentID"));
@@ -71,7 +71,7 @@ void apply(Connection& c) {
                 QStringLiteral("ix_tbOutPatient_AccountNum"), QStringLiteral("AccountNum"));
 }
 
-const MigrationRegistration registration{{700, QStringLiteral("Patient, account and item check stores"), apply}};
+const MigrationRegistration patientAndItemChecksMigration{{700, QStringLiteral("Patient, account and item check stores"), applyPatientAndItemChecks}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -7,7 +7,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-void apply(Connection& c) {
+void applyPostingAndStaging(Connection& c) {
     ddl(c, QStringLiteral(
                // One row per claimed number: a number belongs to one save of one patient, whichever
                // workstation claims it. Kind 'CS' charge slip, 'CM' credit memo, 'AS' adjustment slip.
@@ -25,7 +25,7 @@ void apply(Connection& c) {
     });
 }
 
-const MigrationRegistration registration{{800, QStringLiteral("Document claims and print staging"), apply}};
+const MigrationRegistration postingAndStagingMigration{{800, QStringLiteral("Document claims and print staging"), applyPostingAndStaging}};
 
 } // namespace
 } // namespace qx::hospitaldb

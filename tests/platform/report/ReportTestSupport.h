@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/report/Report.h"
+#include "SourceTree.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,9 +10,9 @@
 
 namespace qx::report::test {
 
-inline QString reportsFolder() { return QStringLiteral(QX_SOURCE_DIR "/Reports"); }
+inline QString reportsFolder() { return qx::test::sourcePath(QStringLiteral("Reports")); }
 inline QString goldenPath(const QString& name) {
-    return QStringLiteral(QX_SOURCE_DIR "/tests/platform/report/golden/") + name;
+    return qx::test::sourcePath(QStringLiteral("tests/platform/report/golden/") + name);
 }
 
 // Compares text with a reference file; QX_UPDATE_GOLDEN=1 writes the reference instead.
