@@ -2,6 +2,7 @@
 #include "platform/CommandState.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "SourceTree.h"
 #include "shell/WindowOpeners.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ namespace {
 
 // A checked-in table: one row a line, fields split by tabs, "#" lines skipped.
 QList<QStringList> readTable(const char* file) {
-    QFile in(QStringLiteral(QX_SOURCE_DIR "/tests/mainwindow/data/") + QString::fromLatin1(file));
+    QFile in(sourcePath(QStringLiteral("tests/mainwindow/data/") + QString::fromLatin1(file)));
     EXPECT_TRUE(in.open(QIODevice::ReadOnly | QIODevice::Text)) << file;
     QList<QStringList> rows;
     QTextStream text(&in);

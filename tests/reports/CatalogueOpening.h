@@ -3,6 +3,7 @@
 #include "reports/ReportCatalogue.h"
 #include "shell/HospitalSettings.h"
 #include "shell/frmShift.h"
+#include "SourceTree.h"
 
 #include <QDir>
 
@@ -27,7 +28,7 @@ protected:
         ReportWindowTest::SetUp();
         RegisterReportOpeners();
         gLocationID = QStringLiteral("20");
-        for (const QString& file : QDir(QStringLiteral(QX_SOURCE_DIR "/Reports")).entryList({QStringLiteral("*.rpt")}))
+        for (const QString& file : QDir(sourcePath(QStringLiteral("Reports"))).entryList({QStringLiteral("*.rpt")}))
             installShippedReport(file);
     }
 

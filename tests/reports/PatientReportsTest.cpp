@@ -57,7 +57,7 @@ protected:
     void SetUp() override {
         ReportWindowTest::SetUp();
         RegisterReportOpeners();
-        for (const QString& file : QDir(QStringLiteral(QX_SOURCE_DIR "/Reports")).entryList({QStringLiteral("*.rpt")}))
+        for (const QString& file : QDir(sourcePath(QStringLiteral("Reports"))).entryList({QStringLiteral("*.rpt")}))
             installShippedReport(file);
         frmView& v = ReportWindow();
         v.setReportDate(QDateTime(QDate(2026, 12, 9), QTime(15, 30)));
