@@ -1,6 +1,8 @@
 #include "components/Connection.h"
 #include "components/AppError.h"
 #include "components/Procedures.h"
+#include "components/RowCursor.h"
+#include "components/StatementCache.h"
 
 #include <QDir>
 #include <QSettings>
@@ -84,18 +86,28 @@ QString defaultHostId() {
 }
 
 Connection::Connection(const DatabaseUrl& url)
-    : url_(url), name_(QStringLiteral("qx%1").arg(connectionSerial.fetch_add(1))), hostId_(defaultHostId()) {}
+    : url_(url), name_(QStringLiteral("qx%1").arg(connectionSerial.fetch_add(1))), hostId_(defaultHostId()),
+      cache_(std::make_unique<StatementCache>(kStatementCacheSize)) {}
 
 std::unique_ptr<Connection> Connection::open(const QString& url) {
     std::unique_ptr<Connection> c(new Connection(DatabaseUrl::parse(url)));
-    if (c->isSQLite())
-        c->openSqlite();
-    else
-        c->openPostgres();
+    c->openDatabases();
     return c;
 }
 
-Connection::~Connection() {
+Connection::~Connection() { closeDatabases(); }
+
+void Connection::openDatabases() {
+    if (isSQLite())
+        openSqlite();
+    else
+        openPostgres();
+}
+
+// The session ends before its kept statements are freed: the server forgets them with the session,
+// so none costs a request, and none outlives the driver it was prepared on.
+void Connection::closeDatabases() {
+    settleCursor();
     if (db_.isValid()) {
         if (txDepth_ > 0)
             rollbackTransaction();
@@ -103,7 +115,18 @@ Connection::~Connection() {
     }
     db_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(name_);
+    cache_->clear();
 }
+
+void Connection::reconnect() {
+    if (txDepth_ > 0)
+        throw AppError(kDbErrorNumber, QStringLiteral("Connection"),
+                       QStringLiteral("The databases cannot be opened again inside a transaction."));
+    closeDatabases();
+    openDatabases();
+}
+
+int Connection::cachedStatementCount() const { return cache_->size(); }
 
 bool Connection::isOpen() const { return db_.isOpen(); }
 
@@ -174,23 +197,84 @@ void Connection::fail(const QString& what, const QString& sql, const QString& de
     throw AppError(kDbErrorNumber, QStringLiteral("Connection"), text);
 }
 
-QSqlQuery Connection::run(const QString& sql, const QVariantList* binds, const QVariantMap* named) {
+QSqlQuery& Connection::prepared(const QString& sql) {
+    if (QSqlQuery* kept = cache_->find(sql))
+        return *kept;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    ++statements_;
+    ++roundTrips_;
     if (!q.prepare(sql))
         fail(QStringLiteral("Invalid statement"), sql, q.lastError().text());
-    if (binds)
+    int dropped = 0;
+    QSqlQuery& kept = cache_->insert(sql, std::move(q), &dropped);
+    if (!isSQLite())
+        roundTrips_ += dropped;  // each dropped statement is freed on the server
+    return kept;
+}
+
+QSqlQuery& Connection::run(const QString& sql, const QVariantList* binds, const QVariantMap* named) {
+    settleCursor();
+    QSqlQuery& q = prepared(sql);
+    ++statements_;
+    // A kept statement still holds the values of its last run: each must be given again.
+    const qsizetype held = q.boundValues().size();
+    if (binds) {
+        if (held > 0 && binds->size() != held)
+            fail(QStringLiteral("Parameter count mismatch"), sql, QString());
         for (const QVariant& v : *binds)
             q.addBindValue(toBindValue(v));
-    if (named)
-        for (auto it = named->constBegin(); it != named->constEnd(); ++it)
-            q.bindValue(it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key(),
-                        toBindValue(it.value()));
-    if (!q.exec())
-        fail(QStringLiteral("Statement failed"), sql, q.lastError().text());
+    }
+    if (named) {
+        for (qsizetype i = 0; i < held; ++i)
+            q.bindValue(int(i), QVariant());
+        bindNamed(q, *named);
+    }
+    ++roundTrips_;
+    if (!q.exec()) {
+        const QString error = q.lastError().text();
+        q.finish();
+        fail(QStringLiteral("Statement failed"), sql, error);
+    }
     return q;
+}
+
+void Connection::bindNamed(QSqlQuery& q, const QVariantMap& named) {
+    for (auto it = named.constBegin(); it != named.constEnd(); ++it)
+        q.bindValue(it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key(),
+                    toBindValue(it.value()));
+}
+
+std::unique_ptr<RowCursor> Connection::openCursor(const QString& sql, const QVariantMap& namedBinds) {
+    settleCursor();
+    // A statement of its own: the kept one of the same text may run while this one is still read.
+    auto q = std::make_unique<QSqlQuery>(db_);
+    q->setForwardOnly(true);
+    q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    ++statements_;
+    roundTrips_ += isSQLite() ? 2 : 3;  // prepare, run (and free on the server)
+    if (!q->prepare(sql))
+        fail(QStringLiteral("Invalid statement"), sql, q->lastError().text());
+    bindNamed(*q, namedBinds);
+    if (!q->exec())
+        fail(QStringLiteral("Statement failed"), sql, q->lastError().text());
+    std::unique_ptr<RowCursor> cursor(new RowCursor(this, std::move(q)));
+    cursor_ = cursor.get();
+    return cursor;
+}
+
+void Connection::settleCursor() {
+    if (RowCursor* open = cursor_) {
+        cursor_ = nullptr;
+        open->readAhead();
+        open->connection_ = nullptr;
+    }
+}
+
+void Connection::releaseCursor(RowCursor* cursor) {
+    if (cursor_ == cursor)
+        cursor_ = nullptr;
+    cursor->connection_ = nullptr;
 }
 
 static Recordset fetchAll(QSqlQuery& q) {
@@ -211,35 +295,52 @@ static Recordset fetchAll(QSqlQuery& q) {
 }
 
 Recordset Connection::query(const QString& sql, const QVariantList& binds) {
-    QSqlQuery q = run(sql, &binds, nullptr);
+    QSqlQuery& q = run(sql, &binds, nullptr);
     return fetchAll(q);
 }
 
 Recordset Connection::query(const QString& sql, const QVariantMap& namedBinds) {
-    QSqlQuery q = run(sql, nullptr, &namedBinds);
+    QSqlQuery& q = run(sql, nullptr, &namedBinds);
     return fetchAll(q);
 }
 
 int Connection::execute(const QString& sql, const QVariantList& binds) {
-    QSqlQuery q = run(sql, &binds, nullptr);
+    QSqlQuery& q = run(sql, &binds, nullptr);
     const int n = q.numRowsAffected();
     q.finish();
     return n;
 }
 
 int Connection::execute(const QString& sql, const QVariantMap& namedBinds) {
-    QSqlQuery q = run(sql, nullptr, &namedBinds);
+    QSqlQuery& q = run(sql, nullptr, &namedBinds);
     const int n = q.numRowsAffected();
     q.finish();
     return n;
 }
 
 void Connection::executeScript(const QString& sql) {
+    // A schema change can alter what a kept statement returns (PostgreSQL then refuses to run it):
+    // statements are prepared again after one. Session settings change no statement.
+    settleCursor();
+    if (!sql.trimmed().startsWith(QLatin1String("SET "), Qt::CaseInsensitive))
+        forgetPreparedStatements();
+    runPlain(sql);
+}
+
+void Connection::runPlain(const QString& sql) {
+    settleCursor();
     QSqlQuery q(db_);
     ++statements_;
+    ++roundTrips_;
     if (!q.exec(sql))
         fail(QStringLiteral("Statement failed"), sql, q.lastError().text());
     q.finish();
+}
+
+void Connection::forgetPreparedStatements() {
+    const int dropped = cache_->clear();
+    if (!isSQLite())
+        roundTrips_ += dropped;
 }
 
 QDateTime Connection::serverNow() {
@@ -336,7 +437,7 @@ void Connection::beginTransaction() {
         return;
     rollbackOnly_ = false;
     try {
-        executeScript(isSQLite() ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+        runPlain(isSQLite() ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
     } catch (...) {
         txDepth_ = 0;
         throw;
@@ -355,7 +456,7 @@ void Connection::commitTransaction() {
     }
     txDepth_ = 0;
     try {
-        executeScript(QStringLiteral("COMMIT"));
+        runPlain(QStringLiteral("COMMIT"));
     } catch (...) {
         QSqlQuery q(db_);
         q.exec(QStringLiteral("ROLLBACK"));
@@ -371,6 +472,8 @@ void Connection::rollbackTransaction() {
     }
     txDepth_ = 0;
     rollbackOnly_ = false;
+    settleCursor();
+    ++roundTrips_;
     QSqlQuery q(db_);
     q.exec(QStringLiteral("ROLLBACK"));
 }

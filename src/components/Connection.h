@@ -8,7 +8,12 @@
 #include <memory>
 #include <optional>
 
+class QSqlQuery;
+
 namespace qx {
+
+class RowCursor;
+class StatementCache;
 
 // The hospital databases, by the schema names that SQL text qualifies them with.
 // INVENTORY is the default and stays unqualified.
@@ -35,6 +40,9 @@ public:
     const DatabaseUrl& url() const { return url_; }
     QString connectionString() const { return url_.toString(); }
     bool isOpen() const;
+    // Closes and opens the databases again (a new server session), e.g. after the server went
+    // away; statements prepared on the old session are forgotten. Not allowed inside a transaction.
+    void reconnect();
 
     // Runs a statement that returns rows, fetches them all and frees the statement.
     Recordset query(const QString& sql, const QVariantList& binds = {});
@@ -42,6 +50,8 @@ public:
     // Runs a statement that changes rows; returns how many it changed.
     int execute(const QString& sql, const QVariantList& binds = {});
     int execute(const QString& sql, const QVariantMap& namedBinds);
+    // Runs a statement that returns rows and gives them as they are read (see RowCursor).
+    std::unique_ptr<RowCursor> openCursor(const QString& sql, const QVariantMap& namedBinds = {});
     // Runs schema text as it stands (no binding: PostgreSQL refuses DDL through prepare).
     void executeScript(const QString& sql);
 
@@ -59,7 +69,13 @@ public:
 
     int commandTimeout() const { return commandTimeout_; }
     void setCommandTimeout(int seconds);
+    // Statements run, and the requests they cost the engine: preparing a statement, running it
+    // and freeing it on the server each count one. A statement run again reuses its preparation.
     qint64 statementCount() const { return statements_; }
+    qint64 roundTripCount() const { return roundTrips_; }
+    // Prepared statements kept for reuse (at most kStatementCacheSize).
+    int cachedStatementCount() const;
+    static constexpr int kStatementCacheSize = 200;
     bool inTransaction() const { return txDepth_ > 0; }
 
     // Whether `column` exists on `table` of `schema` ("" for INVENTORY).
@@ -69,11 +85,21 @@ public:
 
 private:
     friend class Transaction;
+    friend class RowCursor;
     explicit Connection(const DatabaseUrl& url);
+    void openDatabases();
+    void closeDatabases();
     void openSqlite();
     void registerUnicodeCaseFolding();
     void openPostgres();
-    QSqlQuery run(const QString& sql, const QVariantList* binds, const QVariantMap* named);
+    QSqlQuery& run(const QString& sql, const QVariantList* binds, const QVariantMap* named);
+    QSqlQuery& prepared(const QString& sql);
+    void forgetPreparedStatements();
+    void runPlain(const QString& sql);
+    void bindNamed(QSqlQuery& q, const QVariantMap& named);
+    // Reads the open cursor's remaining rows ahead so that the connection can run something else.
+    void settleCursor();
+    void releaseCursor(RowCursor* cursor);
     [[noreturn]] void fail(const QString& what, const QString& sql, const QString& detail) const;
     void beginTransaction();
     void commitTransaction();
@@ -85,6 +111,9 @@ private:
     QString hostId_;
     int commandTimeout_ = 240;
     qint64 statements_ = 0;
+    qint64 roundTrips_ = 0;
+    std::unique_ptr<StatementCache> cache_;
+    RowCursor* cursor_ = nullptr;
     int txDepth_ = 0;
     bool rollbackOnly_ = false;
 };
