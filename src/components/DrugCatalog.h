@@ -76,6 +76,9 @@ public:
 
     // Posts one stock-card line (and its print-staging row) on the caller's transaction.
     virtual void AppendStockCard(const StockCardArgs& args) = 0;
+    // Posts the lines of one save in order, as AppendStockCard would one by one: all of them on
+    // the caller's transaction, or none when any line fails.
+    virtual void AppendStockCards(const QVector<StockCardArgs>& lines) = 0;
 
     virtual Recordset ListPendingRequests(const QString& patientId, const QString& requestedStationId,
                                           const std::optional<QString>& inOut = std::nullopt) = 0;

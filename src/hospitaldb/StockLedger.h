@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QVariant>
+#include <QVector>
 
 namespace qx::hospitaldb {
 
@@ -32,6 +33,18 @@ double moveStockOnHand(Connection& c, const QString& itemId, const QString& loca
 // `stockDelta`, then writes the line with the resulting balance and the next sequence number of
 // its item, slip, patient, code and location. Returns the balance.
 double postStockCardEntry(Connection& c, const StockCardEntry& entry, double stockDelta);
+
+// One line of a save and how it moves the stock on hand of its item at its location.
+struct StockCardPosting {
+    StockCardEntry entry;
+    double stockDelta = 0;
+};
+
+// Posts all lines of one save at once, in order, with the same rows, balances and stock on hand as
+// postStockCardEntry line by line, in a few statements whatever the number of lines; inside the
+// caller's transaction (or one of its own), so nothing is written when any line fails. Every line
+// needs an item and a location. Returns each line's balance.
+QVector<double> postStockCardEntries(Connection& c, const QVector<StockCardPosting>& lines);
 
 // The stock movement of a line of `summaryCode`: an issue ('PH') lowers the stock, a credit ('PC')
 // raises it, any other code leaves it.

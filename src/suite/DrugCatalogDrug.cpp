@@ -57,4 +57,12 @@ void DrugCatalogDrug::AppendStockCard(const DrugCatalog::StockCardArgs& args) {
     DrugCatalogStockCard(c_("AppendStockCard")).post(StockCardLine::fromArgs(args));
 }
 
+void DrugCatalogDrug::AppendStockCards(const QVector<DrugCatalog::StockCardArgs>& lines) {
+    QVector<StockCardLine> read;
+    read.reserve(lines.size());
+    for (const DrugCatalog::StockCardArgs& args : lines)
+        read.push_back(StockCardLine::fromArgs(args));
+    DrugCatalogStockCard(c_("AppendStockCards")).postAll(std::move(read));
+}
+
 } // namespace qx::suite

@@ -33,6 +33,7 @@ public:
     DrugCatalog::ChargeslipNumbers& Chargeslip() override { return chargeslip_; }
 
     void AppendStockCard(const DrugCatalog::StockCardArgs& args) override;
+    void AppendStockCards(const QVector<DrugCatalog::StockCardArgs>& lines) override;
 
     Recordset ListPendingRequests(const QString& patientId, const QString& requestedStationId,
                                   const std::optional<QString>& inOut = std::nullopt) override;

@@ -1,5 +1,6 @@
 #include "suite/DrugCatalogStockCard.h"
 #include "components/AppError.h"
+#include "components/RowBatches.h"
 #include "suite/DrugCatalogChargeslip.h"
 
 namespace qx::suite {
@@ -93,30 +94,98 @@ StockCardLine StockCardLine::fromArgs(const DrugCatalog::StockCardArgs& a) {
     return l;
 }
 
-void DrugCatalogStockCard::post(StockCardLine line) {
-    if (line.itemId.isEmpty() || line.refNum.isEmpty())
-        throw AppError(kComponentError, QStringLiteral("DrugCatalog.Drug.AppendStockCard"),
-                       QStringLiteral("A stock-card line needs an item code and a reference number."));
-    if (line.locationId.isEmpty())
-        line.locationId = QStringLiteral("20");
-    if (!line.transDate.isValid())
-        line.transDate = c_.serverNow();
+void DrugCatalogStockCard::postAll(QVector<StockCardLine> lines) {
+    if (lines.isEmpty())
+        return;
+    QDateTime now;
+    for (StockCardLine& line : lines) {
+        if (line.itemId.isEmpty() || line.refNum.isEmpty())
+            throw AppError(kComponentError, QStringLiteral("DrugCatalog.Drug.AppendStockCard"),
+                           QStringLiteral("A stock-card line needs an item code and a reference number."));
+        if (line.locationId.isEmpty())
+            line.locationId = QStringLiteral("20");
+        if (!line.transDate.isValid()) {
+            if (!now.isValid())
+                now = c_.serverNow();
+            line.transDate = now;
+        }
+    }
 
     Transaction tx(c_);
     // Only catalogue items move.
-    if (c_.query(QStringLiteral("SELECT 1 FROM tbInvMaster WHERE ItemID = ?"), {line.itemId}).isEmpty())
-        throw AppError(kComponentError, QStringLiteral("DrugCatalog.Drug.AppendStockCard"),
-                       QStringLiteral("Item %1 is not in the catalogue.").arg(line.itemId));
-    if (isNewVisit(line.idNum))
-        line.idNum = resolveNewVisit(line);
+    const QHash<QString, QString> descriptions = chargeDescriptions(lines);
+    for (const StockCardLine& line : lines)
+        if (!descriptions.contains(line.itemId))
+            throw AppError(kComponentError, QStringLiteral("DrugCatalog.Drug.AppendStockCard"),
+                           QStringLiteral("Item %1 is not in the catalogue.").arg(line.itemId));
+    // All lines of the save under "NEWOPD" land on one visit.
+    QHash<QString, QString> newVisits;
+    for (StockCardLine& line : lines) {
+        if (!isNewVisit(line.idNum))
+            continue;
+        const QString key = line.refNum + QChar(0x1F) + line.hospNum;
+        if (!newVisits.contains(key))
+            newVisits.insert(key, resolveNewVisit(line));
+        line.idNum = newVisits.value(key);
+    }
 
-    // Issues lower the stock, credits and corrections raise it; a negative issue reverses one.
-    const bool raises = line.summaryCode == QLatin1String("PC") || line.summaryCode == correctionSummaryCode();
-    hospitaldb::postStockCardEntry(c_, line, raises ? line.quantity : -line.quantity);
-    if (line.communication == 1 && !line.requestNumber.isEmpty())
-        hospitaldb::markRequestServed(c_, line.requestNumber, line.userId, line.transDate);
-    stage(line);
+    QVector<hospitaldb::StockCardPosting> postings;
+    postings.reserve(lines.size());
+    for (const StockCardLine& line : lines) {
+        // Issues lower the stock, credits and corrections raise it; a negative issue reverses one.
+        const bool raises = line.summaryCode == QLatin1String("PC") || line.summaryCode == correctionSummaryCode();
+        postings.push_back({line, raises ? line.quantity : -line.quantity});
+    }
+    hospitaldb::postStockCardEntries(c_, postings);
+    markServed(lines);
+    stage(lines, descriptions);
     tx.commit();
+}
+
+// What a slip prints for each item of the lines, by item; an item missing here is not in the catalogue.
+QHash<QString, QString> DrugCatalogStockCard::chargeDescriptions(const QVector<StockCardLine>& lines) {
+    QVariantList items;
+    for (const StockCardLine& line : lines)
+        if (!items.contains(line.itemId))
+            items << line.itemId;
+    Recordset rs = c_.query(QStringLiteral("SELECT m.ItemID, m.ItemName, m.ItemDesc, g.GenericName FROM tbInvMaster m "
+                                           "LEFT JOIN tbForGeneric g ON g.GenericID = m.GenericID WHERE m.ItemID IN (%1)")
+                                .arg(placeholderList(int(items.size()))),
+                            items);
+    QHash<QString, QString> descriptions;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        const QString name = rs.text(QStringLiteral("ItemName")).trimmed();
+        const QString desc = rs.text(QStringLiteral("ItemDesc")).trimmed();
+        const QString generic = rs.text(QStringLiteral("GenericName")).trimmed();
+        descriptions.insert(rs.text(QStringLiteral("ItemID")),
+                            generic.isEmpty() ? name + QLatin1Char(' ') + desc
+                                              : generic + QLatin1Char(' ') + desc + QStringLiteral(" (") + name +
+                                                    QLatin1Char(')'));
+    }
+    return descriptions;
+}
+
+// Marks the nursing requests the lines serve, each by the first line that serves it (a later one
+// finds it served already), in one statement per user and moment.
+void DrugCatalogStockCard::markServed(const QVector<StockCardLine>& lines) {
+    QStringList seen;
+    QVector<QPair<QPair<QString, QDateTime>, QVariantList>> groups;
+    for (const StockCardLine& line : lines) {
+        if (line.communication != 1 || line.requestNumber.isEmpty() || seen.contains(line.requestNumber))
+            continue;
+        seen << line.requestNumber;
+        const QPair<QString, QDateTime> by{line.userId, line.transDate};
+        auto group = std::find_if(groups.begin(), groups.end(), [&by](const auto& g) { return g.first == by; });
+        if (group == groups.end())
+            groups.push_back({by, {line.requestNumber}});
+        else
+            group->second << line.requestNumber;
+    }
+    for (const auto& [by, requests] : groups)
+        c_.execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET RecordStatus = 'P', ProcessBy = ?, "
+                                  "ProcessDate = ? WHERE RequestNumber IN (%1) AND COALESCE(TRIM(RecordStatus), '') = ''")
+                       .arg(placeholderList(int(requests.size()))),
+                   QVariantList{by.first, by.second} + requests);
 }
 
 // All lines of one save under "NEWOPD" land on one visit: the first registers it, the later ones
@@ -144,38 +213,33 @@ QString DrugCatalogStockCard::resolveNewVisit(const StockCardLine& line) {
     return visit;
 }
 
-QString DrugCatalogStockCard::chargeDescription(const QString& itemId) {
-    Recordset rs = c_.query(QStringLiteral("SELECT m.ItemName, m.ItemDesc, g.GenericName FROM tbInvMaster m "
-                                           "LEFT JOIN tbForGeneric g ON g.GenericID = m.GenericID WHERE m.ItemID = ?"),
-                            {itemId});
-    if (rs.isEmpty())
-        return itemId;
-    const QString name = rs.text(QStringLiteral("ItemName")).trimmed();
-    const QString desc = rs.text(QStringLiteral("ItemDesc")).trimmed();
-    const QString generic = rs.text(QStringLiteral("GenericName")).trimmed();
-    return generic.isEmpty() ? name + QLatin1Char(' ') + desc
-                             : generic + QLatin1Char(' ') + desc + QStringLiteral(" (") + name + QLatin1Char(')');
-}
-
 // Slips and credit memos print from staged rows that no screen writes: stage one per patient line
 // under the caller's key. Cash lines print from their own receipt staging.
-void DrugCatalogStockCard::stage(const StockCardLine& line) {
-    if (line.sequence.isEmpty() || line.idNum.trimmed().compare(QStringLiteral("CASH"), Qt::CaseInsensitive) == 0)
-        return;
-    const QString key = line.sequence.left(10);
-    if (line.isCredit()) {
-        c_.execute(QStringLiteral("INSERT INTO tbPharmaCMPrint (UserID, RefNum, Description, Quantity, Amount, ChargeSlip, "
-                                  "QtyIssued, IdNum) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {key, line.creditMemoNum.toString().left(10), chargeDescription(line.itemId).left(90), line.quantity,
-                    line.amount, line.refNum.left(30), static_cast<qint64>(line.quantityRec), line.idNum.left(10)});
-        return;
+void DrugCatalogStockCard::stage(const QVector<StockCardLine>& lines, const QHash<QString, QString>& descriptions) {
+    QVector<QVariantList> memoRows, chargeRows;
+    for (const StockCardLine& line : lines) {
+        if (line.sequence.isEmpty() || line.idNum.trimmed().compare(QStringLiteral("CASH"), Qt::CaseInsensitive) == 0)
+            continue;
+        const QString key = line.sequence.left(10);
+        const QString description = descriptions.value(line.itemId);
+        if (line.isCredit())
+            memoRows.push_back({key, line.creditMemoNum.toString().left(10), description.left(90), line.quantity,
+                                line.amount, line.refNum.left(30), static_cast<qint64>(line.quantityRec),
+                                line.idNum.left(10)});
+        else if (line.postOrReturn == 1 && line.quantity > 0)
+            chargeRows.push_back({key, line.refNum, line.idNum, line.itemId, description.left(200), line.quantity,
+                                  line.amount, line.amount / line.quantity, 0, line.dosageId});
     }
-    if (line.postOrReturn != 1 || line.quantity <= 0)
-        return;
-    c_.execute(QStringLiteral("INSERT INTO tbPharmaChargePrint (UserID, RefNum, IdNum, ItemID, Description, Quantity, "
-                              "Amount, UnitPrice, Discount, Dosage) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, ?)"),
-               {key, line.refNum, line.idNum, line.itemId, chargeDescription(line.itemId).left(200), line.quantity,
-                line.amount, line.amount / line.quantity, line.dosageId});
+    insertRows(c_, QStringLiteral("tbPharmaCMPrint"),
+               {QStringLiteral("UserID"), QStringLiteral("RefNum"), QStringLiteral("Description"),
+                QStringLiteral("Quantity"), QStringLiteral("Amount"), QStringLiteral("ChargeSlip"),
+                QStringLiteral("QtyIssued"), QStringLiteral("IdNum")},
+               memoRows);
+    insertRows(c_, QStringLiteral("tbPharmaChargePrint"),
+               {QStringLiteral("UserID"), QStringLiteral("RefNum"), QStringLiteral("IdNum"), QStringLiteral("ItemID"),
+                QStringLiteral("Description"), QStringLiteral("Quantity"), QStringLiteral("Amount"),
+                QStringLiteral("UnitPrice"), QStringLiteral("Discount"), QStringLiteral("Dosage")},
+               chargeRows);
 }
 
 } // namespace qx::suite

@@ -3,6 +3,9 @@
 #include "components/DrugCatalog.h"
 #include "hospitaldb/StockLedger.h"
 
+#include <QHash>
+#include <QVector>
+
 namespace qx::suite {
 
 // One stock-card line read from the positional AppendStockCard values.
@@ -21,14 +24,18 @@ struct StockCardLine : hospitaldb::StockCardEntry {
 class DrugCatalogStockCard {
 public:
     explicit DrugCatalogStockCard(Connection& c) : c_(c) {}
-    void post(StockCardLine line);
+    void post(const StockCardLine& line) { postAll({line}); }
+    // Posts the lines of one save in order, as posting them one by one would, in a few statements;
+    // all of them or, when any line fails, none.
+    void postAll(QVector<StockCardLine> lines);
 
     static QString correctionSummaryCode() { return QStringLiteral("PA"); }
 
 private:
+    QHash<QString, QString> chargeDescriptions(const QVector<StockCardLine>& lines);
     QString resolveNewVisit(const StockCardLine& line);
-    QString chargeDescription(const QString& itemId);
-    void stage(const StockCardLine& line);
+    void markServed(const QVector<StockCardLine>& lines);
+    void stage(const QVector<StockCardLine>& lines, const QHash<QString, QString>& descriptions);
     Connection& c_;
 };
 
