@@ -14,14 +14,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace qx {
 
 namespace {
 
-// A box's number: the one its text starts with, 0 when it starts with none ("12.5%" is 12.5).
+// A box's number: the one its text starts with ("12.5%" is 12.5).
 double percentage(const QLineEdit* box) { return Val(box->text()); }
+
+// A percentage the hospital can mean: a plain number from 0 to 100, blanks and one trailing
+// percent sign allowed.
+bool isDiscountPercentage(const QString& text) {
+    static const QRegularExpression number(QStringLiteral(R"(^\s*(\d+(\.\d*)?|\.\d+)\s*%?\s*$)"));
+    return number.match(text).hasMatch() && Val(text) <= 100.0;
+}
 
 } // namespace
 
@@ -85,7 +93,29 @@ void frmBuildDiscount::cmdSave_Click() {
     close();
 }
 
+bool frmBuildDiscount::percentagesValid() {
+    const std::pair<QLineEdit*, QString> boxes[] = {
+        {txtCash, QStringLiteral("Cash discount")},
+        {txtEmployee, QStringLiteral("Employee discount")},
+        {txtSC, QStringLiteral("Senior Citizen discount")},
+        {txtVAT, QStringLiteral("VAT")},
+    };
+    for (const auto& [box, name] : boxes) {
+        if (isDiscountPercentage(box->text()))
+            continue;
+        MsgBox(name + QStringLiteral(" must be a number from 0 to 100."), vbExclamation, QStringLiteral("Message"));
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        return false;
+    }
+    return true;
+}
+
 void frmBuildDiscount::SaveDiscount() {
+    // A percentage nobody can mean (150, letters, nothing) is refused before anything is written.
+    saved_ = false;
+    if (!percentagesValid())
+        return;
     saved_ = true;
     try {
         Connection& con = SQLConnection();

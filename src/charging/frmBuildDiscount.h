@@ -21,7 +21,8 @@ public:
     QPushButton* cmdSave = nullptr;
 
     // Stores the boxes' numbers and reloads the held percentages; the saved flag tells whether it
-    // worked. A failure is shown, not raised.
+    // worked. A box that holds no percentage from 0 to 100 is named in a message and nothing is
+    // stored; a failure is shown, not raised.
     void SaveDiscount();
     bool saved() const { return saved_; }
 
@@ -34,6 +35,8 @@ protected:
 
 private:
     void Form_Load();
+    // Names the first box that holds no percentage from 0 to 100 and puts the focus on it.
+    bool percentagesValid();
 
     bool saved_ = false;
     bool loaded_ = false;

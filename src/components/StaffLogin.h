@@ -19,7 +19,8 @@ public:
     virtual bool Connected() const = 0;
     // The shared connection; throws AppError while not connected.
     virtual Connection& SQLConnection() = 0;
-    // Identity of the employee of the start-up login; a later re-login elsewhere leaves it.
+    // Identity of the employee logged in: the one of the start-up login until another employee
+    // unlocks the workstation (ChangeUser).
     virtual QString EmployeeCode() const = 0;
     virtual QString EmployeeName() const = 0;
     virtual QString Initial() const = 0;
@@ -30,6 +31,9 @@ public:
     virtual QString ServerPassword() const = 0;
     // True when the logged-in employee may open the user-rights editor and the audit trail.
     virtual bool checkusersettings() = 0;
+    // The employee who has just unlocked the workstation becomes the logged-in employee: the
+    // identity above and checkusersettings answer for him from now on.
+    virtual void ChangeUser(const QString& employeeCode) = 0;
 };
 
 } // namespace qx::StaffLogin

@@ -89,9 +89,14 @@ frmPharma::frmPharma(QWidget* parent) : QMainWindow(parent) {
     TimerAutoLock->setInterval(1000);
     connect(TimerAutoLock, &QTimer::timeout, this, &frmPharma::TimerAutoLock_Timer);
 
-    // Whoever unlocks the workstation works under his own rights from then on.
+    // Whoever unlocks the workstation works under his own rights from then on; the audit trail
+    // left open by the employee before him closes unless he may open it himself.
     connect(&frmLogOff::Default(), &frmLogOff::employeeLoggedIn, this, [this](const QString& employeeCode) {
-        eventHandler(kFrmPharmaModule, QStringLiteral("LoadUserSettings"), [&] { LoadUserSettings(employeeCode); });
+        eventHandler(kFrmPharmaModule, QStringLiteral("LoadUserSettings"), [&] {
+            LoadUserSettings(employeeCode);
+            if (auditTrail_ && auditTrail_->isVisible() && !mayOpenUserSettings())
+                auditTrail_->close();
+        });
     });
 }
 

@@ -202,6 +202,17 @@ bool frmLogOff::AllowEntry() {
         MsgBox(QStringLiteral("Invalid identification entry!"), vbExclamation, QStringLiteral("MESSAGE"));
         return false;
     }
+    // The login component holds the identity too: its checkusersettings must answer for the
+    // employee now at the workstation, not for the one who started the program.
+    try {
+        if (gComponents.gCurrentUser) {
+            gComponents.gCurrentUser->ChangeUser(employee);
+            gEmployeePosition = gComponents.gCurrentUser->Position();
+        }
+    } catch (...) {
+        const AppError e = currentError();
+        throw AppError(e.number(), QStringLiteral("frmLogOff.AllowEntry"), e.description());
+    }
     gEmployeeCode = employee;
     gEmployeeName = rs->text(QStringLiteral("Name"));
     gEmployeeInitial = rs->text(QStringLiteral("Initials"));

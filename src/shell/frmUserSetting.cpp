@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace qx {
@@ -116,6 +117,7 @@ frmUserSetting::frmUserSetting(QWidget* parent) : QDialog(parent) {
     connect(txtSearch, &QLineEdit::returnPressed, this,
             [this] { unhandledErrorGuard([this] { txtSearch_KeyPress(keys::Return); }); });
     connect(grdList, &FlexGrid::click, this, [this] { unhandledErrorGuard([this] { grdList_Click(); }); });
+    connect(grdList, &FlexGrid::rowColChange, this, [this] { unhandledErrorGuard([this] { grdList_RowColChange(); }); });
     connect(chkSelectAll, &QCheckBox::clicked, this, [this] { chkSelectAll_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { unhandledErrorGuard([this] { cmdSave_Click(); }); });
     connect(cmdClose, &QPushButton::clicked, this, &frmUserSetting::cmdClose_Click);
@@ -143,23 +145,30 @@ void frmUserSetting::Form_Load() {
 void frmUserSetting::LoadEmployee(const QString& searchText) {
     std::optional<Recordset> rs = SQLConnection().callProcedure(QStringLiteral("Pharma_SearchEmployee"),
                                                                 {{QStringLiteral("@SearchText"), searchText}});
-    if (!rs || rs->isEmpty()) {
-        for (int row = 0; row < grdList->rows(); ++row)
-            for (int col = 0; col < grdList->cols(); ++col)
-                grdList->setTextMatrix(row, col, QString());
+    {
+        // Row moves while the list is refilled land on half-written rows; the rights follow the
+        // list once it is complete.
+        listing_ = true;
+        const auto listed = qScopeGuard([this] { listing_ = false; });
+        if (!rs || rs->isEmpty()) {
+            for (int row = 0; row < grdList->rows(); ++row)
+                for (int col = 0; col < grdList->cols(); ++col)
+                    grdList->setTextMatrix(row, col, QString());
+        } else {
+            grdList->setRows(rs->recordCount() + 1);
+            for (int i = 0; i < rs->recordCount(); ++i) {
+                grdList->setTextMatrix(i + 1, 0, QString());
+                grdList->setTextMatrix(i + 1, 1, Text(rs->valueAt(i, QStringLiteral("Employee Code"))));
+                grdList->setTextMatrix(i + 1, 2, Text(rs->valueAt(i, QStringLiteral("Name"))));
+            }
+        }
         writeHeader();
-        return;
     }
-    grdList->setRows(rs->recordCount() + 1);
-    for (int i = 0; i < rs->recordCount(); ++i) {
-        grdList->setTextMatrix(i + 1, 0, QString());
-        grdList->setTextMatrix(i + 1, 1, Text(rs->valueAt(i, QStringLiteral("Employee Code"))));
-        grdList->setTextMatrix(i + 1, 2, Text(rs->valueAt(i, QStringLiteral("Name"))));
-    }
-    writeHeader();
+    showSelectedEmployee();
 }
 
 void frmUserSetting::LoadUserRights(const QString& employeeID) {
+    shownEmployee_ = Trim(employeeID);
     const Recordset rs = SQLConnection().query(
         QStringLiteral("SELECT * FROM tbPharmaUserSettings WHERE UPPER(TRIM(EmployeeID)) = UPPER(TRIM(?))"), {employeeID});
     for (int i = 0; i < kCommonRights; ++i) {
@@ -197,6 +206,21 @@ void frmUserSetting::grdList_Click() {
         LoadUserRights(employee);
 }
 
+void frmUserSetting::grdList_RowColChange() {
+    // The arrow keys choose an employee as a click does: the boxes always show the rights of the
+    // employee whom Save would write.
+    if (!listing_)
+        showSelectedEmployee();
+}
+
+void frmUserSetting::showSelectedEmployee() {
+    const QString employee = selectedEmployee();
+    if (employee.isEmpty())
+        shownEmployee_.clear();
+    else if (employee != shownEmployee_)
+        LoadUserRights(employee);
+}
+
 void frmUserSetting::chkSelectAll_Click() {
     // "View Income Report" is left as it is.
     const bool on = chkSelectAll->isChecked();
@@ -206,8 +230,9 @@ void frmUserSetting::chkSelectAll_Click() {
 }
 
 void frmUserSetting::cmdSave_Click() {
-    // With no employee listed there is nobody to save the boxes for.
-    const QString employee = selectedEmployee();
+    // The boxes are saved for the employee whose rights they show; with nobody listed there is
+    // nobody to save them for.
+    const QString employee = shownEmployee_;
     if (employee.isEmpty())
         return;
     std::array<int, kCommonRights> rights{};

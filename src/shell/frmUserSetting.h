@@ -24,8 +24,11 @@ public:
 
     // Lists the employees the search text finds.
     void LoadEmployee(const QString& searchText);
-    // Shows the employee's stored rights; none stored shows every visible box unchecked.
+    // Shows the employee's stored rights; none stored shows every visible box unchecked. Save
+    // writes the boxes for this employee from then on.
     void LoadUserRights(const QString& employeeID);
+    // The employee whose rights the boxes show; empty before any is loaded.
+    QString ShownEmployee() const { return shownEmployee_; }
     // Writes the nine common rights (0 or 1, in the table's order) of the employee.
     bool SaveUserRights(const QString& employeeID, const std::array<int, kCommonRights>& rights);
 
@@ -55,6 +58,7 @@ public:
     void txtSearch_Change();
     void txtSearch_KeyPress(int keyAscii);
     void grdList_Click();
+    void grdList_RowColChange();
     void chkSelectAll_Click();
     void cmdSave_Click();
     void cmdClose_Click();
@@ -64,7 +68,12 @@ protected:
 
 private:
     QString selectedEmployee() const;
+    // Loads the current row's employee unless his rights are already the ones shown.
+    void showSelectedEmployee();
     void writeHeader();
+
+    QString shownEmployee_;
+    bool listing_ = false;
 };
 
 } // namespace qx

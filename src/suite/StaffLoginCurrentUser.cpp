@@ -92,11 +92,7 @@ StaffLoginCurrentUser::LoginResult StaffLoginCurrentUser::logIn(const QString& e
     }
     Recordset rs;
     try {
-        rs = conn_->query(QStringLiteral("SELECT e.EmployeeID, e.Password, e.DepartmentID, p.FirstName, p.MiddleName, "
-                                         "p.LastName, p.Initials, p.Position FROM password.tbPasswordMain e "
-                                         "LEFT JOIN password.tbPasswordMaster p ON p.EmployeeID = e.EmployeeID "
-                                         "WHERE UPPER(TRIM(e.EmployeeID)) = UPPER(?)"),
-                          {employee});
+        rs = readEmployee(employee);
     } catch (const AppError& e) {
         if (detail)
             *detail = e.description();
@@ -109,13 +105,36 @@ StaffLoginCurrentUser::LoginResult StaffLoginCurrentUser::logIn(const QString& e
         return LoginResult::WrongPassword;
     if (!deptCode_.isEmpty() && rs.text(QStringLiteral("DepartmentID")).trimmed() != deptCode_)
         return LoginResult::OtherDepartment;
-    employeeCode_ = rs.text(QStringLiteral("EmployeeID")).trimmed();
-    employeeName_ = fullName(rs.text(QStringLiteral("FirstName")), rs.text(QStringLiteral("MiddleName")),
-                             rs.text(QStringLiteral("LastName")));
-    initial_ = rs.text(QStringLiteral("Initials")).trimmed();
-    position_ = rs.text(QStringLiteral("Position")).trimmed();
+    takeIdentity(rs);
     loggedIn_ = true;
     return LoginResult::Accepted;
+}
+
+Recordset StaffLoginCurrentUser::readEmployee(const QString& employeeNumber) {
+    return conn_->query(QStringLiteral("SELECT e.EmployeeID, e.Password, e.DepartmentID, p.FirstName, p.MiddleName, "
+                                       "p.LastName, p.Initials, p.Position FROM password.tbPasswordMain e "
+                                       "LEFT JOIN password.tbPasswordMaster p ON p.EmployeeID = e.EmployeeID "
+                                       "WHERE UPPER(TRIM(e.EmployeeID)) = UPPER(TRIM(?))"),
+                        {employeeNumber});
+}
+
+void StaffLoginCurrentUser::takeIdentity(const Recordset& employee) {
+    employeeCode_ = employee.text(QStringLiteral("EmployeeID")).trimmed();
+    employeeName_ = fullName(employee.text(QStringLiteral("FirstName")), employee.text(QStringLiteral("MiddleName")),
+                             employee.text(QStringLiteral("LastName")));
+    initial_ = employee.text(QStringLiteral("Initials")).trimmed();
+    position_ = employee.text(QStringLiteral("Position")).trimmed();
+}
+
+void StaffLoginCurrentUser::ChangeUser(const QString& employeeCode) {
+    if (!Connected())
+        throw AppError(static_cast<long>(0x80040064), QStringLiteral("StaffLogin.CurrentUser.ChangeUser"),
+                       QStringLiteral("Not connected to the server."));
+    const Recordset rs = readEmployee(employeeCode);
+    if (rs.eof())
+        throw AppError(static_cast<long>(0x80040064), QStringLiteral("StaffLogin.CurrentUser.ChangeUser"),
+                       QStringLiteral("Employee # not found."));
+    takeIdentity(rs);
 }
 
 void StaffLoginCurrentUser::giveUp() {

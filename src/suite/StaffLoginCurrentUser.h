@@ -7,7 +7,7 @@
 namespace qx::suite {
 
 // The login component: opens the hospital databases, checks an employee against the password
-// table and keeps the connection and the identity of the start-up login.
+// table and keeps the connection and the identity of the employee logged in.
 class StaffLoginCurrentUser : public StaffLogin::CurrentUser {
 public:
     enum class LoginResult { Accepted, EmptyEmployee, EmptyPassword, UnknownEmployee, WrongPassword,
@@ -32,6 +32,7 @@ public:
     QString UserID() const override;
     QString ServerPassword() const override;
     bool checkusersettings() override;
+    void ChangeUser(const QString& employeeCode) override;
 
     // One try of the login window: opens the databases when needed and checks the employee and
     // the password (both compared without regard to case and surrounding blanks). Accepted makes
@@ -44,6 +45,8 @@ public:
 
 private:
     DatabaseUrl url() const;
+    Recordset readEmployee(const QString& employeeNumber);
+    void takeIdentity(const Recordset& employee);
 
     QString databaseUrl_;
     QString deptCode_;

@@ -29,6 +29,7 @@ public:
     QString UserID() const override { return QString(); }
     QString ServerPassword() const override { return QString(); }
     bool checkusersettings() override { return true; }
+    void ChangeUser(const QString&) override {}
 
 private:
     Connection& conn_;

@@ -56,8 +56,7 @@ TEST_P(frmBuildDiscountTest, SavedPercentagesBecomeTheFirstRowAndAreUsedAtOnce) 
     struct Case { QString typed; QString stored; };
     const Case cases[] = {
         {QStringLiteral("12.5%"), QStringLiteral("12.5")}, {QStringLiteral("  7"), QStringLiteral("7")},
-        {QStringLiteral("abc"), QStringLiteral("0")},      {QString(), QStringLiteral("0")},
-        {QStringLiteral("-3"), QStringLiteral("-3")},      {QStringLiteral("250000"), QStringLiteral("250000")},
+        {QStringLiteral("0"), QStringLiteral("0")},        {QStringLiteral("100 %"), QStringLiteral("100")},
     };
     for (const Case& c : cases) {
         frmBuildDiscount w;
@@ -70,6 +69,48 @@ TEST_P(frmBuildDiscountTest, SavedPercentagesBecomeTheFirstRowAndAreUsedAtOnce) 
         EXPECT_EQ(held(), expected) << c.typed.toStdString();
         // The first row is put back for the next case.
         db().execute(QStringLiteral("UPDATE tbPharmaDiscountType SET VAT = NULL WHERE VAT = 0"));
+    }
+}
+
+TEST_P(frmBuildDiscountTest, APercentageOutside0To100OrNotANumberIsRefusedNamingItsBox) {
+    db().execute(QStringLiteral("INSERT INTO tbPharmaDiscountType (Cash, Employee, SeniorCitizen, VAT) VALUES (5, 10, 20, 12)"));
+    LoadDiscountTypes(db());
+    struct Case { QLineEdit* frmBuildDiscount::*box; const char* typed; const char* message; };
+    const Case cases[] = {
+        {&frmBuildDiscount::txtSC, "150", "Senior Citizen discount must be a number from 0 to 100."},
+        {&frmBuildDiscount::txtSC, "100.01", "Senior Citizen discount must be a number from 0 to 100."},
+        {&frmBuildDiscount::txtCash, "abc", "Cash discount must be a number from 0 to 100."},
+        {&frmBuildDiscount::txtEmployee, "", "Employee discount must be a number from 0 to 100."},
+        {&frmBuildDiscount::txtEmployee, "-3", "Employee discount must be a number from 0 to 100."},
+        {&frmBuildDiscount::txtVAT, "12x", "VAT must be a number from 0 to 100."},
+        {&frmBuildDiscount::txtVAT, "1e2", "VAT must be a number from 0 to 100."},
+    };
+    for (const Case& c : cases) {
+        for (bool byMouse : {false, true}) {
+            platform.messages->clear();
+            frmBuildDiscount w;
+            showActive(&w);
+            QLineEdit* box = w.*(c.box);
+            box->setFocus();
+            box->selectAll();
+            pressKey(box, Qt::Key_Delete);
+            typeText(box, QString::fromLatin1(c.typed));
+            if (byMouse) {
+                click(w.cmdSave, w.cmdSave->rect().center());
+            } else {
+                w.cmdSave->setFocus();
+                pressKey(w.cmdSave, Qt::Key_Return, QStringLiteral("\r"));
+            }
+            EXPECT_EQ(platform.messages->texts(), QStringList{QString::fromLatin1(c.message)}) << c.typed;
+            EXPECT_EQ(platform.messages->last().icon(), vbExclamation);
+            EXPECT_EQ(platform.messages->last().title, QStringLiteral("Message"));
+            EXPECT_FALSE(w.saved());
+            EXPECT_TRUE(w.isVisible()) << c.typed;
+            EXPECT_EQ(QApplication::focusWidget(), box) << c.typed;
+            EXPECT_EQ(box->text(), QString::fromLatin1(c.typed));
+            EXPECT_EQ(rows(), QStringList{"5|10|20|12"}) << c.typed;
+            EXPECT_EQ(held(), QStringLiteral("5|10|20|12")) << c.typed;
+        }
     }
 }
 

@@ -84,8 +84,9 @@ TEST_F(CellEditorTest, LiesExactlyOverAScrolledCellWithItsCompanionBeside) {
             EXPECT_EQ(cellUnder(c.side->geometry().topRight()), std::make_pair(c.row, c.col));
         }
         for (QWidget* other : {static_cast<QWidget*>(editor->lookupButton()), static_cast<QWidget*>(editor->spinner())})
-            if (other != c.side)
+            if (other != c.side) {
                 EXPECT_FALSE(other->isVisible());
+            }
         EXPECT_TRUE(editor->textBox()->hasFocus());
     }
 

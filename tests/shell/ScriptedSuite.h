@@ -22,7 +22,7 @@ public:
             throw AppError(3709, QStringLiteral("StaffLogin.CurrentUser"), QStringLiteral("Not connected"));
         return conn_;
     }
-    QString EmployeeCode() const override { return QStringLiteral("1234"); }
+    QString EmployeeCode() const override { return changedTo.isEmpty() ? QStringLiteral("1234") : changedTo; }
     QString EmployeeName() const override { return QStringLiteral("DELA CRUZ, JUAN"); }
     QString Initial() const override { return QStringLiteral("JDC"); }
     QString Position() const override { return QStringLiteral("PHARMACIST"); }
@@ -30,8 +30,10 @@ public:
     QString UserID() const override { return QString(); }
     QString ServerPassword() const override { return QString(); }
     bool checkusersettings() override { return true; }
+    void ChangeUser(const QString& employeeCode) override { changedTo = employeeCode; }
 
     bool logsIn = true;
+    QString changedTo;  // the employee who last unlocked the workstation
     int shown = 0;
     QString deptCode;
 

@@ -43,6 +43,7 @@ TEST_P(frmLogOffTest, RefusedEntriesSayWhyAndChangeNothing) {
         EXPECT_EQ(platform.messages->last().title, "MESSAGE");
         EXPECT_EQ(platform.messages->last().icon(), c.icon);
         EXPECT_EQ(gEmployeeCode, "1234");
+        EXPECT_EQ(login->EmployeeCode(), "1234");
         EXPECT_EQ(w.Rights(), "");
     }
 }
@@ -65,7 +66,7 @@ TEST_P(frmLogOffTest, AnotherEmployeeUnlocksAndBecomesTheSessionsUser) {
     EXPECT_EQ(gEmployeePosition, "PHARMACIST");
     EXPECT_EQ(w.Rights(), "AS");
     EXPECT_EQ(loggedIn, QStringList{"1001"});
-    EXPECT_EQ(login->EmployeeCode(), "1234");  // the login component keeps the start-up employee
+    EXPECT_EQ(login->EmployeeCode(), "1001");  // the login component answers for him too
 
     w.show();
     type(w, QStringLiteral("o'neil"), QStringLiteral("quote"));

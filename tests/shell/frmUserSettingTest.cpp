@@ -1,5 +1,7 @@
 #include "frmSessionFixture.h"
 #include "platform/FlexGrid.h"
+#include "platform/Twips.h"
+#include "platform/WidgetInput.h"
 #include "shell/frmUserSetting.h"
 
 #include <QCheckBox>
@@ -26,6 +28,15 @@ protected:
     void clickRow(frmUserSetting& w, int row) {
         w.grdList->setRow(row);
         w.grdList_Click();
+    }
+    void saveRights(const QString& employee, const std::array<int, frmUserSetting::kCommonRights>& rights) {
+        frmUserSetting writer;
+        writer.SaveUserRights(employee, rights);
+    }
+    static QPoint cellCentre(frmUserSetting& w, int row, int col) {
+        const QPoint origin = w.grdList->viewport()->geometry().topLeft();
+        return QPoint(twipsToPixels(w.grdList->colPos(col) + w.grdList->colWidth(col) / 2),
+                      twipsToPixels(w.grdList->rowPos(row) + w.grdList->rowHeight(row) / 2)) - origin;
     }
     Recordset stored(const QString& employee) {
         return db().query(QStringLiteral("SELECT * FROM tbPharmaUserSettings WHERE EmployeeID = ?"), {employee});
@@ -80,6 +91,61 @@ TEST_P(frmUserSettingTest, SavedRightsReadBackAndSaveWithoutAClickTakesTheFirstE
     boxes[0]->setChecked(false);
     w.cmdSave_Click();
     EXPECT_EQ(stored(QStringLiteral("1001")).number(QStringLiteral("canManualPosting")), 0);
+}
+
+// The boxes follow the current row however it moves, and Save writes them for the employee
+// whose rights they show, never over the previous one's.
+TEST_P(frmUserSettingTest, ArrowKeysMouseAndSearchLoadTheRowsRightsAndSaveGoesToTheEmployeeShown) {
+    saveRights(QStringLiteral("1001"), {1, 0, 0, 0, 0, 0, 0, 0, 1});
+    saveRights(QStringLiteral("O'K"), {0, 1, 1, 0, 0, 0, 0, 0, 0});
+    const QList<bool> rights1001{true, false, false, false, false, false, false, false, true, false, false};
+    const QList<bool> rightsOK{false, true, true, false, false, false, false, false, false, false, false};
+    const QList<bool> none(11, false);
+    frmUserSetting w;
+    showActive(&w);
+    EXPECT_EQ(w.ShownEmployee(), "1001");  // the first employee's rights, shown at opening
+    EXPECT_EQ(checked(w), rights1001);
+
+    w.grdList->setFocus();
+    pressKey(w.grdList, Qt::Key_Down);
+    EXPECT_EQ(w.grdList->row(), 2);
+    EXPECT_EQ(w.ShownEmployee(), "1002");
+    EXPECT_EQ(checked(w), none);
+    w.chkReturned->setChecked(true);
+    click(w.cmdSave, w.cmdSave->rect().center());
+    EXPECT_EQ(platform.messages->last().text, "Data successfully saved!");
+    EXPECT_EQ(stored(QStringLiteral("1002")).number(QStringLiteral("canReturned")), 1);
+    EXPECT_EQ(stored(QStringLiteral("1001")).number(QStringLiteral("canReturned")), 0);
+    EXPECT_EQ(stored(QStringLiteral("1001")).number(QStringLiteral("canViewReport")), 1);
+
+    pressKey(w.grdList, Qt::Key_Down);
+    EXPECT_EQ(checked(w), rightsOK);
+    pressKey(w.grdList, Qt::Key_Up);
+    pressKey(w.grdList, Qt::Key_Up);
+    EXPECT_EQ(checked(w), rights1001);
+
+    click(w.grdList->viewport(), cellCentre(w, 3, 2));
+    EXPECT_EQ(w.ShownEmployee(), "O'K");
+    EXPECT_EQ(checked(w), rightsOK);
+
+    // A search that puts another employee under the current row shows his rights.
+    w.txtSearch->setFocus();
+    typeText(w.txtSearch, QStringLiteral("bau"));
+    ASSERT_EQ(w.grdList->textMatrix(1, 1), "1002");
+    EXPECT_EQ(w.ShownEmployee(), "1002");
+    w.chkViewReport->setChecked(true);
+    pressKey(w.txtSearch, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_TRUE(w.chkViewReport->isChecked());  // listing the same employee again keeps the edits
+    w.cmdSave_Click();
+    EXPECT_EQ(stored(QStringLiteral("1002")).number(QStringLiteral("canViewReport")), 1);
+    EXPECT_EQ(stored(QStringLiteral("O'K")).number(QStringLiteral("canViewReport")), 0);
+
+    // Nobody listed: nobody to save for.
+    typeText(w.txtSearch, QStringLiteral("zzz"));
+    EXPECT_EQ(w.ShownEmployee(), "");
+    platform.messages->clear();
+    w.cmdSave_Click();
+    EXPECT_TRUE(platform.messages->boxes().empty());
 }
 
 TEST_P(frmUserSettingTest, SiteRightsAreShownLoadedAndSavedOnlyAtTheirSite) {

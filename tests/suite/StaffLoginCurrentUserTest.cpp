@@ -82,6 +82,23 @@ TEST_P(StaffLoginTest, KeepsTheIdentityAndOffersTheConnection) {
     EXPECT_FALSE(other.checkusersettings());
 }
 
+TEST_P(StaffLoginTest, AnEmployeeWhoUnlocksTheWorkstationBecomesTheLoggedInEmployee) {
+    EXPECT_THROW(user->ChangeUser(QStringLiteral("1002")), AppError);  // nobody logged in yet
+    ASSERT_EQ(user->logIn(QStringLiteral("1001"), QStringLiteral("PHARMA1")), R::Accepted);
+    ASSERT_TRUE(user->checkusersettings());
+
+    user->ChangeUser(QStringLiteral(" o'neil "));
+    EXPECT_EQ(user->EmployeeCode(), QStringLiteral("O'NEIL"));
+    EXPECT_FALSE(user->checkusersettings());
+    EXPECT_THROW(user->ChangeUser(QStringLiteral("7777")), AppError);
+    EXPECT_EQ(user->EmployeeCode(), QStringLiteral("O'NEIL"));  // an unknown number changes nothing
+
+    user->ChangeUser(QStringLiteral("1001"));
+    EXPECT_EQ(user->EmployeeName(), QStringLiteral("JOSE C. REYES"));
+    EXPECT_TRUE(user->checkusersettings());
+    EXPECT_TRUE(user->Connected());
+}
+
 TEST_P(StaffLoginTest, AnUnreachableDatabaseIsToldApart) {
     StaffLoginCurrentUser nowhere(QStringLiteral("postgresql://nobody@/nodb?host=/nonexistent-socket-dir&port=1"));
     QString detail;
