@@ -97,10 +97,13 @@ void appendThroughWrapper(Connection& con, const QString& wrapper, const QString
                       .dispenserCode = dispenserCode,
                       .cashName = cashName,
                       .sequence = sequence,
+                      .reportDate = {},  // set below from the report date text
                       .shift = shift,
                       .acctNum = acctNum,
                       .cashAddress = cashAddress,
-                      .cashDoctor = cashDoctor};
+                      .cashDoctor = cashDoctor,
+                      .packageId = {},
+                      .discountRevenueId = {}};
     int line = 0;
     try {
         line = 100;
