@@ -40,19 +40,17 @@ protected:
         });
     }
 
-    // Every command a right governs, made where a screen will add it when it does not exist yet.
+    // Every command a right governs.
     static QList<QAction*> governedCommands(frmPharma& window) {
         const char* const names[] = {"mnuPending",      "mnuAutoDispense",          "mnuManualPosting",
                                      "mnuPostReturnedMedicines", "mnuAdjustment", "mnuListOfMedicinesPosted",
                                      "mnuDrugsInquiry", "mnuVerification"};
         QList<QAction*> commands;
         for (const char* name : names) {
-            QAction* action = window.findChild<QAction*>(QString::fromLatin1(name));
-            if (!action) {
-                action = window.mnuOthers->addAction(QString::fromLatin1(name));
-                action->setObjectName(QString::fromLatin1(name));
-            }
-            commands << action;
+            QAction* action = window.command(QString::fromLatin1(name));
+            EXPECT_NE(action, nullptr) << name;
+            if (action)
+                commands << action;
         }
         return commands << window.mnuReport->menuAction();
     }
