@@ -11,6 +11,8 @@ class frmLogOffTest : public SessionWindowTest {
 protected:
     void SetUp() override {
         SessionWindowTest::SetUp();
+        if (IsSkipped())
+            return;
         addEmployee(QStringLiteral("1001"), QStringLiteral("pharma1"), QStringLiteral("15"), QStringLiteral("A"),
                      QStringLiteral("S"), QStringLiteral("REYES"), QStringLiteral("JOSE"), QStringLiteral("CRUZ"),
                      QStringLiteral("JCR"));

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace qx::test {
 namespace {
@@ -14,6 +15,8 @@ class frmUserSettingTest : public SessionWindowTest {
 protected:
     void SetUp() override {
         SessionWindowTest::SetUp();
+        if (IsSkipped())
+            return;
         addEmployee(QStringLiteral("1001"), QStringLiteral("X"), QStringLiteral("15"), QString(), QString(), QStringLiteral("ABAD"));
         addEmployee(QStringLiteral("1002"), QStringLiteral("X"), QStringLiteral("15"), QString(), QString(), QStringLiteral("BAUTISTA"));
         addEmployee(QStringLiteral("O'K"), QStringLiteral("X"), QStringLiteral("15"), QString(), QString(), QStringLiteral("CRUZ"));
