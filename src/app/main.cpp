@@ -1,3 +1,4 @@
+#include "cash/CashWindowOpeners.h"
 #include "components/ComponentFactory.h"
 #include "mainwindow/frmPharma.h"
 #include "platform/ErrorHandling.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     qx::ComponentFactory factory;
     qx::suite::registerDefaultComponents(factory);
     qx::RegisterReportOpeners();
+    qx::RegisterCashWindowOpeners();
     qx::unhandledErrorGuard([&factory] {
         qx::Main(factory, [] { return std::make_unique<qx::frmPharma>(); });
     });

@@ -8,10 +8,11 @@
 #include "platform/Values.h"
 #include "shell/GridHelpers.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace qx {
@@ -44,7 +45,11 @@ ChargeGrid::ChargeGrid(FlexGrid* grid, ChargeGridConfig config)
     connect(text, &ControlEvents::keyPress, this, &ChargeGrid::onEditorKeyPress);
     connect(text, &ControlEvents::dblClick, this,
             [this] { emit commitRequested(grid_->row(), grid_->col(), editor_->text()); });
-    connect(text, &ControlEvents::gotFocus, editor_->textBox(), &QLineEdit::selectAll);
+    connect(text, &ControlEvents::gotFocus, this, [this] {
+        editor_->textBox()->setReadOnly(config_.isLocked(grid_->col()));
+        editor_->textBox()->selectAll();
+    });
+    connect(text, &ControlEvents::lostFocus, this, &ChargeGrid::onEditorLostFocus);
     connect(editor_->textBox(), &QLineEdit::textEdited, this, &ChargeGrid::editorTextEdited);
     connect(editor_->lookupButton(), &QPushButton::clicked, this,
             [this] { emit lookupRequested(grid_->row(), grid_->col(), editor_->text()); });
@@ -78,6 +83,7 @@ void ChargeGrid::putTextBox(int row, int col, double editorKind, int maxLength) 
         return;
     if (!config_.loadTextOnEnterCell)
         editor_->setText(editorTextFor ? editorTextFor(row, col) : grid_->textMatrix(row, col));
+    editor_->textBox()->setReadOnly(config_.isLocked(col));
     editor_->placeOver(row, col, CellEditor::companionForKind(editorKind), maxLength);
     editor_->textBox()->selectAll();
 }
@@ -170,8 +176,16 @@ void ChargeGrid::moveTo(PendingGridMove::Cell cell) {
     grid_->setCol(cell.col);
 }
 
-// The grid pages exactly as for a typed key, without going through the focus.
+// The grid pages exactly as for a typed key, without going through the focus, unless the screen
+// pages by a fixed number of rows.
 void ChargeGrid::pageGrid(int qtKey) {
+    if (config_.pageRows > 0) {
+        const int firstLine = grid_->fixedRows();
+        const int lastLine = grid_->rows() - 1;
+        const int step = qtKey == Qt::Key_PageUp ? -config_.pageRows : config_.pageRows;
+        moveTo({std::clamp(grid_->row() + step, firstLine, lastLine), grid_->col()});
+        return;
+    }
     QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier);
     QCoreApplication::sendEvent(grid_, &press);
     QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier);
@@ -240,6 +254,17 @@ void ChargeGrid::onEditorKeyPress(int& keyAscii) {
     }
     if (config_.upperCase && typed.isLower() && typed.toUpper() != typed)
         keyAscii = typed.toUpper().unicode();
+}
+
+void ChargeGrid::onEditorLostFocus() {
+    if (!editorValidate)
+        return;
+    QWidget* next = QApplication::focusWidget();
+    if (!next || next->window() != grid_->window() || next == grid_ || next == editor_->textBox() ||
+        next == editor_->lookupButton() || editor_->spinner()->isAncestorOf(next) || next == editor_->spinner())
+        return;
+    if (!editorValidate() && editor_->isOpen())
+        editor_->textBox()->setFocus(Qt::OtherFocusReason);
 }
 
 bool ChargeGrid::hasLines() const { return grid_->rows() > 0; }

@@ -36,6 +36,9 @@ public:
     // The text the editor shows when laid over a cell, for screens that load it on placement;
     // default the cell's own text.
     std::function<QString(int row, int col)> editorTextFor;
+    // Run when the editor is about to lose the focus to a control of the window other than the
+    // grid and the editor's own controls; false keeps the focus in the editor.
+    std::function<bool()> editorValidate;
     // The grid's tooltip for the cell under the pointer; none by default.
     std::function<QString(int mouseRow, int mouseCol)> toolTipFor;
 
@@ -44,6 +47,9 @@ public:
     void layout();
 
     bool isExempt(int col) const { return config_.isExempt(col); }
+    // Replace the editor tables for screens that fill them when they load.
+    void setExemptCols(std::set<int> cols) { config_.exemptCols = std::move(cols); }
+    void setEditorKinds(std::map<int, double> kinds) { config_.editorKinds = std::move(kinds); }
     // Lays the editor over a cell with the given editor kind and length limit and gives it the
     // focus; nothing for an exempt column, a blocked row or a disabled grid.
     void putTextBox(int row, int col, double editorKind, int maxLength);
@@ -110,6 +116,7 @@ private:
     void onEditorKeyPress(int& keyAscii);
     void moveTo(PendingGridMove::Cell cell);
     void pageGrid(int qtKey);
+    void onEditorLostFocus();
     bool hasLines() const;
 
     FlexGrid* grid_;

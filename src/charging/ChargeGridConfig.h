@@ -25,12 +25,15 @@ struct ChargeGridConfig {
     std::map<int, double> editorKinds; // 1 the "..." button, 2 the spinner, other values none
     std::map<int, int> maxLengths;     // characters the editor accepts; 0 or absent for no limit
     std::set<int> digitsOnlyCols;      // only 0-9, "." and Backspace are typed into these
+    std::set<int> lockedCols;          // the editor opens on these but takes no typing
     bool upperCase = true;             // typed characters become capitals
 
     // ---- Navigation ----
     int firstEditableColumn = 1;   // where a move to the next line lands
     int rightWrapColumn = 0;       // the last column a move right reaches before the next line
     int leftMinColumn = 0;         // a move left acts only from a column above this one
+    // Rows Page Up and Page Down move in the editor; 0 pages by the grid's visible rows.
+    int pageRows = 0;
     // Where the editor's text comes from: the entered cell (true) or the cell it is laid over.
     bool loadTextOnEnterCell = true;
     // Space on the grid acts as a double click on the current cell.
@@ -46,6 +49,7 @@ struct ChargeGridConfig {
         return it == maxLengths.end() ? 0 : it->second;
     }
     bool isDigitsOnly(int col) const { return digitsOnlyCols.count(col) > 0; }
+    bool isLocked(int col) const { return lockedCols.count(col) > 0; }
 };
 
 } // namespace qx

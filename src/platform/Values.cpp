@@ -5,7 +5,6 @@
 
 #include <QRegularExpression>
 #include <array>
-#include <cfenv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -746,14 +745,42 @@ double CDbl(const QVariant& value) {
 double Round(double value, int digits) {
     if (digits < 0)
         raise(kErrInvalidCall);
-    if (digits > 22 || !std::isfinite(value))
+    if (digits > 22 || !std::isfinite(value) || value == 0)
         return value;
-    const double scale = std::pow(10.0, digits);
-    const int mode = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value * scale) / scale;
-    std::fesetround(mode);
-    return rounded;
+    // On the 15-significant-digit decimal form, so that 2.675 is a half however it was computed.
+    const QString e = QString::number(std::fabs(value), 'e', 14);  // d.dddddddddddddde+XX
+    QString all = e.left(1) + e.mid(2, 14);
+    int intLen = e.mid(e.indexOf(u'e') + 1).toInt() + 1;
+    if (intLen <= 0) {
+        all = QString(-intLen, u'0') + all;
+        intLen = 0;
+    }
+    const int keep = intLen + digits;
+    if (keep >= all.size())
+        return value;  // no digit beyond the ones kept
+    const QString rest = all.mid(keep);
+    bool up = rest[0] > u'5';
+    if (rest[0] == u'5') {
+        const bool exactHalf = rest.mid(1).count(u'0') == rest.size() - 1;
+        const bool lastOdd = keep > 0 && (all[keep - 1].unicode() - u'0') % 2 == 1;
+        up = !exactHalf || lastOdd;
+    }
+    QString kept = all.left(keep);
+    if (up) {
+        int i = keep - 1;
+        for (; i >= 0 && kept[i] == u'9'; --i)
+            kept[i] = u'0';
+        if (i >= 0)
+            kept[i] = QChar(kept[i].unicode() + 1);
+        else {
+            kept.prepend(u'1');
+            ++intLen;
+        }
+    }
+    const QString text = (kept.left(intLen).isEmpty() ? QStringLiteral("0") : kept.left(intLen)) + u'.' +
+                         kept.mid(intLen) + u'0';
+    const double magnitude = text.toDouble();
+    return value < 0 && magnitude != 0 ? -magnitude : magnitude;
 }
 
 namespace {

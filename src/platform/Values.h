@@ -57,7 +57,9 @@ double Val(const QString& text);
 bool IsNumeric(const QVariant& value);
 // The value as a double; text that is not numeric is error 13, Null error 94.
 double CDbl(const QVariant& value);
-// Rounds to `digits` decimals, halves to the even digit; negative digits are error 5.
+// Rounds to `digits` decimals, halves to the even digit, on the value's 15-significant-digit
+// decimal form (as Format reads it), so 2.675 is a half however it was computed; negative digits
+// are error 5.
 double Round(double value, int digits = 0);
 // Whole numbers with halves to the even digit; outside 16 / 32 bits is error 6 (overflow).
 qint16 CInt(const QVariant& value);

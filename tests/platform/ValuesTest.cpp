@@ -192,6 +192,20 @@ TEST(NumberTest, RoundHalvesToEven) {
     EXPECT_EQ(errorOf([] { Round(1.5, -1); }), kErrInvalidCall);
 }
 
+// Halves are judged on the decimal digits, not on the binary double nearest to them.
+TEST(NumberTest, RoundJudgesHalvesOnTheDecimalDigits) {
+    struct Case { double value; int digits; double expected; };
+    const Case cases[] = {
+        {1.005, 2, 1.00},        {0.67 * 1.5, 2, 1.00},  {2.675, 2, 2.68},     {1.07 * 2.5, 2, 2.68},
+        {-2.675, 2, -2.68},      {112 / 1.12, 2, 100},   {1.015, 2, 1.02},     {0.0049999, 2, 0},
+        {2.0000051, 5, 2.00001}, {9.995, 2, 10},         {123456.785, 2, 123456.78},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Round(c.value, c.digits), c.expected) << c.value << " to " << c.digits;
+    EXPECT_EQ(CInt(2.5), 2);
+    EXPECT_EQ(CInt(3.5), 4);
+}
+
 TEST(NumberTest, CIntAndCLngRoundHalvesToEvenAndOverflow) {
     struct Case { QVariant value; long expectedInt; long expectedIntError; };
     const Case cases[] = {

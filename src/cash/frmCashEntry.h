@@ -1,0 +1,255 @@
+#pragma once
+#include "charging/CashEntryCardFields.h"
+#include "charging/ChargeGridConfig.h"
+
+#include <QDialog>
+#include <QMap>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+
+namespace qx {
+
+class ChargeGrid;
+class FlexGrid;
+class UpDown;
+
+// "Assessment Entry": prices a cash customer's drugs and supplies for the hospital cashier, or in
+// stand-alone mode sells them under the cashier's sales-invoice number. The window is split by
+// concern: frame and load (frmCashEntry.cpp), grid and editor (frmCashEntryGrid.cpp), totals, row
+// checks and clearing (frmCashEntryTotals.cpp), pricing, discounts, customer and save.
+class frmCashEntry : public QDialog, public CashEntryCardFields {
+    Q_OBJECT
+public:
+    // Grid columns.
+    enum Column : int {
+        colMarker = 0, colCode = 1, colGenericName = 2, colDescription = 3, colBrandName = 4, colUOM = 5,
+        colUnitPrice = 6, colAtCost = 7, colQuantity = 8, colStock = 9, colGross = 10, colVAT = 11,
+        colTaxable = 12, colDiscount = 13, colAmount = 14, colPriceBase = 15, colInPatientPrice = 16,
+        colOutPatientPrice = 17, colInPatientAmount = 18, colOutPatientAmount = 19, colInPatientMarkUp = 20,
+        colOutPatientMarkUp = 21, colMfrDiscountPercent = 22, colMfrDiscountAmount = 23,
+        colMfrDiscountExpiry = 24, colListPrice = 25, colFixedPrice = 26, colCardAllowance = 27,
+        colListCost = 28, colCardDiscount = 29, colMDRP = 30, colMarkUpCash = 31, colMarkUpEmployee = 32,
+        colMarkUpSeniorIn = 33, colMarkUpSeniorOut = 34, colSeniorDiscounted = 35, colSiteInPatientMarkUp = 36,
+        colVATExemptItem = 37, colLast = 41,
+    };
+    static constexpr int kGridRows = 40;  // the header and 39 lines
+    static constexpr int kEditorColumns = 37;
+
+    // Builds the controls in their design state and loads the window (Form_Load).
+    explicit frmCashEntry(QWidget* parent = nullptr);
+    ~frmCashEntry() override;
+
+    // The grid's layout, editor tables and navigation on this window.
+    static ChargeGridConfig gridConfig();
+
+    // ---- Public properties ----
+    bool isTransNote() const { return mIsTransNote; }
+    void setIsTransNote(bool value) { mIsTransNote = value; }
+    QString ReferenceNumber() const { return mReferenceNumber; }
+    void setReferenceNumber(const QString& value) { mReferenceNumber = value; }
+
+    // ---- CashEntryCardFields ----
+    void setTxtZarviCard(const QString& cardNumber) override;
+    void setTxtCardHolder(const QString& holderName) override;
+    void setLblCardTypeID(const QString& cardTypeId) override;
+    void setLblCardType(const QString& cardTypeName) override;
+
+    // ---- Frame ----
+    void Form_Load();
+    void Form_Activate();
+    void cmdClose_Click();
+    void cmdClearAll_Click();
+    void cmdClearRow_Click();
+    void clearFields(int row);
+    void txtTotal_Change();
+    void setSISequenceNumber();
+    void SetGenericNameColWidth();
+    void AddToExcemptCol(int col);
+    void RecomputeAmountNetRefund();
+    void UpdateSCPPWDIDVisibility();
+
+    // ---- Grid and editor ----
+    void setGrid();
+    bool ExcemptCol(int col) const;
+    void PutTextBox(int row, int col, double kind);
+    bool txtEntry_Validate();
+
+    // ---- Totals, row checks and clearing ----
+    double GetTotalCharges() const;
+    double GetTotalDiscount() const;
+    bool BlankRow(int row) const;
+    int BlankRows() const;
+    bool CanSaveRow(int row) const;
+    bool canSave() const;
+    QString NoSaveRows() const;
+    bool ValidateQuantity();
+    bool Validated();
+    void ClearRow(int row);
+    void ClearAll(bool clearTotals);
+    void ClearInfo();
+
+    // ---- Item entry and pricing ----
+    void SetRow(int row);
+    void cmdEntry_Click();
+    void txtEntry_DblClick();
+
+    // ---- Discounts ----
+    void LoadDiscountLists();
+    void ComputeAllDiscounts();
+    void RemoveDiscounts();
+    void chkTypeA_Click();
+    void optNone_Click();
+    void optSeniorCitizen_Click();
+    void optManual_Click();
+
+    // ---- Customer ----
+    // False when the patient was found (the system's convention).
+    bool ValidateIDNum(int mode);
+    void chkInPatient_Click();
+    void chkOutPatient_Click();
+    // Revokes the transcription request of a line; true once revoked.
+    bool RevokeTranscriptionRequest(int row);
+
+    // ---- Save and print ----
+    bool SaveAssessment(bool print, bool preview);
+    bool SaveAssessmentPreNum(bool print);
+    void SaveSI(const QString& discountType);
+    void PrintAssessSlip();
+    void PrintAssessSlipInPatient();
+
+    ChargeGrid* chargeGrid() const { return chargeGrid_; }
+    QLineEdit* txtEntry() const;
+    QPushButton* cmdEntry() const;
+    UpDown* upDown() const;
+
+    // ---- Window values ----
+    QMap<QString, int> mExemptCols;
+    double mColEditor[kEditorColumns] = {};
+    bool mLoading = false;
+    bool mIsTransNote = false;
+    QString mPreNumberRefNum;
+    QString mReferenceNumber;
+    bool mChargeAtCost = false;
+    bool mVATExemptClass = false;
+    bool mSaveValidated = false;
+    QString mDiscountName;
+    QString mRoomID;
+    double mMarkUpCash = 0, mMarkUpEmployee = 0, mMarkUpSeniorIn = 0, mMarkUpSeniorOut = 0, mMarkUpVAT = 0;
+    // The two GSIS card flags the save commands read (site KTH).
+    bool mGSISCardSC = false;
+    bool mGSISCardGSIS = false;
+
+    // ---- Controls ----
+    QMenuBar* menuBar = nullptr;
+    QMenu* mnuMenu = nullptr;
+    QAction* mnuEditSequenceNumbers = nullptr;
+    QAction* mnuChangeSISequenceNum = nullptr;
+
+    QGroupBox* Frame4 = nullptr;
+    QLabel* lblCaption = nullptr;
+    QLineEdit* txtIdNumber = nullptr;
+    QLineEdit* txtHospNum = nullptr;
+    QLineEdit* txtPatName = nullptr;
+    QLineEdit* txtDoctorID = nullptr;
+    QLineEdit* txtDoctor = nullptr;
+    QGroupBox* fraMasterInfo = nullptr;
+    QCheckBox* chkInPatient = nullptr;
+    QCheckBox* chkOutPatient = nullptr;
+    QCheckBox* chkEmployee = nullptr;
+    QCheckBox* chkDialysis = nullptr;
+    QCheckBox* chkVelmira = nullptr;
+    QLabel* lblHospitalPlan = nullptr;
+    QLabel* Label2_4 = nullptr;
+    QLineEdit* txtRefNum = nullptr;
+    QLabel* lblS2Number = nullptr;
+    QLineEdit* txtS2Number = nullptr;
+    QLabel* Label2_0 = nullptr;
+    QLineEdit* txtSCNumber = nullptr;
+    QLabel* lblGSISNumber_5 = nullptr;
+    QLineEdit* txtGSISNumber = nullptr;
+    QLabel* lblMarkUp = nullptr;
+
+    QGroupBox* Frame5 = nullptr;
+    QLineEdit* txtZarviCard = nullptr;
+    QPushButton* cmdSearchCard = nullptr;
+    QLineEdit* txtCardHolder = nullptr;
+    QPushButton* cmdCard = nullptr;
+    QLabel* lblCardType = nullptr;
+    QLabel* lblCardTypeID = nullptr;
+
+    QGroupBox* Frame2 = nullptr;
+    QLineEdit* txtCheckerID = nullptr;
+    QPushButton* cmdSearch = nullptr;
+    QLineEdit* txtCheckerName = nullptr;
+
+    QGroupBox* Frame1 = nullptr;
+    FlexGrid* grdItemList = nullptr;
+
+    QGroupBox* Frame3 = nullptr;
+    QLineEdit* txtTotal = nullptr;
+    QLineEdit* txtDiscount = nullptr;
+    QLabel* lblRefund = nullptr;
+    QLineEdit* txtRefund = nullptr;
+    QLabel* lblNetOfRefund = nullptr;
+    QLineEdit* txtAmountNetRefund = nullptr;
+
+    QGroupBox* TypeB = nullptr;
+    QRadioButton* optNone = nullptr;
+    QRadioButton* optSeniorCitizen = nullptr;
+    QRadioButton* optManual = nullptr;
+    QGroupBox* fraOthers = nullptr;
+    QLabel* Label1_4 = nullptr;
+    QComboBox* cboOthers = nullptr;
+    QLineEdit* txtDscRate = nullptr;
+    QComboBox* cboPercent = nullptr;
+    QPushButton* cmdComputeDisc = nullptr;
+    QLabel* lblSCPWDID = nullptr;
+    QLineEdit* txtSCPWDID = nullptr;
+
+    QCheckBox* chkTypeA = nullptr;
+    QGroupBox* TypeA = nullptr;
+    QComboBox* cboClass = nullptr;
+    QComboBox* cmbA = nullptr;
+    QPushButton* cmdApplyA = nullptr;
+    QGroupBox* fraClass = nullptr;
+    QComboBox* cboClassEmployee = nullptr;
+
+    QLabel* lblLegend = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* lblVATExempt = nullptr;
+
+    QPushButton* cmdClearRow = nullptr;
+    QPushButton* cmdClearAll = nullptr;
+    QPushButton* cmdPrintPreview = nullptr;
+    QPushButton* cmdPrintSave = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    bool Form_QueryUnload();
+    void grdItemList_EnterCell();
+    void grdItemList_GotFocus();
+    void enableClearRow();
+    void paintCodeCell(int row);
+
+    ChargeGrid* chargeGrid_ = nullptr;
+};
+
+} // namespace qx
