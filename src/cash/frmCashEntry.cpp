@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace qx {
 
@@ -377,8 +378,15 @@ void frmCashEntry::Form_Load() {
 
 void frmCashEntry::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // The grid's first focus lays the editor over the current cell.
+    if (!chargeGrid_->isEditorVisible())
+        chargeGrid_->openEditor();
+    if (chargeGrid_->isEditorVisible())
+        txtEntry()->setFocus(Qt::OtherFocusReason);
     Form_Activate();
 }
+
+void frmCashEntry::reject() { close(); }
 
 void frmCashEntry::Form_Activate() {
     // The transcription-note mode is never set by any caller; with it off activation does nothing.

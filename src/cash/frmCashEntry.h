@@ -236,6 +236,9 @@ public:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdClose = nullptr;
 
+    // Escape closes through the same question as the close box.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

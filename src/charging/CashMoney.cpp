@@ -18,4 +18,41 @@ QString FormatNumber2(double value) {
 
 QString FormatRegionalNumber(double value) { return Format(value, QStringLiteral("#,##0.00")); }
 
+double ToCurrency(double value) { return Round(value, 4); }
+
+double AtCostDiscount(double amount, double cost) { return amount > cost ? ToCurrency(amount - cost) : 0; }
+
+CashLineSplit SplitCashLine(const CashLine& line, const CashDiscountPass& pass) {
+    CashLineSplit s;
+    const double cost = ToCurrency(line.unitCost * line.quantity);
+    const auto discountOf = [&](double amount) { return pass.discountOf ? pass.discountOf(amount, cost) : 0.0; };
+    s.taxable = Round2(line.gross);
+    if (pass.vatDeduction || pass.vatExemptClass) {
+        if (line.vatExemptItem) {
+            s.vat = 0;
+        } else {
+            s.taxable = Round2(line.gross / pass.vatDivisor);
+            s.vat = Round2(line.gross - s.taxable);
+            if (line.quantity != 0)
+                s.vatExclusiveUnitPrice = ToCurrency(line.gross / line.quantity / pass.vatDivisor);
+        }
+        if (pass.vatExemptClass) {
+            s.discount = line.seniorDiscounted ? Round2(s.taxable * 0.2) : 0;
+            s.net = Round2(s.taxable - s.discount);
+        } else {
+            s.discount = Round2(discountOf(s.taxable));
+            s.net = Round2(line.gross - s.discount);
+        }
+        return s;
+    }
+    if (pass.noDiscount) {
+        s.net = Round2(line.gross);
+        s.discount = 0;
+    } else {
+        s.discount = Round2(discountOf(line.gross));
+        s.net = Round2(line.gross - s.discount);
+    }
+    return s;
+}
+
 } // namespace qx

@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace qx {
 
@@ -15,5 +17,44 @@ double Round2(double value);
 QString FormatNumber2(double value);
 // A number with the regional defaults: two decimals, digit grouping ("1,200.00").
 QString FormatRegionalNumber(double value);
+
+// A value as a currency amount: four decimals, halves to even.
+double ToCurrency(double value);
+
+// The discount of a class charged at cost: what the amount exceeds the cost by, else nothing.
+double AtCostDiscount(double amount, double cost);
+
+// What one discount pass over the lines knows of the customer's choice.
+struct CashDiscountPass {
+    bool vatDeduction = false;    // the cashier's VAT deduction holds
+    bool vatExemptClass = false;  // senior citizen or person with disability
+    bool noDiscount = false;      // "None" chosen
+    double vatDivisor = 1.12;     // 1 when VAT-exempt items are not kept apart
+    // The discount of an amount under a class that is not VAT-exempt, not rounded.
+    std::function<double(double amount, double cost)> discountOf;
+};
+
+// One coded line as the pass reads it.
+struct CashLine {
+    double gross = 0;
+    double unitCost = 0;
+    double quantity = 0;
+    bool vatExemptItem = false;
+    bool seniorDiscounted = false;
+};
+
+struct CashLineSplit {
+    double vat = 0;
+    double taxable = 0;
+    double discount = 0;
+    double net = 0;
+    // The VAT-exclusive unit price, when the pass takes the VAT out of the line.
+    std::optional<double> vatExclusiveUnitPrice;
+};
+
+// VAT, taxable amount, discount and net amount of one line. A VAT-exempt class takes the VAT out
+// and 20 % of the VAT-exclusive amount off senior-discounted items; under the cashier's VAT
+// deduction another class is a discount on the VAT-exclusive amount taken from the gross.
+CashLineSplit SplitCashLine(const CashLine& line, const CashDiscountPass& pass);
 
 } // namespace qx

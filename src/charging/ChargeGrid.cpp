@@ -257,7 +257,8 @@ void ChargeGrid::onEditorKeyPress(int& keyAscii) {
 }
 
 void ChargeGrid::onEditorLostFocus() {
-    if (!editorValidate)
+    // Hiding the editor passes the focus on by itself; that is no leaving for another control.
+    if (!editorValidate || !editor_->textBox()->isVisible())
         return;
     QWidget* next = QApplication::focusWidget();
     if (!next || next->window() != grid_->window() || next == grid_ || next == editor_->textBox() ||

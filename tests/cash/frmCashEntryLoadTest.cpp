@@ -101,8 +101,9 @@ TEST_F(frmCashEntryLoadTest, DiscountLayouts) {
     };
     const Case cases[] = {
         {"switch 207 shows no discount controls", "ABC", true, 1, true, false, false, false, false, false, "", "10.00"},
-        {"class layout", "ABC", false, 1, false, false, true, false, false, false, "", "10.00"},
-        {"WOPSA presets its cash discount", "WOPSA", false, 1, false, false, true, false, false, true,
+        // Clear All leaves "None" chosen; only the option layout's load changes it.
+        {"class layout", "ABC", false, 1, false, false, true, true, false, false, "", "10.00"},
+        {"WOPSA presets its cash discount", "WOPSA", false, 1, false, false, true, true, false, true,
          "CZ-CASH DISCOUNT", "10.00"},
         {"option layout, default 1 selects nothing", "ABC", true, 1, false, true, false, false, false, false, "", "10.00"},
         {"option layout, default 0 selects None", "ABC", true, 0, false, true, false, true, false, false, "", "10.00"},

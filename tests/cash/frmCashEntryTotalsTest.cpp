@@ -1,6 +1,7 @@
 #include "CashEntryFixture.h"
 
 #include "platform/Colors.h"
+#include "platform/Values.h"
 #include "shell/frmDeletePassword.h"
 
 #include <QCheckBox>
