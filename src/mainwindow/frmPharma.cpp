@@ -4,6 +4,7 @@
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
+#include "platform/WidgetColors.h"
 #include "platform/Twips.h"
 #include "shell/HospitalSettings.h"
 #include "shell/PatientChecks.h"
@@ -16,6 +17,8 @@
 #include "shell/frmUserSetting.h"
 
 #include <QCloseEvent>
+#include <QDate>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,15 +33,15 @@ namespace {
 
 const QString kFrmPharmaModule = QStringLiteral("frmPharma");
 const QString kSiteWithoutIdleLock = QStringLiteral("HUZTO");
+// At this site status panel 2 names the kind of server, except for this one employee.
+const QString kServerNamingSite = QStringLiteral("DORVEX");
+const QString kPlainServerEmployee = QStringLiteral("8");
 const QString kIncomeReportSite = QStringLiteral("GIVRC");
 const QString kCorrectedReportSite = QStringLiteral("TZNH");
 const QString kMainPharmacy = QStringLiteral("20");
 const QString kSatellitePharmacy = QStringLiteral("186");
-// Only these sites let the user change the number of charge-slip copies.
-const QStringList kChargeSlipCopiesSites = {QStringLiteral("HUZTO"), QStringLiteral("ZMX")};
 
-// The commands each right governs, by object name. A command that does not exist yet is passed
-// over, so a screen's command falls under its right as soon as the screen adds it.
+// The menus and toolbar buttons each right governs, by object name.
 struct GovernedCommands {
     bool PharmaUserRights::*right;
     QStringList commands;
@@ -46,11 +49,13 @@ struct GovernedCommands {
 const GovernedCommands kGovernedCommands[] = {
     {&PharmaUserRights::canProcessRequest, {QStringLiteral("mnuPending")}},
     {&PharmaUserRights::canUnitDose, {QStringLiteral("mnuAutoDispense")}},
-    {&PharmaUserRights::canManualPosting, {QStringLiteral("mnuManualPosting")}},
-    {&PharmaUserRights::canReturned, {QStringLiteral("mnuPostReturnedMedicines")}},
-    {&PharmaUserRights::canCorrection, {QStringLiteral("mnuAdjustment")}},
-    {&PharmaUserRights::canViewPostedMeds, {QStringLiteral("mnuListOfMedicinesPosted")}},
-    {&PharmaUserRights::canDrugInquiry, {QStringLiteral("mnuDrugsInquiry")}},
+    {&PharmaUserRights::canManualPosting,
+     {QStringLiteral("mnuManualPosting"), QStringLiteral("tbrPharma.Buttons(4)"), QStringLiteral("tbrPharma.Buttons(5)")}},
+    {&PharmaUserRights::canReturned, {QStringLiteral("mnuPostReturnedMedicines"), QStringLiteral("tbrPharma.Buttons(7)")}},
+    {&PharmaUserRights::canCorrection, {QStringLiteral("mnuAdjustment"), QStringLiteral("tbrPharma.Buttons(8)")}},
+    {&PharmaUserRights::canViewPostedMeds,
+     {QStringLiteral("mnuListOfMedicinesPosted"), QStringLiteral("tbrPharma.Buttons(10)")}},
+    {&PharmaUserRights::canDrugInquiry, {QStringLiteral("mnuDrugsInquiry"), QStringLiteral("tbrPharma.Buttons(11)")}},
     {&PharmaUserRights::canVerification, {QStringLiteral("mnuVerification")}},
     {&PharmaUserRights::canViewReport, {QStringLiteral("mnuReport")}},
 };
@@ -62,28 +67,18 @@ const QString kCorrectedReportMenu = QStringLiteral("mnuListOfCorrectedItems");
 frmPharma::frmPharma(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmPharma"));
     setWindowTitle(QStringLiteral("Quillax"));
+    QFont windowFont(QStringLiteral("Segoe UI"));
+    windowFont.setPointSizeF(10.5);
+    setFont(windowFont);
     resize(1024, 720);
     createMenus();
     createToolbar();
 
-    fraList = new QGroupBox(QStringLiteral("Patient &List"), this);
-    setCentralWidget(fraList);
-    flexMSHList = new FlexGrid(fraList);
-    flexMSHList->setObjectName(QStringLiteral("flexMSHList"));
-    QFont locationFont = font();
-    locationFont.setPointSize(36);
-    lblLocationBack = new QLabel(fraList);
-    lblLocation = new QLabel(fraList);
-    const std::pair<QLabel*, QColor> labels[] = {{lblLocationBack, QColor(0x80, 0x80, 0x80)},
-                                                 {lblLocation, QColor(0xFF, 0x80, 0x00)}};
-    for (const auto& [label, colour] : labels) {
-        label->setFont(locationFont);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setStyleSheet(QStringLiteral("color: %1; background: transparent").arg(colour.name()));
-    }
-
-    StatusBarPanel1 = new QLabel(this);
-    statusBar()->addWidget(StatusBarPanel1, 1);
+    createPanes();
+    createIndicators();
+    createStatusBar();
+    // The window sees every key before its controls.
+    qApp->installEventFilter(this);
 
     TimerAutoLock = new QTimer(this);
     TimerAutoLock->setInterval(1000);
@@ -120,15 +115,76 @@ void frmPharma::titleByShift(int shift) {
 
 void frmPharma::Form_Load() {
     eventHandler(kFrmPharmaModule, QStringLiteral("Form_Load"), [this] {
+        ApplyLoadRules(1, 3);
         SaveUserLog(QStringLiteral("Login User : ") + gEmployeeName);
+        ApplyLoadRules(5, 6);
+        StatusBarPanel2->setText(ServerPanelText(gComponents.gCurrentUser ? gComponents.gCurrentUser->ServerName()
+                                                                          : QString()));
         if (gSiteCode != kSiteWithoutIdleLock)
             TimerAutoLock->start();
+        ApplyLoadRules(9, 12);
         lngIdleLimit_ = IdleTime();
+        mManualPostingChoice = mReturnChoice = mCorrectionChoice = mPostedListChoice = 1;
         frmLogOff::Default().setEntered(true);
-        mnuChargeSlip->setVisible(kChargeSlipCopiesSites.contains(gSiteCode));
         LoadUserSettings(gEmployeeCode);
         applyLocation();
+        // The load's own rules win over the rights.
+        ApplyLoadRules(21, 40);
     });
+}
+
+QString frmPharma::ServerPanelText(const QString& serverName) {
+    if (gEmployeeCode == kPlainServerEmployee || gSiteCode != kServerNamingSite)
+        return serverName;
+    const QString testServer = GetSetting(QStringLiteral("Quillax"), QStringLiteral("Server"), QStringLiteral("TestServer"));
+    const QString liveServer = GetSetting(QStringLiteral("Quillax"), QStringLiteral("Server"), QStringLiteral("LiveServer"));
+    // An address left unset names no server.
+    if (!testServer.isEmpty() && serverName == testServer)
+        return QStringLiteral("TEST SERVER");
+    if (!liveServer.isEmpty() && serverName == liveServer)
+        return QStringLiteral("LIVE SERVER");
+    return QStringLiteral("SERVER");
+}
+
+void frmPharma::createStatusBar() {
+    statusBar()->setObjectName(QStringLiteral("sbrPharma"));
+    statusBar()->setMinimumHeight(twipsToPixels(375));
+    QLabel** panels[] = {&StatusBarPanel1, &StatusBarPanel2, &StatusBarPanel3, &StatusBarPanel4, &StatusBarPanel5};
+    for (int i = 0; i < 5; ++i) {
+        *panels[i] = new QLabel(this);
+        (*panels[i])->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i + 1));
+        (*panels[i])->setFrameShape(QFrame::StyledPanel);
+        (*panels[i])->setContentsMargins(4, 0, 4, 0);
+        statusBar()->addPermanentWidget(*panels[i], i < 2 ? 1 : 0);
+    }
+    StatusBarPanel3->setText(QStringLiteral("CAPS"));
+    StatusBarPanel4->setText(QStringLiteral("INS"));
+    showKeyboardState();
+    auto* dateTimer = new QTimer(this);
+    dateTimer->setInterval(60000);
+    const auto showDate = [this] { StatusBarPanel5->setText(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy"))); };
+    connect(dateTimer, &QTimer::timeout, this, showDate);
+    dateTimer->start();
+    showDate();
+}
+
+void frmPharma::showKeyboardState() {
+    StatusBarPanel3->setEnabled(capsLock_);
+    StatusBarPanel4->setEnabled(insertMode_);
+}
+
+bool frmPharma::Form_KeyDown(int keyCode, Qt::KeyboardModifiers) {
+    bool taken = false;
+    eventHandler(kFrmPharmaModule, QStringLiteral("Form_KeyDown"), [&] {
+        if (keyCode == Qt::Key_Escape) {
+            taken = true;
+            close();
+        } else if (keyCode == Qt::Key_F5) {
+            taken = true;
+            mnuDrugsInquiry_Click();
+        }
+    });
+    return taken;
 }
 
 qint64 frmPharma::IdleTime() {
@@ -222,7 +278,24 @@ void frmPharma::returnFromLockScreen() {
 bool frmPharma::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate && !unloaded_)
         Form_Activate();
+    // The client area's own size settles after the window's: lay the panes out again then.
+    if (e->type() == QEvent::LayoutRequest)
+        QTimer::singleShot(0, this, [this] { ignoringErrors([this] { Form_Resize(); }); });
     return QMainWindow::event(e);
+}
+
+bool frmPharma::previewKey(QObject* watched, QKeyEvent* key) {
+    // A key reaches the focused control first, then its parents: the window takes it once, at
+    // the first of them.
+    QWidget* target = QApplication::focusWidget();
+    if (watched != (target ? static_cast<QObject*>(target) : static_cast<QObject*>(this)))
+        return false;
+    if (key->key() == Qt::Key_CapsLock)
+        capsLock_ = !capsLock_;
+    else if (key->key() == Qt::Key_Insert)
+        insertMode_ = !insertMode_;
+    showKeyboardState();
+    return Form_KeyDown(key->key(), key->modifiers());
 }
 
 void frmPharma::closeEvent(QCloseEvent* e) {
@@ -256,15 +329,7 @@ void frmPharma::Form_Unload() {
 
 void frmPharma::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    placeLocationLabels();
-}
-
-void frmPharma::placeLocationLabels() {
-    // The caption sits near the foot of the list frame; its shadow 50 twips lower.
-    const int width = pixelsToTwips(fraList->width());
-    const int height = pixelsToTwips(fraList->height());
-    lblLocation->setGeometry(twipsToPixels(50, height - 1100, width - 120, height - 1500));
-    lblLocationBack->setGeometry(twipsToPixels(50, height - 1050, width - 120, height - 1500));
+    ignoringErrors([this] { Form_Resize(); });
 }
 
 } // namespace qx

@@ -7,15 +7,19 @@
 #include <array>
 
 class QAction;
+class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QTimer;
 class QToolBar;
+class QTreeWidget;
 
 namespace qx {
 
 class FlexGrid;
+class PictureButton;
 class frmAuditTrail;
 class frmOptions;
 class frmUserSetting;
@@ -30,9 +34,9 @@ public:
 
     // MainForm
     void Load() override { Form_Load(); }
-    // Shown and made the active window, whose first activation asks for the shift.
+    // Shown maximized and made the active window, whose first activation asks for the shift.
     void Show() override {
-        show();
+        showMaximized();
         activateWindow();
     }
 
@@ -41,6 +45,15 @@ public:
     void Form_Activate();
     // The employee's stored rights into the session's flags and onto the commands they govern.
     void LoadUserSettings(const QString& employeeCode);
+    // The per-site and per-switch rules of the load whose steps lie in [firstStep, lastStep].
+    void ApplyLoadRules(int firstStep, int lastStep);
+    // Object names of every control the load rules set.
+    static QStringList LoadRuleControls();
+    // Esc asks the close question, F5 runs the drugs inquiry whatever its menu's state; other keys
+    // pass on. True when the key was taken.
+    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    // What status panel 2 shows for the login component's server name.
+    static QString ServerPanelText(const QString& serverName);
     // Locks the workstation once it has been idle longer than the hospital's limit.
     void TimerAutoLock_Timer();
 
@@ -155,7 +168,58 @@ public:
     FlexGrid* flexMSHList = nullptr;
     QLabel* lblLocation = nullptr;
     QLabel* lblLocationBack = nullptr;
-    QLabel* StatusBarPanel1 = nullptr;  // the employee's name
+    // Status bar sbrPharma: 1 the employee's name, 2 the server, 3 "CAPS", 4 "INS", 5 the date.
+    QLabel* StatusBarPanel1 = nullptr;
+    QLabel* StatusBarPanel2 = nullptr;
+    QLabel* StatusBarPanel3 = nullptr;
+    QLabel* StatusBarPanel4 = nullptr;
+    QLabel* StatusBarPanel5 = nullptr;
+    // Whether Caps Lock and Insert are on, as the panels show them.
+    bool CapsLockOn() const { return capsLock_; }
+    bool InsertOn() const { return insertMode_; }
+
+    // The two panes and the splitter between them.
+    QGroupBox* fraCategory = nullptr;
+    QTreeWidget* treCategory = nullptr;
+    QLabel* imgSplitter = nullptr;
+    QFrame* fraSplitter = nullptr;
+    void Form_Resize();
+    void imgSplitter_MouseDown();
+    // x: the pointer's position within imgSplitter, in twips.
+    void imgSplitter_MouseMove(int x);
+    void imgSplitter_MouseUp();
+    void AdjustControls();
+
+    // The indicator strip on the toolbar (the emergency indicator sits on the window itself).
+    PictureButton* cmdCommunication = nullptr;
+    QLabel* pictPending = nullptr;
+    QLabel* lblPendingBlue = nullptr;
+    QLabel* lblPendingRed = nullptr;
+    QLabel* Picture1 = nullptr;
+    QLabel* lblPendingBlackIn = nullptr;
+    QLabel* lblPendingBlueIn = nullptr;
+    QLabel* Picture4 = nullptr;
+    QLabel* lblCountInReq = nullptr;
+    QLabel* Picture2 = nullptr;
+    QLabel* lblPendingBlackOut = nullptr;
+    QLabel* lblPendingBlueOut = nullptr;
+    QLabel* Picture5 = nullptr;
+    QLabel* lblCountOutReq = nullptr;
+    QLabel* picKVRS = nullptr;
+    QLabel* lblKVRS = nullptr;
+    QLabel* lblKVRSBlue = nullptr;
+    QLabel* pctCash = nullptr;
+    QLabel* lblCashPatient = nullptr;
+    QLabel* lblCashNum = nullptr;
+    QLabel* pctBlinks = nullptr;
+    QLabel* lblCriticalStocks = nullptr;
+    QLabel* lblExpiringDrugs = nullptr;
+    QLabel* Picture3 = nullptr;
+    QLabel* lblPendingBlackER = nullptr;
+    QLabel* lblPendingBlueER = nullptr;
+    QLabel* lblCountOutReqER = nullptr;
+    // A press on the pending-request label: the right button offers the "Check Pending" jumps.
+    void lblPendingRed_MouseDown(Qt::MouseButton button, QPoint pos);
     QTimer* TimerAutoLock = nullptr;
 
     // The audit-trail window once the command has opened it.
@@ -164,12 +228,18 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
     void createMenus();
     void createToolbar();
+    void createPanes();
+    void createIndicators();
+    void createStatusBar();
+    void showKeyboardState();
+    bool previewKey(QObject* watched, QKeyEvent* key);
     // Opens the window registered under the command's control name, as the command's handler.
     void openCommandWindow(const QString& controlName, const WindowValues& inputs = {});
     void Form_Unload();
@@ -179,11 +249,12 @@ private:
     void titleByShift(int shift);
     // The login component's answer whether this employee may open the rights editor and the audit trail.
     static bool mayOpenUserSettings();
-    void placeLocationLabels();
     void returnFromLockScreen();
 
     std::array<QAction*, 19> toolbarButtons_{};  // by index; 0 unused
     qint64 lngIdleLimit_ = 59;
+    bool capsLock_ = false;
+    bool insertMode_ = false;
     bool firstActivationRunning_ = false;
     bool unloaded_ = false;
     QPointer<frmAuditTrail> auditTrail_;

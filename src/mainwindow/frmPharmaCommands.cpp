@@ -16,12 +16,12 @@ namespace {
 
 const QString kCommandsModule = QStringLiteral("frmPharma");
 
-using Handler = void (frmPharma::*)();
+using CommandHandler = void (frmPharma::*)();
 
 // The commands with a handler of the window's own, by control name. Every other command opens
 // the window registered under its control name.
-const std::map<QString, Handler>& ownHandlers() {
-    static const std::map<QString, Handler> byName = {
+const std::map<QString, CommandHandler>& ownCommandHandlers() {
+    static const std::map<QString, CommandHandler> byName = {
         {QStringLiteral("mnuLogOff"), &frmPharma::mnuLogOff_Click},
         {QStringLiteral("mnuChangeShift"), &frmPharma::mnuChangeShift_Click},
         {QStringLiteral("mnuUserSetting"), &frmPharma::mnuUserSetting_Click},
@@ -68,10 +68,10 @@ constexpr int kCorrectionWithAdjustmentSlip = 2;
 
 } // namespace
 
-bool frmPharma::HasOwnHandler(const QString& controlName) { return ownHandlers().count(controlName) > 0; }
+bool frmPharma::HasOwnHandler(const QString& controlName) { return ownCommandHandlers().count(controlName) > 0; }
 
 void frmPharma::RunCommand(const QString& controlName) {
-    if (const auto own = ownHandlers().find(controlName); own != ownHandlers().end()) {
+    if (const auto own = ownCommandHandlers().find(controlName); own != ownCommandHandlers().end()) {
         (this->*own->second)();
         return;
     }
