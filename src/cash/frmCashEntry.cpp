@@ -7,6 +7,7 @@
 #include "components/PlatformServices.h"
 #include "hospitaldb/DocumentCounter.h"
 #include "platform/CellEditor.h"
+#include "platform/ControlEvents.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
@@ -241,6 +242,13 @@ void frmCashEntry::connectHandlers() {
     connect(chargeGrid_, &ChargeGrid::gridFocused, this, &frmCashEntry::grdItemList_GotFocus);
     connect(chargeGrid_, &ChargeGrid::commitRequested, this, &frmCashEntry::txtEntry_DblClick);
     connect(chargeGrid_, &ChargeGrid::lookupRequested, this, &frmCashEntry::cmdEntry_Click);
+    connect(chargeGrid_, &ChargeGrid::cellDoubleClicked, this, &frmCashEntry::grdItemList_DblClick);
+    connect(cboClass, &QComboBox::activated, this, &frmCashEntry::cboClass_Click);
+    connect(cboOthers, &QComboBox::activated, this, &frmCashEntry::cboOthers_Click);
+    connect(cmdApplyA, &QPushButton::clicked, this, &frmCashEntry::cmdApplyA_Click);
+    connect(cmdComputeDisc, &QPushButton::clicked, this, &frmCashEntry::cmdComputeDisc_Click);
+    for (QRadioButton* option : {optNone, optSeniorCitizen, optManual})
+        connect(new ControlEvents(option), &ControlEvents::gotFocus, chargeGrid_, &ChargeGrid::hideEditor);
     chargeGrid_->editorValidate = [this] { return txtEntry_Validate(); };
     // An empty row only takes a code, and only below a row that has one.
     chargeGrid_->editorBlocked = [this](int row, int col) {

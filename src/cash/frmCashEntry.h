@@ -98,14 +98,32 @@ public:
     void ClearInfo();
 
     // ---- Item entry and pricing ----
-    void SetRow(int row);
+    // Fills the current line for the item the drug component found; false when refused.
+    bool SetRow();
+    // Fills every column of the current line for the found item; false when the line was removed
+    // for lack of stock.
+    bool SetRow2(const QString& code);
+    void SetRowSellingPrice(double& unitPrice, double& inPatientPrice, double& outPatientPrice);
     void cmdEntry_Click();
     void txtEntry_DblClick();
+    void grdItemList_DblClick();
+    void GetMarkUp(const QString& itemId);
+    // "VELMIRA" for a patient of the sponsorship programme, else "".
+    QString GetHospitalPlan(const QString& idNum);
+    double GetFinalSellingPrice(double price);
 
     // ---- Discounts ----
     void LoadDiscountLists();
+    // The discount of an amount under the current choice, not rounded.
+    double ComputeDiscount(double amount, double cost);
     void ComputeAllDiscounts();
     void RemoveDiscounts();
+    // False (after telling the user) when "Others" is chosen without a class.
+    bool checkDiscountType();
+    void cboClass_Click();
+    void cboOthers_Click();
+    void cmdApplyA_Click();
+    void cmdComputeDisc_Click();
     void chkTypeA_Click();
     void optNone_Click();
     void optSeniorCitizen_Click();
@@ -251,6 +269,9 @@ private:
     void grdItemList_GotFocus();
     void enableClearRow();
     void paintCodeCell(int row);
+    void lookUpItem();
+    bool takeFoundItem();
+    bool resolveOverStock(int row);
 
     ChargeGrid* chargeGrid_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "cash/frmCashEntry.h"
 #include "charging/ChargeGrid.h"
 #include "platform/FlexGrid.h"
+#include "platform/Values.h"
 #include "platform/WidgetInput.h"
 #include "shell/HospitalSettings.h"
 #include "shell/ScriptedSuite.h"

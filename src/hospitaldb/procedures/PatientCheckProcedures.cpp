@@ -7,7 +7,7 @@
 namespace qx::hospitaldb {
 namespace {
 
-const QString kDate = QStringLiteral("MM/dd/yyyy");
+const QString kPatientCheckDate = QStringLiteral("MM/dd/yyyy");
 
 using namespace procparams;
 
@@ -30,7 +30,7 @@ QString stayTable(const QString& id) {
 
 QString dateText(const QVariant& v) {
     const QDateTime d = parseDbDateTime(v);
-    return d.isValid() ? d.toString(kDate) : QString();
+    return d.isValid() ? d.toString(kPatientCheckDate) : QString();
 }
 
 int ageInYears(const QDate& birth, const QDate& today) {
@@ -101,7 +101,7 @@ const ProcedureRegistration opdAdmissionDate{{
         const QStringList names{QStringLiteral("AdmDate"), QStringLiteral("DateToday")};
         if (v.isEmpty())
             return Recordset(names, {});
-        return oneRow(names, {dateText(v.value(0)), c.serverNow().toString(kDate)});
+        return oneRow(names, {dateText(v.value(0)), c.serverNow().toString(kPatientCheckDate)});
     }}};
 
 // Charges less returns posted this year to the stays charged to the account.
