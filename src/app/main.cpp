@@ -3,6 +3,7 @@
 #include "mainwindow/frmPharma.h"
 #include "platform/ErrorHandling.h"
 #include "platform/QtPlatformServices.h"
+#include "posting/PostingWindowOpeners.h"
 #include "reports/ReportCatalogue.h"
 #include "shell/Session.h"
 #include "shell/Startup.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     qx::suite::registerDefaultComponents(factory);
     qx::RegisterReportOpeners();
     qx::RegisterCashWindowOpeners();
+    qx::RegisterPostingWindowOpeners();
     qx::unhandledErrorGuard([&factory] {
         qx::Main(factory, [] { return std::make_unique<qx::frmPharma>(); });
     });

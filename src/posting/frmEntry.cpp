@@ -1,16 +1,22 @@
 #include "posting/frmEntry.h"
 
 #include "charging/ChargeGrid.h"
+#include "charging/ColorLegend.h"
 #include "components/PlatformServices.h"
 #include "platform/CellEditor.h"
+#include "platform/ControlEvents.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
 #include "platform/Values.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTimer>
 
 namespace qx {
 
@@ -19,10 +25,33 @@ const QString kFrmEntryModule = QStringLiteral("frmEntry");
 
 constexpr int kCode = 1, kDosage = 5, kQuantity = 6, kAmount = 8, kLastCol = 16;
 
-QPushButton* button(QWidget* parent, const QString& caption, const QString& tip, QRect twips) {
+QPushButton* entryButton(QWidget* parent, const QString& caption, const QString& tip, QRect twips) {
     auto* b = new QPushButton(caption, parent);
+    b->setAutoDefault(false);
     b->setToolTip(tip);
     b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    return b;
+}
+
+QLabel* entryCaption(QWidget* parent, const QString& text, QRect twips) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    return l;
+}
+
+QLabel* redTopLineLabel(QWidget* parent, QRect twips) {
+    auto* l = entryCaption(parent, QString(), twips);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    l->setPalette(palette);
+    l->hide();
+    return l;
+}
+
+QPushButton* findButton(QWidget* parent, const QString& tip, QRect twips) {
+    auto* b = entryButton(parent, QString(), tip, twips);
+    b->setIcon(parent->style()->standardIcon(QStyle::SP_FileDialogContentsView));
     return b;
 }
 } // namespace
@@ -46,39 +75,39 @@ ChargeGridConfig frmEntry::gridConfig() {
     return c;
 }
 
-frmEntry::frmEntry(QWidget* parent) : QDialog(parent) {
+frmEntry::frmEntry(QWidget* parent)
+    : QDialog(parent), profile_(nullptr, ItemProfile::Variant::ManualPosting) {
     setWindowTitle(QStringLiteral("Manual Posting ( IN-PATIENT )"));
-    resize(twipsToPixels(12000), twipsToPixels(7400));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twipsToPixels(12000), twipsToPixels(kNormalHeight));
 
-    txtFind = new QLineEdit(this);
-    txtFind->setGeometry(twipsToPixels(1500, 240, 1500, 315));
-    txtDocCode = new QLineEdit(this);
-    txtDocCode->setGeometry(twipsToPixels(1500, 600, 1000, 315));
-    for (int i = 0; i < static_cast<int>(lblPatInfo.size()); ++i) {
-        lblPatInfo[i] = new QLabel(this);
-        lblPatInfo[i]->setFrameShape(QFrame::Box);
-        lblPatInfo[i]->setGeometry(twipsToPixels(3200 + (i % 5) * 1700, 240 + (i / 5) * 360, 1650, 315));
-    }
-    lblSC = new QLabel(this);
-    lblRoomClass = new QLabel(this);
-    lblMarkUp = new QLabel(this);
-    lblVelmira = new QLabel(QStringLiteral("VELMIRA  PATIENT"), this);
-    for (QLabel* hidden : {lblSC, lblRoomClass, lblMarkUp, lblVelmira})
-        hidden->hide();
+    buildPatientPanel();
 
+    fraList = new QGroupBox(QStringLiteral("2. Request &List"), this);
+    fraList->setGeometry(twipsToPixels(120, 1980, 11760, 4200));
     grdItemList = new FlexGrid(this);
-    grdItemList->setGeometry(twipsToPixels(120, 1200, 11700, 4800));
+    grdItemList->setGeometry(twipsToPixels(240, 2220, 11520, 3840));
     chargeGrid_ = new ChargeGrid(grdItemList, gridConfig());
 
-    cmdClearRow = button(this, QStringLiteral("&Cancel Request"), QStringLiteral("Cancel Request"), {120, 6200, 1600, 495});
-    cmdSave = button(this, QStringLiteral("&Save"), QStringLiteral("Save Entry"), {6600, 6200, 1600, 495});
-    cmdPrintSave = button(this, QStringLiteral("&Print && Save"), QStringLiteral("Print/Save Entry"), {8300, 6200, 1600, 495});
-    cmdClose = button(this, QStringLiteral("E&xit"), QStringLiteral("Close this Window"), {10000, 6200, 1600, 495});
+    cmdClearRow = entryButton(this, QStringLiteral("&Cancel Request"), QStringLiteral("Cancel Request"), {120, 6300, 1600, 495});
+    cmdPrintPreview = entryButton(this, QStringLiteral("Print Pre&view"), QString(), {1800, 6300, 1600, 495});
+    cmdPrintPreview->hide();
+    chkDirectTransaction = new QCheckBox(QStringLiteral("Direct Transaction"), this);
+    chkDirectTransaction->setGeometry(twipsToPixels(3600, 6400, 2000, 300));
+    chkDirectTransaction->hide();
+    cmdSave = entryButton(this, QStringLiteral("&Save"), QStringLiteral("Save Entry"), {6600, 6300, 1600, 495});
+    cmdPrintSave = entryButton(this, QStringLiteral("&Print && Save"), QStringLiteral("Print/Save Entry"), {8300, 6300, 1600, 495});
+    cmdClose = entryButton(this, QStringLiteral("E&xit"), QStringLiteral("Close this Window"), {10000, 6300, 1600, 495});
+
+    buildLowerPanels();
 
     connect(chargeGrid_, &ChargeGrid::cellEntered, this, &frmEntry::grdItemList_EnterCell);
     connect(chargeGrid_, &ChargeGrid::gridFocused, this, &frmEntry::grdItemList_GotFocus);
     connect(chargeGrid_, &ChargeGrid::editorTextEdited, this, &frmEntry::txtEntry_Typed);
     connect(chargeGrid_, &ChargeGrid::escapePressed, this, &frmEntry::cmdClose_Click);
+    // The grid's click and every cell entry open the editor; the profile follows the line.
+    connect(chargeGrid_, &ChargeGrid::editorOpened, this,
+            [this](int row, int) { LoadListProfile(grdItemList->textMatrix(row, kCode), row); });
     connect(cmdClearRow, &QPushButton::clicked, this, &frmEntry::cmdClearRow_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmEntry::cmdClose_Click);
 
@@ -88,6 +117,83 @@ frmEntry::frmEntry(QWidget* parent) : QDialog(parent) {
     cmdPrintSave->setEnabled(false);
     cmdSave->setEnabled(false);
     cmdClearRow->setEnabled(false);
+}
+
+void frmEntry::buildPatientPanel() {
+    lblExecPackage = entryCaption(this, QStringLiteral("EXECUTIVE PACKAGE"), {120, 60, 4000, 300});
+    lblExecPackage->hide();
+    lblVIP = entryCaption(this, QStringLiteral("VIP"), {4300, 60, 700, 300});
+    lblVIP->setAlignment(Qt::AlignCenter);
+    lblVIP->setAutoFillBackground(true);
+    lblVIP->hide();
+
+    fraPatInfo = new QGroupBox(QStringLiteral("1. Patient Information"), this);
+    fraPatInfo->setGeometry(twipsToPixels(120, 450, 11760, 1470));
+    QWidget* f = fraPatInfo;
+    lblSC = redTopLineLabel(f, {5000, 0, 2000, 255});
+    lblRoomClass = redTopLineLabel(f, {7100, 0, 2600, 255});
+    lblMarkUp = redTopLineLabel(f, {9800, 0, 1800, 255});
+
+    auto* findLabel = entryCaption(f, QStringLiteral("&Admission No."), {120, 300, 1200, 315});
+    txtFind = new QLineEdit(f);
+    txtFind->setGeometry(twipsToPixels(1350, 300, 1400, 315));
+    findLabel->setBuddy(txtFind);
+    cmdFind = findButton(f, QStringLiteral("Find Patient"), {2770, 300, 360, 315});
+    entryCaption(f, QStringLiteral("Doctor"), {120, 1020, 1200, 315});
+    txtDocCode = new QLineEdit(f);
+    txtDocCode->setGeometry(twipsToPixels(1350, 1020, 1000, 315));
+    cmdDocCode = findButton(f, QStringLiteral("Find Doctor"), {2370, 1020, 360, 315});
+
+    // Banner fields: caption beside, then the bordered label.
+    struct Field { int index; const char* caption; QRect captionAt; QRect labelAt; };
+    const Field fields[] = {
+        {0, "Hospital No.", {3300, 300, 1050, 315}, {4380, 300, 1500, 315}},
+        {1, "Station", {6050, 300, 700, 315}, {6780, 300, 2500, 315}},
+        {5, "Charge Slip", {9400, 300, 950, 315}, {10380, 300, 1260, 315}},
+        {2, "Name", {120, 660, 1200, 315}, {1350, 660, 3800, 315}},
+        {4, "Room No.", {5250, 660, 800, 315}, {6080, 660, 1700, 315}},
+        {8, "Age", {7900, 660, 400, 315}, {8330, 660, 800, 315}},
+        {9, "Sex", {9250, 660, 400, 315}, {9680, 660, 600, 315}},
+        {3, nullptr, {}, {2760, 1020, 3200, 315}},
+        {7, "C/O", {6050, 1020, 400, 315}, {6480, 1020, 2800, 315}},
+        {6, "Total Charges", {9350, 1020, 1000, 315}, {10380, 1020, 1260, 315}},
+    };
+    for (const Field& field : fields) {
+        if (field.caption)
+            entryCaption(f, QString::fromLatin1(field.caption), field.captionAt);
+        QLabel* label = entryCaption(f, QString(), field.labelAt);
+        label->setFrameShape(QFrame::Box);
+        lblPatInfo[field.index] = label;
+    }
+
+    cmdPosted = entryButton(this, QStringLiteral("&List of Posted Medicines"), QString(), {9200, 30, 2680, 390});
+
+    connect(cmdFind, &QPushButton::clicked, this, &frmEntry::cmdFind_Click);
+    connect(txtFind, &QLineEdit::textChanged, this, &frmEntry::txtFind_Change);
+    connect(new ControlEvents(txtFind), &ControlEvents::keyPress, this, &frmEntry::txtFind_KeyPress);
+    connect(cmdDocCode, &QPushButton::clicked, this, &frmEntry::cmdDocCode_Click);
+    connect(new ControlEvents(txtDocCode), &ControlEvents::keyPress, this, &frmEntry::txtDocCode_KeyPress);
+    connect(cmdPosted, &QPushButton::clicked, this, &frmEntry::cmdPosted_Click);
+}
+
+void frmEntry::buildLowerPanels() {
+    fraPrevious = new QGroupBox(QStringLiteral("&Previous Orders"), this);
+    fraPrevious->setGeometry(twipsToPixels(120, 6950, 11760, 1350));
+    flexMSHPrevious = new FlexGrid(this);
+    flexMSHPrevious->setGeometry(twipsToPixels(240, 7190, 11520, 1020));
+    profile_ = ItemProfile(flexMSHPrevious, ItemProfile::Variant::ManualPosting);
+
+    lblVelmira = entryCaption(this, QStringLiteral("VELMIRA  PATIENT"), {120, 8400, 2400, 480});
+    lblVelmira->setFrameShape(QFrame::Box);
+    lblVelmira->setAlignment(Qt::AlignCenter);
+    lblVelmira->hide();
+    ColorLegendFrame = new ColorLegend(this);
+    ColorLegendFrame->setGeometry(twipsToPixels(2640, 8340, 9240, 660));
+
+    timerB = new QTimer(this);
+    timerB->setInterval(250);
+    connect(timerB, &QTimer::timeout, this, &frmEntry::timerB_Timer);
+    timerB->start();
 }
 
 QLineEdit* frmEntry::txtEntry() const { return chargeGrid_->editor()->textBox(); }
@@ -140,6 +246,7 @@ void frmEntry::ClearAll() {
         cmdSave->setEnabled(false);
         chargeGrid_->hideEditor();
         lblVelmira->hide();
+        shownAdmission_.clear();
     });
 }
 

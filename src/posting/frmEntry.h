@@ -1,23 +1,31 @@
 #pragma once
 #include "charging/ChargeGridConfig.h"
+#include "charging/ItemProfile.h"
 
 #include <QDialog>
 #include <array>
 #include <functional>
 
+class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace qx {
 
 class ChargeGrid;
+class ColorLegend;
+class Connection;
 class FlexGrid;
 class UpDown;
+namespace InpatientFile {
+class Patient;
+}
 
-// "Manual Posting ( IN-PATIENT )": charges drugs by hand to an admitted patient. This holds the
-// item grid with its cell editor and the grid's operations; the patient find, item entry,
-// pricing and posting build on them.
+// "Manual Posting ( IN-PATIENT )": charges drugs by hand to an admitted patient. The pharmacist
+// finds the patient (account checks, banner), then enters lines on the item grid.
 class frmEntry : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +35,24 @@ public:
 
     // The item grid's layout, editor tables and navigation on this screen.
     static ChargeGridConfig gridConfig();
+
+    // ---- Load, patient find and closing (frmEntryPatient.cpp) ----
+    // Reads the colour legend, lays the grid out disabled and learns whether items carry the
+    // cash-basis restriction.
+    void Form_Load();
+    // Loads the patient in the box (the admitted-patient picker for a name) through the account
+    // checks. A refused patient leaves the screen on the patient shown before.
+    void cmdFind_Click();
+    void txtFind_Change();
+    void txtFind_KeyPress(int& keyAscii);
+    void timerB_Timer();
+
+    // ---- Doctor, item profile and posted medicines (frmEntryLookups.cpp) ----
+    void cmdDocCode_Click();
+    void txtDocCode_KeyPress(int& keyAscii);
+    // The patient's earlier transactions of the item on the given line.
+    void LoadListProfile(const QString& itemCode, int row);
+    void cmdPosted_Click();
 
     // ---- Grid operations ----
     void setGrid();
@@ -47,35 +73,90 @@ public:
     void cmdClearRow_Click();
     void cmdClose_Click();
 
+    // ---- State the entry, pricing and posting read ----
+    // Items are taken from the e-cart location (a closed bill or a cash-basis account charged on
+    // the user's word); kept for the rest of this opening.
+    bool blnUseECartLocation() const { return useECartLocation_; }
+    // Only items not restricted may be charged (a cash-basis account).
+    bool blnRestrictedItemsOnly() const { return restrictedItemsOnly_; }
+    bool blnHasUnrestrictedColumn() const { return hasUnrestrictedColumn_; }
+    QString PatientID() const { return patientID_; }
+    void setPatientID(const QString& value) { patientID_ = value; }
+
     // Writes one line to the user log.
     std::function<void(const QString& activity)> saveUserLog;
 
     ChargeGrid* chargeGrid() const { return chargeGrid_; }
+    ItemProfile& profile() { return profile_; }
     QLineEdit* txtEntry() const;
     QPushButton* cmdEntry() const;
     UpDown* upDown() const;
 
     // ---- Controls ----
+    QGroupBox* fraPatInfo = nullptr;
     QLineEdit* txtFind = nullptr;
+    QPushButton* cmdFind = nullptr;
     QLineEdit* txtDocCode = nullptr;
+    QPushButton* cmdDocCode = nullptr;
     std::array<QLabel*, 10> lblPatInfo{};
     QLabel* lblSC = nullptr;
     QLabel* lblRoomClass = nullptr;
     QLabel* lblMarkUp = nullptr;
+    QLabel* lblExecPackage = nullptr;
+    QLabel* lblVIP = nullptr;
     QLabel* lblVelmira = nullptr;
+    QPushButton* cmdPosted = nullptr;
+    QGroupBox* fraList = nullptr;
     FlexGrid* grdItemList = nullptr;
+    QCheckBox* chkDirectTransaction = nullptr;
     QPushButton* cmdClearRow = nullptr;
+    QPushButton* cmdPrintPreview = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdPrintSave = nullptr;
     QPushButton* cmdClose = nullptr;
+    QGroupBox* fraPrevious = nullptr;
+    FlexGrid* flexMSHPrevious = nullptr;
+    ColorLegend* ColorLegendFrame = nullptr;
+    QTimer* timerB = nullptr;
+
+    // Window heights in twips: the usual one, and the one that shows the previous orders and the
+    // colour legend.
+    static constexpr int kNormalHeight = 6900;
+    static constexpr int kColorCodedHeight = 9090;
+
+protected:
+    // The closing question (Exit, Escape, the close box).
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
 
 private:
+    void buildPatientPanel();
+    void buildLowerPanels();
     void grdItemList_EnterCell();
     void grdItemList_GotFocus();
     void txtEntry_Typed();
     void enableSaveButtons();
 
+    // What the account checks decided for a found admission.
+    struct FindOutcome {
+        bool loads = false;
+        bool useECartLocation = false;
+        bool restrictedItemsOnly = false;
+    };
+    FindOutcome checkAccount(Connection& con, InpatientFile::Patient& patient, const QString& key);
+    void showPatient(Connection& con, InpatientFile::Patient& patient);
+    void restoreShownPatient(InpatientFile::Patient& patient);
+    void clearBanner();
+
     ChargeGrid* chargeGrid_ = nullptr;
+    ItemProfile profile_;
+    bool useECartLocation_ = false;
+    bool restrictedItemsOnly_ = false;
+    bool hasUnrestrictedColumn_ = false;
+    QString patientID_;
+    // The admission the banner shows; empty before the first find and after posting.
+    QString shownAdmission_;
+    unsigned vipColor_ = 0xC0C0FF;
 };
 
 } // namespace qx

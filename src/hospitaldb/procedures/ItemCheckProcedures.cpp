@@ -1,5 +1,5 @@
-// Procedures that answer item questions: an item's antibiotic class and whether its barcode is
-// carried by another item too.
+// Procedures that answer item questions: an item's antibiotic class, the names of the classes the
+// colour legend shows, and whether an item's barcode is carried by another item too.
 #include "components/Connection.h"
 #include "components/Procedures.h"
 
@@ -24,6 +24,21 @@ const ProcedureRegistration duplicateBarcode{{
                                       "AND o.ItemID <> m.ItemID) THEN 1 ELSE 0 END AS Duplicate "
                                       "FROM tbInvMaster m WHERE m.ItemID = ?"),
                        {a.text(QStringLiteral("ITEMID")).trimmed()});
+    }}};
+
+
+// One row naming the antibiotic classes behind the grid's font colours: RED (class 1, shown as
+// pink), BLUE (2), GREEN (3) and ORANGE (4); a class not on file is Null. No row when no class is.
+const ProcedureRegistration colorCoding{{
+    QStringLiteral("Pharma_GetColorCoding"),
+    {},
+    [](Connection& c, ProcArgs&) -> std::optional<Recordset> {
+        return c.query(QStringLiteral(
+            "SELECT (SELECT AntibioticClass FROM tbInvAntibioticClass WHERE AntibioticClassID = '1') AS RED, "
+            "(SELECT AntibioticClass FROM tbInvAntibioticClass WHERE AntibioticClassID = '2') AS BLUE, "
+            "(SELECT AntibioticClass FROM tbInvAntibioticClass WHERE AntibioticClassID = '3') AS GREEN, "
+            "(SELECT AntibioticClass FROM tbInvAntibioticClass WHERE AntibioticClassID = '4') AS ORANGE "
+            "WHERE EXISTS (SELECT 1 FROM tbInvAntibioticClass)"));
     }}};
 
 } // namespace

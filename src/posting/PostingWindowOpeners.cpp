@@ -1,0 +1,19 @@
+#include "posting/PostingWindowOpeners.h"
+
+#include "components/PlatformServices.h"
+#include "posting/frmEntry.h"
+#include "shell/WindowOpeners.h"
+
+namespace qx {
+
+void RegisterPostingWindowOpeners() {
+    // Each opening loads the screen afresh; nothing is read back.
+    RegisterWindowOpener(QStringLiteral("mnuManualInPatient"), [](const WindowValues&) {
+        frmEntry form;
+        form.Form_Load();
+        showModal(form);
+        return WindowValues{};
+    });
+}
+
+} // namespace qx

@@ -1,0 +1,271 @@
+// frmEntry: the load step, the patient find with its account checks, the banner and closing.
+#include "posting/frmEntry.h"
+
+#include "charging/ChargeEligibility.h"
+#include "charging/ChargeGrid.h"
+#include "charging/ColorLegend.h"
+#include "charging/Numbering.h"
+#include "components/Connection.h"
+#include "components/PlatformServices.h"
+#include "platform/ErrorHandling.h"
+#include "platform/FlexGrid.h"
+#include "platform/Twips.h"
+#include "platform/Values.h"
+#include "shell/HospitalSettings.h"
+#include "shell/PatientChecks.h"
+#include "shell/QueryHelpers.h"
+#include "shell/Session.h"
+#include "shell/Switches.h"
+#include "shell/frmDeletePassword.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace qx {
+
+namespace {
+const QString kPatientModule = QStringLiteral("frmEntry");
+const QString kOpenBill = QStringLiteral("01/01/1900");
+const QString kMessageTitle = QStringLiteral("MESSAGE");
+} // namespace
+
+void frmEntry::Form_Load() {
+    eventHandler(kPatientModule, QStringLiteral("Form_Load"), [&] {
+        useECartLocation_ = false;
+        if (gShowColorAntibioticClass) {
+            setFixedHeight(twipsToPixels(kColorCodedHeight));
+            ColorLegendFrame->fill(SQLConnection());
+        }
+        setGrid();
+        chargeGrid_->pending().clearAll();
+        chargeGrid_->pending().set(PendingGridMove::FirstFocus);
+        cmdPrintSave->setEnabled(false);
+        cmdSave->setEnabled(false);
+        cmdClearRow->setEnabled(false);
+        hasUnrestrictedColumn_ = ColumnExists(SQLConnection(), QStringLiteral("tbInvMaster"), QStringLiteral("Unrestricted"));
+        txtFind->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void frmEntry::txtFind_Change() {
+    if (!cmdFind->isEnabled())
+        cmdFind->setEnabled(true);
+}
+
+void frmEntry::txtFind_KeyPress(int& keyAscii) {
+    eventHandler(kPatientModule, QStringLiteral("txtFind_KeyPress"), [&] {
+        if (keyAscii == 13) {
+            keyAscii = 0;
+            cmdFind_Click();
+            if (grdItemList->isEnabled())
+                grdItemList->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        keyAscii = QChar(keyAscii).toUpper().unicode();
+    });
+}
+
+void frmEntry::cmdFind_Click() {
+    eventHandler(kPatientModule, QStringLiteral("cmdFind_Click"), [&] {
+        InpatientFile::Patient& patient = *gComponents.gPatient;
+        QString box = txtFind->text();
+        if (!IsNumeric(box)) {
+            box = gComponents.gInpatientList->ShowList(box);
+            txtFind->setText(box);
+        }
+        if (box.isEmpty())
+            return;
+        if (!patient.LoadInfo(Trim(box))) {
+            MsgBox(QStringLiteral("Patient number not found!"), vbInformation);
+            txtFind->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        Connection& con = SQLConnection();
+        const FindOutcome outcome = checkAccount(con, patient, Trim(box));
+        if (!outcome.loads) {
+            restoreShownPatient(patient);
+            if (txtFind->isEnabled())
+                txtFind->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        useECartLocation_ = useECartLocation_ || outcome.useECartLocation;
+        restrictedItemsOnly_ = outcome.restrictedItemsOnly;
+        showPatient(con, patient);
+    });
+}
+
+frmEntry::FindOutcome frmEntry::checkAccount(Connection& con, InpatientFile::Patient& patient, const QString& key) {
+    const FindOutcome refused;
+    FindOutcome outcome{.loads = true};
+    const QString admission = patient.AdmissionNumber();
+    if (IsBillingDateToday(con, admission)) {
+        MsgBox(QStringLiteral("Patient's bill has been closed today.  Please verify with Billing section."),
+               vbInformation, kMessageTitle);
+        return refused;
+    }
+    if (!IPDHasLateCharges(con, key)) {
+        MsgBox(QStringLiteral("The Patient's account is not open for Late Charges. Kindly coordinate with the PARS Section!"),
+               vbInformation, kMessageTitle);
+        return refused;
+    }
+    bool accountChecksPassed = false;
+    if (patient.Billed() != kOpenBill) {
+        frmDeletePassword& supervisor = frmDeletePassword::Default();
+        showModal(supervisor);
+        if (supervisor.OKCharge()) {
+            accountChecksPassed = true;
+        } else if (GetPharmaSwitch(con, QStringLiteral("1"))) {
+            if (MsgBox(QStringLiteral("Patient bill is closed. Would you like to proceed?"), vbYesNo, kMessageTitle) == vbNo)
+                return refused;
+            outcome.useECartLocation = true;
+            accountChecksPassed = true;
+        } else {
+            MsgBox(QStringLiteral("Patient bill is closed.  You are not allowed to enter charges."), vbInformation,
+                   kMessageTitle);
+            return refused;
+        }
+    }
+    if (!accountChecksPassed) {
+        if (HasClearance(con, admission)) {
+            MsgBox(QStringLiteral("The Patient is already cleared.  Please verify with Billing section."), vbInformation,
+                   kMessageTitle);
+            return refused;
+        }
+        if (!IsChargeOkay(con, key)) {
+            const QString leadIn = patient.PatientName() + QStringLiteral(" ( with Admission # ") + admission +
+                                   QStringLiteral(" ) ");
+            if (GetPharmaSwitch(con, QStringLiteral("1"))) {
+                if (MsgBox(leadIn + QStringLiteral("is for cash basis only. Would you like to proceed?"), vbYesNo,
+                           kMessageTitle) == vbNo)
+                    return refused;
+                outcome.useECartLocation = true;
+            } else if (hasUnrestrictedColumn_) {
+                MsgBox(leadIn + QStringLiteral("is for cash basis only. Only non-restricted items are available for charging."),
+                       vbInformation);
+                outcome.restrictedItemsOnly = true;
+            } else {
+                MsgBox(leadIn + QStringLiteral("is for cash basis only. Please verify with the billing section."),
+                       vbCritical, QStringLiteral("WARNING"));
+                outcome.loads = false;
+            }
+        }
+    }
+    const Recordset tag = con.query(
+        QStringLiteral("SELECT PatientsMed, VIP FROM patient_data.tbPatient2 WHERE IdNum = ?"), {Trim(admission)});
+    if (!tag.isEmpty() && !tag.isNull(QStringLiteral("PatientsMed")) && CBool(tag.value(QStringLiteral("PatientsMed"))))
+        MsgBox(QStringLiteral("This patient is tagged under patients med."), vbInformation, QStringLiteral("Message"));
+    return outcome;
+}
+
+void frmEntry::showPatient(Connection& con, InpatientFile::Patient& patient) {
+    txtFind->setText(patient.AdmissionNumber());
+    lblPatInfo[0]->setText(patient.HospitalNumber());
+    lblPatInfo[1]->setText(patient.StationID() + QStringLiteral(" - ") + patient.Station());
+    lblPatInfo[2]->setText(patient.PatientName());
+    txtDocCode->setText(patient.DoctorID());
+    lblPatInfo[3]->setText(patient.Doctor());
+    lblPatInfo[4]->setText(patient.RoomNumber() + QStringLiteral(" (") + patient.StationID() + QStringLiteral(")"));
+
+    DrugCatalog::ChargeslipNumbers& slips = gComponents.gDrug->Drug().Chargeslip();
+    if (gSiteCode == QLatin1String("QVH"))
+        lblPatInfo[5]->setText(GetTerminalChargeSlipNo(con, gEmployeeCode));
+    else if (GetPharmaSwitch(con, QStringLiteral("22")))
+        lblPatInfo[5]->setText(slips.CurrentDispensingChargeSlip(Trim(txtFind->text())));
+    else
+        lblPatInfo[5]->setText(slips.CurrentDispensingChargeSlip());
+
+    lblPatInfo[7]->setText(patient.Company());
+    lblPatInfo[8]->setText(patient.Age());
+    lblPatInfo[9]->setText(Left(patient.Sex(), 1));
+
+    const QString package = GetExecutivePackage(con, patient.AdmissionNumber());
+    lblExecPackage->setVisible(!package.isEmpty());
+    if (!package.isEmpty())
+        lblExecPackage->setText(package);
+
+    if (gSocializePricing) {
+        const std::optional<Recordset> room = con.callProcedure(QStringLiteral("Pharma_GetRoomClassAndMarkUp"),
+                                                                {{QStringLiteral("@IDNum"), patient.AdmissionNumber()}});
+        if (room && !room->isEmpty()) {
+            lblMarkUp->show();
+            lblRoomClass->show();
+            lblMarkUp->setText(Text(room->value(QStringLiteral("MarkUp"))));
+            lblRoomClass->setText(Text(room->value(QStringLiteral("RoomClass"))));
+        }
+    }
+
+    grdItemList->setRow(1);
+    grdItemList->setCol(1);
+    if (grdItemList->isEnabled())
+        grdItemList->setFocus(Qt::OtherFocusReason);
+    chargeGrid_->hideEditor();
+    cmdFind->setEnabled(false);
+    grdItemList->setEnabled(true);
+    grdItemList->setFocus(Qt::OtherFocusReason);
+
+    if (gVelmira)
+        lblVelmira->setVisible(IsVelmiraPatient(con, txtFind->text()));
+    shownAdmission_ = patient.AdmissionNumber();
+}
+
+// Lines are priced and posted for the patient the banner shows: a refused find puts the patient
+// component and the box back on that patient, or leaves nobody to charge when there was none.
+void frmEntry::restoreShownPatient(InpatientFile::Patient& patient) {
+    if (!shownAdmission_.isEmpty()) {
+        patient.LoadInfo(shownAdmission_);
+        txtFind->setText(shownAdmission_);
+        return;
+    }
+    clearBanner();
+    setGrid();
+    chargeGrid_->hideEditor();
+    txtFind->clear();
+}
+
+void frmEntry::clearBanner() {
+    for (QLabel* label : lblPatInfo)
+        label->clear();
+    txtDocCode->clear();
+    for (QLabel* label : {lblRoomClass, lblMarkUp}) {
+        label->clear();
+        label->hide();
+    }
+    lblExecPackage->hide();
+    lblVelmira->hide();
+}
+
+void frmEntry::timerB_Timer() {
+    ignoringErrors([&] {
+        switch (vipColor_) {
+        case 0xC0C0FF: vipColor_ = 0xFF; break;
+        case 0xFF: vipColor_ = 0xC0; break;
+        case 0xC0: vipColor_ = 0x80; break;
+        default: vipColor_ = 0xC0C0FF; break;
+        }
+        QPalette palette = lblVIP->palette();
+        palette.setColor(QPalette::Window, toQColor(vipColor_));
+        lblVIP->setPalette(palette);
+    });
+}
+
+void frmEntry::reject() { close(); }
+
+void frmEntry::closeEvent(QCloseEvent* event) {
+    bool closing = true;
+    eventHandler(kPatientModule, QStringLiteral("Form_QueryUnload"), [&] {
+        if (canSave() &&
+            MsgBox(QStringLiteral("You have unsaved entry.  Do you wish to exit?"), vbInformation + vbYesNo) == vbNo)
+            closing = false;
+    });
+    if (!closing) {
+        event->ignore();
+        return;
+    }
+    profile_.close();
+    event->accept();
+    done(QDialog::Rejected);
+}
+
+} // namespace qx

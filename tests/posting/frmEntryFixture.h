@@ -1,0 +1,107 @@
+#pragma once
+#include "Builders.h"
+#include "ScriptedPlatform.h"
+#include "TestDatabase.h"
+#include "platform/WidgetInput.h"
+#include "posting/frmEntry.h"
+#include "shell/HospitalSettings.h"
+#include "shell/ScriptedSuite.h"
+#include "shell/Session.h"
+#include "shell/Switches.h"
+#include "shell/WindowOpeners.h"
+#include "suite/CliniciansDoctor.h"
+#include "suite/DrugCatalogComponent.h"
+#include "suite/InpatientFilePatient.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+
+namespace qx::test {
+
+// The admitted-patient picker: records what it was asked and answers the test's choice.
+class PickedAdmission : public InpatientRoster::InpatientList {
+public:
+    bool InitConnection(const QString&) override { return true; }
+    QString ShowList(const QString& text, const std::optional<int>&) override {
+        asked << text;
+        return choice;
+    }
+    QStringList asked;
+    QString choice;
+};
+
+// The doctor picker: records what it was asked and answers the test's choice ("" cancels).
+class PickedDoctor : public Clinicians::DoctorList {
+public:
+    bool InitConnection(const QString&) override { return true; }
+    QString ShowList(const QString& text) override {
+        asked << text;
+        return choice;
+    }
+    QStringList asked;
+    QString choice;
+};
+
+// The in-patient posting screen over a fresh database, with an employee logged in and our own
+// patient, drug and doctor components on it; the two pickers are scripted.
+class frmEntryTest : public DbTest {
+protected:
+    void SetUp() override {
+        resetAll();
+        DbTest::SetUp();
+        if (IsSkipped())
+            return;
+        login = std::make_shared<ScriptedCurrentUser>(db());
+        login->ShowMain();
+        gComponents.gCurrentUser = login;
+        gEmployeeCode = QStringLiteral("1234");
+        const ConnectionProvider provider = [this] { return &db(); };
+        auto patient = std::make_shared<suite::InpatientFilePatient>(provider);
+        auto drug = std::make_shared<suite::DrugCatalogComponent>(provider);
+        auto doctor = std::make_shared<suite::CliniciansDoctor>(provider);
+        ASSERT_TRUE(patient->InitConnect(db().connectionString()));
+        ASSERT_TRUE(drug->InitConnect(db().connectionString()));
+        ASSERT_TRUE(doctor->InitConnection(db().connectionString()));
+        gComponents.gPatient = patient;
+        gComponents.gDrug = drug;
+        gComponents.gDoctor = doctor;
+        gComponents.gInpatientList = admissions;
+        gComponents.gDoctorList = doctors;
+    }
+    void TearDown() override {
+        resetAll();
+        DbTest::TearDown();
+    }
+    static void resetAll() {
+        resetSession();
+        resetHospitalSettings();
+        resetSwitches();
+        ClearWindowOpeners();
+    }
+
+    // The screen as the main window opens it: loaded and shown.
+    std::unique_ptr<frmEntry> openScreen() {
+        auto form = std::make_unique<frmEntry>();
+        form->Form_Load();
+        showActive(form.get());
+        return form;
+    }
+    // Types the admission into the patient box and presses the find button.
+    void find(frmEntry& form, const QString& admission) {
+        form.txtFind->setText(admission);
+        form.cmdFind->click();
+        QApplication::processEvents();
+    }
+    void setPharmaSwitch(const QString& key, bool on) {
+        db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = ?"), {key});
+        db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
+    }
+
+    ScriptedPlatform platform;
+    std::shared_ptr<ScriptedCurrentUser> login;
+    std::shared_ptr<PickedAdmission> admissions = std::make_shared<PickedAdmission>();
+    std::shared_ptr<PickedDoctor> doctors = std::make_shared<PickedDoctor>();
+};
+
+} // namespace qx::test
