@@ -3,8 +3,10 @@
 #include "charging/ColorLegend.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "mainwindow/frmPharma.h"
 #include "posting/PostingWindowOpeners.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -256,21 +258,22 @@ TEST_P(frmEntryScreenTest, ClosingAsksOnlyWithASavableLine) {
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_P(frmEntryScreenTest, MenuCommandOpensTheScreenModally) {
+TEST_P(frmEntryScreenTest, MenuCommandAndToolbarButtonOpenTheScreenModally) {
     RegisterPostingWindowOpeners();
-    bool checked = false;
-    platform.modal->onNextShow([&](QWidget& w) {
-        auto& form = dynamic_cast<frmEntry&>(w);
+    frmPharma mainWindow;
+    int opened = 0;
+    platform.modal->onShow<frmEntry>([&](frmEntry& form) {
         EXPECT_EQ(form.windowTitle(), QStringLiteral("Manual Posting ( IN-PATIENT )"));
         EXPECT_FALSE(form.grdItemList->isEnabled());
         find(form, QStringLiteral("1001"));
         EXPECT_EQ(form.lblPatInfo[2]->text(), QStringLiteral("DELA CRUZ, JUAN SANTOS"));
-        checked = true;
+        ++opened;
         form.close();
     });
-    OpenWindow(QStringLiteral("mnuManualInPatient"));
-    EXPECT_TRUE(checked);
-    EXPECT_EQ(platform.modal->shown(), QStringList{QStringLiteral("qx::frmEntry")});
+    mainWindow.command(QStringLiteral("mnuManualInPatient"))->trigger();
+    mainWindow.tbrPharma_ButtonClick(4);
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(platform.modal->shown(), (QStringList{QStringLiteral("qx::frmEntry"), QStringLiteral("qx::frmEntry")}));
 }
 
 QX_ON_BOTH_ENGINES(frmEntryScreenTest);

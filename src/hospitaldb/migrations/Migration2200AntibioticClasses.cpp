@@ -5,14 +5,14 @@
 namespace qx::hospitaldb {
 namespace {
 
-void apply(Connection& c) {
+void applyAntibioticClasses(Connection& c) {
     ddl(c, QStringLiteral("CREATE TABLE IF NOT EXISTS tbInvAntibioticClass (\n"
                           "    AntibioticClassID TEXT NOT NULL PRIMARY KEY,\n"
                           "    AntibioticClass TEXT\n"
                           ")"));
 }
 
-const MigrationRegistration registration{{2200, QStringLiteral("Antibiotic classes of the colour legend"), apply}};
+const MigrationRegistration antibioticClassesMigration{{2200, QStringLiteral("Antibiotic classes of the colour legend"), applyAntibioticClasses}};
 
 void fillAntibioticClasses(Connection& c) {
     struct AntibioticClass { const char* id; const char* name; };
@@ -23,7 +23,7 @@ void fillAntibioticClasses(Connection& c) {
                   {QString::fromLatin1(k.id), QString::fromLatin1(k.name)});
 }
 
-const DemoRegistration demo{{2200, QStringLiteral("antibiotic classes"), fillAntibioticClasses}};
+const DemoRegistration antibioticClassesDemo{{2200, QStringLiteral("antibiotic classes"), fillAntibioticClasses}};
 
 } // namespace
 } // namespace qx::hospitaldb
