@@ -133,10 +133,13 @@ QVariantList Report::effectiveValues() const {
 
 Connection* Report::dataConnection() const { return connection_ ? connection_ : sharedConnection; }
 
-Recordset Report::fetch(const QVariantList& values) {
+std::shared_ptr<const ReportDocument> Report::layOut(const QVariantList& values, const QDateTime& when) {
+    auto document = [&](auto&& rows) {
+        return std::make_shared<const ReportDocument>(def_, std::move(rows), values, title_, subtitle_, when);
+    };
     const DataSource& d = def_->data;
     if (d.kind == DataSource::Kind::None)
-        return Recordset();
+        return document(Recordset());
     Connection* c = dataConnection();
     if (!c)
         fail(QStringLiteral("%1: no database connection to read the report's data")
@@ -153,15 +156,16 @@ Recordset Report::fetch(const QVariantList& values) {
     QVariantMap named;
     for (const BindDef& b : d.binds)
         named.insert(b.name, bound(b));
+    // A query's rows are read as the pages need them.
     if (d.kind == DataSource::Kind::Query)
-        return c->query(d.sql, named);
+        return document(c->openCursor(d.sql, named));
     if (d.binds.isEmpty()) {
         for (int i = 0; i < def_->parameters.size(); ++i) {
             QString name = def_->parameters[i].name.trimmed();
             named.insert(name.startsWith(QLatin1Char('@')) ? name.mid(1) : name, bound(BindDef{name, i, 0, 0}));
         }
     }
-    return c->callProcedure(d.procedure, named).value_or(Recordset());
+    return document(c->callProcedure(d.procedure, named).value_or(Recordset()));
 }
 
 std::shared_ptr<const ReportDocument> Report::sharedDocument() {
@@ -170,9 +174,7 @@ std::shared_ptr<const ReportDocument> Report::sharedDocument() {
     if (!document_ || values != documentValues_ || title_ != documentTitle_ || subtitle_ != documentSubtitle_ ||
         printTime_ != documentPrintTime_ || connection != documentConnection_) {
         document_.reset();
-        Recordset data = fetch(values);
-        const QDateTime when = printTime_.isValid() ? printTime_ : QDateTime::currentDateTime();
-        document_ = std::make_shared<const ReportDocument>(def_, std::move(data), values, title_, subtitle_, when);
+        document_ = layOut(values, printTime_.isValid() ? printTime_ : QDateTime::currentDateTime());
         documentValues_ = values;
         documentTitle_ = title_;
         documentSubtitle_ = subtitle_;

@@ -77,7 +77,8 @@ enum class ExportFormat {
 
 // An opened report: its definition, the values given to its parameters, its texts and
 // tables, and what it prints. Rendering reads the data on the connection when first asked
-// for pages, and again after anything that changes them.
+// for pages (a query's rows as far as the pages asked for need them), and again after
+// anything that changes them.
 class Report {
 public:
     // Opens a report file (found whatever the letter case); a missing or broken file raises
@@ -137,7 +138,7 @@ public:
 
 private:
     Connection* dataConnection() const;
-    Recordset fetch(const QVariantList& values);
+    std::shared_ptr<const ReportDocument> layOut(const QVariantList& values, const QDateTime& when);
     QVariantList effectiveValues() const;
 
     std::shared_ptr<const ReportDefinition> def_;

@@ -11,6 +11,9 @@ namespace qx::report {
 
 namespace {
 constexpr double kRuleHeight = 1.5 * kUnitsPerMm;
+// Rows read from the database at a time, and placed before a long report shows its first page.
+constexpr int kRowsReadAtOnce = 512;
+constexpr int kRowsPlacedAtOnce = 5000;
 constexpr double kCharWidth = 2.0 * kUnitsPerMm;  // text rendering: two millimetres a character
 
 QString csvField(QString s) {
@@ -33,12 +36,39 @@ QFont ReportDocument::unitFont(const QString& family, double points, bool bold, 
     return f;
 }
 
+ReportDocument::ReportDocument(std::shared_ptr<const ReportDefinition> def, QVariantList parameterValues,
+                               QString title, QString subtitle, QDateTime printTime)
+    : def_(std::move(def)), params_(std::move(parameterValues)), title_(std::move(title)),
+      subtitle_(std::move(subtitle)), printTime_(std::move(printTime)) {}
+
 ReportDocument::ReportDocument(std::shared_ptr<const ReportDefinition> def, Recordset data,
                                QVariantList parameterValues, QString title, QString subtitle, QDateTime printTime)
-    : def_(std::move(def)), data_(std::move(data)), params_(std::move(parameterValues)), title_(std::move(title)),
-      subtitle_(std::move(subtitle)), printTime_(std::move(printTime)) {
+    : ReportDocument(std::move(def), std::move(parameterValues), std::move(title), std::move(subtitle),
+                     std::move(printTime)) {
+    rows_.reserve(data.recordCount());
+    for (int r = 0; r < data.recordCount(); ++r)
+        rows_ << data.row(r);
+    prepare(data.fieldNames());
+    readToEnd();
+}
+
+ReportDocument::ReportDocument(std::shared_ptr<const ReportDefinition> def, std::unique_ptr<RowCursor> rows,
+                               QVariantList parameterValues, QString title, QString subtitle, QDateTime printTime)
+    : ReportDocument(std::move(def), std::move(parameterValues), std::move(title), std::move(subtitle),
+                     std::move(printTime)) {
+    cursor_ = std::move(rows);
+    prepare(cursor_->fieldNames());
+    // A report of ordinary size is placed whole at once; a long one shows its first page first.
+    readMore(kRowsPlacedAtOnce);
+    hasPage(0);
+}
+
+ReportDocument::~ReportDocument() = default;
+
+void ReportDocument::prepare(const QStringList& fieldNames) {
     const ReportDefinition& d = *def_;
     const QString file = QFileInfo(d.fileName).fileName();
+    fields_ = Recordset(fieldNames, {});
     pageSize_ = d.pageSizeMm() * kUnitsPerMm;
     body_ = QRectF(QPointF(0, 0), pageSize_)
                 .adjusted(d.marginsMm.left() * kUnitsPerMm, d.marginsMm.top() * kUnitsPerMm,
@@ -46,7 +76,7 @@ ReportDocument::ReportDocument(std::shared_ptr<const ReportDefinition> def, Reco
     detailFont_ = fontFor(d.font.size, false, false, false);
     headingFont_ = fontFor(d.font.size, true, false, false);
     auto field = [&](const QString& name, int line, const char* what) {
-        const int i = data_.fieldIndex(name);
+        const int i = fields_.fieldIndex(name);
         if (i < 0)
             fail(QStringLiteral("%1, line %2: %3 reads the field \"%4\", which the report's data does not have")
                      .arg(file).arg(line).arg(QLatin1String(what), name));
@@ -71,7 +101,6 @@ ReportDocument::ReportDocument(std::shared_ptr<const ReportDefinition> def, Reco
         checkFields(g.header);
         checkFields(g.footer);
     }
-    layout();
 }
 
 int ReportDocument::fontFor(double points, bool bold, bool italic, bool underline) const {
@@ -105,7 +134,7 @@ const Band& ReportDocument::band(qint16 id) const {
 
 const BandLine& ReportDocument::bandLine(const LayoutEntry& e) const { return band(e.band).lines[e.line]; }
 
-double ReportDocument::bandLineHeight(const BandLine& bl) {
+double ReportDocument::bandLineHeight(const BandLine& bl) const {
     switch (bl.kind) {
     case BandLine::Kind::Rule: return kRuleHeight;
     case BandLine::Kind::Space: return bl.space * kUnitsPerMm;
@@ -118,7 +147,7 @@ double ReportDocument::bandLineHeight(const BandLine& bl) {
     return h;
 }
 
-double ReportDocument::detailHeight(int row) {
+double ReportDocument::detailHeight(int row) const {
     const double base = lineHeight(detailFont_);
     double h = base;
     for (int c = 0; c < def_->columns.size(); ++c) {
@@ -137,133 +166,197 @@ double ReportDocument::detailHeight(int row) {
 
 QVariant ReportDocument::groupKey(int row, int level) const {
     // A group with a format groups by the printed value: date-times by their day, say.
-    const QVariant v = data_.valueAt(row, groupFields_[level]);
+    const QVariant& v = valueAt(row, groupFields_[level]);
     const QString& format = def_->groups[level].format;
     return format.isEmpty() ? v : QVariant(formatValue(v, format));
 }
 
-void ReportDocument::layout() {
+bool ReportDocument::fetchRows() const {
+    if (!cursor_)
+        return false;
+    const QVector<QVariantList> more = cursor_->fetch(kRowsReadAtOnce);
+    rows_ += more;
+    if (cursor_->atEnd())
+        cursor_.reset();
+    return !more.isEmpty();
+}
+
+bool ReportDocument::readMore(int rows) const {
+    if (finished_)
+        return true;
+    if (!state_.started)
+        startLayout();
+    const int until = state_.nextRow + rows;
+    while (!finished_ && state_.nextRow < until) {
+        if (state_.nextRow < rowCount())
+            layoutRow(state_.nextRow++);
+        else if (!fetchRows())
+            finishLayout();
+    }
+    return finished_;
+}
+
+bool ReportDocument::hasPage(int index) const {
+    if (index < 0)
+        return false;
+    while (!finished_ && pages_.size() <= index)
+        readMore(1);
+    return index < pages_.size();
+}
+
+void ReportDocument::readToEnd() const {
+    while (!readMore(kRowsReadAtOnce)) {
+    }
+}
+
+int ReportDocument::pageCount() const {
+    readToEnd();
+    return static_cast<int>(pages_.size());
+}
+
+const Recordset& ReportDocument::data() const {
+    readToEnd();
+    if (!data_)
+        data_ = Recordset(fields_.fieldNames(), rows_);
+    return *data_;
+}
+
+void ReportDocument::add(LayoutEntry e) const {
+    e.y = state_.y;
+    e.page = pages_.size();
+    state_.y += e.height;
+    entries_ << e;
+}
+
+void ReportDocument::addBand(qint16 id, int row, int group) const {
+    const Band& b = band(id);
+    for (int i = 0; i < b.lines.size(); ++i)
+        add(LayoutEntry{LayoutEntry::Kind::BandLine, id, i, row, group, 0, bandLineHeight(b.lines[i]), 0});
+}
+
+// The rows read so far stand for the data here: a new page starts only on a row already read, or
+// after the last one.
+void ReportDocument::startPage() const {
+    const int rows = rowCount();
+    state_.pageBegin = entries_.size();
+    state_.y = body_.top();
+    if (pages_.isEmpty())
+        addBand(LayoutEntry::ReportHeader, rows ? 0 : -1, -1);
+    addBand(LayoutEntry::PageHeader, state_.currentRow < rows ? state_.currentRow : rows - 1, -1);
+    if (!def_->columns.isEmpty())
+        add(LayoutEntry{LayoutEntry::Kind::Headings, LayoutEntry::PageHeader, -1, -1, -1, 0, state_.headingsHeight, 0});
+    state_.pageTop = state_.y;
+}
+
+void ReportDocument::endPage() const {
+    state_.y = state_.bottom;
+    addBand(LayoutEntry::PageFooter, qMin(state_.currentRow, rowCount() - 1), -1);
+    pages_ << Page{state_.pageBegin, static_cast<int>(entries_.size())};
+}
+
+// Places an entry, first breaking the page when it (with what must stay beside it) does not fit.
+// An entry taller than a whole page is placed anyway rather than looping.
+void ReportDocument::place(LayoutEntry e, double keepWith) const {
+    if (state_.y + e.height + keepWith > state_.bottom && state_.y > state_.pageTop) {
+        endPage();
+        startPage();
+    }
+    add(e);
+}
+
+void ReportDocument::placeBand(qint16 id, int row, int group, double keepWith) const {
+    const Band& b = band(id);
+    double rest = 0;
+    for (const BandLine& bl : b.lines)
+        rest += bandLineHeight(bl);
+    for (int i = 0; i < b.lines.size(); ++i) {
+        const double h = bandLineHeight(b.lines[i]);
+        rest -= h;
+        place(LayoutEntry{LayoutEntry::Kind::BandLine, id, i, row, group, 0, h, 0}, rest + keepWith);
+    }
+}
+
+void ReportDocument::startLayout() const {
     const ReportDefinition& d = *def_;
-    const int rows = data_.recordCount();
-    const int sumColumns = d.columns.size();
-    grandSums_.fill(0.0, sumColumns);
+    // The report header and the first page header read the first row.
+    if (rows_.isEmpty())
+        fetchRows();
+    grandSums_.fill(0.0, d.columns.size());
     double footerHeight = 0;
     for (const BandLine& bl : d.pageFooter.lines)
         footerHeight += bandLineHeight(bl);
-    const double bottom = body_.bottom() - footerHeight;
-    const double headingsHeight = d.columns.isEmpty() ? 0 : lineHeight(headingFont_) + kRuleHeight / 2;
-
-    double y = body_.top();
-    int pageBegin = 0;
-    double pageTop = y;  // where the page's own content starts, below its header
-    int currentRow = 0;
-
-    auto add = [&](LayoutEntry e) {
-        e.y = y;
-        e.page = pages_.size();
-        y += e.height;
-        entries_ << e;
-    };
-    auto addBand = [&](qint16 id, int row, int group) {
-        const Band& b = band(id);
-        for (int i = 0; i < b.lines.size(); ++i)
-            add(LayoutEntry{LayoutEntry::Kind::BandLine, id, i, row, group, 0, bandLineHeight(b.lines[i]), 0});
-    };
-    auto startPage = [&] {
-        pageBegin = entries_.size();
-        y = body_.top();
-        if (pages_.isEmpty())
-            addBand(LayoutEntry::ReportHeader, rows ? 0 : -1, -1);
-        addBand(LayoutEntry::PageHeader, currentRow < rows ? currentRow : rows - 1, -1);
-        if (!d.columns.isEmpty())
-            add(LayoutEntry{LayoutEntry::Kind::Headings, LayoutEntry::PageHeader, -1, -1, -1, 0, headingsHeight, 0});
-        pageTop = y;
-    };
-    auto endPage = [&] {
-        y = bottom;
-        addBand(LayoutEntry::PageFooter, qMin(currentRow, rows - 1), -1);
-        pages_ << Page{pageBegin, static_cast<int>(entries_.size())};
-    };
-    // Places an entry, first breaking the page when it (with what must stay beside it) does
-    // not fit. An entry taller than a whole page is placed anyway rather than looping.
-    auto place = [&](LayoutEntry e, double keepWith) {
-        if (y + e.height + keepWith > bottom && y > pageTop) {
-            endPage();
-            startPage();
-        }
-        add(e);
-    };
-    auto placeBand = [&](qint16 id, int row, int group, double keepWith) {
-        const Band& b = band(id);
-        double rest = 0;
-        for (const BandLine& bl : b.lines)
-            rest += bandLineHeight(bl);
-        for (int i = 0; i < b.lines.size(); ++i) {
-            const double h = bandLineHeight(b.lines[i]);
-            rest -= h;
-            place(LayoutEntry{LayoutEntry::Kind::BandLine, id, i, row, group, 0, h, 0}, rest + keepWith);
-        }
-    };
-
+    state_.bottom = body_.bottom() - footerHeight;
+    state_.headingsHeight = d.columns.isEmpty() ? 0 : lineHeight(headingFont_) + kRuleHeight / 2;
+    state_.open.fill(-1, d.groups.size());
+    state_.started = true;
     startPage();
+}
+
+void ReportDocument::layoutRow(int r) const {
+    const ReportDefinition& d = *def_;
     const int levels = d.groups.size();
-    QVector<int> open(levels, -1);
-    for (int r = 0; r < rows; ++r) {
-        currentRow = r;
-        int changed = levels;
-        if (r == 0)
-            changed = 0;
-        else
-            for (int level = 0; level < levels; ++level)
-                if (groupKey(r, level) != groupKey(r - 1, level)) {
-                    changed = level;
-                    break;
-                }
-        const double rowHeight = detailHeight(r);
-        if (r > 0)
-            for (int level = levels - 1; level >= changed; --level)
-                placeBand(static_cast<qint16>(2 * level + 1), r - 1, open[level], 0);
-        for (int level = changed; level < levels; ++level) {
-            double below = rowHeight;
-            for (int inner = level + 1; inner < levels; ++inner)
-                for (const BandLine& bl : d.groups[inner].header.lines)
-                    below += bandLineHeight(bl);
-            groups_ << GroupInstance{level, r, r, 0, QVector<double>(sumColumns, 0.0)};
-            open[level] = groups_.size() - 1;
-            const int before = entries_.size();
-            placeBand(static_cast<qint16>(2 * level), r, open[level], below);
-            // A group starts on the page where its first line lands.
-            int landed = before;
-            while (landed < entries_.size() && entries_[landed].band != 2 * level)
-                ++landed;
-            groups_[open[level]].page = landed < entries_.size() ? entries_[landed].page
-                                        : y + rowHeight > bottom && y > pageTop ? pages_.size() + 1
-                                                                                : pages_.size();
-        }
-        for (int c = 0; c < sumColumns; ++c) {
-            if (!d.columns[c].sum)
-                continue;
-            const double v = data_.valueAt(r, columnFields_[c]).toDouble();
-            grandSums_[c] += v;
-            for (int level = 0; level < levels; ++level)
-                groups_[open[level]].sums[c] += v;
-        }
+    const int sumColumns = d.columns.size();
+    state_.currentRow = r;
+    int changed = levels;
+    if (r == 0)
+        changed = 0;
+    else
         for (int level = 0; level < levels; ++level)
-            groups_[open[level]].lastRow = r;
-        place(LayoutEntry{LayoutEntry::Kind::Detail, 0, -1, r, -1, 0, rowHeight, 0}, 0);
+            if (groupKey(r, level) != groupKey(r - 1, level)) {
+                changed = level;
+                break;
+            }
+    const double rowHeight = detailHeight(r);
+    if (r > 0)
+        for (int level = levels - 1; level >= changed; --level)
+            placeBand(static_cast<qint16>(2 * level + 1), r - 1, state_.open[level], 0);
+    for (int level = changed; level < levels; ++level) {
+        double below = rowHeight;
+        for (int inner = level + 1; inner < levels; ++inner)
+            for (const BandLine& bl : d.groups[inner].header.lines)
+                below += bandLineHeight(bl);
+        groups_ << GroupInstance{level, r, r, 0, QVector<double>(sumColumns, 0.0)};
+        state_.open[level] = groups_.size() - 1;
+        const int before = entries_.size();
+        placeBand(static_cast<qint16>(2 * level), r, state_.open[level], below);
+        // A group starts on the page where its first line lands.
+        int landed = before;
+        while (landed < entries_.size() && entries_[landed].band != 2 * level)
+            ++landed;
+        groups_[state_.open[level]].page = landed < entries_.size() ? entries_[landed].page
+                                           : state_.y + rowHeight > state_.bottom && state_.y > state_.pageTop
+                                               ? pages_.size() + 1
+                                               : pages_.size();
     }
+    for (int c = 0; c < sumColumns; ++c) {
+        if (!d.columns[c].sum)
+            continue;
+        const double v = valueAt(r, columnFields_[c]).toDouble();
+        grandSums_[c] += v;
+        for (int level = 0; level < levels; ++level)
+            groups_[state_.open[level]].sums[c] += v;
+    }
+    for (int level = 0; level < levels; ++level)
+        groups_[state_.open[level]].lastRow = r;
+    place(LayoutEntry{LayoutEntry::Kind::Detail, 0, -1, r, -1, 0, rowHeight, 0}, 0);
+}
+
+void ReportDocument::finishLayout() const {
+    const int rows = rowCount();
     if (rows > 0)
-        for (int level = levels - 1; level >= 0; --level)
-            placeBand(static_cast<qint16>(2 * level + 1), rows - 1, open[level], 0);
+        for (int level = def_->groups.size() - 1; level >= 0; --level)
+            placeBand(static_cast<qint16>(2 * level + 1), rows - 1, state_.open[level], 0);
     placeBand(LayoutEntry::ReportFooter, rows - 1, -1, 0);
     endPage();
+    finished_ = true;
 }
 
 QVector<GroupTreeNode> ReportDocument::groupTree() const {
+    readToEnd();
     QVector<GroupTreeNode> out;
     for (const GroupInstance& g : groups_)
         out << GroupTreeNode{g.level,
-                             formatValue(data_.valueAt(g.firstRow, groupFields_[g.level]), def_->groups[g.level].format),
+                             formatValue(valueAt(g.firstRow, groupFields_[g.level]), def_->groups[g.level].format),
                              g.page};
     return out;
 }
@@ -282,13 +375,20 @@ QString ReportDocument::formatValue(const QVariant& v, const QString& format) co
     }
 }
 
-QVariant ReportDocument::cellValue(int row, int column) const { return data_.valueAt(row, columnFields_[column]); }
+QVariant ReportDocument::cellValue(int row, int column) const { return valueAt(row, columnFields_[column]); }
 
 QString ReportDocument::cellText(int row, int column) const {
     return formatValue(cellValue(row, column), def_->columns[column].format);
 }
 
+// A figure over rows not all read yet reads them first.
+bool ReportDocument::stillOpen(int group) const {
+    return !finished_ && (group < 0 || state_.open.value(groups_[group].level) == group);
+}
+
 double ReportDocument::sum(int group, int column) const {
+    if (stillOpen(group))
+        readToEnd();
     return group < 0 ? grandSums_.value(column) : groups_[group].sums.value(column);
 }
 
@@ -307,19 +407,23 @@ QString ReportDocument::fill(const QVector<TemplatePart>& parts, const LayoutEnt
         case TemplatePart::Kind::Title: out += title_; break;
         case TemplatePart::Kind::Subtitle: out += subtitle_; break;
         case TemplatePart::Kind::Page: out += QString::number(pageIndex + 1); break;
-        case TemplatePart::Kind::Pages: out += QString::number(pageCount()); break;
+        case TemplatePart::Kind::Pages:
+            out += finished_ ? QString::number(pages_.size()) : QString::number(pages_.size()) + QLatin1Char('+');
+            break;
         case TemplatePart::Kind::PrintTime:
             out += Format(printTime_, p.format.isEmpty() ? QStringLiteral("mm/dd/yyyy hh:nn AM/PM") : p.format);
             break;
         case TemplatePart::Kind::Field:
             if (e.row >= 0)
-                out += formatValue(data_.valueAt(e.row, data_.fieldIndex(p.text)), p.format);
+                out += formatValue(valueAt(e.row, fields_.fieldIndex(p.text)), p.format);
             break;
         case TemplatePart::Kind::Sum:
             out += formatValue(sum(e.group, p.index), p.format.isEmpty() ? def_->columns[p.index].format : p.format);
             break;
         case TemplatePart::Kind::Count:
-            out += QString::number(e.group < 0 ? data_.recordCount()
+            if (stillOpen(e.group))
+                readToEnd();
+            out += QString::number(e.group < 0 ? rowCount()
                                                : groups_[e.group].lastRow - groups_[e.group].firstRow + 1);
             break;
         }
@@ -376,7 +480,7 @@ void ReportDocument::emitEntries(PageContent& out, const LayoutEntry& e, int pag
         const QVector<double> lefts = columnLefts();
         for (int c = 0; c < d.columns.size(); ++c) {
             const QRectF r(lefts[c], e.y, lefts[c + 1] - lefts[c], lineHeight(headingFont_));
-            put(r, d.columns[c].heading, columnAlign(d.columns[c], data_.isEmpty() ? QVariant() : cellValue(0, c)),
+            put(r, d.columns[c].heading, columnAlign(d.columns[c], rows_.isEmpty() ? QVariant() : cellValue(0, c)),
                 headingFont_);
         }
         const double ry = e.y + e.height - kRuleHeight / 4;
@@ -450,10 +554,14 @@ QVector<ItemSpan> textItemSpans(const BandLine& line, double bodyWidthMm) {
 
 PageContent ReportDocument::page(int index) const {
     PageContent out;
-    if (index < 0 || index >= pages_.size())
+    if (!hasPage(index))
         return out;
-    for (int i = pages_[index].begin; i < pages_[index].end; ++i)
-        emitEntries(out, entries_[i], index);
+    // Copies: a text that needs every row places the rest of the report while the page is made.
+    const Page placed = pages_[index];
+    for (int i = placed.begin; i < placed.end; ++i) {
+        const LayoutEntry e = entries_[i];
+        emitEntries(out, e, index);
+    }
     return out;
 }
 
@@ -545,8 +653,9 @@ QString ReportDocument::pageText(int index) const {
 
 QString ReportDocument::toText() const {
     QString out;
-    for (int p = 0; p < pageCount(); ++p)
-        out += QStringLiteral("==== Page %1 of %2 ====\n").arg(p + 1).arg(pageCount()) + pageText(p);
+    const int pages = pageCount();
+    for (int p = 0; p < pages; ++p)
+        out += QStringLiteral("==== Page %1 of %2 ====\n").arg(p + 1).arg(pages) + pageText(p);
     return out;
 }
 
@@ -555,7 +664,8 @@ QString ReportDocument::toCsv() const {
     for (const ColumnDef& c : def_->columns)
         line << csvField(c.heading);
     QString out = line.join(QLatin1Char(',')) + QLatin1Char('\n');
-    for (int r = 0; r < data_.recordCount(); ++r) {
+    readToEnd();
+    for (int r = 0; r < rowCount(); ++r) {
         line.clear();
         for (int c = 0; c < def_->columns.size(); ++c)
             line << csvField(cellText(r, c));
@@ -565,6 +675,7 @@ QString ReportDocument::toCsv() const {
 }
 
 QVector<LayoutEntry> ReportDocument::flow() const {
+    readToEnd();
     QVector<LayoutEntry> out;
     bool headings = false;
     for (const LayoutEntry& e : entries_) {

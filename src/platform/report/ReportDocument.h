@@ -1,5 +1,6 @@
 #pragma once
 #include "components/Recordset.h"
+#include "components/RowCursor.h"
 #include "platform/report/ReportDefinition.h"
 
 #include <QDateTime>
@@ -8,6 +9,7 @@
 #include <QRectF>
 #include <QVariantList>
 #include <memory>
+#include <optional>
 
 class QPainter;
 
@@ -61,16 +63,33 @@ struct ItemSpan {
 QVector<ItemSpan> textItemSpans(const BandLine& line, double bodyWidthMm);
 
 // A report laid out to pages from its definition, its data and its parameter values. Pages are
-// placed in one linear pass; each page's texts are produced only when asked for.
+// placed in one linear pass that reads rows only as far as the pages asked for need them (the rest
+// as later pages, the page count or the exports ask); each page's texts are produced only when
+// asked for. A figure that needs every row (the page count, the report's totals) is exact once the
+// last row is read; until then a page shows the pages known so far followed by "+".
 class ReportDocument {
 public:
     ReportDocument(std::shared_ptr<const ReportDefinition> def, Recordset data, QVariantList parameterValues,
                    QString title, QString subtitle, QDateTime printTime);
+    // Reads its rows from `rows` as they are needed; lays out at least the first page at once.
+    ReportDocument(std::shared_ptr<const ReportDefinition> def, std::unique_ptr<RowCursor> rows,
+                   QVariantList parameterValues, QString title, QString subtitle, QDateTime printTime);
+    ~ReportDocument();
 
     const ReportDefinition& definition() const { return *def_; }
-    const Recordset& data() const { return data_; }
+    // Every row (reads the rest first).
+    const Recordset& data() const;
     QSizeF pageSize() const { return pageSize_; }  // units
-    int pageCount() const { return static_cast<int>(pages_.size()); }
+    // Every page (reads the rest first).
+    int pageCount() const;
+    // Whether every row is read and every page placed.
+    bool isComplete() const { return finished_; }
+    // Pages placed so far: all of them once complete.
+    int pagesReady() const { return static_cast<int>(pages_.size()); }
+    // Whether the page exists, placing pages up to it when needed.
+    bool hasPage(int index) const;
+    // Places pages for about `rows` more rows; returns whether the document is complete.
+    bool readMore(int rows) const;
     QVector<GroupTreeNode> groupTree() const;
 
     PageContent page(int index) const;
@@ -111,12 +130,40 @@ private:
         int begin;
         int end;
     };
-    void layout();
+    // Where the one layout pass stands between rows.
+    struct LayoutState {
+        double y = 0;
+        double pageTop = 0;  // where the page's own content starts, below its header
+        double bottom = 0;   // where the page footer starts
+        double headingsHeight = 0;
+        int pageBegin = 0;
+        int currentRow = 0;
+        int nextRow = 0;
+        QVector<int> open;  // the group instance open at each level
+        bool started = false;
+    };
+    ReportDocument(std::shared_ptr<const ReportDefinition> def, QVariantList parameterValues, QString title,
+                   QString subtitle, QDateTime printTime);
+    void prepare(const QStringList& fieldNames);
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    const QVariant& valueAt(int row, int field) const { return rows_[row][field]; }
+    bool fetchRows() const;
+    void readToEnd() const;
+    void startLayout() const;
+    void layoutRow(int r) const;
+    void finishLayout() const;
+    bool stillOpen(int group) const;
+    void add(LayoutEntry e) const;
+    void addBand(qint16 id, int row, int group) const;
+    void startPage() const;
+    void endPage() const;
+    void place(LayoutEntry e, double keepWith) const;
+    void placeBand(qint16 id, int row, int group, double keepWith) const;
     int fontFor(const TextItem& item) const;
     int fontFor(double points, bool bold, bool italic, bool underline) const;
     double lineHeight(int font) const;
-    double bandLineHeight(const BandLine& bl);
-    double detailHeight(int row);
+    double bandLineHeight(const BandLine& bl) const;
+    double detailHeight(int row) const;
     const Band& band(qint16 id) const;
     QString fill(const QVector<TemplatePart>& parts, const LayoutEntry& e, int pageIndex) const;
     QString formatValue(const QVariant& v, const QString& format) const;
@@ -125,7 +172,6 @@ private:
     QVariant groupKey(int row, int level) const;
 
     std::shared_ptr<const ReportDefinition> def_;
-    Recordset data_;
     QVariantList params_;
     QString title_;
     QString subtitle_;
@@ -137,12 +183,19 @@ private:
     mutable QHash<QString, int> fontIndex_;
     QVector<int> columnFields_;  // data column of each report column
     QVector<int> groupFields_;
+    Recordset fields_;  // the data's field names, for look-ups by name
     int detailFont_ = 0;
     int headingFont_ = 0;
-    QVector<LayoutEntry> entries_;
-    QVector<Page> pages_;
-    QVector<GroupInstance> groups_;
-    QVector<double> grandSums_;
+    // Read and placed so far; the layout pass goes on from where it stopped when more is asked for.
+    mutable std::unique_ptr<RowCursor> cursor_;
+    mutable QVector<QVariantList> rows_;
+    mutable std::optional<Recordset> data_;
+    mutable LayoutState state_;
+    mutable bool finished_ = false;
+    mutable QVector<LayoutEntry> entries_;
+    mutable QVector<Page> pages_;
+    mutable QVector<GroupInstance> groups_;
+    mutable QVector<double> grandSums_;
 };
 
 } // namespace qx::report

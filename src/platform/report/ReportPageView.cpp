@@ -40,7 +40,7 @@ void ReportPageView::resizeToPage() {
 }
 
 void ReportPageView::paintEvent(QPaintEvent*) {
-    if (!doc_ || page_ < 0 || page_ >= doc_->pageCount())
+    if (!doc_ || !doc_->hasPage(page_))
         return;
     QPainter painter(this);
     const QSizeF s = doc_->pageSize() * scale_;

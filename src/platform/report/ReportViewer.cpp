@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -84,6 +85,10 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent) {
     splitter_->setSizes({200, 800});
     layout->addWidget(splitter_, 1);
 
+    // A long report shows its first page at once and places the rest while the user reads it.
+    reader_ = new QTimer(this);
+    reader_->setInterval(0);
+    connect(reader_, &QTimer::timeout, this, [this] { readInBackground(); });
     connect(first_, &QAction::triggered, this, [this] { showFirstPage(); });
     connect(previous_, &QAction::triggered, this, [this] { showPreviousPage(); });
     connect(next_, &QAction::triggered, this, [this] { showNextPage(); });
@@ -106,6 +111,7 @@ ReportViewer::~ReportViewer() = default;
 
 void ReportViewer::setReportSource(std::shared_ptr<Report> report) {
     report_ = std::move(report);
+    reader_->stop();
     view_->setDocument(nullptr);
     doc_.reset();
     page_ = 0;
@@ -116,11 +122,26 @@ void ReportViewer::setReportSource(std::shared_ptr<Report> report) {
 void ReportViewer::viewReport() {
     if (!report_)
         return;
+    reader_->stop();
     doc_ = report_->sharedDocument();
     view_->setDocument(doc_.get());
-    fillGroupTree();
+    tree_->clear();
+    if (doc_->isComplete())
+        fillGroupTree();
+    else
+        reader_->start();
     applyZoom();
     showNthPage(1);
+}
+
+void ReportViewer::readInBackground() {
+    constexpr int kRowsPerTurn = 20000;  // a few tens of milliseconds, so the window stays responsive
+    if (!doc_ || !doc_->readMore(kRowsPerTurn))
+        return;
+    reader_->stop();
+    fillGroupTree();
+    view_->update();  // the page count printed on the page is known now
+    updateState();
 }
 
 int ReportViewer::pageCount() const { return doc_ ? doc_->pageCount() : 0; }
@@ -128,7 +149,10 @@ int ReportViewer::pageCount() const { return doc_ ? doc_->pageCount() : 0; }
 void ReportViewer::showNthPage(int page) {
     if (!doc_)
         return;
-    page_ = qBound(1, page, doc_->pageCount());
+    page = qMax(page, 1);
+    if (!doc_->hasPage(page - 1))
+        page = qMax(doc_->pagesReady(), 1);
+    page_ = page;
     view_->setPage(page_ - 1);
     scroll_->verticalScrollBar()->setValue(0);
     updateState();
@@ -189,12 +213,15 @@ void ReportViewer::fillGroupTree() {
 }
 
 void ReportViewer::updateState() {
-    const int pages = pageCount();
-    pageLabel_->setText(pages ? tr("%1 of %2").arg(page_).arg(pages) : QString());
+    const int pages = doc_ ? doc_->pagesReady() : 0;
+    const bool more = doc_ && !doc_->isComplete();
+    pageLabel_->setText(pages ? tr("%1 of %2").arg(page_).arg(more ? QString::number(pages) + QLatin1Char('+')
+                                                                    : QString::number(pages))
+                              : QString());
     first_->setEnabled(page_ > 1);
     previous_->setEnabled(page_ > 1);
-    next_->setEnabled(page_ < pages);
-    last_->setEnabled(page_ < pages);
+    next_->setEnabled(page_ < pages || more);
+    last_->setEnabled(page_ < pages || more);
     print_->setEnabled(report_ != nullptr);
     export_->setEnabled(report_ != nullptr);
     // The tree is usable only when enabled, and shown only when also asked for.

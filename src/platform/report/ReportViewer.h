@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QScrollArea;
 class QSplitter;
+class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -40,6 +41,7 @@ public:
     bool displayGroupTree() const { return groupTreeShown_; }
     bool isGroupTreeVisible() const;
 
+    // Every page of the report (places the rest of a long one first).
     int pageCount() const;
     int currentPage() const { return page_; }  // 1-based; 0 when nothing is shown
     void showNthPage(int page);
@@ -61,6 +63,7 @@ protected:
 
 private:
     void updateState();
+    void readInBackground();
     void fillGroupTree();
     void applyZoom();
 
@@ -71,6 +74,7 @@ private:
     bool groupTreeEnabled_ = true;
     bool groupTreeShown_ = true;
     QToolBar* toolbar_;
+    QTimer* reader_;
     QAction* first_;
     QAction* previous_;
     QAction* next_;
