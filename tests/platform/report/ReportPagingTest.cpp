@@ -2,6 +2,12 @@
 #include "TestDatabase.h"
 #include "components/RowBatches.h"
 #include "platform/Values.h"
+#include "platform/report/ReportViewer.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QToolBar>
+#include <QTreeWidget>
 
 #include <QRegularExpression>
 
@@ -130,6 +136,26 @@ TEST_P(ReportPagingTest, WholeReportFiguresReadTheRest) {
     EXPECT_EQ(open()->document().data().recordCount(), kLines);
     EXPECT_EQ(open()->document().toCsv().count(QLatin1Char('\n')), kLines + 1);
     EXPECT_EQ(lastFirst->toText().toStdString(), golden.toStdString());
+}
+
+// The viewer shows the first page at once, pages on before the rest is read, and places the rest
+// while the user reads: then the page count and the group tree are complete.
+TEST_P(ReportPagingTest, ViewerPagesOnAndFinishesInTheBackground) {
+    ReportViewer viewer;
+    viewer.setReportSource(open());
+    viewer.viewReport();
+    EXPECT_EQ(viewer.currentPage(), 1);
+    EXPECT_EQ(viewer.groupTree()->topLevelItemCount(), 0);
+    viewer.showNextPage();
+    EXPECT_EQ(viewer.currentPage(), 2);
+    const auto doc = viewer.reportSource()->sharedDocument();
+    for (int turn = 0; turn < 1000 && !doc->isComplete(); ++turn)
+        QCoreApplication::processEvents();
+    ASSERT_TRUE(doc->isComplete());
+    EXPECT_EQ(viewer.groupTree()->topLevelItemCount(), (kLines + 36) / 37);
+    viewer.showLastPage();
+    EXPECT_EQ(viewer.currentPage(), doc->pageCount());
+    EXPECT_TRUE(doc->pageText(0).contains(QStringLiteral("Page 1 of %1").arg(doc->pageCount())));
 }
 
 QX_ON_BOTH_ENGINES(ReportPagingTest);
