@@ -6,6 +6,7 @@
 //   - a report of 100,000 and 1,000,000 lines from its query to its first page, and to its last;
 //   - the program from its start to the login window on the demo database.
 // Times are wall-clock and noisy on a shared machine; the statement and request counts are exact.
+#include "BenchReport.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "charging/Numbering.h"
@@ -117,33 +118,6 @@ void saves(Engine engine, const char* name) {
 
 // ---- reports ----
 
-const char* const kReportText = R"(
-paper A4
-parameter HOSPITALNAME text
-query
-SELECT RefNum, Description, Quantity, Amount FROM tbBenchReport ORDER BY id
-end
-column Slip field=RefNum heading="Slip" width=25
-column Item field=Description heading="Description" width=90
-column Qty field=Quantity heading="Qty" width=20 format="#,##0.00"
-column Amount field=Amount heading="Amount" width=30 format="#,##0.00" sum
-group RefNum
-reportheader
-  text "{HOSPITALNAME}" align=center bold size=13
-end
-groupheader RefNum
-  text "Slip {field:RefNum}" bold
-end
-groupfooter RefNum
-  totals "Slip total"
-end
-reportfooter
-  totals "Grand total"
-end
-pagefooter
-  text "Printed {PRINTTIME}" | "Page {PAGE} of {PAGES}" align=right
-end
-)";
 
 void fillReportTable(Connection& c, int lines) {
     c.executeScript(c.isSQLite() ? QStringLiteral("CREATE TABLE tbBenchReport (id INTEGER PRIMARY KEY, RefNum TEXT, "
@@ -171,8 +145,9 @@ void reports(Engine engine, const char* name) {
         test::TestDatabase tdb(engine);
         Connection& c = tdb.connection();
         fillReportTable(c, lines);
-        auto report = std::make_shared<report::Report>(report::parseReportDefinition(QString::fromLatin1(kReportText),
-                                                                                     QStringLiteral("bench.rpt")));
+        auto report = std::make_shared<report::Report>(report::parseReportDefinition(
+            benchReportText(QStringLiteral("SELECT RefNum, Description, Quantity, Amount FROM tbBenchReport ORDER BY id")),
+            QStringLiteral("bench.rpt")));
         report->setConnection(&c);
         report->setParameterValues({QStringLiteral("ST. RAPHAEL GENERAL HOSPITAL")});
         QElapsedTimer timer;
