@@ -85,7 +85,8 @@ protected:
         return whole.toText();
     }
     static QString withoutPageTotal(QString text) {
-        return text.replace(QRegularExpression(QStringLiteral("Page (\\d+) of \\d+\\+?")), QStringLiteral("Page \\1 of N"));
+        // Right-aligned, so the blanks before it go too.
+        return text.replace(QRegularExpression(QStringLiteral(" *Page (\\d+) of \\d+\\+?")), QStringLiteral("Page \\1 of N"));
     }
     ReportFile file_{QString::fromLatin1(kLedgerReport), QStringLiteral("ledger.rpt")};
 };
