@@ -158,9 +158,9 @@ void reports(Engine engine, const char* name) {
         const int pages = doc->pageCount();
         doc->page(pages - 1);
         const double last = double(timer.nsecsElapsed()) / 1e9;
-        const QString report = QStringLiteral("report of %1 lines: ").arg(lines);
-        row(name, report + QStringLiteral("query to first page (s)"), fixed(first, 3), "< 0.5");
-        row(name, report + QStringLiteral("query to last of %1 pages (s)").arg(pages), fixed(last, 3), "");
+        const QString measure = QStringLiteral("report of %1 lines: ").arg(lines);
+        row(name, measure + QStringLiteral("query to first page (s)"), fixed(first, 3), "< 0.5");
+        row(name, measure + QStringLiteral("query to last of %1 pages (s)").arg(pages), fixed(last, 3), "");
     }
 }
 
