@@ -41,6 +41,8 @@ ReportDocument::ReportDocument(std::shared_ptr<const ReportDefinition> def, QVar
     : def_(std::move(def)), params_(std::move(parameterValues)), title_(std::move(title)),
       subtitle_(std::move(subtitle)), printTime_(std::move(printTime)) {}
 
+// A report of ordinary size is placed whole at once; a long one places its first page first and
+// the rest when asked.
 ReportDocument::ReportDocument(std::shared_ptr<const ReportDefinition> def, Recordset data,
                                QVariantList parameterValues, QString title, QString subtitle, QDateTime printTime)
     : ReportDocument(std::move(def), std::move(parameterValues), std::move(title), std::move(subtitle),
@@ -49,7 +51,8 @@ ReportDocument::ReportDocument(std::shared_ptr<const ReportDefinition> def, Reco
     for (int r = 0; r < data.recordCount(); ++r)
         rows_ << data.row(r);
     prepare(data.fieldNames());
-    readToEnd();
+    readMore(kRowsPlacedAtOnce);
+    hasPage(0);
 }
 
 ReportDocument::ReportDocument(std::shared_ptr<const ReportDefinition> def, std::unique_ptr<RowCursor> rows,
@@ -58,7 +61,6 @@ ReportDocument::ReportDocument(std::shared_ptr<const ReportDefinition> def, std:
                      std::move(printTime)) {
     cursor_ = std::move(rows);
     prepare(cursor_->fieldNames());
-    // A report of ordinary size is placed whole at once; a long one shows its first page first.
     readMore(kRowsPlacedAtOnce);
     hasPage(0);
 }

@@ -69,9 +69,10 @@ QVector<ItemSpan> textItemSpans(const BandLine& line, double bodyWidthMm);
 // last row is read; until then a page shows the pages known so far followed by "+".
 class ReportDocument {
 public:
+    // Lays out at least the first page at once.
     ReportDocument(std::shared_ptr<const ReportDefinition> def, Recordset data, QVariantList parameterValues,
                    QString title, QString subtitle, QDateTime printTime);
-    // Reads its rows from `rows` as they are needed; lays out at least the first page at once.
+    // The same, reading its rows from `rows` as they are needed.
     ReportDocument(std::shared_ptr<const ReportDefinition> def, std::unique_ptr<RowCursor> rows,
                    QVariantList parameterValues, QString title, QString subtitle, QDateTime printTime);
     ~ReportDocument();

@@ -81,7 +81,6 @@ protected:
         Recordset all = db().query(r->definition().data.sql, QVariantMap{{QStringLiteral("LEAST"), 0}});
         ReportDocument whole(std::make_shared<const ReportDefinition>(r->definition()), all, {0.0}, r->title(),
                              r->subtitle(), QDateTime(QDate(2026, 12, 10), QTime(9, 30)));
-        EXPECT_TRUE(whole.isComplete());
         return whole.toText();
     }
     static QString withoutPageTotal(QString text) {
