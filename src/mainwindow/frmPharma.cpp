@@ -125,6 +125,7 @@ void frmPharma::Form_Load() {
         ApplyLoadRules(9, 12);
         lngIdleLimit_ = IdleTime();
         mManualPostingChoice = mReturnChoice = mCorrectionChoice = mPostedListChoice = 1;
+        LoadTreeView();
         frmLogOff::Default().setEntered(true);
         LoadUserSettings(gEmployeeCode);
         applyLocation();
@@ -295,7 +296,12 @@ bool frmPharma::previewKey(QObject* watched, QKeyEvent* key) {
     else if (key->key() == Qt::Key_Insert)
         insertMode_ = !insertMode_;
     showKeyboardState();
-    return Form_KeyDown(key->key(), key->modifiers());
+    if (Form_KeyDown(key->key(), key->modifiers()))
+        return true;
+    // The tree's own key handling comes after the window's, and leaves the key to the tree.
+    if (watched == treCategory)
+        treCategory_KeyDown(key->key(), int(key->modifiers()));
+    return false;
 }
 
 void frmPharma::closeEvent(QCloseEvent* e) {

@@ -5,6 +5,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
+#include <memory>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -15,9 +18,13 @@ class QMenu;
 class QTimer;
 class QToolBar;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace qx {
 
+namespace WardStations {
+class Station;
+}
 class FlexGrid;
 class PictureButton;
 class frmAuditTrail;
@@ -178,6 +185,21 @@ public:
     bool CapsLockOn() const { return capsLock_; }
     bool InsertOn() const { return insertMode_; }
 
+    // The navigation tree: one node per work queue, keyed "_0", "_1", "_1.2", "@<station>", ...
+    // Builds it from the site, the settings and the station list; False when the station
+    // component did not connect (the tree then stays empty).
+    bool LoadTreeView();
+    void treCategory_NodeClick(QTreeWidgetItem* node);
+    void treCategory_KeyDown(int keyCode, int shift);
+    // Reloads the work list of the selected node.
+    void ClickTreeView();
+    // A node by its key; by its 1-based position in the build (the jumps rely on it).
+    QTreeWidgetItem* TreeNode(const QString& key) const;
+    QTreeWidgetItem* TreeNodeAt(int index) const;
+    static QString NodeKey(const QTreeWidgetItem* node);
+    // Creates the station list component for one tree build; the suite's own unless replaced.
+    std::function<std::shared_ptr<WardStations::Station>()> StationMaker;
+
     // The two panes and the splitter between them.
     QGroupBox* fraCategory = nullptr;
     QTreeWidget* treCategory = nullptr;
@@ -240,6 +262,8 @@ private:
     void createStatusBar();
     void showKeyboardState();
     bool previewKey(QObject* watched, QKeyEvent* key);
+    void jumpToBranch(int index);
+    std::vector<QTreeWidgetItem*> treeNodes_;  // in build order
     // Opens the window registered under the command's control name, as the command's handler.
     void openCommandWindow(const QString& controlName, const WindowValues& inputs = {});
     void Form_Unload();

@@ -109,9 +109,6 @@ void frmPharma::mnuReprint_Click() { openCommandWindow(QStringLiteral("mnuReprin
 void frmPharma::mnuRefresh_Click() { openCommandWindow(QStringLiteral("mnuRefresh")); }
 void frmPharma::mnuSorted_Click() { openCommandWindow(QStringLiteral("mnuSorted")); }
 void frmPharma::mnuFIFO_Click() { openCommandWindow(QStringLiteral("mnuFIFO")); }
-void frmPharma::mnuInpatient_Click() { openCommandWindow(QStringLiteral("mnuInpatient")); }
-void frmPharma::mnuOutPatient_Click() { openCommandWindow(QStringLiteral("mnuOutPatient")); }
-void frmPharma::mnuERpatient_Click() { openCommandWindow(QStringLiteral("mnuERpatient")); }
 void frmPharma::mnuReprintAssess_Click() { openCommandWindow(QStringLiteral("mnuReprintAssess")); }
 void frmPharma::mnuRevokeAssess_Click() { openCommandWindow(QStringLiteral("mnuRevokeAssess")); }
 void frmPharma::mnuRxOn_Click() { openCommandWindow(QStringLiteral("mnuRxOn")); }

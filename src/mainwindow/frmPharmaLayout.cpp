@@ -79,6 +79,7 @@ void frmPharma::createPanes() {
     treCategory = new QTreeWidget(fraCategory);
     treCategory->setObjectName(QStringLiteral("treCategory"));
     treCategory->setHeaderHidden(true);
+    connect(treCategory, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { treCategory_NodeClick(node); });
 
     fraList = new QGroupBox(QStringLiteral("Patient &List"), client);
     fraList->setObjectName(QStringLiteral("fraList"));
