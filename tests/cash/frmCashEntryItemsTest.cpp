@@ -3,6 +3,7 @@
 
 #include "charging/ChargeGridNavigation.h"
 #include "charging/frmOverStock.h"
+#include "charging/frmPriceInOut.h"
 #include "components/DrugPicker.h"
 #include "suite/DrugCatalogComponent.h"
 
@@ -223,6 +224,105 @@ TEST_F(frmCashEntryItemsTest, OthersNeedsAClass) {
     EXPECT_EQ(platform.messages->last().title, "Discount Type");
     form->optNone->setChecked(true);
     EXPECT_TRUE(form->checkDiscountType());
+}
+
+} // namespace
+} // namespace qx::test
+
+namespace qx::test {
+namespace {
+
+class frmCashEntryDiscountTest : public frmCashEntryItemsTest {
+protected:
+    void addClass(const QString& code, const QString& name, double rate, bool atCost) {
+        db().execute(QStringLiteral("INSERT INTO build_file.tbCoRevenueCode (RevenueID, ItemName, LGRP, CashierActive, "
+                                    "PHActive, RecordStatus) VALUES (?, ?, 'D', 'Y', 'Y', 'A')"),
+                     {code, name});
+        db().execute(QStringLiteral("INSERT INTO build_file.tbCoDiscountRates (DiscountCode, RevenueID, Rate, ChargeAtCost) "
+                                    "VALUES (?, 'PH', ?, ?)"),
+                     {code, rate, atCost ? 1 : 0});
+    }
+    // Chooses the class as the user does and applies it.
+    void chooseClass(const QString& text) {
+        QComboBox* box = gPharmaOptDiscountType ? form->cboOthers : form->cboClass;
+        box->setCurrentIndex(box->findText(text));
+        if (gPharmaOptDiscountType) {
+            form->optManual->setChecked(true);
+            form->cboOthers_Click();
+            form->cmdComputeDisc_Click();
+        } else {
+            form->chkTypeA->setChecked(true);
+            box->setCurrentIndex(box->findText(text));
+            form->cboClass_Click();
+            form->cmdApplyA_Click();
+        }
+    }
+};
+
+TEST_F(frmCashEntryDiscountTest, ClassesOverOneLineOf112) {
+    addClass("CF", "SENIOR CITIZENS DISCOUNT", 20, false);
+    addClass("CZ", "CASH DISCOUNT", 10, false);
+    addClass("AC", "AT COST", 0, true);
+    addItem(db(), {.itemId = "1001", .onHand = 50, .priceOut = 112, .averageCost = 80, .seniorDiscounted = true});
+    struct Case {
+        const char* name;
+        const char* site;
+        bool optionLayout;
+        bool switch106;
+        const char* classText;
+        QStringList figures;  // VAT, taxable, discount, amount
+        int vatWidth;
+    };
+    const Case cases[] = {
+        {"CF in the class layout", "ABC", false, true, "CF-SENIOR CITIZENS DISCOUNT", {"12.00", "100.00", "20.00", "80.00"}, 1128},
+        {"CF without VAT items kept apart", "ABC", false, false, "CF-SENIOR CITIZENS DISCOUNT", {"0.00", "112.00", "22.40", "89.60"}, 1128},
+        {"plain 10 % in the option layout", "ABC", true, true, "CZ-CASH DISCOUNT", {"0.00", "112.00", "11.20", "100.80"}, 0},
+        {"at cost", "ABC", true, true, "AC-AT COST", {"0.00", "112.00", "32.00", "80.00"}, 0},
+        {"plain 10 % at RUQ", "RUQ", false, true, "CZ-CASH DISCOUNT", {"12", "100", "10", "102"}, 1128},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        gSiteCode = QString::fromLatin1(c.site);
+        gPharmaOptDiscountType = c.optionLayout;
+        gDefaultDiscount = 0;
+        gInvSwitchVATExemptItems = c.switch106;
+        openShown();
+        enter(1, 1, "1001");
+        enter(1, 8, "1");
+        chooseClass(QString::fromLatin1(c.classText));
+        EXPECT_EQ((QStringList{cell(1, 11), cell(1, 12), cell(1, 13), cell(1, 14)}), c.figures);
+        EXPECT_EQ(grid()->colWidth(frmCashEntry::colVAT), c.vatWidth);
+        EXPECT_EQ(form->txtTotal->text(), Text(ToDouble(c.figures[3])));
+    }
+}
+
+TEST_F(frmCashEntryDiscountTest, PriceChangeAddsTheVATAtWOPSA) {
+    gAllowPriceChange = true;
+    gDiscountVAT = 12;
+    addItem(db(), {.itemId = "1001", .onHand = 50, .priceOut = 80});
+    for (const auto& [site, amount] : {std::pair{"WOPSA", "224.00"}, std::pair{"ABC", "200.00"}}) {
+        SCOPED_TRACE(site);
+        gSiteCode = QString::fromLatin1(site);
+        openShown();
+        // Without WOPSA's preset cash discount, which the price change would apply at once.
+        form->chkTypeA->setChecked(false);
+        enter(1, 1, "1001");
+        enter(1, 8, "2");
+        platform.modal->onShow("qx::frmPriceInOut", [](QWidget& w) {
+            auto& price = static_cast<frmPriceInOut&>(w);
+            w.close();
+            price.setItemPrice(100);
+            price.setTotalAmount(200);
+        });
+        grid()->setRow(1);
+        grid()->setCol(frmCashEntry::colPriceBase);
+        form->grdItemList_DblClick();
+        EXPECT_EQ(cell(1, frmCashEntry::colPriceBase), "100");
+        EXPECT_EQ(cell(1, frmCashEntry::colAmount), amount);
+        EXPECT_EQ(cell(1, frmCashEntry::colGross), amount);
+        EXPECT_EQ(cell(1, frmCashEntry::colUnitPrice), "80");
+        EXPECT_EQ(cell(1, frmCashEntry::colOutPatientAmount), "200");
+    }
 }
 
 } // namespace
