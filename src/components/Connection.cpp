@@ -197,9 +197,14 @@ void Connection::fail(const QString& what, const QString& sql, const QString& de
     throw AppError(kDbErrorNumber, QStringLiteral("Connection"), text);
 }
 
-QSqlQuery& Connection::prepared(const QString& sql) {
-    if (QSqlQuery* kept = cache_->find(sql))
+QSqlQuery& Connection::prepared(const QString& sql, bool* wasKept) {
+    if (QSqlQuery* kept = cache_->find(sql)) {
+        if (wasKept)
+            *wasKept = true;
         return *kept;
+    }
+    if (wasKept)
+        *wasKept = false;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
@@ -215,7 +220,8 @@ QSqlQuery& Connection::prepared(const QString& sql) {
 
 QSqlQuery& Connection::run(const QString& sql, const QVariantList* binds, const QVariantMap* named) {
     settleCursor();
-    QSqlQuery& q = prepared(sql);
+    bool wasKept = false;
+    QSqlQuery& q = prepared(sql, &wasKept);
     ++statements_;
     // A kept statement still holds the values of its last run: each must be given again.
     const qsizetype held = q.boundValues().size();
@@ -226,8 +232,14 @@ QSqlQuery& Connection::run(const QString& sql, const QVariantList* binds, const 
             q.addBindValue(toBindValue(v));
     }
     if (named) {
-        for (qsizetype i = 0; i < held; ++i)
-            q.bindValue(int(i), QVariant());
+        // Clearing by position would switch the statement to positional binding, and SQLite then
+        // refuses a name used twice ("Parameter count mismatch"): a kept statement is prepared
+        // again instead, which forgets its last values.
+        if (wasKept && held > 0) {
+            ++roundTrips_;
+            if (!q.prepare(sql))
+                fail(QStringLiteral("Invalid statement"), sql, q.lastError().text());
+        }
         bindNamed(q, *named);
     }
     ++roundTrips_;

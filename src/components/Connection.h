@@ -93,7 +93,7 @@ private:
     void registerUnicodeCaseFolding();
     void openPostgres();
     QSqlQuery& run(const QString& sql, const QVariantList* binds, const QVariantMap* named);
-    QSqlQuery& prepared(const QString& sql);
+    QSqlQuery& prepared(const QString& sql, bool* wasKept = nullptr);
     void forgetPreparedStatements();
     void runPlain(const QString& sql);
     void bindNamed(QSqlQuery& q, const QVariantMap& named);

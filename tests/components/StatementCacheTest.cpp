@@ -48,6 +48,17 @@ private:
     QtMessageHandler previous_;
 };
 
+TEST_P(StatementCacheTest, NamedValueUsedTwiceBindsOnEveryRun) {
+    const QString sql = QStringLiteral(
+        "SELECT COUNT(*) AS n FROM tbCacheProbe WHERE (COALESCE(:who, '') = '' OR IDKey = COALESCE(:who, '')) "
+        "AND Amount >= :least");
+    struct Case { QVariant who; double least; int expected; };
+    const Case cases[] = {{QStringLiteral("B"), 0, 1}, {QVariant(), 0, 3}, {QString(), 2, 2}, {QStringLiteral("A"), 2, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(db().query(sql, QVariantMap{{QStringLiteral("who"), c.who}, {QStringLiteral("least"), c.least}})
+                      .value(0).toInt(), c.expected) << c.who.toString().toStdString() << " " << c.least;
+}
+
 TEST_P(StatementCacheTest, RepeatedStatementIsOneRoundTripWithItsOwnValues) {
     const qint64 first = db().roundTripCount();
     EXPECT_EQ(nameOf(db(), QStringLiteral("A")), QStringLiteral("Ann"));
