@@ -172,7 +172,7 @@ int startupChild(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillax"));
     QApplication::setOrganizationName(QStringLiteral("Quillax"));
     ScriptedPlatform platform;
-    platform.modal->onShow(QStringLiteral("frmLogin"), [](QWidget&) {
+    platform.modal->onShow(QStringLiteral("qx::suite::frmLogin"), [](QWidget&) {
         std::printf("login window\n");
         std::fflush(stdout);
         std::_Exit(0);
