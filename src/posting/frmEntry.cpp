@@ -111,6 +111,10 @@ frmEntry::frmEntry(QWidget* parent)
     connect(cmdClearRow, &QPushButton::clicked, this, &frmEntry::cmdClearRow_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmEntry::cmdClose_Click);
 
+    resetEntry();
+}
+
+void frmEntry::resetEntry() {
     setGrid();
     chargeGrid_->pending().clearAll();
     chargeGrid_->pending().set(PendingGridMove::FirstFocus);

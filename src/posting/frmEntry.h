@@ -130,6 +130,8 @@ protected:
     void reject() override;
 
 private:
+    // The grid laid out disabled, the first focus opening the editor, the buttons disabled.
+    void resetEntry();
     void buildPatientPanel();
     void buildLowerPanels();
     void grdItemList_EnterCell();

@@ -38,12 +38,7 @@ void frmEntry::Form_Load() {
             setFixedHeight(twipsToPixels(kColorCodedHeight));
             ColorLegendFrame->fill(SQLConnection());
         }
-        setGrid();
-        chargeGrid_->pending().clearAll();
-        chargeGrid_->pending().set(PendingGridMove::FirstFocus);
-        cmdPrintSave->setEnabled(false);
-        cmdSave->setEnabled(false);
-        cmdClearRow->setEnabled(false);
+        resetEntry();
         hasUnrestrictedColumn_ = ColumnExists(SQLConnection(), QStringLiteral("tbInvMaster"), QStringLiteral("Unrestricted"));
         txtFind->setFocus(Qt::OtherFocusReason);
     });
