@@ -2,6 +2,7 @@
 #include "components/ComponentFactory.h"
 #include "mainwindow/frmPharma.h"
 #include "platform/ErrorHandling.h"
+#include "platform/QtInputBox.h"
 #include "platform/QtPlatformServices.h"
 #include "posting/PostingWindowOpeners.h"
 #include "reports/ReportCatalogue.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillax"));
     QApplication::setOrganizationName(QStringLiteral("Quillax"));
     qx::installPlatformServices(qx::qtPlatformServices());
+    qx::installInputBoxService(std::make_shared<qx::QtInputBox>());
 
     qx::ComponentFactory factory;
     qx::suite::registerDefaultComponents(factory);

@@ -1,6 +1,7 @@
 #include "cash/CashWindowOpeners.h"
 
 #include "cash/frmCashEntry.h"
+#include "cash/frmUnpostedCreditAdvise.h"
 #include "components/PlatformServices.h"
 #include "shell/WindowOpeners.h"
 
@@ -12,6 +13,14 @@ void RegisterCashWindowOpeners() {
         frmCashEntry window;
         window.setIsTransNote(inputs.value(QStringLiteral("isTransNote")).toBool());
         showModal(window);
+        return WindowValues{};
+    });
+    // "Reprint Credit Advise": the credit advises of a receipt (ORNumber), or of one item of it (ItemID).
+    RegisterWindowOpener(QStringLiteral("mnuCashReprint"), [](const WindowValues& inputs) {
+        frmUnpostedCreditAdvise advises;
+        advises.ORNumber = inputs.value(QStringLiteral("ORNumber")).toString();
+        advises.ItemID = inputs.value(QStringLiteral("ItemID")).toString();
+        showModal(advises);
         return WindowValues{};
     });
 }
