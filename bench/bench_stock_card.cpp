@@ -47,16 +47,10 @@ void postLines(benchmark::State& state, Engine engine) {
     const qint64 statementsBefore = c.statementCount();
     for (auto _ : state) {
         Transaction tx(c);
-        QString slip = drug.Chargeslip().CurrentDispensingChargeSlip();
-        while (!c.query(QStringLiteral("SELECT 1 FROM tbInvStockCard WHERE RefNum = ? LIMIT 1"), {slip}).isEmpty()) {
-            drug.Chargeslip().UpdateDispensingChargeSlip();
-            slip = drug.Chargeslip().CurrentDispensingChargeSlip();
-        }
-        for (int i = 0; i < kLinesPerSave; ++i) {
+        const QString slip =
+            drug.Chargeslip().ClaimDispensingChargeSlip(std::nullopt, QStringLiteral("1001"), QStringLiteral("E1"));
+        for (int i = 0; i < kLinesPerSave; ++i)
             drug.AppendStockCard(line(slip, i));
-            if (i == 0)
-                drug.Chargeslip().UpdateDispensingChargeSlip();
-        }
         tx.commit();
         lines += kLinesPerSave;
     }

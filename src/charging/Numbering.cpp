@@ -1,9 +1,7 @@
 #include "charging/Numbering.h"
-#include "components/AppError.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "hospitaldb/DocumentCounter.h"
-#include "platform/ErrorHandling.h"
 #include "platform/Values.h"
 
 namespace qx {
@@ -20,7 +18,8 @@ QString GetTerminalChargeSlipNo(Connection& con, const QString& employeeCode) {
 }
 
 void AdvanceTerminalChargeSlipNo(Connection& con, const QString& employeeCode) {
-    con.callProcedure(QStringLiteral("UpdateChargeSlip_PerUser"), {{QStringLiteral("@UserID"), employeeCode}});
+    con.callProcedure(QStringLiteral("UpdateChargeSlip_PerUser"),
+                      {{QStringLiteral("@UserID"), hospitaldb::terminalCounterKey(employeeCode)}});
 }
 
 QString GetTerminalChargeSlipCounter(Connection& con, const QString& employeeCode) {
@@ -43,62 +42,40 @@ bool CreditMemoExists(Connection& con, const QString& number) {
                 .isEmpty();
 }
 
-TerminalChargeSlipSeries::TerminalChargeSlipSeries(Connection& con, QString employeeCode, QString siteCode)
-    : con_(con), employeeCode_(std::move(employeeCode)), siteCode_(std::move(siteCode)) {}
+TerminalChargeSlipSeries::TerminalChargeSlipSeries(Connection& con, QString employeeCode)
+    : con_(con), employeeCode_(std::move(employeeCode)) {}
 
-// Without a counter the employee would post every save under "0".
-QString TerminalChargeSlipSeries::current() {
-    hospitaldb::ensureCounter(con_, hospitaldb::chargeSlipTerminalRow(employeeCode_));
-    return GetTerminalChargeSlipNo(con_, employeeCode_);
+QString TerminalChargeSlipSeries::current() { return GetTerminalChargeSlipNo(con_, employeeCode_); }
+
+QString TerminalChargeSlipSeries::claim(const QString& idNum, const QString& claimedBy) {
+    return hospitaldb::claimDocumentNumber(con_, hospitaldb::terminalChargeSlipSeries(employeeCode_), idNum, claimedBy);
 }
 
-void TerminalChargeSlipSeries::advance() { AdvanceTerminalChargeSlipNo(con_, employeeCode_); }
-
-bool TerminalChargeSlipSeries::isUsed(const QString& number) { return ChargeSlipExists(con_, siteCode_, number); }
-
-DrugChargeSlipSeries::DrugChargeSlipSeries(Connection& con, DrugCatalog::ChargeslipNumbers& numbers, QString siteCode,
-                                           std::optional<QString> patientKey)
-    : con_(con), numbers_(numbers), siteCode_(std::move(siteCode)), patientKey_(std::move(patientKey)) {}
+DrugChargeSlipSeries::DrugChargeSlipSeries(DrugCatalog::ChargeslipNumbers& numbers, std::optional<QString> patientKey)
+    : numbers_(numbers), patientKey_(std::move(patientKey)) {}
 
 QString DrugChargeSlipSeries::current() { return numbers_.CurrentDispensingChargeSlip(patientKey_); }
 
-void DrugChargeSlipSeries::advance() { numbers_.UpdateDispensingChargeSlip(patientKey_); }
+QString DrugChargeSlipSeries::claim(const QString& idNum, const QString& claimedBy) {
+    return numbers_.ClaimDispensingChargeSlip(patientKey_, idNum, claimedBy);
+}
 
-bool DrugChargeSlipSeries::isUsed(const QString& number) { return ChargeSlipExists(con_, siteCode_, number); }
-
-CreditMemoSeries::CreditMemoSeries(Connection& con, DrugCatalog::ChargeslipNumbers& numbers, Kind kind)
-    : con_(con), numbers_(numbers), kind_(kind) {}
+CreditMemoSeries::CreditMemoSeries(DrugCatalog::ChargeslipNumbers& numbers, Kind kind) : numbers_(numbers), kind_(kind) {}
 
 QString CreditMemoSeries::current() {
     return kind_ == Kind::CreditMemo ? numbers_.CurrentCreditMemo() : numbers_.CurrentAdjustmentSlip();
 }
 
-void CreditMemoSeries::advance() {
-    if (kind_ == Kind::CreditMemo)
-        numbers_.UpdateCreditMemo();
-    else
-        numbers_.UpdateAdjustmentSlip();
-}
-
-bool CreditMemoSeries::isUsed(const QString& number) { return CreditMemoExists(con_, number); }
-
-QString CreditMemoSeries::kind() const {
-    return kind_ == Kind::CreditMemo ? QStringLiteral("CM") : QStringLiteral("AS");
+QString CreditMemoSeries::claim(const QString& idNum, const QString& claimedBy) {
+    return kind_ == Kind::CreditMemo ? numbers_.ClaimCreditMemo(idNum, claimedBy)
+                                     : numbers_.ClaimAdjustmentSlip(idNum, claimedBy);
 }
 
 QString ClaimNumber(Connection& con, NumberSeries& series, const QString& idNum, const QString& claimedBy) {
     Transaction tx(con);
-    for (int tries = 0; tries < kMaxClaimTries; ++tries) {
-        const QString number = Trim(series.current());
-        if (!series.isUsed(number) && hospitaldb::reserveDocumentNumber(con, series.kind(), number, idNum, claimedBy)) {
-            tx.commit();
-            return number;
-        }
-        series.advance();
-    }
-    throw AppError(kRaisedAgainNumber, fullProcedureName(QStringLiteral("mdlMain"), QStringLiteral("ClaimNumber")),
-                   QStringLiteral("No free document number was found after %1 tries. Please check the number counter.")
-                       .arg(kMaxClaimTries));
+    const QString number = series.claim(idNum, claimedBy);
+    tx.commit();
+    return number;
 }
 
 } // namespace qx

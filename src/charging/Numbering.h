@@ -34,41 +34,33 @@ bool CreditMemoExists(Connection& con, const QString& number);
 class NumberSeries {
 public:
     virtual ~NumberSeries() = default;
+    // The number a slip label shows before the save: a preview only, the claim looks again.
     virtual QString current() = 0;
-    virtual void advance() = 0;
-    virtual bool isUsed(const QString& number) = 0;
-    // 'CS' charge slip, 'CM' credit memo, 'AS' adjustment slip.
-    virtual QString kind() const = 0;
+    // See ClaimNumber.
+    virtual QString claim(const QString& idNum, const QString& claimedBy) = 0;
 };
 
 // The employee's own counter (site QVH). A claim gives an employee without a counter one.
 class TerminalChargeSlipSeries : public NumberSeries {
 public:
-    TerminalChargeSlipSeries(Connection& con, QString employeeCode, QString siteCode);
+    TerminalChargeSlipSeries(Connection& con, QString employeeCode);
     QString current() override;
-    void advance() override;
-    bool isUsed(const QString& number) override;
-    QString kind() const override { return QStringLiteral("CS"); }
+    QString claim(const QString& idNum, const QString& claimedBy) override;
 
 private:
     Connection& con_;
-    QString employeeCode_, siteCode_;
+    QString employeeCode_;
 };
 
 // The drug component's charge slips, per patient when `patientKey` is given (pharmacy switch 22).
 class DrugChargeSlipSeries : public NumberSeries {
 public:
-    DrugChargeSlipSeries(Connection& con, DrugCatalog::ChargeslipNumbers& numbers, QString siteCode,
-                         std::optional<QString> patientKey = std::nullopt);
+    explicit DrugChargeSlipSeries(DrugCatalog::ChargeslipNumbers& numbers, std::optional<QString> patientKey = std::nullopt);
     QString current() override;
-    void advance() override;
-    bool isUsed(const QString& number) override;
-    QString kind() const override { return QStringLiteral("CS"); }
+    QString claim(const QString& idNum, const QString& claimedBy) override;
 
 private:
-    Connection& con_;
     DrugCatalog::ChargeslipNumbers& numbers_;
-    QString siteCode_;
     std::optional<QString> patientKey_;
 };
 
@@ -76,26 +68,20 @@ private:
 class CreditMemoSeries : public NumberSeries {
 public:
     enum class Kind { CreditMemo, AdjustmentSlip };
-    CreditMemoSeries(Connection& con, DrugCatalog::ChargeslipNumbers& numbers, Kind kind);
+    CreditMemoSeries(DrugCatalog::ChargeslipNumbers& numbers, Kind kind);
     QString current() override;
-    void advance() override;
-    bool isUsed(const QString& number) override;
-    QString kind() const override;
+    QString claim(const QString& idNum, const QString& claimedBy) override;
 
 private:
-    Connection& con_;
     DrugCatalog::ChargeslipNumbers& numbers_;
     Kind kind_;
 };
 
-// Most numbers a claim tries before it gives up.
-constexpr int kMaxClaimTries = 1000;
-
-// Claims a free number for a save of patient `idNum`, inside the save's transaction: reads the
-// current number and, while it is used, moves on and reads again; the number found is recorded
-// as this save's, so that no other save can post under it. After the first line is posted the
-// caller moves the series on once more (`series.advance()`). Gives up with an error after
-// kMaxClaimTries numbers.
+// Claims a number for a save of patient `idNum`, inside the save's transaction: the smallest
+// number at or after the series' counter that no stock-card line carries and no other save holds.
+// It is recorded as this save's, so that no other save can post under it, and the counter is left
+// just past it, so the caller moves nothing after the first line. Found, moved and recorded in two
+// statements; a counter set low or reset costs no more. Throws AppError when no number is free.
 QString ClaimNumber(Connection& con, NumberSeries& series, const QString& idNum, const QString& claimedBy);
 
 } // namespace qx

@@ -42,6 +42,13 @@ public:
     virtual void UpdateCreditMemo() = 0;
     virtual QString CurrentAdjustmentSlip() = 0;
     virtual void UpdateAdjustmentSlip() = 0;
+    // Claims for a save of patient `idNum`, on the caller's transaction, the first number at or
+    // after the current one that no stock-card line carries and no other save holds, records it
+    // as that save's and moves the counter past it.
+    virtual QString ClaimDispensingChargeSlip(const std::optional<QString>& patientKey, const QString& idNum,
+                                              const QString& claimedBy) = 0;
+    virtual QString ClaimCreditMemo(const QString& idNum, const QString& claimedBy) = 0;
+    virtual QString ClaimAdjustmentSlip(const QString& idNum, const QString& claimedBy) = 0;
 };
 
 // The positional values of AppendStockCard, 1-based as callers pass them; nullopt = omitted.

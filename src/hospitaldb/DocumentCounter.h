@@ -34,8 +34,38 @@ qint64 advanceCounter(Connection& c, const CounterRow& row);
 
 namespace qx::hospitaldb {
 
-// The per-employee charge-slip counter (tbChargeSlipTerminal).
+// A series of document numbers: its counter, how a number is written (prefix, the counter with at
+// least `width` digits, suffix), its kind in tbInvDocumentClaim ('CS', 'CM', 'AS') and the
+// stock-card column that carries a posted number.
+struct DocumentSeries {
+    CounterRow counter;
+    QString prefix;
+    int width = 6;
+    QString suffix;
+    QString kind;
+    QString stockCardColumn;
+};
+
+QString formatDocumentNumber(const DocumentSeries& s, qint64 n);
+
+// Most tries of a claim; a try is lost only when another save takes the same number at that moment.
+constexpr int kMaxDocumentClaimTries = 100;
+
+// Claims for a save of patient `idNum` the smallest number at or after the series' counter that
+// no stock-card line carries and no other save holds, records it as this save's and leaves the
+// counter just past it, on the caller's transaction: one statement finds the number and moves the
+// counter, a second records it (a new counter row costs one more). Throws AppError when no number
+// of the counter's width is free or every try lost its number to other saves.
+QString claimDocumentNumber(Connection& c, const DocumentSeries& s, const QString& idNum, const QString& claimedBy);
+
+// The employee code as the per-employee counter keys it: trimmed, at most 20 characters.
+QString terminalCounterKey(const QString& employeeCode);
+// The per-employee charge-slip counter (tbChargeSlipTerminal) and its series "C" + 000000 + "M".
 CounterRow chargeSlipTerminalRow(const QString& employeeCode);
+DocumentSeries terminalChargeSlipSeries(const QString& employeeCode);
+// The counter a typed slip number sets: the bare number or its printed form ("001201",
+// "C001201M"); nullopt for anything else.
+std::optional<qint64> parseTerminalChargeSlip(const QString& typed);
 
 // Records that `number` of `kind` ('CS', 'CM', 'AS') belongs to this save of patient `idNum`.
 // False when another save holds it already: the number is used.

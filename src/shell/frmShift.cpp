@@ -238,10 +238,18 @@ void frmShift::cmdSearch_Click() {
     cmdOK->setFocus();
 }
 
-void frmShift::SaveChargeSlip() {
+bool frmShift::SaveChargeSlip() {
+    // A printed slip or a stray letter would otherwise store 0 and leave every later claim walking
+    // the used numbers.
+    if (!hospitaldb::parseTerminalChargeSlip(txtChargeSlip->text())) {
+        MsgBox(QStringLiteral("Please enter a valid charge slip number."), vbInformation, QStringLiteral("MESSAGE"));
+        txtChargeSlip->setFocus();
+        return false;
+    }
     SQLConnection().callProcedure(QStringLiteral("sp_SaveChargeSlipNumber"),
                                   {{QStringLiteral("@ChargeSlip"), Trim(txtChargeSlip->text())},
                                    {QStringLiteral("@UserID"), gEmployeeCode}});
+    return true;
 }
 
 void frmShift::Form_Unload() {

@@ -29,8 +29,9 @@ public:
     // 1, 2 or 3; 0 before the first choice.
     qint16 Shift() const { return shift_; }
     void setShift(qint16 value) { shift_ = value; }
-    // Stores the typed slip number as this employee's next terminal charge-slip number.
-    void SaveChargeSlip();
+    // Stores the typed slip number (bare or as printed) as this employee's next terminal charge-slip
+    // number; anything else is refused with a message and false.
+    bool SaveChargeSlip();
 
     QGroupBox* Frame1 = nullptr;
     QRadioButton* optFirst = nullptr;

@@ -19,9 +19,15 @@ public:
     void UpdateCreditMemo() override;
     QString CurrentAdjustmentSlip() override;
     void UpdateAdjustmentSlip() override;
+    QString ClaimDispensingChargeSlip(const std::optional<QString>& patientKey, const QString& idNum,
+                                      const QString& claimedBy) override;
+    QString ClaimCreditMemo(const QString& idNum, const QString& claimedBy) override;
+    QString ClaimAdjustmentSlip(const QString& idNum, const QString& claimedBy) override;
 
     // The counter row of `kind` for `patientKey` ('' = the shared counter), starting at 1.
     static hospitaldb::CounterRow counterRow(const QString& kind, const QString& patientKey);
+    // The series of `kind` for `patientKey` as a claim reads it.
+    static hospitaldb::DocumentSeries series(const QString& kind, const QString& patientKey);
 
 private:
     DrugConnection c_;

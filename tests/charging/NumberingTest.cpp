@@ -4,6 +4,8 @@
 #include "components/AppError.h"
 #include "components/DrugCatalog.h"
 
+#include <QSet>
+
 using namespace qx;
 using namespace qx::test;
 
@@ -26,6 +28,21 @@ public:
     void UpdateCreditMemo() override { ++memo; }
     QString CurrentAdjustmentSlip() override { return QStringLiteral("AJ%1").arg(adjustment, 8, 10, QLatin1Char('0')); }
     void UpdateAdjustmentSlip() override { ++adjustment; }
+    QString ClaimDispensingChargeSlip(const std::optional<QString>& k, const QString&, const QString&) override {
+        const QString n = CurrentDispensingChargeSlip(k);
+        UpdateDispensingChargeSlip(k);
+        return n;
+    }
+    QString ClaimCreditMemo(const QString&, const QString&) override {
+        const QString n = CurrentCreditMemo();
+        UpdateCreditMemo();
+        return n;
+    }
+    QString ClaimAdjustmentSlip(const QString&, const QString&) override {
+        const QString n = CurrentAdjustmentSlip();
+        UpdateAdjustmentSlip();
+        return n;
+    }
 };
 
 class NumberingTest : public DbTest {
@@ -73,6 +90,15 @@ TEST_P(NumberingTest, AdvancingMovesTheEmployeesCounterAndCreatesOneWhenMissing)
     EXPECT_EQ(GetTerminalChargeSlipNo(db(), "ENONE"), "C000002M");
 }
 
+// Codes the login accepts are up to 20 characters: the counter read is the counter moved.
+TEST_P(NumberingTest, AdvancingMovesTheCounterOfEveryCodeLength) {
+    for (const char* code : {"PHARMACI9", "PHARMACI10", "PHARMACIST1", "PHARMACIST012345678X", " PADDED01 "}) {
+        setCounter(QString::fromLatin1(code).trimmed(), 5);
+        AdvanceTerminalChargeSlipNo(db(), code);
+        EXPECT_EQ(GetTerminalChargeSlipNo(db(), code), "C000006M") << code;
+    }
+}
+
 TEST_P(NumberingTest, UsedNumberTests) {
     stockLine("C000007M");
     stockLine("00000001", "RC00000001");
@@ -91,75 +117,129 @@ TEST_P(NumberingTest, UsedNumberTests) {
     EXPECT_FALSE(CreditMemoExists(db(), "00000001"));
 }
 
-// The current number is on the stock card twice in a row: the counter moves twice in the loop
-// and once more after the first line.
-TEST_P(NumberingTest, ClaimMovesPastUsedNumbersAndOnceMoreAfterTheFirstLine) {
+// The current number is on the stock card twice in a row: the claim takes the third and leaves
+// the counter past it, where the walk and the move after the first line would leave it.
+TEST_P(NumberingTest, ClaimMovesPastUsedNumbersAndLeavesTheCounterPastTheClaim) {
     setCounter("E7", 7);
     stockLine("C000007M");
     stockLine("C000008M");
     Transaction tx(db());
-    TerminalChargeSlipSeries series(db(), "E7", "QVH");
+    TerminalChargeSlipSeries series(db(), "E7");
     EXPECT_EQ(ClaimNumber(db(), series, "1001", "E7"), "C000009M");
     stockLine("C000009M");
-    series.advance();
     tx.commit();
     EXPECT_EQ(counter("E7"), 10);
 }
 
-TEST_P(NumberingTest, AnEmployeeWithoutACounterClaimsTheFirstNumber) {
-    TerminalChargeSlipSeries series(db(), "ENONE", "QVH");
-    EXPECT_EQ(ClaimNumber(db(), series, "1001", "ENONE"), "C000001M");
+// A counter set below the used range (typed in, reset, or a booklet left numbers free) heals at
+// the next save: the claim takes the first free number at or after it, in one go.
+TEST_P(NumberingTest, ACounterBelowTheUsedRangeTakesTheFirstFreeNumber) {
+    struct Case {
+        const char* name;
+        qint64 counter;
+        int runFrom, runTo;             // C<runFrom>M .. C<runTo>M on the stock card
+        std::vector<const char*> used;  // more on the stock card; "claim:" ones held by a save
+        const char* claimed;
+    };
+    const std::vector<Case> cases = {
+        {"reset to zero below 1,500 used", 0, 1, 1500, {}, "C001501M"},
+        {"a gap a booklet left free", 3, 3, 4, {"C000006M"}, "C000005M"},
+        {"held by another save", 3, 3, 3, {"claim:C000004M"}, "C000005M"},
+        {"odd and longer slips are not this series", 9, 9, 9,
+         {"C00010AM", "C0000010M", "X000010M", "C000010", "c000010m"}, "C000010M"},
+        {"seven digits keep counting", 999999, 999999, 999999, {}, "C1000000M"},
+        {"counter already free", 20, 19, 19, {"C000021M"}, "C000020M"},
+    };
+    for (const Case& c : cases) {
+        {
+            Transaction fill(db());
+            db().execute(QStringLiteral("DELETE FROM tbInvStockCard"));
+            db().execute(QStringLiteral("DELETE FROM tbInvDocumentClaim"));
+            db().execute(QStringLiteral("DELETE FROM tbChargeSlipTerminal"));
+            setCounter("E7", c.counter);
+            for (int n = c.runFrom; n <= c.runTo; ++n)
+                stockLine(QStringLiteral("C%1M").arg(n, 6, 10, QLatin1Char('0')));
+            for (const char* u : c.used) {
+                const QString number = QString::fromLatin1(u);
+                if (number.startsWith(QStringLiteral("claim:")))
+                    db().execute(QStringLiteral("INSERT INTO tbInvDocumentClaim (Kind, DocumentNumber) VALUES ('CS', ?)"),
+                                 {number.mid(6)});
+                else
+                    stockLine(number);
+            }
+            fill.commit();
+        }
+        TerminalChargeSlipSeries series(db(), "E7");
+        const qint64 before = db().statementCount();
+        const QString claimed = ClaimNumber(db(), series, "1001", "E7");
+        EXPECT_EQ(claimed, c.claimed) << c.name;
+        EXPECT_LE(db().statementCount() - before, 4) << c.name;  // two, and the transaction's begin and commit
+        EXPECT_EQ(QStringLiteral("C%1M").arg(counter("E7") - 1, 6, 10, QLatin1Char('0')), claimed) << c.name;
+    }
 }
 
-// A number one save holds is used for every other save, even before a line carries it.
+// Every employee code the login accepts (up to 20 characters) keeps saving under slips of its own:
+// the counter is read, tested and moved under one key.
+TEST_P(NumberingTest, LongEmployeeCodesSaveManyTimesInARow) {
+    QSet<QString> slips;
+    for (const char* code : {"PHARMACI9", "PHARMACI10", "PHARMACIST1", "PHARMACIST012345678X"}) {
+        for (int save = 0; save < 4; ++save) {
+            Transaction tx(db());
+            TerminalChargeSlipSeries series(db(), code);
+            const QString slip = ClaimNumber(db(), series, "1001", code);
+            stockLine(slip);
+            tx.commit();
+            EXPECT_FALSE(slips.contains(slip)) << code << " " << slip.toStdString();
+            slips.insert(slip);
+        }
+        EXPECT_EQ(GetTerminalChargeSlipCounter(db(), code).toInt(), slips.size() + 1) << code;
+    }
+}
+
+TEST_P(NumberingTest, AnEmployeeWithoutACounterClaimsTheFirstNumber) {
+    TerminalChargeSlipSeries series(db(), "ENONE");
+    EXPECT_EQ(ClaimNumber(db(), series, "1001", "ENONE"), "C000001M");
+    EXPECT_EQ(counter("ENONE"), 2);
+}
+
+// A number one save holds is used for every other save, even before a line carries it, and
+// employees with counters of their own still share the slips.
 TEST_P(NumberingTest, AClaimedNumberBelongsToOneSave) {
-    FakeNumbers numbers;
-    DrugChargeSlipSeries series(db(), numbers, "ABC");
-    EXPECT_EQ(ClaimNumber(db(), series, "1001", "E1"), "00000001");
-    EXPECT_EQ(ClaimNumber(db(), series, "1002", "E2"), "00000002");
     setCounter("E7", 5);
-    TerminalChargeSlipSeries terminal(db(), "E7", "QVH");
+    setCounter("E8", 5);
+    TerminalChargeSlipSeries terminal(db(), "E7");
+    TerminalChargeSlipSeries other(db(), "E8");
     EXPECT_EQ(ClaimNumber(db(), terminal, "1001", "E7"), "C000005M");
     EXPECT_EQ(ClaimNumber(db(), terminal, "1001", "E7"), "C000006M");
+    EXPECT_EQ(ClaimNumber(db(), other, "1002", "E8"), "C000007M");
+    EXPECT_EQ(db().query(QStringLiteral("SELECT IdNum, ClaimedBy FROM tbInvDocumentClaim WHERE DocumentNumber = 'C000007M'"))
+                  .text(QStringLiteral("ClaimedBy")),
+              "E8");
 }
 
-TEST_P(NumberingTest, PerPatientNumbersPassThePatientToReadAndMove) {
+TEST_P(NumberingTest, PerPatientNumbersPassThePatientToTheClaim) {
     FakeNumbers numbers;
-    stockLine("00000001");
-    DrugChargeSlipSeries perPatient(db(), numbers, "ABC", QStringLiteral("1001"));
+    DrugChargeSlipSeries perPatient(numbers, QStringLiteral("1001"));
+    EXPECT_EQ(perPatient.current(), "00000001");
     ClaimNumber(db(), perPatient, "1001", "E1");
     FakeNumbers sharedNumbers;
-    sharedNumbers.slip = 10;
-    DrugChargeSlipSeries shared(db(), sharedNumbers, "ABC");
+    DrugChargeSlipSeries shared(sharedNumbers);
     ClaimNumber(db(), shared, "1001", "E1");
     const std::vector<std::optional<QString>> expected = {QStringLiteral("1001"), QStringLiteral("1001"),
                                                           QStringLiteral("1001")};
     EXPECT_EQ(numbers.keys, expected);
-    EXPECT_EQ(sharedNumbers.keys, std::vector<std::optional<QString>>{std::nullopt});
+    EXPECT_EQ(sharedNumbers.keys, (std::vector<std::optional<QString>>{std::nullopt, std::nullopt}));
 }
 
-TEST_P(NumberingTest, CreditMemosAndAdjustmentSlipsTestTheCreditMemoColumn) {
-    FakeNumbers numbers;
-    stockLine("ANY-SLIP", "RC00000001");
-    stockLine("OTHER", "AJ00000001");
-    CreditMemoSeries memos(db(), numbers, CreditMemoSeries::Kind::CreditMemo);
-    CreditMemoSeries adjustments(db(), numbers, CreditMemoSeries::Kind::AdjustmentSlip);
-    EXPECT_EQ(ClaimNumber(db(), memos, "1001", "E1"), "RC00000002");
-    EXPECT_EQ(ClaimNumber(db(), adjustments, "1001", "E1"), "AJ00000002");
-}
-
-// A series whose numbers never move stops the save instead of looping for ever.
-TEST_P(NumberingTest, TheClaimLoopIsBounded) {
-    class Stuck : public NumberSeries {
-    public:
-        int advances = 0;
-        QString current() override { return QStringLiteral("X1"); }
-        void advance() override { ++advances; }
-        bool isUsed(const QString&) override { return true; }
-        QString kind() const override { return QStringLiteral("CS"); }
-    } stuck;
-    EXPECT_THROW(ClaimNumber(db(), stuck, "1001", "E1"), AppError);
-    EXPECT_EQ(stuck.advances, kMaxClaimTries);
+// No number of the counter's width is free: the save stops and the counter stays.
+TEST_P(NumberingTest, AClaimWithNoFreeNumberFailsAndLeavesTheCounter) {
+    setCounter("E7", 999998);
+    for (const char* n : {"C999998M", "C999999M", "C1000000M"})
+        stockLine(n);
+    TerminalChargeSlipSeries series(db(), "E7");
+    EXPECT_THROW(ClaimNumber(db(), series, "1001", "E7"), AppError);
+    EXPECT_EQ(counter("E7"), 999998);
+    EXPECT_TRUE(db().query(QStringLiteral("SELECT 1 FROM tbInvDocumentClaim")).isEmpty());
 }
 
 QX_ON_BOTH_ENGINES(NumberingTest);

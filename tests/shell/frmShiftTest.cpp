@@ -221,6 +221,33 @@ TEST_P(frmShiftTest, TheTerminalSlipCounterIsShownAndSaved) {
               77);
 }
 
+// The slip box takes the counter as typed or as printed; anything else is refused and the
+// employee's counter stays as it was.
+TEST_P(frmShiftTest, TheSlipBoxTakesTheNumberOrItsPrintedFormAndRefusesAnythingElse) {
+    gSiteCode = QStringLiteral("QVH");
+    struct Case { const char* typed; qint64 stored; bool refused; };
+    const Case cases[] = {
+        {"001201", 1201, false}, {"C001201M", 1201, false}, {" c001202m ", 1202, false},
+        {"", 42, true}, {"abc", 42, true}, {"C001201", 42, true}, {"12x", 42, true},
+    };
+    for (const Case& c : cases) {
+        db().execute(QStringLiteral("DELETE FROM tbChargeSlipTerminal"));
+        db().execute(QStringLiteral("INSERT INTO tbChargeSlipTerminal (UserID, ChargeSlip) VALUES ('1234', 42)"));
+        const qsizetype shown = platform.messages->size();
+        frmShift w;
+        w.show();
+        w.txtChargeSlip->setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(w.SaveChargeSlip(), !c.refused) << c.typed;
+        EXPECT_EQ(db().query(QStringLiteral("SELECT ChargeSlip FROM tbChargeSlipTerminal WHERE UserID = '1234'"))
+                      .number(QStringLiteral("ChargeSlip")),
+                  c.stored)
+            << c.typed;
+        EXPECT_EQ(platform.messages->size() - shown, c.refused ? 1 : 0) << c.typed;
+        if (c.refused)
+            EXPECT_EQ(platform.messages->last().text, "Please enter a valid charge slip number.") << c.typed;
+    }
+}
+
 TEST_P(frmShiftTest, ClosingFixesTheLocationFromTheStoredFlagAndStoresItAgain) {
     struct Case { const char* site; bool satellite; const char* location; };
     const Case cases[] = {{"GIVRC", false, "20"}, {"GIVRC", true, "186"}, {"NORVAX", true, "256"}, {"NORVAX", false, "20"}};

@@ -108,6 +108,32 @@ TEST_P(DrugCatalogDrugTest, NumbersAdvanceOnlyWhenMoved) {
     EXPECT_LE(slips.CurrentCreditMemo().size(), 10);
 }
 
+// Each series claims the first number at or after its counter that its own stock-card column
+// does not carry, and leaves the counter past it.
+TEST_P(DrugCatalogDrugTest, ClaimsSkipNumbersTheirColumnCarries) {
+    auto line = [this](const char* refNum, const QVariant& creditMemo) {
+        db().execute(QStringLiteral("INSERT INTO tbInvStockCard (RefNum, ItemID, IdNum, SummaryCode, LocationID, "
+                                    "CreditMemoNum) VALUES (?, 'PARA500', '1001', 'PH', '20', ?)"),
+                     {QString::fromLatin1(refNum), creditMemo});
+    };
+    line("00000001", QVariant());
+    line("00000002", QStringLiteral("RC00000001"));
+    line("1001-0001", QStringLiteral("AJ00000001"));
+    line("1001-0002", QVariant());
+    auto& slips = drug().Chargeslip();
+    EXPECT_EQ(slips.ClaimDispensingChargeSlip(std::nullopt, QStringLiteral("1001"), QStringLiteral("E1")), "00000003");
+    EXPECT_EQ(slips.ClaimDispensingChargeSlip(std::nullopt, QStringLiteral("1002"), QStringLiteral("E1")), "00000004");
+    EXPECT_EQ(slips.ClaimDispensingChargeSlip(QStringLiteral(" 1001"), QStringLiteral("1001"), QStringLiteral("E1")),
+              "1001-0003");
+    EXPECT_EQ(slips.ClaimDispensingChargeSlip(QStringLiteral("NEW"), QStringLiteral("NEW"), QStringLiteral("E1")), "NEW-0001");
+    EXPECT_EQ(slips.ClaimCreditMemo(QStringLiteral("1001"), QStringLiteral("E1")), "RC00000002");
+    EXPECT_EQ(slips.ClaimAdjustmentSlip(QStringLiteral("1001"), QStringLiteral("E1")), "AJ00000002");
+    EXPECT_EQ(slips.CurrentDispensingChargeSlip(), "00000005");
+    EXPECT_EQ(slips.CurrentDispensingChargeSlip(QStringLiteral("1001")), "1001-0004");
+    EXPECT_EQ(slips.CurrentCreditMemo(), "RC00000003");
+    EXPECT_EQ(slips.CurrentAdjustmentSlip(), "AJ00000003");
+}
+
 TEST_P(DrugCatalogDrugTest, PendingRequestsOfTheFirstDoctorAndRevoke) {
     addPendingRequest(db(), {.requestNumber = QStringLiteral("RQ1"), .requestDate = QDateTime(QDate(2026, 1, 5), QTime(9, 0))});
     addPendingRequest(db(), {.itemId = QStringLiteral("AMOX500"), .quantity = 6, .requestNumber = QStringLiteral("RQ2"),

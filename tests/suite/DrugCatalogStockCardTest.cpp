@@ -288,13 +288,9 @@ TEST_P(DrugCatalogStockCardTest, ConcurrentSavesNeverShareASlipOrLoseStock) {
                 suite::DrugCatalogDrug drug(suite::fixedConnection(*conn));
                 for (int s = 0; s < kSaves; ++s) {
                     Transaction tx(*conn);
-                    QString slip = drug.Chargeslip().CurrentDispensingChargeSlip();
-                    while (!conn->query(QStringLiteral("SELECT 1 FROM tbInvStockCard WHERE RefNum = ?"), {slip}).isEmpty()) {
-                        drug.Chargeslip().UpdateDispensingChargeSlip();
-                        slip = drug.Chargeslip().CurrentDispensingChargeSlip();
-                    }
+                    const QString slip = drug.Chargeslip().ClaimDispensingChargeSlip(
+                        std::nullopt, QStringLiteral("1001"), QStringLiteral("HOST%1").arg(t));
                     drug.AppendStockCard(issueArgs(slip, 1, 5.25, {{28, QStringLiteral("HOST%1").arg(t)}}));
-                    drug.Chargeslip().UpdateDispensingChargeSlip();
                     drug.AppendStockCard(issueArgs(slip, 2, 10.5, {{28, QStringLiteral("HOST%1").arg(t)}}));
                     tx.commit();
                 }

@@ -1,4 +1,5 @@
 // Procedures of the per-employee charge-slip counter and the charge-slip used-number test.
+#include "components/AppError.h"
 #include "components/Connection.h"
 #include "components/Procedures.h"
 #include "hospitaldb/DocumentCounter.h"
@@ -12,20 +13,27 @@ using namespace procparams;
 // always sees a new number.
 const ProcedureRegistration updatePerUser{{
     QStringLiteral("UpdateChargeSlip_PerUser"),
-    {text("@UserID", 10)},
+    {text("@UserID", 20)},
     [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
         advanceCounter(c, chargeSlipTerminalRow(a.text(QStringLiteral("USERID"))));
         return std::nullopt;
     }}};
 
-// Sets the employee's counter to the number given.
+// Sets the employee's counter to the number given, bare or as printed; anything else is refused
+// and the counter stays.
 const ProcedureRegistration saveChargeSlipNumber{{
     QStringLiteral("sp_SaveChargeSlipNumber"),
-    {text("@ChargeSlip", 10), text("@UserID", 10)},
+    {text("@ChargeSlip", 20), text("@UserID", 20)},
     [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
+        const std::optional<qint64> counter = parseTerminalChargeSlip(a.text(QStringLiteral("CHARGESLIP")));
+        if (!counter)
+            throw AppError(kDbErrorNumber, QStringLiteral("sp_SaveChargeSlipNumber"),
+                           QStringLiteral("The charge slip number '%1' is not a number.")
+                               .arg(a.text(QStringLiteral("CHARGESLIP")).trimmed()));
+        const CounterRow row = chargeSlipTerminalRow(a.text(QStringLiteral("USERID")));
         c.execute(QStringLiteral("INSERT INTO tbChargeSlipTerminal (UserID, ChargeSlip) VALUES (?, ?) "
                                  "ON CONFLICT (UserID) DO UPDATE SET ChargeSlip = excluded.ChargeSlip"),
-                  {a.text(QStringLiteral("USERID")).trimmed(), a.text(QStringLiteral("CHARGESLIP")).trimmed().toLongLong()});
+                  {row.keyValues.value(0), *counter});
         return std::nullopt;
     }}};
 
