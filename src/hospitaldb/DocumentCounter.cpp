@@ -198,9 +198,17 @@ std::optional<qint64> parseTerminalChargeSlip(const QString& typed) {
 
 bool reserveDocumentNumber(Connection& c, const QString& kind, const QString& number, const QString& idNum,
                            const QString& claimedBy) {
+    QVariantList binds{kind, number.trimmed(), idNum.trimmed(), claimedBy};
+    // The server's clock in the statement itself: reading it first would cost a round trip per claim.
+    QString at = QStringLiteral("date_trunc('second', LOCALTIMESTAMP)");
+    if (c.isSQLite()) {
+        at = QStringLiteral("?");
+        binds << c.serverNow();
+    }
     return c.execute(QStringLiteral("INSERT INTO tbInvDocumentClaim (Kind, DocumentNumber, IdNum, ClaimedBy, ClaimedAt) "
-                                    "VALUES (?, ?, ?, ?, ?) ON CONFLICT (Kind, DocumentNumber) DO NOTHING"),
-                     {kind, number.trimmed(), idNum.trimmed(), claimedBy, c.serverNow()}) == 1;
+                                    "VALUES (?, ?, ?, ?, %1) ON CONFLICT (Kind, DocumentNumber) DO NOTHING")
+                         .arg(at),
+                     binds) == 1;
 }
 
 bool documentNumberReserved(Connection& c, const QString& kind, const QString& number) {

@@ -233,7 +233,7 @@ TEST_P(frmShiftTest, TheSlipBoxTakesTheNumberOrItsPrintedFormAndRefusesAnythingE
     for (const Case& c : cases) {
         db().execute(QStringLiteral("DELETE FROM tbChargeSlipTerminal"));
         db().execute(QStringLiteral("INSERT INTO tbChargeSlipTerminal (UserID, ChargeSlip) VALUES ('1234', 42)"));
-        const qsizetype shown = platform.messages->size();
+        const size_t shown = platform.messages->boxes().size();
         frmShift w;
         w.show();
         w.txtChargeSlip->setText(QString::fromUtf8(c.typed));
@@ -242,7 +242,7 @@ TEST_P(frmShiftTest, TheSlipBoxTakesTheNumberOrItsPrintedFormAndRefusesAnythingE
                       .number(QStringLiteral("ChargeSlip")),
                   c.stored)
             << c.typed;
-        EXPECT_EQ(platform.messages->size() - shown, c.refused ? 1 : 0) << c.typed;
+        EXPECT_EQ(platform.messages->boxes().size() - shown, c.refused ? 1u : 0u) << c.typed;
         if (c.refused)
             EXPECT_EQ(platform.messages->last().text, "Please enter a valid charge slip number.") << c.typed;
     }
