@@ -93,8 +93,9 @@ TEST_P(frmUnpostedCreditAdviseTest, NoReceiptNumberIsToldAndAReceiptWithoutAdvis
         frmUnpostedCreditAdvise w;
         open(w, QString::fromLatin1(c.receipt));
         EXPECT_EQ(platform.messages->texts(), c.messages) << c.receipt;
-        if (!c.messages.isEmpty())
+        if (!c.messages.isEmpty()) {
             EXPECT_EQ(platform.messages->last().icon(), vbInformation);
+        }
         EXPECT_TRUE(w.isVisible());
         EXPECT_EQ(w.fgList->rows(), 1) << c.receipt;
         // Nothing listed: nothing to reprint, by the button or a double-click.
