@@ -21,6 +21,17 @@ QVariant discountTypeValue(const QString& discountType) {
     return discountType;
 }
 
+// A text as Pharma_AppendCharge stores it: cut to the declared size (never inside a surrogate
+// pair) and trimmed, so that the marks find the row it wrote.
+QString storedByAppendCharge(const char* param, const QString& value) {
+    QString v = value;
+    if (const ProcedureDecl* decl = ProcedureRegistry::instance().find(QStringLiteral("Pharma_AppendCharge")))
+        for (const ProcParam& p : decl->params)
+            if (p.name == QLatin1String(param) && p.size > 0 && v.size() > p.size)
+                v = v.left(v.at(p.size - 1).isHighSurrogate() ? p.size - 1 : p.size);
+    return v.trimmed();
+}
+
 } // namespace
 
 void ClearChargePrint(Connection& con, const QString& key, const QString& idNum, const QString& refNum, bool useDump) {
@@ -58,21 +69,24 @@ void AppendChargePrint(Connection& con, const ChargePrintLine& l) {
     const bool mdrp = l.mdrp == 1;
     if (!mdrp && l.scpwdId.isEmpty() && l.s2Id.isEmpty())
         return;
-    QString sql = QStringLiteral("UPDATE tbPharmaChargePrint SET ItemID = ?");
-    QVariantList binds{l.itemId};
+    QStringList sets;
+    QVariantList binds;
     if (mdrp)
-        sql += QStringLiteral(", isMDRP = 1");
+        sets << QStringLiteral("isMDRP = 1");
     if (!l.scpwdId.isEmpty()) {
-        sql += QStringLiteral(", SCPWDID = ?");
+        sets << QStringLiteral("SCPWDID = ?");
         binds << l.scpwdId;
     }
     if (!l.s2Id.isEmpty()) {
-        sql += QStringLiteral(", S2ID = ?");
+        sets << QStringLiteral("S2ID = ?");
         binds << l.s2Id;
     }
     // The staging key and patient too: rows of other workstations and patients are not this line.
-    sql += QStringLiteral(" WHERE RefNum = ? AND ItemID = ? AND UserID = ? AND IdNum = ?");
-    binds << l.refNum.trimmed() << l.itemId.trimmed() << l.key.trimmed() << l.idNum.trimmed();
+    // Every key as the row holds it; the item code stays as stored.
+    const QString sql = QStringLiteral("UPDATE tbPharmaChargePrint SET %1 WHERE RefNum = ? AND ItemID = ? AND UserID = ? AND IdNum = ?")
+                            .arg(sets.join(QStringLiteral(", ")));
+    binds << storedByAppendCharge("STRREFNUM", l.refNum) << storedByAppendCharge("STRITEMID", l.itemId)
+          << storedByAppendCharge("STRUSERID", l.key) << storedByAppendCharge("STRIDNUM", l.idNum);
     con.execute(sql, binds);
 }
 

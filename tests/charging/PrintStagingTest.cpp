@@ -102,6 +102,34 @@ TEST_P(PrintStagingTest, MarksSelectTheKeyAndPatientToo) {
     }
 }
 
+// The marks find the row as the procedure stored it: codes cut to their declared size and
+// trimmed; the stored item code is left as it is.
+TEST_P(PrintStagingTest, MarksFindLongAndPaddedCodesAsStored) {
+    struct Case {
+        const char* itemId;
+        const char* stored;
+    };
+    const std::vector<Case> cases = {
+        {"PARA500", "PARA500"},
+        {"  PARA500   ", "PARA500"},
+        {"AMOXICILLIN500MGCAPS", "AMOXICILLIN500M"},
+        {"AMOXICILLIN 50 MG", "AMOXICILLIN 50"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const QString slip = QStringLiteral("L%1").arg(++n);
+        ChargePrintLine l = chargeLine("E0001", "1001", slip);
+        l.itemId = QString::fromLatin1(c.itemId);
+        l.mdrp = 1;
+        l.scpwdId = QStringLiteral("SC-1");
+        AppendChargePrint(db(), l);
+        Recordset own = rows("tbPharmaChargePrint", QStringLiteral("RefNum = '%1'").arg(slip));
+        EXPECT_EQ(own.text("ItemID"), c.stored) << c.itemId;
+        EXPECT_EQ(own.text("isMDRP"), "1") << c.itemId;
+        EXPECT_EQ(own.text("SCPWDID"), "SC-1") << c.itemId;
+    }
+}
+
 TEST_P(PrintStagingTest, ClearRemovesOnlyTheKeyPatientAndSlip) {
     for (const bool dump : {false, true}) {
         const char* table = dump ? "tbPharmaChargePrintDump" : "tbPharmaChargePrint";
