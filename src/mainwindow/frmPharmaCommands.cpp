@@ -5,6 +5,7 @@
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
+#include "shell/Switches.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -102,7 +103,6 @@ void frmPharma::mnuHelpSearch_Click() { openCommandWindow(QStringLiteral("mnuHel
 void frmPharma::mnuPending_Click() { openCommandWindow(QStringLiteral("mnuPending")); }
 void frmPharma::mnuAutoDispense_Click() { openCommandWindow(QStringLiteral("mnuAutoDispense")); }
 void frmPharma::mnuProcessTranscription_Click() { openCommandWindow(QStringLiteral("mnuProcessTranscription")); }
-void frmPharma::mnuAssessment_Click() { openCommandWindow(QStringLiteral("mnuAssessment")); }
 void frmPharma::mnuPreviousPres_Click() { openCommandWindow(QStringLiteral("mnuPreviousPres")); }
 void frmPharma::mnuOutPatientPres_Click() { openCommandWindow(QStringLiteral("mnuOutPatientPres")); }
 void frmPharma::mnuReprint_Click() { openCommandWindow(QStringLiteral("mnuReprint")); }
@@ -114,6 +114,14 @@ void frmPharma::mnuRevokeAssess_Click() { openCommandWindow(QStringLiteral("mnuR
 void frmPharma::mnuRxOn_Click() { openCommandWindow(QStringLiteral("mnuRxOn")); }
 void frmPharma::mnuRxOFF_Click() { openCommandWindow(QStringLiteral("mnuRxOFF")); }
 void frmPharma::mnuDrugsInquiry_Click() { openCommandWindow(QStringLiteral("mnuDrugsInquiry")); }
+
+// Stand-alone sites first ask the cashier's sales-invoice sequence, whose OK opens the assessment.
+void frmPharma::mnuAssessment_Click() {
+    if (gPharmaSwitches.PharmacyCashStandAlone())
+        openCommandWindow(QStringLiteral("mnuAssessment.frmSISequence"));
+    else
+        openCommandWindow(QStringLiteral("mnuAssessment.frmCashEntry"), {{QStringLiteral("isTransNote"), false}});
+}
 
 void frmPharma::RevokeAssessment(const QString& strRef) {
     // An empty reference revokes nothing.

@@ -48,7 +48,8 @@ protected:
     // Spies under every name a command of the window may open.
     void registerSpies() {
         QStringList names = {QStringLiteral("frmListPharmaCommunication"), QStringLiteral("RevokeAssessment"),
-                             QStringLiteral("frmRefill")};
+                             QStringLiteral("frmRefill"), QStringLiteral("mnuAssessment.frmCashEntry"),
+                             QStringLiteral("mnuAssessment.frmSISequence")};
         for (const QStringList& row : readTable("MainMenus.tsv"))
             names << row[0];
         for (const QString& name : names)
