@@ -402,7 +402,10 @@ std::optional<Recordset> Connection::callProcedure(const QString& name, const QV
             switch (param->type) {
             case ParamType::Text: {
                 QString s = v.typeId() == QMetaType::QDateTime ? toBindValue(v).toString() : v.toString();
-                v = param->size > 0 ? s.left(param->size) : s;
+                // Cut at whole characters: half a surrogate pair reads back as U+FFFD or "?".
+                if (param->size > 0 && s.size() > param->size)
+                    s = s.left(s.at(param->size - 1).isHighSurrogate() ? param->size - 1 : param->size);
+                v = s;
                 break;
             }
             case ParamType::Integer:

@@ -207,6 +207,24 @@ TEST_P(ConnectionTest, ProcedureMatchesNamesInUpperCaseAndCutsTexts) {
     EXPECT_EQ(row.dateTime(QStringLiteral("TransDate")), QDateTime(QDate(2026, 12, 10), QTime(8, 5)));
 }
 
+// A declared size never splits a character outside the basic plane, wherever it falls.
+TEST_P(ConnectionTest, DeclaredSizesCutAtWholeCharacters) {
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    struct Case { const char* before; const char* after; const char* stored; };
+    const Case cases[] = {
+        {"", "abcd", "#abc"}, {"a", "bcd", "a#bc"}, {"ab", "cd", "ab#c"},
+        {"abc", "d", "abc#"}, {"abcd", "", "abcd"}, {"abcde", "", "abcde"},
+    };
+    for (const Case& c : cases) {
+        db().execute(QStringLiteral("DELETE FROM tbProbe"));
+        const QString typed = QString::fromLatin1(c.before) + emoji + QString::fromLatin1(c.after);
+        db().callProcedure(QStringLiteral("Test_ProbeInsert"), {{QStringLiteral("@strCode"), typed}});
+        const QString expected = QString::fromLatin1(c.stored).replace(QLatin1Char('#'), emoji);
+        EXPECT_EQ(db().query(QStringLiteral("SELECT IDKey FROM tbProbe")).text(QStringLiteral("IDKey")), expected)
+            << c.before << "|" << c.after;
+    }
+}
+
 TEST_P(ConnectionTest, ProcedureErrorsLeaveNothingBehind) {
     EXPECT_THROW(db().callProcedure(QStringLiteral("No_Such_Procedure")), AppError);
     EXPECT_THROW(db().callProcedure(QStringLiteral("Test_ProbeInsert"), {{QStringLiteral("@Qty"), QStringLiteral("XXX")}}),
