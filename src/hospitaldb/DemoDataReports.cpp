@@ -2,7 +2,8 @@
 // two before), so that the report dialogs' default dates show rows: issues, returns and
 // corrections per in-patient, out-patient and cash customer by several dispensers and shifts,
 // senior discounts, first doses, the billing lines of the posted slips, discharges and notices,
-// ages, PHIC-listed and antibiotic items. Stock-card balances are then made to run to each
+// ages, PHIC-listed and antibiotic items; issues at the VEQ outlet "17" and of dangerous drugs,
+// and expiry dates in the coming months. Stock-card balances are then made to run to each
 // item's stock on hand.
 #include "hospitaldb/Schema.h"
 
@@ -158,6 +159,50 @@ void addReportLines(Connection& c, const QDate& today) {
     }
 }
 
+// The VEQ outlet "17" stocks a few items and serves in- and out-patients; dangerous drugs go to
+// in-patients at the main pharmacy; some stock expires in the coming months (one lot today).
+void addOutletAndDangerousLines(Connection& c, const QDate& today) {
+    if (c.query(QStringLiteral("SELECT 1 FROM tbInvLocation WHERE LocationID = '17'")).isEmpty())
+        c.execute(QStringLiteral("INSERT INTO tbInvLocation (LocationID, Location, isWarehouse, isDispensingArea, Status, "
+                                 "inventorytype) VALUES ('17', 'VEQ OUTLET', 0, 1, 'A', 'P')"));
+    Recordset items = c.query(QStringLiteral("SELECT v.ItemID, v.SellingPriceIn, m.ItemClassificationID FROM tbInvent v "
+                                             "JOIN tbInvMaster m ON m.ItemID = v.ItemID WHERE v.LocationID = '20' "
+                                             "ORDER BY v.ItemID"));
+    const QString insert = QStringLiteral(
+        "INSERT INTO tbInvStockCard (RefNum, ItemID, IdNum, HospNum, SummaryCode, RevenueID, LocationID, TransDate, "
+        "Quantity, Balance, Amount, UserID, Shift, InOut, PostOrReturn, CreditMemoNum, DosageID, VerifyID) "
+        "VALUES (?, ?, ?, ?, 'PH', 'PH', ?, ?, ?, 0, ?, ?, ?, ?, 1, '', 'OD', '')");
+    int slip = 600000;
+    const QList<QDate> days{today, today.addDays(-20), today.addDays(-45)};
+    for (int row = 0; row < items.recordCount(); ++row) {
+        const QString id = items.valueAt(row, QStringLiteral("ItemID")).toString();
+        const double price = items.valueAt(row, QStringLiteral("SellingPriceIn")).toDouble();
+        const bool dangerous = items.valueAt(row, QStringLiteral("ItemClassificationID")).toString() == QLatin1String("C04");
+        if (row < 6) {
+            c.execute(QStringLiteral("INSERT INTO tbInvent (ItemID, LocationID, OnHand, MinStockLevel, ItemStatus, Packing, "
+                                     "LastInventoryCount, SellingPriceIn, SellingPriceOut) VALUES (?, '17', 60, 10, 0, 1, 60, ?, ?)"),
+                      {id, price, price});
+            for (int d = 0; d < days.size(); ++d) {
+                const bool inPatient = (row + d) % 2 == 0;
+                const double quantity = 1 + (row + d) % 3;
+                c.execute(insert, {QStringLiteral("%1").arg(++slip, 8, 10, QLatin1Char('0')), id,
+                                   inPatient ? QStringLiteral("260003") : QStringLiteral("26503A"),
+                                   inPatient ? QStringLiteral("000103") : QStringLiteral("000113"), QStringLiteral("17"),
+                                   QDateTime(days[d], QTime(11, 5 * row)), quantity, reportCentavos(quantity * price),
+                                   QStringLiteral("1002"), 1 + d % 3, inPatient ? QStringLiteral("I") : QStringLiteral("O")});
+            }
+        }
+        if (dangerous)
+            for (int d = 0; d < days.size(); ++d)
+                c.execute(insert, {QStringLiteral("%1").arg(++slip, 8, 10, QLatin1Char('0')), id, QStringLiteral("260005"),
+                                   QStringLiteral("000105"), QStringLiteral("20"), QDateTime(days[d], QTime(20, 10 + d)), 1.0,
+                                   reportCentavos(price), QStringLiteral("8"), 3, QStringLiteral("I")});
+        if (row % 4 == 0)
+            c.execute(QStringLiteral("UPDATE tbInvent SET MacExpiry = ? WHERE ItemID = ? AND LocationID IN ('20', '186')"),
+                      {QDateTime(today.addDays(row == 0 ? 0 : 10 + 4 * row), QTime(0, 0)), id});
+    }
+}
+
 // Each item's balance, line after line, ends at its stock on hand.
 void runBalancesToStock(Connection& c) {
     Recordset stock = c.query(QStringLiteral("SELECT ItemID, LocationID, OnHand FROM tbInvent ORDER BY ItemID, LocationID"));
@@ -186,6 +231,7 @@ void fillReportData(Connection& c) {
     addReportPatients(c, today);
     markReportItems(c);
     addReportLines(c, today);
+    addOutletAndDangerousLines(c, today);
     runBalancesToStock(c);
 }
 

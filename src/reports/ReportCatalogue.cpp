@@ -12,6 +12,7 @@ void RegisterReportOpeners() {
     RegisterReportOpener(98, QStringLiteral("OpenReport"), OpenCashDailySalesSIRange);
     RegisterReportOpener(99, QStringLiteral("OpenReport"), OpenCashDailySalesSIRange);
     RegisterCatalogueRows(PatientReportRows());
+    RegisterCatalogueRows(StockReportRows());
 }
 
 } // namespace qx

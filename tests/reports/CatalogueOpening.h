@@ -1,5 +1,6 @@
 #pragma once
 #include "charging/ReportWindowFixture.h"
+#include "platform/report/ReportViewer.h"
 #include "reports/ReportCatalogue.h"
 #include "shell/HospitalSettings.h"
 #include "shell/frmShift.h"
@@ -69,6 +70,44 @@ protected:
             EXPECT_TRUE(unset.isEmpty()) << unset.join(u',').toStdString();
             EXPECT_GT(lines, 0);
         }
+    }
+};
+
+// The report window with every shipped report installed and the catalogue registered; show()
+// requests a code and reads what the window holds while it is up.
+class CatalogueRequestTest : public ReportWindowTest {
+protected:
+    void SetUp() override {
+        ReportWindowTest::SetUp();
+        RegisterReportOpeners();
+        for (const QString& file : QDir(sourcePath(QStringLiteral("Reports"))).entryList({QStringLiteral("*.rpt")}))
+            installShippedReport(file);
+    }
+
+    struct Shown {
+        QString caption;
+        QString file;         // the opened file's name
+        QStringList values;   // "NAME=value", "-" for none, in the report's order
+        QList<int> types;     // each value's type as the report holds it
+        bool groupTree = true;
+        QString text, csv;    // rendered at a fixed print time
+    };
+    Shown show(qint16 code) {
+        ReportWindow().setWhatReport(code);
+        Shown shown;
+        EXPECT_TRUE(request([&](frmView& w) {
+            shown.caption = w.windowTitle();
+            shown.file = QFileInfo(w.report()->fileName()).fileName();
+            for (auto& f : w.report()->parameterFields()) {
+                shown.values << f.name() + u'=' + (f.hasCurrentValue() ? f.effectiveValue().toString() : QStringLiteral("-"));
+                shown.types << f.effectiveValue().typeId();
+            }
+            shown.groupTree = w.CRViewer1->displayGroupTree();
+            w.report()->setPrintTime(QDateTime(QDate(2026, 12, 10), QTime(9, 30)));
+            shown.text = w.report()->document().toText();
+            shown.csv = w.report()->document().toCsv();
+        }));
+        return shown;
     }
 };
 

@@ -50,15 +50,11 @@ TEST_P(CatalogueDemoTest, PatientReportsOpenOnTheDemoData) {
 
 namespace {
 
-// The report window with the shipped reports of this theme and one request that fills every
-// member these codes read.
-class PatientReportRowsTest : public ReportWindowTest {
+// One request that fills every member these codes read.
+class PatientReportRowsTest : public CatalogueRequestTest {
 protected:
     void SetUp() override {
-        ReportWindowTest::SetUp();
-        RegisterReportOpeners();
-        for (const QString& file : QDir(sourcePath(QStringLiteral("Reports"))).entryList({QStringLiteral("*.rpt")}))
-            installShippedReport(file);
+        CatalogueRequestTest::SetUp();
         frmView& v = ReportWindow();
         v.setReportDate(QDateTime(QDate(2026, 12, 9), QTime(15, 30)));
         v.setStartDate(QStringLiteral("12/01/2026"));
@@ -79,27 +75,6 @@ protected:
         v.setSex(QStringLiteral("F"));
         v.setVlRefnum(QStringLiteral("00500001"));
         v.ItemID = QStringLiteral("D0002");
-    }
-
-    struct Shown {
-        QString caption;
-        QStringList values;
-        bool groupTree = true;
-        QString text, csv;
-    };
-    Shown show(qint16 code) {
-        ReportWindow().setWhatReport(code);
-        Shown shown;
-        EXPECT_TRUE(request([&](frmView& w) {
-            shown.caption = w.windowTitle();
-            for (auto& f : w.report()->parameterFields())
-                shown.values << f.name() + u'=' + (f.hasCurrentValue() ? f.effectiveValue().toString() : QStringLiteral("-"));
-            shown.groupTree = w.CRViewer1->displayGroupTree();
-            w.report()->setPrintTime(report::test::fixedPrintTime());
-            shown.text = w.report()->document().toText();
-            shown.csv = w.report()->document().toCsv();
-        }));
-        return shown;
     }
 };
 

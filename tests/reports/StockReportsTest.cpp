@@ -1,0 +1,156 @@
+#include "CatalogueOpening.h"
+#include "platform/report/ReportFixtures.h"
+#include "platform/report/ReportTestSupport.h"
+#include "reports/CatalogueRow.h"
+#include "shell/Switches.h"
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+QString inMonths(int months) { return QDate::currentDate().addMonths(months).toString(QStringLiteral("MM/dd/yyyy")); }
+
+// The requests of the stock dialogs: drug consumption and logbook (7, 22), the range chooser
+// (21, 66, 67, 78), the e-cart dialog (80), the location and range dialog (83 to 86, 88 to 91)
+// and the dangerous-drug dialog (87). An empty drug code is every drug.
+const QList<CodeOpening>& stockReportOpenings() {
+    static const QList<CodeOpening> openings{
+        {7, [](frmView& v) { v.setDrugCode(QString()); }, QStringLiteral("DEMO")},
+        {7, [](frmView& v) { v.setDrugCode(QString()); v.setChecked(false); }, QStringLiteral("GIVRC")},
+        {7, [](frmView& v) { v.setDrugCode(QStringLiteral("D0001")); v.setChecked(true); }, QStringLiteral("KTH")},
+        {21, {}},
+        {22, [](frmView& v) { v.setDrugCode(QStringLiteral("D0002")); v.setChecked(true); }},
+        {22, [](frmView& v) { v.setDrugCode(QString()); v.setChecked(false); }},
+        {66, {}},
+        {67, {}},
+        {78, [](frmView& v) { v.ItemClassificationID = QStringLiteral("%"); }},
+        {80, [](frmView& v) { v.setPatientType(QStringLiteral("ALL")); }, QString(), [] { gECartLocationID = QStringLiteral("20"); }},
+        {80, [](frmView& v) { v.setPatientType(QStringLiteral("OPD")); }, QString(), [] { gECartLocationID = QStringLiteral("20"); }},
+        {83, [](frmView& v) { v.LocationID = QStringLiteral("20"); }},
+        {84, {}},
+        {85, [](frmView& v) { v.LocationID = QStringLiteral("186"); }},
+        {86, {}},
+        {87, [](frmView& v) { v.ItemID = QString(); }},
+        {88, {}},
+        {89, {}},
+        {90, [](frmView& v) { v.setStartDate(inMonths(0)); v.setEndDate(inMonths(6)); }},
+        {91, [](frmView& v) { v.ItemClassificationID = QStringLiteral("C01"); }},
+    };
+    return openings;
+}
+
+TEST_P(CatalogueDemoTest, StockReportsOpenOnTheDemoDataInEachFileVariant) {
+    expectEveryCodeOpens(stockReportOpenings());
+}
+
+} // namespace
+
+namespace {
+
+// One request that fills every member the stock codes read.
+class StockReportRowsTest : public CatalogueRequestTest {
+protected:
+    void SetUp() override {
+        CatalogueRequestTest::SetUp();
+        frmView& v = ReportWindow();
+        v.setStartDate(QStringLiteral("12/01/2026"));
+        v.setEndDate(QStringLiteral("12/09/2026"));
+        v.setDrugCode(QStringLiteral("D0003"));
+        v.setDrugName(QStringLiteral("CEFUROXIME 500 MG TABLET"));
+        v.setOnHand(QStringLiteral("240"));
+        v.setPatientType(QStringLiteral("IPD"));
+        v.LocationID = QStringLiteral("186");
+        v.ItemID = QStringLiteral("D0033");
+        v.ItemClassificationID = QStringLiteral("C01");
+        gLocationID = QStringLiteral("186");
+        gECartLocationID = QStringLiteral("25");
+    }
+};
+
+TEST_P(StockReportRowsTest, EachCodeOpensItsFileWithItsCaptionNamesValuesAndExportOffer) {
+    setKelvarHospital(true);
+    const QStringList pair{"HOSPITALNAME=ST. JUDE'S HOSPITAL", "HOSPITALADDRESS=1 MAIN ST"};
+    const QStringList range{"@STARTDATE=2026-12-01", "@ENDDATE=2026-12-09"};
+    const QStringList strRange{"@STRSTARTDATE=2026-12-01", "@STRENDDATE=2026-12-09"};
+    const QStringList logbook = pair + strRange +
+                                QStringList{"@STRITEMID=D0003", "DRUGNAME=CEFUROXIME 500 MG TABLET", "ONHAND=240", "@LOCATIONID=17"};
+    struct Case {
+        qint16 code;
+        const char* site;
+        bool checked;
+        const char* opener;
+        const char* caption;
+        const char* file;
+        QStringList values;
+        bool offersExport;
+    };
+    const Case cases[] = {
+        {7, "GIVRC", true, "OpenDistributionReport", "Drug Distribution Report", "DistributionReport.rpt", logbook, true},
+        {7, "KTH", false, "OpenDistributionReport", "Drug Distribution Report", "DistributionReport.rpt",
+         logbook.mid(0, 7) + QStringList{"@LOCATIONID=20"}, true},
+        {7, "QVH", true, "OpenDistributionReport", "Drug Distribution Report", "DrugConsumptionReportWBX.rpt",
+         pair + QStringList{"@ITEMID=D0003"} + range, true},
+        {21, "QVH", true, "OpenDistributionReportAll", "Distribution Report ALL", "DistributionReportAll.rpt",
+         pair + strRange + QStringList{"@LOCATIONID=20"}, true},
+        {22, "QVH", true, "OpenDistributionReportLogbook", "Drug Distribution Report", "DistributionReportLogbook.rpt", logbook, true},
+        {22, "QVH", false, "OpenDistributionReportLogbook", "Drug Distribution Report", "DistributionReportLogbook.rpt",
+         logbook.mid(0, 7) + QStringList{"@LOCATIONID=20"}, true},
+        {66, "QVH", false, "OpenReportConsumptionIssuancePharma", "CMB/Pharmacy Issuance", "ReportConsumptionIssuance_Pharma.rpt",
+         range + pair, true},
+        {67, "QVH", false, "OpenReportPharmacyTotalDailyOutputPharma", "CMB/Pharmacy Total Daily Output",
+         "ReportPharmacyTotalDailyOutput_Pharma.rpt", range + pair, true},
+        {78, "QVH", false, "OpenConsumptionReport", "Admission List Report", "ConsumptionReport.rpt",
+         QStringList{"@LOCATIONID=20"} + range + QStringList{"@ITEMCLASSIFICATIONID=C01"}, true},
+        {80, "QVH", false, "OpenEcartIncomeReport", "Emergency Cart Income Report", "EcartIncomeReport.rpt",
+         QStringList{"@LOCATIONID=25"} + range + pair + QStringList{"@PATIENTYPE=IPD"}, false},
+        {83, "QVH", false, "OpenFastMovingDrugs", "Fast Moving Drugs Summary", "fastmovingdrugs.rpt",
+         strRange + QStringList{"@STRLOCATIONID=186"}, false},
+        {84, "QVH", false, "OpenFastMovingDrugsByClassification", "Fast Moving Drugs by Classification",
+         "FastMovingDrugsByClassification.rpt", strRange + QStringList{"@BYCLASSIFI=1"}, false},
+        {85, "QVH", false, "OpenNotFastMovingDrugs", "Not Fast Moving Drugs Summary", "NotFastMovingDrugs.rpt",
+         strRange + QStringList{"@STRLOCATIONID=186"}, false},
+        {86, "QVH", false, "OpenNotFastMovingDrugsByClassification", "Not Fast Moving Drugs by Classification",
+         "NotFastMovingDrugsByClassification.rpt", strRange + QStringList{"@BYCLASSIFI=1"}, false},
+        {87, "QVH", false, "OpenPDEAReport", "Form1", "PDEAReport.rpt", QStringList{"@ITEMID=D0033"} + range, false},
+        {88, "QVH", false, "OpenDrugSpeed", "Form1", "DrugSpeed.rpt", QStringList{"@ISFAST=true"} + range, false},
+        {89, "QVH", false, "OpenDrugSpeed", "Form1", "DrugSpeed.rpt", QStringList{"@ISFAST=false"} + range, false},
+        {90, "QVH", false, "OpenDrugsAndMedsExpiryReport", "Form1", "DrugsAndMedsExpiryReport.rpt", range, false},
+        {91, "QVH", false, "OpenConsumptionOfMeds", "Admission List Report", "ConsumptionofMeds.rpt",
+         QStringList{"@CLASSIFICATIONID=C01"} + range, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("code %1 at %2").arg(c.code).arg(QLatin1String(c.site)).toStdString());
+        gSiteCode = QString::fromLatin1(c.site);
+        ReportWindow().setChecked(c.checked);
+        const ReportOpenerEntry* entry = FindReportOpener(c.code);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->procedureName, QString::fromLatin1(c.opener));
+        platform.messages->clear();
+        platform.messages->answer(vbNo);
+        const Shown shown = show(c.code);
+        EXPECT_EQ(shown.caption, QString::fromLatin1(c.caption));
+        EXPECT_EQ(shown.file, QString::fromLatin1(c.file));
+        EXPECT_EQ(shown.values, c.values);
+        EXPECT_TRUE(shown.groupTree);
+        EXPECT_EQ(platform.messages->boxes().size(), c.offersExport ? 1u : 0u);
+    }
+    for (const CatalogueRow& row : StockReportRows())
+        EXPECT_FALSE(row.opened.takesPath) << row.code;
+}
+
+TEST_P(StockReportRowsTest, DrugSpeedTakesABooleanAndTheLocationsComeAsText) {
+    const frmView& v = ReportWindow();
+    for (const CatalogueRow& row : StockReportRows())
+        for (const RowParameter& p : row.parameters) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(row.code).arg(p.name).toStdString());
+            EXPECT_EQ(p.value(v).typeId(), p.name == QLatin1String("@ISFAST") ? QMetaType::Bool : QMetaType::QString);
+        }
+    // With pharmacy switch 1 off there is no e-cart location: the report gets empty text.
+    gECartLocationID.clear();
+    EXPECT_EQ(show(80).values.first(), QStringLiteral("@LOCATIONID="));
+}
+
+QX_ON_BOTH_ENGINES(StockReportRowsTest);
+
+} // namespace
