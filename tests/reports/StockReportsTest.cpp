@@ -151,6 +151,59 @@ TEST_P(StockReportRowsTest, DrugSpeedTakesABooleanAndTheLocationsComeAsText) {
     EXPECT_EQ(show(80).values.first(), QStringLiteral("@LOCATIONID="));
 }
 
+void expectStockGolden(const QString& name, const QString& actual) {
+    report::test::expectGolden(QStringLiteral("../../../reports/golden/") + name, actual);
+}
+
+// Four items over the first days of December: paracetamol moves fast, amoxicillin a little,
+// morphine twice with one return, tramadol not at all; one issue falls after the range.
+void addMovements(Connection& db) {
+    db.execute(QStringLiteral("INSERT INTO tbInvClassification (ItemClassificationID, ItemClassificationName) VALUES "
+                              "('C01', 'ANTIBIOTICS'), ('C02', 'ANALGESICS'), ('C04', 'Dangerous Drug - Regulated')"));
+    db.execute(QStringLiteral("INSERT INTO tbInvMaster (ItemID, ItemName, ItemDesc, ItemClassificationID) VALUES "
+                              "('D0001', 'PARACETAMOL', '500 MG TABLET', 'C02'), ('D0002', 'AMOXICILLIN', '500 MG CAPSULE', 'C01'), "
+                              "('D0033', 'MORPHINE SULFATE', '10 MG/ML AMPULE', 'C04'), ('D0034', 'TRAMADOL', '50 MG CAPSULE', 'C04')"));
+    db.execute(QStringLiteral("INSERT INTO tbInvent (ItemID, LocationID, OnHand) VALUES ('D0001', '20', 500), ('D0002', '20', 90), "
+                              "('D0033', '20', 39), ('D0034', '20', 200)"));
+    db.execute(QStringLiteral("INSERT INTO build_file.tbCoDoctor (doctorid, LastName, FirstName, s2number) VALUES "
+                              "('D001', 'REYES', 'JOSE', 'S2-10442')"));
+    db.execute(QStringLiteral("INSERT INTO patient_data.tbMaster (HospNum, LastName, FirstName) VALUES ('000101', 'DELA CRUZ', 'JUAN')"));
+    db.execute(QStringLiteral("INSERT INTO patient_data.tbPatient (IDNum, HospNum, DoctorID, AdmDate) VALUES ('260001', '000101', 'D001', ?)"),
+               {QDateTime(QDate(2026, 11, 30), QTime(8, 0))});
+    const QString insert = QStringLiteral(
+        "INSERT INTO tbInvStockCard (RefNum, ItemID, IdNum, SummaryCode, LocationID, TransDate, Quantity, Balance, Amount) "
+        "VALUES (?, ?, '260001', ?, '20', ?, ?, ?, ?)");
+    const QDate d(2026, 12, 1);
+    db.execute(insert, {"00000201", "D0001", "PH", QDateTime(d, QTime(8, 0)), 20, 510, 22.2});
+    db.execute(insert, {"00000202", "D0001", "PH", QDateTime(d.addDays(3), QTime(9, 0)), 10, 500, 11.1});
+    db.execute(insert, {"00000201", "D0002", "PH", QDateTime(d, QTime(8, 0)), 10, 90, 41.5});
+    db.execute(insert, {"00000203", "D0033", "PH", QDateTime(d.addDays(1), QTime(22, 0)), 1, 39, 123.5});
+    db.execute(insert, {"00000204", "D0033", "PH", QDateTime(d.addDays(2), QTime(22, 0)), 1, 38, 123.5});
+    db.execute(insert, {"00000204", "D0033", "PC", QDateTime(d.addDays(2), QTime(23, 0)), 1, 39, 123.5});
+    db.execute(insert, {"00000299", "D0034", "PH", QDateTime(d.addDays(9), QTime(8, 0)), 5, 195, 44.5});
+}
+
+TEST_P(StockReportRowsTest, DrugSpeedListsTheFastAndTheSlowDrugsApart) {
+    addMovements(db());
+    for (const auto& [code, name] : {std::pair{qint16(88), "DrugSpeed_Fast"}, std::pair{qint16(89), "DrugSpeed_Slow"}}) {
+        SCOPED_TRACE(code);
+        const Shown shown = show(code);
+        expectStockGolden(QString::fromLatin1(name) + QStringLiteral(".txt"), shown.text);
+        expectStockGolden(QString::fromLatin1(name) + QStringLiteral(".csv"), shown.csv);
+    }
+}
+
+TEST_P(StockReportRowsTest, DangerousDrugReportListsEachIssueWithItsDoctorsLicence) {
+    addMovements(db());
+    ReportWindow().ItemID.clear();
+    const Shown shown = show(87);
+    expectStockGolden(QStringLiteral("PDEAReport.txt"), shown.text);
+    expectStockGolden(QStringLiteral("PDEAReport.csv"), shown.csv);
+    // One drug named: only its lines.
+    ReportWindow().ItemID = QStringLiteral("D0034");
+    EXPECT_EQ(show(87).csv.count(u'\n'), 1);
+}
+
 QX_ON_BOTH_ENGINES(StockReportRowsTest);
 
 } // namespace
