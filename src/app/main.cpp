@@ -6,6 +6,7 @@
 #include "platform/QtPlatformServices.h"
 #include "posting/PostingWindowOpeners.h"
 #include "reports/ReportCatalogue.h"
+#include "reports/ReportWindows.h"
 #include "shell/Session.h"
 #include "shell/Startup.h"
 #include "suite/DefaultComponents.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     qx::RegisterReportOpeners();
     qx::RegisterCashWindowOpeners();
     qx::RegisterPostingWindowOpeners();
+    qx::RegisterReportWindowOpeners();
     qx::unhandledErrorGuard([&factory] {
         qx::Main(factory, [] { return std::make_unique<qx::frmPharma>(); });
     });
