@@ -235,7 +235,7 @@ void fillReportData(Connection& c) {
     runBalancesToStock(c);
 }
 
-const DemoRegistration registration{{2100, QStringLiteral("report history"), fillReportData}};
+const DemoRegistration reportHistoryDemo{{2100, QStringLiteral("report history"), fillReportData}};
 
 } // namespace
 } // namespace qx::hospitaldb

@@ -5,14 +5,14 @@
 namespace qx::hospitaldb {
 namespace {
 
-const ColumnAdd kColumns[] = {
+const ColumnAdd kReportFactColumns[] = {
     {"patient_data", "tbPatient", "Age", "INTEGER"},
     {"", "tbInvStockCard", "FirstDose", "INTEGER NOT NULL DEFAULT 0"},
     {"", "tbInvMaster", "isPHIC", "INTEGER NOT NULL DEFAULT 0"},
 };
 
-void apply(Connection& c) {
-    addMissingColumns(c, kColumns);
+void applyReportFacts(Connection& c) {
+    addMissingColumns(c, kReportFactColumns);
     createIndex(c, QString(), QStringLiteral("tbInvStockCard"), QStringLiteral("ix_tbInvStockCard_TransDate"),
                 QStringLiteral("TransDate"));
     createIndex(c, QString(), QStringLiteral("tbInvStockCard"), QStringLiteral("ix_tbInvStockCard_UserDate"),
@@ -29,7 +29,7 @@ void apply(Connection& c) {
                 QStringLiteral("RefNum"));
 }
 
-const MigrationRegistration registration{{2100, QStringLiteral("Report facts and date-range indexes"), apply}};
+const MigrationRegistration reportFactsMigration{{2100, QStringLiteral("Report facts and date-range indexes"), applyReportFacts}};
 
 } // namespace
 } // namespace qx::hospitaldb
