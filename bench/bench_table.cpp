@@ -77,7 +77,6 @@ SaveFigures measureSaves(Connection& c, suite::DrugCatalogDrug& drug, TerminalCh
     auto oneSave = [&] {
         Transaction tx(c);
         const QString slip = ClaimNumber(c, series, QStringLiteral("1001"), QStringLiteral("E1"));
-        series.advance();
         save.clear();
         for (int i = 0; i < lines; ++i)
             save << saleLine(slip, i);
@@ -103,7 +102,7 @@ void saves(Engine engine, const char* name) {
     seedItems(c);
     gEmployeeCode = QStringLiteral("E0001");
     suite::DrugCatalogDrug drug(suite::fixedConnection(c));
-    TerminalChargeSlipSeries series(c, QStringLiteral("E1"), QStringLiteral("QVH"));
+    TerminalChargeSlipSeries series(c, QStringLiteral("E1"));
     for (int lines : {10, 30, 100}) {
         const SaveFigures f = measureSaves(c, drug, series, lines, lines == 100 ? 10 : 30);
         const QString save = QStringLiteral("save of %1 lines: ").arg(lines);
