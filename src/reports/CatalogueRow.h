@@ -25,8 +25,8 @@ struct CatalogueRow {
     QList<RowParameter> parameters;
     bool hospitalPair = true;     // also knows HOSPITALNAME and HOSPITALADDRESS
     bool hidesGroupTree = false;  // previews without the viewer's group tree
-    std::function<QString(const frmView&)> fileFor;
-    QStringList sites;  // the site codes this variant serves; empty: every other site
+    std::function<QString(const frmView&)> fileFor = {};
+    QStringList sites = {};  // the site codes this variant serves; empty: every other site
 };
 
 // Opens the row's report for a request, as the common opener template does.

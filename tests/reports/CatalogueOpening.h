@@ -15,8 +15,8 @@ namespace qx::test {
 struct CodeOpening {
     qint16 code;
     std::function<void(frmView&)> fill;
-    QString site;
-    std::function<void()> setUp;
+    QString site = {};
+    std::function<void()> setUp = {};
 };
 
 // The report window over the demo databases with every shipped report installed and the

@@ -243,8 +243,9 @@ TEST_P(frmShiftTest, TheSlipBoxTakesTheNumberOrItsPrintedFormAndRefusesAnythingE
                   c.stored)
             << c.typed;
         EXPECT_EQ(platform.messages->boxes().size() - shown, c.refused ? 1u : 0u) << c.typed;
-        if (c.refused)
+        if (c.refused) {
             EXPECT_EQ(platform.messages->last().text, "Please enter a valid charge slip number.") << c.typed;
+        }
     }
 }
 
