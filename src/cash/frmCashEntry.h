@@ -92,6 +92,8 @@ public:
     bool canSave() const;
     QString NoSaveRows() const;
     bool ValidateQuantity();
+    // Tells the pharmacist when the line has no quantity; true when it was told.
+    bool refusedForNoQuantity(int row);
     bool Validated();
     void ClearRow(int row);
     void ClearAll(bool clearTotals);

@@ -82,12 +82,8 @@ bool frmCashEntry::txtEntry_Validate() {
     for (int row = 1; row < grdItemList->rows(); ++row) {
         if (Trim(grdItemList->textMatrix(row, colCode)).isEmpty())
             continue;
-        if (ToDouble(grdItemList->textMatrix(row, colQuantity)) == 0) {
-            MsgBox(QStringLiteral("Enter quantity for ") + grdItemList->textMatrix(row, colDescription) +
-                       QStringLiteral("."),
-                   vbInformation);
+        if (refusedForNoQuantity(row))
             return false;
-        }
         ComputeAllDiscounts();
         return true;
     }

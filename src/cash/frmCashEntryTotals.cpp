@@ -75,17 +75,21 @@ QString frmCashEntry::NoSaveRows() const {
     return rows.join(QStringLiteral(", "));
 }
 
+bool frmCashEntry::refusedForNoQuantity(int row) {
+    if (ToDouble(grdItemList->textMatrix(row, colQuantity)) != 0)
+        return false;
+    MsgBox(QStringLiteral("Enter quantity for ") + grdItemList->textMatrix(row, colDescription) + QStringLiteral("."),
+           vbInformation);
+    return true;
+}
+
 bool frmCashEntry::ValidateQuantity() {
     return generalProcedure(kCashTotalsModule, QStringLiteral("ValidateQuantity"), [&] {
         for (int row = 1; row < grdItemList->rows(); ++row) {
             if (grdItemList->textMatrix(row, colCode).isEmpty())
                 continue;
-            if (ToDouble(grdItemList->textMatrix(row, colQuantity)) == 0) {
-                MsgBox(QStringLiteral("Enter quantity for ") + grdItemList->textMatrix(row, colDescription) +
-                           QStringLiteral("."),
-                       vbInformation);
+            if (refusedForNoQuantity(row))
                 return false;
-            }
         }
         return true;
     });
