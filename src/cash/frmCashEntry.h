@@ -273,7 +273,7 @@ private:
     void paintCodeCell(int row);
     void lookUpItem();
     bool takeFoundItem();
-    bool resolveOverStock(int row);
+    bool takeSubstitute(int row);
 
     ChargeGrid* chargeGrid_ = nullptr;
 };

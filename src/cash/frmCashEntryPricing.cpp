@@ -4,9 +4,8 @@
 
 #include "charging/CashMoney.h"
 #include "charging/ChargeGrid.h"
+#include "charging/ItemEntry.h"
 #include "charging/PriceLookups.h"
-#include "charging/frmOverStock.h"
-#include "charging/frmPriceInOut.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/DrugPicker.h"
@@ -64,30 +63,33 @@ void frmCashEntry::lookUpItem() {
             txtIdNumber->setFocus(Qt::OtherFocusReason);
             return;
         }
-        Connection& con = SQLConnection();
-        text = GetItemIDByBarcode(con, Trim(text));
+        ItemCodeRequest request;
+        request.typed = text;
+        request.grid = grdItemList;
+        request.codeCol = colCode;
+        request.parent = this;
+        request.pick = [](const QString& typed) {
+            return gDrugListByGeneric ? cashDrugPicker().ShowList() : cashDrugPicker().ShowList(typed);
+        };
+        request.byGeneric = gDrugListByGeneric;
+        request.location = gLocationID;
+        request.patientKey = Trim(txtIdNumber->text());
+        const ItemCodeOutcome outcome = ResolveItemCode(SQLConnection(), cashDrug(), request);
+        text = outcome.code;
         chargeGrid_->setEditorText(text);
-        if (!IsNumeric(text)) {
-            text = gDrugListByGeneric ? cashDrugPicker().ShowList() : cashDrugPicker().ShowList(text);
-            chargeGrid_->setEditorText(text);
-        }
-        if (GridHasValue(*grdItemList, colCode, text, 1)) {
-            if (!text.isEmpty())
-                MsgBox(QStringLiteral("The same item was already requested"), vbExclamation);
-        } else {
-            if (gDrugListByGeneric) {
-                text = GetItemIDByGeneric(con, Trim(text));
-                chargeGrid_->setEditorText(text);
-            }
-            const bool found = GetInvSwitch(con, QStringLiteral("89"))
-                                   ? cashDrug().SearchDrug(text, gLocationID, Trim(txtIdNumber->text()))
-                                   : cashDrug().SearchDrug(text, gLocationID);
-            if (found) {
-                taken = takeFoundItem();
-            } else {
-                ShowInfo(QStringLiteral("Item code not found."));
-                chargeGrid_->rejectCommit();
-            }
+        switch (outcome.result) {
+        case ItemCodeResult::Duplicate:
+            MsgBox(QStringLiteral("The same item was already requested"), vbExclamation);
+            break;
+        case ItemCodeResult::NotFound:
+            ShowInfo(QStringLiteral("Item code not found."));
+            chargeGrid_->rejectCommit();
+            break;
+        case ItemCodeResult::Found:
+            taken = takeFoundItem();
+            break;
+        case ItemCodeResult::Empty:
+            break;
         }
     }
     if (!text.isEmpty() && taken) {
@@ -110,26 +112,21 @@ void frmCashEntry::txtEntry_DblClick() {
         const QString text = chargeGrid_->editorText();
         bool taken = true;
         if (col == colQuantity) {
-            const double quantity = ToDouble(text);
-            if (!(quantity > 0)) {
-                ShowInfo(QStringLiteral("Quantity is invalid."));
+            QuantityCommitRequest request;
+            request.parent = this;
+            request.typed = text;
+            request.stockOnHand = ToDouble(grdItemList->textMatrix(row, colStock));
+            request.checkStock = !mIsTransNote;
+            request.refuseOverStock = gAllowZeroOnHand;
+            request.overStockRefusal = QStringLiteral(
+                "Stock is not available to fill Prescription. Please enter quantity not greater than the stock on hand.");
+            request.findSubstitute = [&] { return takeSubstitute(row); };
+            const QuantityCommitOutcome outcome = CommitQuantity(request);
+            if (outcome.verdict == QuantityVerdict::Invalid || outcome.verdict == QuantityVerdict::Refused) {
                 chargeGrid_->rejectCommit();
                 return;
             }
-            if (HasFraction(Trim(text))) {
-                ShowInfo(QStringLiteral("Invalid quantity because of the decimal."));
-                chargeGrid_->rejectCommit();
-                return;
-            }
-            if (quantity > ToDouble(grdItemList->textMatrix(row, colStock)) && !mIsTransNote) {
-                if (gAllowZeroOnHand) {
-                    ShowInfo(QStringLiteral("Stock is not available to fill Prescription. Please enter quantity not "
-                                            "greater than the stock on hand."));
-                    chargeGrid_->rejectCommit();
-                    return;
-                }
-                taken = resolveOverStock(row);
-            }
+            taken = outcome.verdict == QuantityVerdict::Commit;
         }
         if (taken) {
             grdItemList->setTextMatrix(row, col, text);
@@ -164,16 +161,9 @@ bool frmCashEntry::takeFoundItem() {
     }
 }
 
-// The over-stock choice: proceed, cancel, or refill the line with a substitute.
-bool frmCashEntry::resolveOverStock(int row) {
-    frmOverStock overStock(this);
-    showModal(overStock);
-    const QString choice = overStock.Choice();
-    // Closed without a choice: nothing beyond the stock is committed.
-    if (choice == QLatin1String("X") || choice.isEmpty())
-        return false;
-    if (choice != QLatin1String("2"))
-        return true;
+// The over-stock prompt's substitute: the line is refilled with it; the quantity is committed
+// whatever the picker answers.
+bool frmCashEntry::takeSubstitute(int row) {
     const QString code = cashDrugPicker().ShowList();
     if (code.isEmpty())
         return true;
@@ -182,10 +172,7 @@ bool frmCashEntry::resolveOverStock(int row) {
         MsgBox(QStringLiteral("The same item was already requested"), vbExclamation);
         return true;
     }
-    const bool found = GetInvSwitch(SQLConnection(), QStringLiteral("89"))
-                           ? cashDrug().SearchDrug(code, std::nullopt, Trim(txtIdNumber->text()))
-                           : cashDrug().SearchDrug(code);
-    if (!found) {
+    if (!SearchItemAt(SQLConnection(), cashDrug(), code, std::nullopt, Trim(txtIdNumber->text()))) {
         MsgBox(QStringLiteral("Drug code not found!"), vbExclamation);
         return true;
     }
@@ -200,22 +187,22 @@ void frmCashEntry::grdItemList_DblClick() {
         if (!gAllowPriceChange || grdItemList->col() != colPriceBase || BlankRow(row))
             return;
         const auto number = [&](int c) { return ToDouble(grdItemList->textMatrix(row, c)); };
-        frmPriceInOut price(this);
-        price.setItemDesc(grdItemList->textMatrix(row, colDescription));
-        price.setItemQuantity(CInt(number(colQuantity)));
-        price.setItemPrice(number(colUnitPrice));
-        price.setNewItemPrice(number(colPriceBase));
-        price.setTotalAmount(number(colAmount));
-        showModal(price);
-        grdItemList->setTextMatrix(row, colPriceBase, Text(price.ItemPrice()));
-        double amount = price.TotalAmount();
+        LinePrice line;
+        line.description = grdItemList->textMatrix(row, colDescription);
+        line.quantity = CInt(number(colQuantity));
+        line.itemPrice = number(colUnitPrice);
+        line.newItemPrice = number(colPriceBase);
+        line.totalAmount = number(colAmount);
+        const LinePrice price = AskPriceChange(this, line);
+        grdItemList->setTextMatrix(row, colPriceBase, Text(price.itemPrice));
+        double amount = price.totalAmount;
         if (gSiteCode == QLatin1String("WOPSA")) {
             const double newPrice = number(colPriceBase);
-            amount = (newPrice + newPrice * gDiscountVAT / 100) * price.ItemQuantity();
+            amount = (newPrice + newPrice * gDiscountVAT / 100) * price.quantity;
         }
         grdItemList->setTextMatrix(row, colAmount, FormatNumber2(amount));
         grdItemList->setTextMatrix(row, colGross, FormatNumber2(number(colAmount)));
-        grdItemList->setTextMatrix(row, colOutPatientAmount, Text(price.ItemQuantity() * price.ItemPrice()));
+        grdItemList->setTextMatrix(row, colOutPatientAmount, Text(price.quantity * price.itemPrice));
         if (chkTypeA->isChecked() && ValidateQuantity())
             ComputeAllDiscounts();
         txtTotal->setText(Text(GetTotalCharges()));
