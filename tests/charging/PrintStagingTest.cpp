@@ -9,7 +9,7 @@ using namespace qx::test;
 
 namespace {
 
-QString money(const QVariant& v) { return QString::number(v.toDouble(), 'f', 2); }
+QString stagedMoney(const QVariant& v) { return QString::number(v.toDouble(), 'f', 2); }
 
 class PrintStagingTest : public DbTest {
 protected:
@@ -53,14 +53,14 @@ TEST_P(PrintStagingTest, ChargeLineIsStagedWithItsValuesAndCuts) {
              {"Quantity", "3.00"}, {"Amount", "15.75"}, {"UnitPrice", "5.25"}, {"Discount", "1.25"},
              {"DiscountPercentage", "20.00"}, {"IsVATExempt", "1.00"}, {"NetAmount", "14.50"},
              {"TaxableAmount", "0.00"}, {"isMDRP", "0.00"}})
-        EXPECT_EQ(money(rs.value(QString::fromLatin1(column))), expected) << column;
+        EXPECT_EQ(stagedMoney(rs.value(QString::fromLatin1(column))), expected) << column;
 }
 
 TEST_P(PrintStagingTest, QuantityTextThatIsNotANumberStagesZero) {
     ChargePrintLine l = chargeLine("E0001", "1001", "S0001");
     l.quantity = QStringLiteral("two");
     AppendChargePrint(db(), l);
-    EXPECT_EQ(money(rows("tbPharmaChargePrint").value("Quantity")), "0.00");
+    EXPECT_EQ(stagedMoney(rows("tbPharmaChargePrint").value("Quantity")), "0.00");
 }
 
 // Marks reach only the line's own staging rows: not another workstation's or patient's row of
@@ -157,10 +157,10 @@ TEST_P(PrintStagingTest, DumpRowCarriesItsThirteenValuesWithCuts) {
     EXPECT_EQ(rs.text("Nurse").size(), 100);
     EXPECT_EQ(rs.text("SCNumber").size(), 20);
     EXPECT_EQ(rs.text("DiscountType"), "SC");
-    EXPECT_EQ(money(rs.value("Quantity")), "2.50");
-    EXPECT_EQ(money(rs.value("Amount")), "13.13");
-    EXPECT_EQ(money(rs.value("Discount")), "0.50");
-    EXPECT_EQ(money(rs.value("DiscountPercentage")), "10.00");
+    EXPECT_EQ(stagedMoney(rs.value("Quantity")), "2.50");
+    EXPECT_EQ(stagedMoney(rs.value("Amount")), "13.13");
+    EXPECT_EQ(stagedMoney(rs.value("Discount")), "0.50");
+    EXPECT_EQ(stagedMoney(rs.value("DiscountPercentage")), "10.00");
 }
 
 TEST_P(PrintStagingTest, CreditMemoLinesAreStagedAndErasedByKey) {
@@ -168,7 +168,7 @@ TEST_P(PrintStagingTest, CreditMemoLinesAreStagedAndErasedByKey) {
     AppendCreditMemoPrint(db(), "HOST2", "RC00000001", "DESC", 1, 5.25, "S0001", 1, "1001");
     Recordset rs = rows("tbPharmaCMPrint", "UserID = 'HOST1'");
     EXPECT_EQ(rs.text("Description").size(), 90);
-    EXPECT_EQ(money(rs.value("Amount")), "10.50");
+    EXPECT_EQ(stagedMoney(rs.value("Amount")), "10.50");
     EXPECT_EQ(rs.text("ChargeSlip"), "S0001");
     EXPECT_EQ(rs.text("QtyIssued"), "3");
     EraseCreditMemoPrint(db(), "HOST1", "1001", "RC00000001");
@@ -202,7 +202,7 @@ TEST_P(PrintStagingTest, ChargePrintReadsThePostedLines) {
                                "Quantity", "Amount", "DosageID", "UnitPrice", "Discount", "DiscountType"})
         EXPECT_TRUE(rs->hasField(QString::fromLatin1(column))) << column;
     EXPECT_EQ(rs->text("UserID"), "E0001");
-    EXPECT_EQ(money(rs->value("UnitPrice")), "5.25");
+    EXPECT_EQ(stagedMoney(rs->value("UnitPrice")), "5.25");
 }
 
 QX_ON_BOTH_ENGINES(PrintStagingTest);

@@ -8,7 +8,7 @@ using namespace qx::test;
 
 namespace {
 
-QString money(const QVariant& v) { return QString::number(v.toDouble(), 'f', 2); }
+QString stockCardMoney(const QVariant& v) { return QString::number(v.toDouble(), 'f', 2); }
 
 class StockCardTest : public DbTest {
 protected:
@@ -79,7 +79,7 @@ TEST_P(StockCardTest, EveryNamedValueReachesTheLine) {
         {"Discount", "1.50"}, {"VATAmount", "0.25"}, {"NetAmount", "14.25"}, {"Communication", "0.00"},
         {"PostOrReturn", "1.00"}, {"SequenceNumber", "1.00"}};
     for (const auto& [column, expected] : numbers)
-        EXPECT_EQ(money(rs.value(QString::fromLatin1(column))), expected) << column;
+        EXPECT_EQ(stockCardMoney(rs.value(QString::fromLatin1(column))), expected) << column;
     EXPECT_EQ(rs.dateTime(QStringLiteral("TransDate")), QDateTime(QDate(2026, 1, 5), QTime(10, 30)));
     EXPECT_EQ(rs.dateTime(QStringLiteral("ReportDate")), QDateTime(QDate(2026, 1, 5), QTime(0, 0)));
     EXPECT_EQ(onHand(), 97.0);
@@ -95,8 +95,8 @@ TEST_P(StockCardTest, NamesInAnyCaseAreMatchedAndTextsCutToTheirSize) {
     EXPECT_EQ(rs.text("RefNum"), "S-123456789012345678");
     EXPECT_EQ(rs.dateTime("TransDate"), QDateTime(QDate(2026, 1, 5), QTime(10, 30)));
     // Optional values left out are stored as their defaults.
-    EXPECT_EQ(money(rs.value("Discount")), "0.00");
-    EXPECT_EQ(money(rs.value("DisCompute")), "0.00");
+    EXPECT_EQ(stockCardMoney(rs.value("Discount")), "0.00");
+    EXPECT_EQ(stockCardMoney(rs.value("DisCompute")), "0.00");
     EXPECT_EQ(rs.text("PackageID"), "");
     EXPECT_EQ(onHand(), 98.0);
 }
@@ -179,8 +179,8 @@ TEST_P(StockCardTest, BalanceRepair) {
         history("OLDER", "PH", 5, 50, now.addSecs(-3600), "2002");
         history("S0009", c.code, 3, c.ownBalance, now.addSecs(-60));
         RecomputeStockCardBalance(db(), "PARA500", "20", "S0009", "H000001", "1001");
-        EXPECT_EQ(money(line("S0009").value("Balance")), money(c.expectedBalance)) << c.code;
-        EXPECT_EQ(money(onHand()), money(c.expectedOnHand)) << c.code;
+        EXPECT_EQ(stockCardMoney(line("S0009").value("Balance")), stockCardMoney(c.expectedBalance)) << c.code;
+        EXPECT_EQ(stockCardMoney(onHand()), stockCardMoney(c.expectedOnHand)) << c.code;
     }
 }
 
@@ -192,8 +192,8 @@ TEST_P(StockCardTest, RepairLeavesLinesOutsideTheWindowOrWithoutAnOlderLine) {
     RecomputeStockCardBalance(db(), "PARA500", "20", "S0010", "H000001", "1001");
     RecomputeStockCardBalance(db(), "PARA500", "20", "S0011", "H000001", "1001");
     RecomputeStockCardBalance(db(), "PARA500", "20", "NOSUCH", "H000001", "1001");
-    EXPECT_EQ(money(line("S0010").value("Balance")), "50.00");
-    EXPECT_EQ(money(line("S0011").value("Balance")), "99.00");
+    EXPECT_EQ(stockCardMoney(line("S0010").value("Balance")), "50.00");
+    EXPECT_EQ(stockCardMoney(line("S0011").value("Balance")), "99.00");
     EXPECT_EQ(onHand(), 100.0);
 }
 
@@ -204,8 +204,8 @@ TEST_P(StockCardTest, RepairMovesStockRelativeToLaterPostings) {
     history("S0012", "PH", 3, 50, now.addSecs(-60));
     db().execute("UPDATE tbInvent SET OnHand = 40 WHERE ItemID = 'PARA500' AND LocationID = '20'");
     RecomputeStockCardBalance(db(), "PARA500", "20", "S0012", "H000001", "1001");
-    EXPECT_EQ(money(line("S0012").value("Balance")), "47.00");
-    EXPECT_EQ(money(onHand()), "37.00");
+    EXPECT_EQ(stockCardMoney(line("S0012").value("Balance")), "47.00");
+    EXPECT_EQ(stockCardMoney(onHand()), "37.00");
 }
 
 TEST_P(StockCardTest, IdLookups) {
