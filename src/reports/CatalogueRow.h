@@ -54,5 +54,6 @@ RequestValue CurrentLocation();
 // The rows of each theme, registered by RegisterReportOpeners.
 QList<CatalogueRow> PatientReportRows();
 QList<CatalogueRow> StockReportRows();
+QList<CatalogueRow> IncomeReportRows();
 
 } // namespace qx

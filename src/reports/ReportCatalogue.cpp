@@ -13,6 +13,7 @@ void RegisterReportOpeners() {
     RegisterReportOpener(99, QStringLiteral("OpenReport"), OpenCashDailySalesSIRange);
     RegisterCatalogueRows(PatientReportRows());
     RegisterCatalogueRows(StockReportRows());
+    RegisterCatalogueRows(IncomeReportRows());
 }
 
 } // namespace qx

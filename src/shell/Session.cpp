@@ -18,6 +18,7 @@ QString gEmployeeCode;
 QString gEmployeeName;
 QString gEmployeeInitial;
 QString gEmployeePosition;
+double gCashSeniorDiscountRate = 0;
 bool gCanProcessRequest = false;
 bool gCanUnitDose = false;
 std::unique_ptr<MainForm> gMainForm;
@@ -45,6 +46,7 @@ void resetSession() {
     gEmployeeName.clear();
     gEmployeeInitial.clear();
     gEmployeePosition.clear();
+    gCashSeniorDiscountRate = 0;
     gCanProcessRequest = false;
     gCanUnitDose = false;
 }

@@ -37,6 +37,8 @@ extern QString gEmployeeCode;
 extern QString gEmployeeName;
 extern QString gEmployeeInitial;
 extern QString gEmployeePosition;
+// The cash-sale senior-citizen discount rate (percent); 0 until the cash-sale screen has loaded it.
+extern double gCashSeniorDiscountRate;
 // The two rights the work queues test, from the main window's last LoadUserSettings.
 extern bool gCanProcessRequest;
 extern bool gCanUnitDose;

@@ -145,6 +145,8 @@ std::shared_ptr<const ReportDocument> Report::layOut(const QVariantList& values,
         fail(QStringLiteral("%1: no database connection to read the report's data")
                  .arg(QFileInfo(def_->fileName).fileName()));
     auto bound = [&](const BindDef& b) {
+        if (b.parameter < 0)
+            return QVariant(b.constant);
         QVariant v = values.value(b.parameter);
         // Dates reach the database as midnight of the day, moved by the bind's days.
         if (v.typeId() == QMetaType::QDate)

@@ -96,6 +96,7 @@ struct BindDef {
     int parameter = -1; // index into parameters
     int dayOffset = 0;  // added to a date parameter (the end of a date range)
     int line = 0;
+    QString constant;   // the text bound when parameter is -1 (a quoted value in the file)
 };
 
 struct DataSource {

@@ -290,12 +290,19 @@ void Parser::topLevel(const QVector<Token>& t) {
         def_.data.line = line_;
         options(2, [](const Token&) { return false; });
     } else if (w.is("bind")) {
-        // bind <name> = <parameter> [+|- <n> day|days]
+        // bind <name> = <parameter> [+|- <n> day|days], or bind <name> = "constant text"
         if (t.size() < 4 || t[2].value != QLatin1String("="))
             error(line_, QStringLiteral("expected: bind <name> = <parameter> [+ <n> days]"));
         BindDef b;
         b.name = t[1].value.startsWith(QLatin1Char(':')) ? t[1].value.mid(1) : t[1].value;
         b.line = line_;
+        if (t[3].quoted) {
+            if (t.size() > 4)
+                error(line_, QStringLiteral("expected: bind <name> = \"text\""));
+            b.constant = t[3].value;
+            def_.data.binds << b;
+            return;
+        }
         b.parameter = def_.parameterIndex(t[3].value);
         if (b.parameter < 0)
             error(line_, QStringLiteral("bind names the unknown parameter \"%1\"").arg(t[3].value));

@@ -177,6 +177,34 @@ TEST_F(ReportOutput, AProcedureGetsTheParametersByNameWithoutAt) {
     EXPECT_EQ(r->document().toCsv(), QStringLiteral("Patient,Slip\n1234,0000123\n"));
 }
 
+// One shared source serves several files when each binds its own constants: quoted texts
+// bind as they stand, to a query's placeholder or a procedure's argument.
+TEST_F(ReportOutput, AQuotedBindIsAConstantText) {
+    ReportFile query(QStringLiteral("parameter @IDNUM text\nquery\nSELECT :IDNUM AS IdNum, :Kind AS RefNum\nend\n"
+                                    "bind Kind = \"I\"\n"
+                                    "column Patient field=IdNum width=30\ncolumn Slip field=RefNum width=30\n"));
+    auto q = Report::open(query.path());
+    q->setConnection(&db());
+    q->setParameterValues({QStringLiteral("1234")});
+    EXPECT_EQ(q->document().toCsv(), QStringLiteral("Patient,Slip\n1234,I\n"));
+
+    ReportFile procedure(QStringLiteral("parameter @IDNUM text\nprocedure qx_ReportProbe_Echo\nbind IDNUM = @IDNUM\n"
+                                        "bind REFNUMBER = \"O'NEIL \"\"A\"\"\"\n"
+                                        "column Patient field=IdNum width=30\ncolumn Slip field=RefNum width=30\n"));
+    auto p = Report::open(procedure.path());
+    p->setConnection(&db());
+    p->setParameterValues({QStringLiteral("1234")});
+    EXPECT_EQ(p->document().data().valueAt(0, 1).toString(), QStringLiteral("O'NEIL \"A\""));
+
+    try {
+        ReportFile extra(QStringLiteral("query\nSELECT :Kind AS a\nend\nbind Kind = \"I\" + 1 day\n"));
+        Report::open(extra.path());
+        FAIL() << "a constant moved by days";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.description(), QStringLiteral("probe.rpt, line 4: expected: bind <name> = \"text\""));
+    }
+}
+
 TEST(ReportLayout, HundredThousandLinesShowTheirFirstPageFast) {
     const auto def = std::make_shared<const ReportDefinition>(parseReportDefinition(QStringLiteral(
         "query\nSELECT 1\nend\ncolumn Slip field=RefNum width=30\ncolumn Amount field=Amount width=30 sum\n"
