@@ -149,7 +149,7 @@ TEST_P(IncomeReportRowsTest, EachCodeOpensItsFileWithItsCaptionNamesValuesExport
     setKelvarHospital(false);
     platform.messages->clear();
     show(4);
-    EXPECT_TRUE(platform.messages->boxes().isEmpty());
+    EXPECT_TRUE(platform.messages->boxes().empty());
 }
 
 TEST_P(IncomeReportRowsTest, CashSalesFilesFollowTheSwitchesTheDispenserAndTheShift) {
