@@ -164,7 +164,7 @@ std::shared_ptr<const ReportDocument> Report::layOut(const QVariantList& values,
     if (d.binds.isEmpty()) {
         for (int i = 0; i < def_->parameters.size(); ++i) {
             QString name = def_->parameters[i].name.trimmed();
-            named.insert(name.startsWith(QLatin1Char('@')) ? name.mid(1) : name, bound(BindDef{name, i, 0, 0}));
+            named.insert(name.startsWith(QLatin1Char('@')) ? name.mid(1) : name, bound(BindDef{name, i, 0, 0, QString()}));
         }
     }
     return document(c->callProcedure(d.procedure, named).value_or(Recordset()));

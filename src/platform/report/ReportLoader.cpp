@@ -569,7 +569,7 @@ void Parser::finish() {
             }
             if (found < 0)
                 error(d.line, QStringLiteral("the query's :%1 matches no parameter (declare it or add a bind line)").arg(name));
-            d.binds << BindDef{name, found, 0, d.line};
+            d.binds << BindDef{name, found, 0, d.line, QString()};
         }
     }
 }
