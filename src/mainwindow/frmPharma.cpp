@@ -77,6 +77,12 @@ frmPharma::frmPharma(QWidget* parent) : QMainWindow(parent) {
     createPanes();
     createIndicators();
     createStatusBar();
+    createCashSearch();
+    connectWorkList();
+    // The grid's design has the nine columns of the request lists, so their hidden columns stay
+    // hidden from the first list on.
+    flexMSHList->setCols(9);
+    ClearGrid();
     // The window sees every key before its controls.
     qApp->installEventFilter(this);
 
@@ -123,6 +129,8 @@ void frmPharma::Form_Load() {
         if (gSiteCode != kSiteWithoutIdleLock)
             TimerAutoLock->start();
         ApplyLoadRules(9, 12);
+        intListRow = 1;
+        gRefreshWorkList = false;
         lngIdleLimit_ = IdleTime();
         mManualPostingChoice = mReturnChoice = mCorrectionChoice = mPostedListChoice = 1;
         LoadTreeView();
@@ -229,6 +237,13 @@ void frmPharma::Form_Activate() {
         if (!frmLogOff::Default().Entered()) {
             close();
             return;
+        }
+        // A screen that served the list asked for it to be read again.
+        if (gRefreshWorkList) {
+            gRefreshWorkList = false;
+            ClickTreeView();
+            if (flexMSHList->isEnabled())
+                flexMSHList->setFocus();
         }
         StatusBarPanel1->setText(gEmployeeName + QLatin1Char(' '));
     });

@@ -1,9 +1,11 @@
 #pragma once
+#include "components/Recordset.h"
 #include "shell/Session.h"
 #include "shell/WindowOpeners.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QVariant>
 #include <array>
 #include <functional>
 #include <memory>
@@ -14,6 +16,7 @@ class QFrame;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QTimer;
 class QToolBar;
@@ -193,6 +196,51 @@ public:
     void treCategory_KeyDown(int keyCode, int shift);
     // Reloads the work list of the selected node.
     void ClickTreeView();
+
+    // ---- Work lists: one list of the selected node in flexMSHList ----
+    // Pending requests of in-patients ("I") or out-patients ("O"), all (option 2) or of one
+    // station (1); True after every load without error.
+    bool LoadList(const QString& strStation, const QString& strSearch, int intOption, int intSorted,
+                  const QString& strInOut);
+    // Pending requests of the emergency room, the same arguments.
+    bool LoadListER(const QString& strStation, const QString& strSearch, int intOption, int intSorted,
+                    const QString& strInOut);
+    // Unit-dose patients, all (option 1) or of one station (2).
+    bool LoadUnitDoseList(const QString& strStationID, int intOption, int intSorted);
+    // Paid (intWhat 1), unpaid and revoked (2) assessments, take-home prescriptions (5); True
+    // only when rows came back.
+    bool LoadListAssessment(int intWhat, int intType, const QString& strSearchPatient);
+    // Refills, today's (option 1) or earlier days' (2), into the refill layout.
+    bool LoadRefillList(int option);
+    // The empty layouts: of every list, and of the refill list.
+    void ClearGrid();
+    void RefillGrid();
+    // Paints bold red on peach the request rows marked STAT in column 7.
+    void Mark_Stat();
+    // The list order of the View menu: 1 FIFO, 2 sorted, empty when neither is checked.
+    QVariant Sorted() const;
+    // The row every load selects again.
+    int ListRow() const { return intListRow; }
+    void setListRow(int row) { intListRow = row; }
+
+    // ---- Row actions on flexMSHList ----
+    void flexMSHList_DblClick();
+    void flexMSHList_KeyPress(int& keyAscii);
+    void flexMSHList_KeyDown(int& keyCode, int shift);
+    // button 1 left, 2 right; x, y in twips from the grid's corner.
+    void flexMSHList_MouseDown(int button, int shift, int x, int y);
+    void flexMSHList_EnterCell();
+    void flexMSHList_LeaveCell();
+
+    // ---- The cash lists' patient search ----
+    QFrame* pictSearch = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtSearch = nullptr;
+    // Reloads the selected cash list with the search text.
+    void LoadPatientSearch(const QString& search);
+    void txtSearch_GotFocus();
+    void txtSearch_KeyPress(int keyAscii);
+    void txtSearch_LostFocus();
     // A node by its key; by its 1-based position in the build (the jumps rely on it).
     QTreeWidgetItem* TreeNode(const QString& key) const;
     QTreeWidgetItem* TreeNodeAt(int index) const;
@@ -263,6 +311,20 @@ private:
     void showKeyboardState();
     bool previewKey(QObject* watched, QKeyEvent* key);
     void jumpToBranch(int index);
+    // The work lists, row actions and the cash search.
+    void dispatchList(const QString& key, const QString& text, const QString& parentKey, const QString& parentText);
+    // The common load sequence once the source gave its rows; whether rows came back.
+    bool showWorkList(const Recordset& rs, const QStringList& headers, bool emptyLayoutFirst,
+                      std::initializer_list<QAction*> processCommands, bool processRight);
+    void LoadPostReturns(const QString& key);
+    void adjustGrid();
+    void connectWorkList();
+    QString selectedParentKey() const;
+    void createCashSearch();
+    bool cashSearchEvent(QObject* watched, QEvent* e);
+    int intListRow = 1;
+    Recordset rsPatientList_;
+    Recordset rsUnitDoseList_;
     std::vector<QTreeWidgetItem*> treeNodes_;  // in build order
     // Opens the window registered under the command's control name, as the command's handler.
     void openCommandWindow(const QString& controlName, const WindowValues& inputs = {});

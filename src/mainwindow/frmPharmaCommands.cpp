@@ -7,6 +7,7 @@
 #include "platform/FlexGrid.h"
 #include "shell/Switches.h"
 
+#include <QAction>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <map>
@@ -99,16 +100,12 @@ void frmPharma::mnuBarcodeSettings_Click() { openCommandWindow(QStringLiteral("m
 
 // Stand-ins until the work lists and the work-list commands fill them in: each reaches the
 // window registered under its control name, so a spy or a later screen can take it.
-void frmPharma::mnuHelpSearch_Click() { openCommandWindow(QStringLiteral("mnuHelpSearch")); }
 void frmPharma::mnuPending_Click() { openCommandWindow(QStringLiteral("mnuPending")); }
 void frmPharma::mnuAutoDispense_Click() { openCommandWindow(QStringLiteral("mnuAutoDispense")); }
 void frmPharma::mnuProcessTranscription_Click() { openCommandWindow(QStringLiteral("mnuProcessTranscription")); }
 void frmPharma::mnuPreviousPres_Click() { openCommandWindow(QStringLiteral("mnuPreviousPres")); }
 void frmPharma::mnuOutPatientPres_Click() { openCommandWindow(QStringLiteral("mnuOutPatientPres")); }
 void frmPharma::mnuReprint_Click() { openCommandWindow(QStringLiteral("mnuReprint")); }
-void frmPharma::mnuRefresh_Click() { openCommandWindow(QStringLiteral("mnuRefresh")); }
-void frmPharma::mnuSorted_Click() { openCommandWindow(QStringLiteral("mnuSorted")); }
-void frmPharma::mnuFIFO_Click() { openCommandWindow(QStringLiteral("mnuFIFO")); }
 void frmPharma::mnuReprintAssess_Click() { openCommandWindow(QStringLiteral("mnuReprintAssess")); }
 void frmPharma::mnuRevokeAssess_Click() { openCommandWindow(QStringLiteral("mnuRevokeAssess")); }
 void frmPharma::mnuRxOn_Click() { openCommandWindow(QStringLiteral("mnuRxOn")); }
@@ -165,5 +162,28 @@ void frmPharma::ShowRefill() {
 }
 
 void frmPharma::mnuConfirmMeds_Click() { openCommandWindow(QStringLiteral("frmListPharmaCommunication")); }
+
+// The View menu's order: the two marks flip as a pair, and the list reloads in the new order.
+void frmPharma::mnuFIFO_Click() {
+    eventHandler(kCommandsModule, QStringLiteral("mnuFIFO_Click"), [this] {
+        QAction* const fifo = command(QStringLiteral("mnuFIFO"));
+        fifo->setChecked(!fifo->isChecked());
+        command(QStringLiteral("mnuSorted"))->setChecked(!fifo->isChecked());
+        ClickTreeView();
+    });
+}
+
+void frmPharma::mnuSorted_Click() {
+    eventHandler(kCommandsModule, QStringLiteral("mnuSorted_Click"), [this] {
+        QAction* const sorted = command(QStringLiteral("mnuSorted"));
+        sorted->setChecked(!sorted->isChecked());
+        command(QStringLiteral("mnuFIFO"))->setChecked(!sorted->isChecked());
+        ClickTreeView();
+    });
+}
+
+void frmPharma::mnuRefresh_Click() {
+    eventHandler(kCommandsModule, QStringLiteral("mnuRefresh_Click"), [this] { ClickTreeView(); });
+}
 
 } // namespace qx

@@ -263,6 +263,8 @@ void frmPharma::lblPendingRed_MouseDown(Qt::MouseButton button, QPoint pos) {
 }
 
 bool frmPharma::eventFilter(QObject* watched, QEvent* e) {
+    if (cashSearchEvent(watched, e))
+        return true;
     if (e->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)
         return previewKey(watched, static_cast<QKeyEvent*>(e));

@@ -219,10 +219,6 @@ void frmPharma::treCategory_NodeClick(QTreeWidgetItem* node) {
     });
 }
 
-void frmPharma::ClickTreeView() {
-    // The work lists of the queues load here once they exist.
-}
-
 void frmPharma::treCategory_KeyDown(int keyCode, int) {
     eventHandler(kTreeModule, QStringLiteral("treCategory_KeyDown"), [&] {
         if (keyCode == Qt::Key_Right && flexMSHList->isEnabled())

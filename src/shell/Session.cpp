@@ -10,6 +10,7 @@ QString gDefaultStockLocationID;
 bool gFirstActivation = false;
 bool gShiftChanged = false;
 bool gExitRequested = false;
+bool gRefreshWorkList = false;
 QString gStartDate;
 QString gHostID;
 qint16 gCommunicationTimer = 0;
@@ -38,6 +39,7 @@ void resetSession() {
     gFirstActivation = false;
     gShiftChanged = false;
     gExitRequested = false;
+    gRefreshWorkList = false;
     gStartDate.clear();
     gHostID.clear();
     gCommunicationTimer = 0;

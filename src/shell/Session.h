@@ -29,6 +29,8 @@ extern QString gDefaultStockLocationID;  // location the stock-card window prese
 extern bool gFirstActivation;            // cleared by the main window's first activation
 extern bool gShiftChanged;
 extern bool gExitRequested;
+// Set by the screens that want the work list reloaded when the main window is active again.
+extern bool gRefreshWorkList;
 extern QString gStartDate;               // the workstation's date at start, "mm/dd/yyyy"
 extern QString gHostID;                  // the workstation's host id, trimmed
 extern qint16 gCommunicationTimer;       // the options component's two values
