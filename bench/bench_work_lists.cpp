@@ -3,6 +3,7 @@
 // unit-dose patients, and 100,000 cash assessments of today. Each list is timed from the node
 // click to the filled grid (query, binding and STAT painting), on SQLite and (when
 // QUILLAX_TEST_PG names a server) PostgreSQL; a list slower than half a second fails the run.
+#include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
@@ -162,7 +163,7 @@ bool run(Engine engine, const char* name) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installPlatformServices(PlatformServices{});
+    ScriptedPlatform platform;
     bool fast = run(Engine::SQLite, "SQLite");
     if (test::TestDatabase::postgresAvailable())
         fast = run(Engine::PostgreSQL, "PostgreSQL") && fast;

@@ -69,36 +69,44 @@ bool InpatientFilePatient::LoadInfo(const QString& admissionNumber) {
 }
 
 // One row per patient with open pharmacy requests. Fixed positions: 1 patient id, 4 station name,
-// 5 station id, 7 "*" for STAT.
+// 5 station id, 7 "*" for STAT. The open lines are read through their partial index, in patient
+// order, so the grouping needs no sort of its own.
 Recordset InpatientFilePatient::LoadCommunication(const QString& stationId, const QString& search, int option,
                                                   int order, const QString& inOut) {
     const bool outPatients = inOut.trimmed().compare(QStringLiteral("O"), Qt::CaseInsensitive) == 0;
     const QString patients = outPatients ? QStringLiteral("patient_data.tbOutPatient") : QStringLiteral("patient_data.tbPatient");
     const QString room = outPatients ? QStringLiteral("'OPD'") : QStringLiteral("p.RoomID");
-    Recordset rs = db("LoadCommunication").query(
-        QStringLiteral("SELECT p.HospNum AS \"Hospital #\", q.IDNum AS \"Admission #\", ") + kPatientName +
-            QStringLiteral(" AS \"Patient Name\", ") + room +
-            QStringLiteral(" AS Room, st.Station, q.StationID, q.FirstRequest AS \"Request Date\", "
-                           "CASE WHEN q.StatCount > 0 THEN '*' ELSE '' END AS Stat, '' AS Spare FROM "
-                           "(SELECT r.IDNum, MIN(r.StationID) AS StationID, MIN(r.RequestDate) AS FirstRequest, "
-                           "SUM(CASE WHEN r.isStat <> 0 THEN 1 ELSE 0 END) AS StatCount "
-                           "FROM station.tbNurseCommunicationFile r WHERE COALESCE(TRIM(r.RecordStatus), '') = '' "
-                           "AND COALESCE(r.DepartmentID, 'PH') = 'PH' AND (? <> 1 OR ? = '' OR r.StationID = ?) "
-                           "GROUP BY r.IDNum) q "
-                           "JOIN ") +
-            patients +
-            QStringLiteral(" p ON p.IDNum = q.IDNum "
-                           "LEFT JOIN patient_data.tbMaster m ON m.HospNum = p.HospNum "
-                           "LEFT JOIN build_file.tbCoStation st ON st.StationID = q.StationID "
-                           "WHERE (? = '' OR UPPER(") +
-            kPatientName + QStringLiteral(") LIKE UPPER(?)) ORDER BY ") +
-            (order == 2 ? QStringLiteral("3, 1") : QStringLiteral("q.FirstRequest, 1")),
-        {option, stationId.trimmed(), stationId.trimmed(), search.trimmed(), search.trimmed() + QLatin1Char('%')});
-    return rs;
+    const bool oneStation = option == 1 && !stationId.trimmed().isEmpty();
+    QVariantList binds{outPatients ? QStringLiteral("O") : QStringLiteral("I")};
+    if (oneStation)
+        binds << stationId.trimmed();
+    QString sql = QStringLiteral("SELECT p.HospNum AS \"Hospital #\", q.IDNum AS \"Admission #\", ") + kPatientName +
+                  QStringLiteral(" AS \"Patient Name\", ") + room +
+                  QStringLiteral(" AS Room, st.Station, q.StationID, q.FirstRequest AS \"Request Date\", "
+                                 "CASE WHEN q.StatCount > 0 THEN '*' ELSE '' END AS Stat, '' AS Spare FROM "
+                                 "(SELECT r.IDNum, MIN(r.StationID) AS StationID, MIN(r.RequestDate) AS FirstRequest, "
+                                 "SUM(CASE WHEN r.isStat <> 0 THEN 1 ELSE 0 END) AS StatCount "
+                                 "FROM station.tbNurseCommunicationFile r WHERE r.DepartmentID = 'PH' AND r.InOut = ? "
+                                 "AND COALESCE(r.RecordStatus, '') = ''") +
+                  (oneStation ? QStringLiteral(" AND r.StationID = ?") : QString()) +
+                  QStringLiteral(" GROUP BY r.IDNum) q JOIN ") + patients +
+                  QStringLiteral(" p ON p.IDNum = q.IDNum "
+                                 "LEFT JOIN patient_data.tbMaster m ON m.HospNum = p.HospNum "
+                                 "LEFT JOIN build_file.tbCoStation st ON st.StationID = q.StationID");
+    if (!search.trimmed().isEmpty()) {
+        sql += QStringLiteral(" WHERE UPPER(") + kPatientName + QStringLiteral(") LIKE UPPER(?)");
+        binds << search.trimmed() + QLatin1Char('%');
+    }
+    sql += order == 2 ? QStringLiteral(" ORDER BY 3, 1") : QStringLiteral(" ORDER BY q.FirstRequest, 1");
+    return db("LoadCommunication").query(sql, binds);
 }
 
 // Admissions with open unit-dose requests; column 3 carries the "(RX)" mark before the name.
 Recordset InpatientFilePatient::ListUnitDosePatients(const QString& stationId, int option, int order) {
+    const bool oneStation = option == 2 && !stationId.trimmed().isEmpty();
+    QVariantList binds;
+    if (oneStation)
+        binds << stationId.trimmed();
     return db("ListUnitDosePatients").query(
         QStringLiteral("SELECT p.HospNum AS \"Hospital #\", q.IDNum AS \"Admission #\", ") + kPatientName +
             QStringLiteral(" AS \"Patient Name\", CASE WHEN q.RxMark > 0 THEN '(RX) ' ELSE '' END || ") + kPatientName +
@@ -106,12 +114,13 @@ Recordset InpatientFilePatient::ListUnitDosePatients(const QString& stationId, i
             QStringLiteral(" AS NameAfterMark, p.RoomID AS Room, st.Station, q.StationID FROM "
                            "(SELECT u.IDNum, MIN(u.StationID) AS StationID, MIN(u.RequestDate) AS FirstRequest, "
                            "MAX(u.RxMark) AS RxMark FROM station.tbNurseUnitDose u "
-                           "WHERE COALESCE(TRIM(u.RecordStatus), '') <> 'R' AND (? <> 2 OR ? = '' OR u.StationID = ?) "
-                           "GROUP BY u.IDNum) q JOIN patient_data.tbPatient p ON p.IDNum = q.IDNum "
+                           "WHERE COALESCE(u.RecordStatus, '') <> 'R'") +
+            (oneStation ? QStringLiteral(" AND u.StationID = ?") : QString()) +
+            QStringLiteral(" GROUP BY u.IDNum) q JOIN patient_data.tbPatient p ON p.IDNum = q.IDNum "
                            "LEFT JOIN patient_data.tbMaster m ON m.HospNum = p.HospNum "
                            "LEFT JOIN build_file.tbCoStation st ON st.StationID = q.StationID ORDER BY ") +
             (order == 2 ? QStringLiteral("3, 2") : QStringLiteral("q.FirstRequest, 2")),
-        {option, stationId.trimmed(), stationId.trimmed()});
+        binds);
 }
 
 } // namespace qx::suite

@@ -28,7 +28,7 @@ const ProcedureRegistration patientListPendingER{{
             "CASE WHEN q.StatCount > 0 THEN '*' ELSE '' END AS \"Stat\", '' AS \"Spare\" FROM "
             "(SELECT r.IDNum, MIN(r.StationID) AS StationID, MIN(r.RequestDate) AS FirstRequest, "
             "SUM(CASE WHEN r.isStat <> 0 THEN 1 ELSE 0 END) AS StatCount FROM station.tbNurseCommunicationFile r "
-            "WHERE r.DepartmentID = 'PH' AND (r.RecordStatus IS NULL OR r.RecordStatus = '') AND r.InOut = ? %2"
+            "WHERE r.DepartmentID = 'PH' AND r.InOut = ? AND COALESCE(r.RecordStatus, '') = '' %2"
             "GROUP BY r.IDNum) q "
             "JOIN patient_data.tbOutPatient p ON p.IDNum = q.IDNum "
             "LEFT JOIN patient_data.tbMaster m ON m.HospNum = p.HospNum "
