@@ -44,6 +44,11 @@ ItemCodeOutcome ResolveItemCode(Connection& con, DrugCatalog::Drug& drug, const 
     if (request.byGeneric) {
         code = GetItemIDByGeneric(con, Trim(code));
         outcome.code = code;
+        // The generic's item may be on another line already: the same medicine twice.
+        if (request.grid && !code.isEmpty() && GridHasValue(*request.grid, request.codeCol, code, request.firstRow)) {
+            outcome.result = ItemCodeResult::Duplicate;
+            return outcome;
+        }
     }
     outcome.result = SearchItemAt(con, drug, code, location, request.patientKey) ? ItemCodeResult::Found
                                                                                  : ItemCodeResult::NotFound;

@@ -105,6 +105,9 @@ frmEntry::frmEntry(QWidget* parent)
     connect(chargeGrid_, &ChargeGrid::gridFocused, this, &frmEntry::grdItemList_GotFocus);
     connect(chargeGrid_, &ChargeGrid::editorTextEdited, this, &frmEntry::txtEntry_Typed);
     connect(chargeGrid_, &ChargeGrid::escapePressed, this, &frmEntry::cmdClose_Click);
+    connect(chargeGrid_, &ChargeGrid::commitRequested, this, &frmEntry::txtEntry_DblClick);
+    connect(chargeGrid_, &ChargeGrid::lookupRequested, this, &frmEntry::cmdEntry_Click);
+    connect(chargeGrid_, &ChargeGrid::cellDoubleClicked, this, &frmEntry::grdItemList_DblClick);
     // The grid's click and every cell entry open the editor; the profile follows the line.
     connect(chargeGrid_, &ChargeGrid::editorOpened, this,
             [this](int row, int) { LoadListProfile(grdItemList->textMatrix(row, kCode), row); });
@@ -300,7 +303,10 @@ void frmEntry::grdItemList_GotFocus() {
 }
 
 void frmEntry::txtEntry_Typed() {
-    eventHandler(kFrmEntryModule, QStringLiteral("txtEntry_KeyPress"), [&] { lblPatInfo[6]->setText(TotalCharges()); });
+    eventHandler(kFrmEntryModule, QStringLiteral("txtEntry_KeyPress"), [&] {
+        CalculateAmount();
+        lblPatInfo[6]->setText(TotalCharges());
+    });
 }
 
 void frmEntry::enableSaveButtons() {

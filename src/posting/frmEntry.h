@@ -1,5 +1,6 @@
 #pragma once
 #include "charging/ChargeGridConfig.h"
+#include "charging/ItemEntry.h"
 #include "charging/ItemProfile.h"
 
 #include <QDialog>
@@ -30,6 +31,13 @@ class frmEntry : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kLines = 30;
+
+    // Grid columns.
+    enum Column : int {
+        colCode = 1, colDescription = 2, colBrandName = 3, colUOM = 4, colDosage = 5, colQuantity = 6,
+        colStock = 7, colAmount = 8, colRemarks = 9, colUnitPrice = 10, colReferencePrice = 11,
+        colMarkUpIn = 12, colMarkUpOut = 13, colOverStockChoice = 14, colFixedCharge = 15, colPosted = 16,
+    };
 
     explicit frmEntry(QWidget* parent = nullptr);
 
@@ -68,6 +76,25 @@ public:
     QString TotalCharges() const;
     // Resets the screen after posting.
     void ClearAll();
+
+    // ---- Item entry (frmEntryItems.cpp) ----
+    // The editor's "..." button: the code look-up or the dosage; the commit runs it on other columns.
+    void cmdEntry_Click();
+    // The editor's commit (Enter, double click): quantity and remarks, else the look-up.
+    void txtEntry_DblClick();
+    // The price change of a line's amount.
+    void grdItemList_DblClick();
+    // False, after telling the user, when the found item may not be charged to this cash-basis patient.
+    bool ProceedCharge();
+
+    // ---- Unit-price rule (frmEntryPricing.cpp) ----
+    // Fills the current line for the found item (the editor holds its code); false when refused
+    // for lack of stock.
+    bool DisplayItem2();
+    // Refills the current line with the substitute just found.
+    void DisplayItem();
+    // Recomputes the amount and the special prices of the current line.
+    void CalculateAmount();
 
     // ---- Handlers ----
     void cmdClearRow_Click();
@@ -138,6 +165,12 @@ private:
     void grdItemList_GotFocus();
     void txtEntry_Typed();
     void enableSaveButtons();
+    void lookUpEntry();
+    bool lookUpCode();
+    bool takeDosage();
+    QuantityVerdict commitQuantity(int row, const QString& typed, QString& logChoice);
+    bool findSubstitute(int row);
+    void writeQuantity(int row, double quantity);
 
     // What the account checks decided for a found admission.
     struct FindOutcome {
