@@ -101,41 +101,50 @@ void frmCashEntry::buildControls() {
     mnuChangeSISequenceNum->setVisible(false);
 
     Frame4 = cashFrame(this, QStringLiteral("&1. Transaction Information"), 120, 60, 8580, 2520);
-    lblCaption = cashLabel(Frame4, QStringLiteral("WALK-IN"), 120, 260, 1500);
+    lblCaption = cashLabel(Frame4, QStringLiteral("WALK-IN"), 120, 220, 1200);
     chkInPatient = new QCheckBox(QStringLiteral("In-Patient"), Frame4);
-    placeTwips(chkInPatient, 1800, 240, 1300, 285);
+    placeTwips(chkInPatient, 1350, 200, 1200, 285);
     chkOutPatient = new QCheckBox(QStringLiteral("Out-Patient"), Frame4);
-    placeTwips(chkOutPatient, 3150, 240, 1300, 285);
+    placeTwips(chkOutPatient, 2600, 200, 1300, 285);
     chkEmployee = new QCheckBox(QStringLiteral("Employee Price"), Frame4);
-    placeTwips(chkEmployee, 4500, 240, 1600, 285);
+    placeTwips(chkEmployee, 3950, 200, 1600, 285);
     chkDialysis = new QCheckBox(QStringLiteral("Dialysis Patient / Senior Citizen"), Frame4);
-    placeTwips(chkDialysis, 4500, 240, 3000, 285);
-
-    fraMasterInfo = cashFrame(Frame4, QString(), 120, 540, 8340, 700);
-    cashLabel(fraMasterInfo, QStringLiteral("ID # : "), 60, 220, 600);
-    txtIdNumber = cashTextBox(fraMasterInfo, 700, 200, 1500);
-    cashLabel(fraMasterInfo, QStringLiteral("Hosp # : "), 2300, 220, 800);
-    txtHospNum = cashTextBox(fraMasterInfo, 3100, 200, 1500);
-    cashLabel(fraMasterInfo, QStringLiteral("Doctor : "), 4700, 220, 800);
-    txtDoctorID = cashTextBox(fraMasterInfo, 5500, 200, 800);
-    txtDoctor = cashTextBox(fraMasterInfo, 6350, 200, 1900);
-
-    cashLabel(Frame4, QStringLiteral("Name : "), 120, 1320, 700);
-    txtPatName = cashTextBox(Frame4, 900, 1300, 7500);
-    txtPatName->setText(QStringLiteral("CASH"));
-    Label2_4 = cashLabel(Frame4, QStringLiteral("Assessment # : "), 5950, 1320, 1150);
-    txtRefNum = cashTextBox(Frame4, 7100, 1300, 1380);
-
-    Label2_0 = cashLabel(Frame4, QStringLiteral("SC # : "), 120, 1700, 700);
-    txtSCNumber = cashTextBox(Frame4, 900, 1680, 1800);
-    lblGSISNumber_5 = cashLabel(Frame4, QStringLiteral("GSIS # : "), 2800, 1700, 800);
-    txtGSISNumber = cashTextBox(Frame4, 3650, 1680, 1800);
-    lblS2Number = cashLabel(Frame4, QStringLiteral("S2#"), 5550, 1700, 400);
-    txtS2Number = cashTextBox(Frame4, 6000, 1680, 1500);
+    placeTwips(chkDialysis, 3950, 200, 3000, 285);
     chkVelmira = new QCheckBox(QStringLiteral("Velmira"), Frame4);
-    placeTwips(chkVelmira, 120, 2080, 1200, 285);
-    lblHospitalPlan = cashLabel(Frame4, QString(), 1400, 2080, 2000);
-    lblMarkUp = cashLabel(Frame4, QString(), 3500, 2080, 2000);
+    placeTwips(chkVelmira, 7000, 200, 1400, 285);
+
+    fraMasterInfo = cashFrame(Frame4, QString(), 120, 440, 8340, 560);
+    cashLabel(fraMasterInfo, QStringLiteral("&Admission # :"), 60, 190, 1000);
+    txtIdNumber = cashTextBox(fraMasterInfo, 1060, 170, 1300);
+    cashLabel(fraMasterInfo, QStringLiteral("&Hospital # : "), 2420, 190, 950);
+    txtHospNum = cashTextBox(fraMasterInfo, 3370, 170, 1300);
+    txtHospNum->setReadOnly(true);
+    cashLabel(fraMasterInfo, QStringLiteral("Room :"), 4730, 190, 550);
+    txtRoom = cashTextBox(fraMasterInfo, 5280, 170, 1700);
+    txtRoom->setReadOnly(true);
+    cashLabel(fraMasterInfo, QStringLiteral("Age"), 7050, 190, 350);
+    lblAge = cashLabel(fraMasterInfo, QString(), 7420, 190, 850);
+
+    cashLabel(Frame4, QStringLiteral("Name : "), 120, 1060, 700);
+    txtPatName = cashTextBox(Frame4, 900, 1040, 7500);
+    txtPatName->setText(QStringLiteral("CASH"));
+    Label2_4 = cashLabel(Frame4, QStringLiteral("Assessment # : "), 5950, 1060, 1150);
+    txtRefNum = cashTextBox(Frame4, 7100, 1040, 1380);
+
+    cashLabel(Frame4, QStringLiteral("Doctor : "), 120, 1400, 700);
+    txtDoctorID = cashTextBox(Frame4, 900, 1380, 1000);
+    cmdDocCode = cashButton(Frame4, QStringLiteral("..."), 1930, 1380, 400, 315);
+    txtDoctor = cashTextBox(Frame4, 2380, 1380, 3000);
+    txtDoctor->setReadOnly(true);
+    lblHospitalPlan = cashLabel(Frame4, QString(), 5450, 1400, 1700);
+    lblMarkUp = cashLabel(Frame4, QString(), 7200, 1400, 1200);
+
+    Label2_0 = cashLabel(Frame4, QStringLiteral("SC # : "), 120, 1720, 700);
+    txtSCNumber = cashTextBox(Frame4, 900, 1700, 1800);
+    lblGSISNumber_5 = cashLabel(Frame4, QStringLiteral("GSIS # : "), 2800, 1720, 800);
+    txtGSISNumber = cashTextBox(Frame4, 3650, 1700, 1800);
+    lblS2Number = cashLabel(Frame4, QStringLiteral("S2#"), 5550, 1720, 400);
+    txtS2Number = cashTextBox(Frame4, 6000, 1700, 1500);
 
     Frame5 = cashFrame(this, QStringLiteral("CARD INFO"), 8820, 60, 3300, 1500);
     txtZarviCard = cashTextBox(Frame5, 120, 240, 2500);
@@ -149,6 +158,7 @@ void frmCashEntry::buildControls() {
     txtCheckerID = cashTextBox(Frame2, 120, 240, 1000);
     cmdSearch = cashButton(Frame2, QStringLiteral("..."), 1150, 240, 450, 315);
     txtCheckerName = cashTextBox(Frame2, 120, 600, 2980);
+    txtCheckerName->setReadOnly(true);
 
     Frame1 = cashFrame(this, QStringLiteral("&2. Drug List"), 120, 2640, 12000, 3840);
     grdItemList = new FlexGrid(Frame1);
@@ -206,6 +216,7 @@ void frmCashEntry::buildControls() {
     txtRefund = cashTextBox(Frame3, 1500, 960, 2100);
     lblNetOfRefund = cashLabel(Frame3, QStringLiteral("Net of Refund"), 120, 1340, 1300);
     txtAmountNetRefund = cashTextBox(Frame3, 1500, 1320, 2100);
+    txtAmountNetRefund->setReadOnly(true);
     for (QLineEdit* box : {txtTotal, txtDiscount, txtRefund, txtAmountNetRefund})
         box->setAlignment(Qt::AlignRight);
 
@@ -231,8 +242,7 @@ void frmCashEntry::connectHandlers() {
     connect(cmdClearAll, &QPushButton::clicked, this, &frmCashEntry::cmdClearAll_Click);
     connect(cmdClearRow, &QPushButton::clicked, this, &frmCashEntry::cmdClearRow_Click);
     connect(txtTotal, &QLineEdit::textChanged, this, &frmCashEntry::txtTotal_Change);
-    connect(chkInPatient, &QCheckBox::toggled, this, &frmCashEntry::chkInPatient_Click);
-    connect(chkOutPatient, &QCheckBox::toggled, this, &frmCashEntry::chkOutPatient_Click);
+    connectCustomerHandlers();
     connect(chkTypeA, &QCheckBox::toggled, this, &frmCashEntry::chkTypeA_Click);
     connect(optNone, &QRadioButton::toggled, this, [this](bool on) { if (on) optNone_Click(); });
     connect(optSeniorCitizen, &QRadioButton::toggled, this, [this](bool on) { if (on) optSeniorCitizen_Click(); });

@@ -130,12 +130,30 @@ public:
     void optNone_Click();
     void optSeniorCitizen_Click();
     void optManual_Click();
+    void enableCardSearch(bool enable);
 
     // ---- Customer ----
-    // False when the patient was found (the system's convention).
-    bool ValidateIDNum(int mode);
+    // Looks the typed admission or visit number up. Mode 1 opens the patient picker when it is
+    // not found, mode 2 sets cancel instead; cancel is otherwise left as passed.
+    void ValidateIDNum(bool& cancel, int mode);
+    void txtIdNumber_KeyPress(int& keyAscii);
+    void txtIdNumber_Change();
+    void txtIdNumber_Validate(bool& cancel);
+    void txtPatName_KeyPress(int& keyAscii);
+    void txtPatName_LostFocus();
     void chkInPatient_Click();
     void chkOutPatient_Click();
+    void chkDialysis_Click();
+    void chkVelmira_Click();
+    void cmdDocCode_Click();
+    void cmdSearch_Click();
+    void cmdSearchCard_Click();
+    void cmdCard_Click();
+    void txtZarviCard_KeyPress(int& keyAscii);
+    void txtRefund_KeyPress(int& keyAscii);
+    void txtRefund_Validate(bool& cancel);
+    // Re-prices the coded lines at the in-patient or out-patient price, then the totals.
+    void ComputeDialysisPatient();
     // Revokes the transcription request of a line; true once revoked.
     bool RevokeTranscriptionRequest(int row);
 
@@ -181,6 +199,9 @@ public:
     QLineEdit* txtPatName = nullptr;
     QLineEdit* txtDoctorID = nullptr;
     QLineEdit* txtDoctor = nullptr;
+    QPushButton* cmdDocCode = nullptr;
+    QLineEdit* txtRoom = nullptr;
+    QLabel* lblAge = nullptr;
     QGroupBox* fraMasterInfo = nullptr;
     QCheckBox* chkInPatient = nullptr;
     QCheckBox* chkOutPatient = nullptr;
@@ -266,6 +287,10 @@ protected:
 private:
     void buildControls();
     void connectHandlers();
+    void connectCustomerHandlers();
+    // The common end of the patient-type boxes: walk-in or patient fields, an empty grid, no discount.
+    void resetForCustomerType();
+    void focusFirstCode();
     bool Form_QueryUnload();
     void grdItemList_EnterCell();
     void grdItemList_GotFocus();

@@ -265,8 +265,18 @@ void frmCashEntry::optManual_Click() {
         cmdComputeDisc->show();
         cboOthers->show();
         fraOthers->setEnabled(true);
+        enableCardSearch(true);
         UpdateSCPPWDIDVisibility();
     });
+}
+
+// The card search belongs to the "Others" choice of the option layout; the class layout has no
+// such choice, so there the card fields stay as the load left them.
+void frmCashEntry::enableCardSearch(bool enable) {
+    if (!gPharmaOptDiscountType)
+        return;
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdSearchCard, cmdCard, txtZarviCard})
+        w->setEnabled(enable && gValidateCardNumber);
 }
 
 void frmCashEntry::optNone_Click() {
@@ -282,8 +292,7 @@ void frmCashEntry::optNone_Click() {
             cmdComputeDisc->hide();
         }
         txtSCNumber->setReadOnly(true);
-        for (QWidget* w : std::initializer_list<QWidget*>{cmdSearchCard, cmdCard, txtZarviCard})
-            w->setEnabled(false);
+        enableCardSearch(false);
         txtSCNumber->clear();
         RemoveDiscounts();
         if (gSiteCode == QLatin1String("KTH"))
@@ -306,8 +315,7 @@ void frmCashEntry::optSeniorCitizen_Click() {
             cmdComputeDisc->hide();
         }
         txtSCNumber->setReadOnly(false);
-        for (QWidget* w : std::initializer_list<QWidget*>{cmdSearchCard, cmdCard, txtZarviCard})
-            w->setEnabled(false);
+        enableCardSearch(false);
         ComputeAllDiscounts();
         UpdateSCPPWDIDVisibility();
     });

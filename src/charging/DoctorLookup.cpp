@@ -28,7 +28,11 @@ void LookUpDoctor(Clinicians::Doctor& doctor, Clinicians::DoctorList& picker, co
         return;
     }
     box->setText(doctor.DoctorCode());
-    controls.doctorCaption->setText(QStringLiteral(" DR. ") + doctor.DoctorName());
+    const QString caption = QStringLiteral(" DR. ") + doctor.DoctorName();
+    if (controls.doctorCaption)
+        controls.doctorCaption->setText(caption);
+    if (controls.doctorNameBox)
+        controls.doctorNameBox->setText(caption);
     if (controls.itemGrid && (!controls.focusGridOnlyWhenEnabled || controls.itemGrid->isEnabled()))
         controls.itemGrid->setFocus(Qt::OtherFocusReason);
 }

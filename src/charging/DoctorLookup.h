@@ -15,6 +15,7 @@ class DoctorList;
 struct DoctorLookupControls {
     QLineEdit* codeBox = nullptr;       // txtDocCode: the doctor the screen's lines are charged under
     QLabel* doctorCaption = nullptr;    // the banner's doctor label
+    QLineEdit* doctorNameBox = nullptr; // or a read-only name box, on screens that have one
     QWidget* itemGrid = nullptr;        // receives the focus after a doctor is found
     bool focusGridOnlyWhenEnabled = true;
 };

@@ -2,8 +2,9 @@
 
 #include "platform/KeyCodes.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QWidget>
 
 namespace qx {
@@ -46,12 +47,29 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
         emit gotFocus();
         return false;
-    case QEvent::FocusOut:
+    case QEvent::FocusOut: {
+        // The application's focus widget is already the one taking the focus.
+        QWidget* next = QApplication::focusWidget();
+        if (next && next != control_ && next->window() == control_->window() && !runValidation()) {
+            control_->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
         emit lostFocus();
         return false;
+    }
     default:
         return false;
     }
+}
+
+bool ControlEvents::runValidation() {
+    if (validating_ || !isSignalConnected(QMetaMethod::fromSignal(&ControlEvents::validate)))
+        return true;
+    validating_ = true;
+    bool cancel = false;
+    emit validate(cancel);
+    validating_ = false;
+    return !cancel;
 }
 
 } // namespace qx

@@ -16,6 +16,11 @@ namespace qx {
 // (a line edit's Enter and Escape) on to its window, where a dialog's default or cancel button
 // may act on it: a handler that acts on Enter itself sets keyAscii to 0.
 //
+// validate(cancel) runs when the focus is leaving the control for another control of the same
+// window (not when another window, such as a message box, takes it); a handler that sets cancel
+// keeps the focus in the control, and lostFocus then does not fire. runValidation() runs the same
+// step on demand, for a command that must validate the box before acting.
+//
 // Click of a check box or option button: connect its handler to toggled(), which fires when code
 // sets the value as well as when the user clicks, as the screens expect; clicked() fires only for
 // the user.
@@ -31,6 +36,11 @@ signals:
     void dblClick();
     void gotFocus();
     void lostFocus();
+    void validate(bool& cancel);
+
+public:
+    // The validation step as leaving the control runs it; false when a handler cancelled.
+    bool runValidation();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +48,7 @@ protected:
 private:
     QWidget* control_;
     bool forwarding_ = false;
+    bool validating_ = false;
 };
 
 } // namespace qx

@@ -94,6 +94,7 @@ TEST_F(frmCashEntryItemsTest, PriceRuleAndColours) {
     };
     for (const Case& c : cases)
         addItem(db(), c.item);
+    addAdmittedPatient(db());  // the in-patient's number is looked up when the focus leaves it
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         openShown();
