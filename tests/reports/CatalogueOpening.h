@@ -27,6 +27,8 @@ protected:
     bool withDemo() const override { return true; }
     void SetUp() override {
         ReportWindowTest::SetUp();
+        if (IsSkipped())
+            return;
         RegisterReportOpeners();
         gLocationID = QStringLiteral("20");
         for (const QString& file : QDir(sourcePath(QStringLiteral("Reports"))).entryList({QStringLiteral("*.rpt")}))
@@ -79,6 +81,8 @@ class CatalogueRequestTest : public ReportWindowTest {
 protected:
     void SetUp() override {
         ReportWindowTest::SetUp();
+        if (IsSkipped())
+            return;
         RegisterReportOpeners();
         for (const QString& file : QDir(sourcePath(QStringLiteral("Reports"))).entryList({QStringLiteral("*.rpt")}))
             installShippedReport(file);
