@@ -63,6 +63,13 @@ QString cashSalesSummaryFile(const frmView& request) {
                                      : QStringLiteral("CashDailySalesSummaryShiftSI.rpt");
 }
 
+// The income summary's file: the statement at KTH, else the new format when the chooser ticked it.
+QString incomeSummaryFile(const frmView& request) {
+    if (gSiteCode == QLatin1String("KTH"))
+        return QStringLiteral("IncomeStmt.rpt");
+    return request.ReportType() == 1 ? QStringLiteral("IncomeSummaryNew.rpt") : QStringLiteral("IncomeSummary.rpt");
+}
+
 } // namespace
 
 QList<CatalogueRow> IncomeReportRows() {
@@ -91,11 +98,19 @@ QList<CatalogueRow> IncomeReportRows() {
                                   cashRange() + QList<RowParameter>{dispenser, shift}};
     cashSalesSummary.fileFor = cashSalesSummaryFile;
 
+    const QList<RowParameter> summaryRange{{QStringLiteral("STARTDATE"), FromRequest(&frmView::StartDate)},
+                                           {QStringLiteral("ENDDATE"), FromRequest(&frmView::EndDate)}};
+    CatalogueRow incomeSummary{6, QStringLiteral("OpenIncomeSummary"),
+                               income(QStringLiteral("Income Summary Report"), QStringLiteral("IncomeSummary.rpt"), true),
+                               summaryRange};
+    incomeSummary.fileFor = incomeSummaryFile;
+
     return {
         {4, QStringLiteral("OpenIncomeReport"),
          income(QStringLiteral("Daily Income Report"), QStringLiteral("IncomeReport.rpt"), true), dayAt(reportDate)},
         {5, QStringLiteral("OpenIncomeReportOPD"),
          income(QStringLiteral("Daily Income Report (OPD)"), QStringLiteral("IncomeReportOPD.rpt"), true), dayAt(transDate)},
+        incomeSummary,
         {8, QStringLiteral("OpenCashDailyIncome"),
          income(QStringLiteral("Cash Daily Income Report"), QStringLiteral("CashDailyIncome.rpt"), true),
          {{reportDate, ReportDateText()}}},
@@ -133,6 +148,8 @@ QList<CatalogueRow> IncomeReportRows() {
          dayAtPerShift(transDate)},
         cashSalesShift,
         cashSalesSummary,
+        {61, QStringLiteral("OpenIncomeStmt"),
+         income(QStringLiteral("Income Summary Report"), QStringLiteral("IncomeStmt.rpt"), false), summaryRange},
         {64, QStringLiteral("OpenIncomeReportShiftOut"),
          income(QStringLiteral("Daily Income Report Per Shift"), QStringLiteral("IncomeReportShiftOut.rpt"), true),
          dayAtPerShift(reportDate)},

@@ -1,5 +1,8 @@
 #include "reports/ReportWindows.h"
 
+#include "components/PlatformServices.h"
+#include "reports/frmReports.h"
+#include "reports/frmReportsRange.h"
 #include "reports/frmStockCard.h"
 #include "shell/Session.h"
 #include "shell/WindowOpeners.h"
@@ -21,9 +24,53 @@ WindowValues showStockCard(const WindowValues&) {
     return {};
 }
 
+// A chooser loaded afresh for each command: the command's ReportType, then the control states it
+// sets ("chkShift.Enabled", "fraDispenser.Visible", ...), then shown modally, or modeless when
+// "Modeless" is given. A list that fails to load is told and the chooser does not open.
+template <class Chooser>
+WindowValues showChooser(QPointer<Chooser>& window, const WindowValues& inputs) {
+    if (window) {
+        window->hide();
+        delete window.data();
+    }
+    window = new Chooser(dynamic_cast<QWidget*>(gMainForm.get()));
+    window->setReportType(static_cast<qint16>(inputs.value(QStringLiteral("ReportType")).toInt()));
+    if (!window->Form_Load()) {
+        delete window.data();
+        return {};
+    }
+    for (auto it = inputs.cbegin(); it != inputs.cend(); ++it) {
+        const QString control = it.key().section(QLatin1Char('.'), 0, 0);
+        const QString property = it.key().section(QLatin1Char('.'), 1).toLower();
+        if (property.isEmpty())
+            continue;
+        if (auto* widget = window->template findChild<QWidget*>(control))
+            widget->setProperty(property.toLatin1().constData(), it.value());
+    }
+    if (inputs.value(QStringLiteral("Modeless")).toBool()) {
+        window->show();
+        window->raise();
+    } else {
+        showModal(*window);
+    }
+    return {};
+}
+
+WindowValues showSingleDateChooser(const WindowValues& inputs) {
+    static QPointer<frmReports> window;
+    return showChooser(window, inputs);
+}
+
+WindowValues showRangeChooser(const WindowValues& inputs) {
+    static QPointer<frmReportsRange> window;
+    return showChooser(window, inputs);
+}
+
 } // namespace
 
 void RegisterReportWindowOpeners() {
+    RegisterWindowOpener(QStringLiteral("frmReports"), showSingleDateChooser);
+    RegisterWindowOpener(QStringLiteral("frmReportsRange"), showRangeChooser);
     RegisterWindowOpener(QStringLiteral("mnuStockCard"), showStockCard);
     RegisterWindowOpener(QStringLiteral("frmStockCard"), showStockCard);
 }

@@ -1,0 +1,55 @@
+#include "reports/ReportDialog.h"
+
+#include "charging/frmView.h"
+#include "components/AppError.h"
+#include "components/PlatformServices.h"
+#include "platform/DatePicker.h"
+
+#include <QComboBox>
+
+namespace qx {
+
+ReportDialog::ReportDialog(QWidget* parent) : QDialog(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+DatePicker* ReportDialog::todayPicker(const QString& name) {
+    auto* picker = new DatePicker(this);
+    picker->setObjectName(name);
+    picker->setMaxDate(QDate::currentDate());
+    picker->setValue(QDateTime::currentDateTime());
+    return picker;
+}
+
+QComboBox* ReportDialog::shiftList(const QString& name) {
+    auto* list = new QComboBox(this);
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    list->setCurrentIndex(-1);
+    list->setEditText(QString());
+    return list;
+}
+
+void ReportDialog::showReport(qint16 code) {
+    ReportWindow().setWhatReport(code);
+    qx::showModal(ReportWindow());
+}
+
+bool ReportDialog::guarded(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const AppError& e) {
+        ShowErrorMessage(e.description());
+    } catch (const std::exception& e) {
+        ShowErrorMessage(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
+
+QString ChosenId(const QComboBox& list) {
+    return list.currentIndex() < 0 ? QString() : list.currentData().toString();
+}
+
+} // namespace qx
