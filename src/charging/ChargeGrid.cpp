@@ -277,6 +277,30 @@ bool ChargeGrid::isBlankRow(int row, int firstCol) const {
     return true;
 }
 
+bool ChargeGrid::canSaveRow(int row) const {
+    if (isBlankRow(row))
+        return false;
+    for (int col : config_.saveTextCols)
+        if (Trim(grid_->textMatrix(row, col)).isEmpty())
+            return false;
+    for (int col : config_.savePositiveCols)
+        if (!(Val(grid_->textMatrix(row, col)) > 0))
+            return false;
+    return true;
+}
+
+bool ChargeGrid::canSave() const {
+    bool any = false;
+    for (int row = grid_->fixedRows(); row < grid_->rows(); ++row)
+        any = canSaveRow(row) || any;
+    return any;
+}
+
+void ChargeGrid::clearLine(int row, int firstCol, int lastCol) {
+    for (int col = firstCol; col <= lastCol && col < grid_->cols(); ++col)
+        grid_->setTextMatrix(row, col, QString());
+}
+
 double ChargeGrid::sumColumn(int col) const { return SumGridColumn(*grid_, col, grid_->fixedRows()); }
 
 QString ChargeGrid::columnTotal(int col) const { return Format(sumColumn(col), QStringLiteral("###0.00")); }

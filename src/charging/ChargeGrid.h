@@ -74,6 +74,12 @@ public:
     // ---- Row tests and totals ----
     // True when every cell of the row from `firstCol` to the last column is empty after trimming.
     bool isBlankRow(int row, int firstCol = 1) const;
+    // Not blank from column 1, with every text and positive cell the configuration asks for.
+    bool canSaveRow(int row) const;
+    // Some line of the grid is saveable (every line is looked at).
+    bool canSave() const;
+    // Empties the cells of the row from `firstCol` to `lastCol`; the line keeps its place.
+    void clearLine(int row, int firstCol, int lastCol);
     // Sum of the numeric cells of a column over the lines (other texts, such as "XXX", count 0).
     double sumColumn(int col) const;
     // The sum written "###0.00".

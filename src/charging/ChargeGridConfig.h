@@ -39,6 +39,12 @@ struct ChargeGridConfig {
     // Space on the grid acts as a double click on the current cell.
     bool spaceDoubleClicks = false;
 
+    // ---- Saveable lines (ChargeGrid::canSaveRow) ----
+    // A line is saveable when it is not blank and each of these cells has text after trimming...
+    std::vector<int> saveTextCols;
+    // ...and each of these holds a number above 0.
+    std::vector<int> savePositiveCols;
+
     bool isExempt(int col) const { return exemptCols.count(col) > 0; }
     double editorKind(int col) const {
         const auto it = editorKinds.find(col);

@@ -2,6 +2,7 @@
 
 #include "components/PlatformServices.h"
 #include "posting/frmEntry.h"
+#include "posting/frmEntryOP.h"
 #include "shell/WindowOpeners.h"
 
 namespace qx {
@@ -10,6 +11,12 @@ void RegisterPostingWindowOpeners() {
     // Each opening loads the screen afresh; nothing is read back.
     RegisterWindowOpener(QStringLiteral("mnuManualInPatient"), [](const WindowValues&) {
         frmEntry form;
+        form.Form_Load();
+        showModal(form);
+        return WindowValues{};
+    });
+    RegisterWindowOpener(QStringLiteral("mnuManualOutPatient"), [](const WindowValues&) {
+        frmEntryOP form;
         form.Form_Load();
         showModal(form);
         return WindowValues{};

@@ -72,6 +72,8 @@ ChargeGridConfig frmEntry::gridConfig() {
     c.rightWrapColumn = kQuantity;
     c.leftMinColumn = kQuantity;
     c.loadTextOnEnterCell = true;
+    c.saveTextCols = {kCode, kDosage};
+    c.savePositiveCols = {kQuantity, kAmount};
     return c;
 }
 
@@ -218,13 +220,7 @@ bool frmEntry::ExcemptCol(int col) const { return chargeGrid_->isExempt(col); }
 bool frmEntry::BlankRow(int row) const { return chargeGrid_->isBlankRow(row, kCode); }
 
 bool frmEntry::CanSaveRow(int row) const {
-    return generalProcedure(kFrmEntryModule, QStringLiteral("CanSaveRow"), [&] {
-        if (BlankRow(row))
-            return false;
-        const auto cell = [&](int col) { return grdItemList->textMatrix(row, col); };
-        return !Trim(cell(kCode)).isEmpty() && !Trim(cell(kDosage)).isEmpty() && Val(cell(kQuantity)) > 0 &&
-               Val(cell(kAmount)) > 0;
-    });
+    return generalProcedure(kFrmEntryModule, QStringLiteral("CanSaveRow"), [&] { return chargeGrid_->canSaveRow(row); });
 }
 
 bool frmEntry::canSave() const {
@@ -267,8 +263,7 @@ void frmEntry::cmdClearRow_Click() {
         if (saveUserLog)
             saveUserLog(QStringLiteral("Cancelled Request ItemID# : ") + Trim(grdItemList->textMatrix(row, kCode)) +
                         QStringLiteral(" | Under Patient : ") + Trim(lblPatInfo[2]->text()));
-        for (int col = kCode; col <= kLastCol; ++col)
-            grdItemList->setTextMatrix(row, col, QString());
+        chargeGrid_->clearLine(row, kCode, kLastCol);
         if (grdItemList->isEnabled()) {
             const bool hadFocus = grdItemList->hasFocus();
             grdItemList->setFocus(Qt::OtherFocusReason);

@@ -1,0 +1,221 @@
+// frmEntryOP: choosing the visit (or a patient of the master record as a new visit), its account
+// and the doctor; the charge-slip number shown and the out-patient price label.
+#include "posting/frmEntryOP.h"
+
+#include "charging/ChargeEligibility.h"
+#include "charging/ChargeGrid.h"
+#include "charging/DoctorLookup.h"
+#include "charging/Numbering.h"
+#include "charging/OutPatientPricing.h"
+#include "components/AccountFirms.h"
+#include "components/Connection.h"
+#include "components/DrugCatalog.h"
+#include "components/OutpatientFile.h"
+#include "components/OutpatientRecent.h"
+#include "components/OutpatientRoster.h"
+#include "components/PlatformServices.h"
+#include "platform/ErrorHandling.h"
+#include "platform/FlexGrid.h"
+#include "platform/Values.h"
+#include "shell/HospitalSettings.h"
+#include "shell/PatientChecks.h"
+#include "shell/Session.h"
+#include "shell/Switches.h"
+#include "shell/clsPatient.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace qx {
+
+namespace {
+const QString kVisitModule = QStringLiteral("frmEntryOP");
+const QString kEmployeeAccount = QStringLiteral("Pls. post medicine to employee`s entry.");
+
+void focusIfEnabled(QWidget* control) {
+    if (control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
+}
+} // namespace
+
+void frmEntryOP::txtIDNum_KeyPress(int& keyAscii) {
+    eventHandler(kVisitModule, QStringLiteral("txtIDNum_KeyPress"), [&] {
+        if (keyAscii == 13) {
+            keyAscii = 0;
+            cmdHospNum_Click();
+            return;
+        }
+        keyAscii = QChar(keyAscii).toUpper().unicode();
+    });
+}
+
+void frmEntryOP::txtDocCode_KeyPress(int& keyAscii) {
+    eventHandler(kVisitModule, QStringLiteral("txtDocCode_KeyPress"), [&] {
+        if (keyAscii == 13) {
+            keyAscii = 0;
+            cmdDocCode_Click();
+            return;
+        }
+        keyAscii = QChar(keyAscii).toUpper().unicode();
+    });
+}
+
+void frmEntryOP::cmdHospNum_Click() {
+    eventHandler(kVisitModule, QStringLiteral("cmdHospNum_Click"), [&] {
+        isNewVisit_ = false;
+        Connection& con = SQLConnection();
+        OutpatientFile::OPDPatient& visit = *gComponents.gOPDPatient;
+        QString id;
+        if (visit.Search(txtIDNum->text()))
+            id = txtIDNum->text();
+        else if (gSiteCode == QLatin1String("QVH") || gSiteCode == QLatin1String("JAWKC"))
+            id = gComponents.gOPDRecentList->ShowList(txtIDNum->text());
+        else
+            id = gComponents.gOPDList->ShowList(txtIDNum->text());
+        if (id.isEmpty())
+            return;
+
+        if (!gComponents.gOPDRecentList->MasterOrRegistered()) {
+            if (!visit.Search(id)) {
+                MsgBox(QStringLiteral("Hospital Number not found."), vbExclamation);
+                enableEntry(false);
+                focusIfEnabled(txtIDNum);
+                return;
+            }
+            if (!IsChargeOkayOPD(con, id) && !OPDHasLateCharges(con, id)) {
+                MsgBox(QStringLiteral("The Patient's account is not open for Late Charges. Kindly coordinate with the "
+                                      "PARS Section!"),
+                       vbInformation, QStringLiteral("MESSAGE"));
+                txtIDNum->clear();
+                for (QLabel* label : lblPatInfo)
+                    label->clear();
+                txtAcctNum->clear();
+                lblAccount->clear();
+                lblChargeSlip->clear();
+                // Nobody is left to charge: no line may be entered or posted under the refused visit.
+                enableEntry(false);
+                setOutPriceBlink(false);
+                focusIfEnabled(txtIDNum);
+                return;
+            }
+            txtIDNum->setText(visit.OPDNumber());
+            if (gVelmira)
+                lblVelmira->setVisible(IsVelmiraPatient(con, txtIDNum->text()));
+            lblPatInfo[0]->setText(visit.PatientName());
+            lblPatInfo[1]->setText(visit.HospitalNumber());
+            lblPatInfo[2]->setText(Left(visit.Sex(), 1));
+            lblPatInfo[3]->setText(visit.Age());
+            txtDocCode->setText(visit.DoctorCode());
+            lblDoctor->setText(visit.Doctor());
+            txtAcctNum->setText(visit.AccountNumber());
+            visitAccountNum_ = visit.AccountNumber();
+            lblAccount->setText(visit.AccountName());
+            showChargeSlip();
+            setOutPriceBlink(isForOutPrice(con, visitAccountNum_));
+            enableEntry(true);
+            return;
+        }
+
+        clsPatient& patient = gPatientInfo();
+        if (!patient.Search(con, id))
+            return;
+        if (IsCompanyClassS(con, Trim(patient.MasterAccountCode()))) {
+            MsgBox(kEmployeeAccount, vbInformation, QStringLiteral("Message"));
+            focusIfEnabled(txtIDNum);
+            return;
+        }
+        txtIDNum->setText(QStringLiteral("NEW"));
+        lblPatInfo[0]->setText(patient.PatientName());
+        lblPatInfo[1]->setText(patient.HospitalNumber());
+        lblPatInfo[2]->setText(Left(patient.Sex(), 1));
+        lblPatInfo[3]->setText(patient.Age());
+        showChargeSlip();
+        txtAcctNum->setText(patient.MasterAccountCode());
+        if (!patient.MasterAccountCode().isEmpty())
+            cmdAcctNum_Click();
+        else
+            setOutPriceBlink(false);
+        enableEntry(true);
+        isNewVisit_ = true;
+        focusIfEnabled(grdItemList);
+    });
+}
+
+void frmEntryOP::cmdAcctNum_Click() {
+    eventHandler(kVisitModule, QStringLiteral("cmdAcctNum_Click"), [&] {
+        Connection& con = SQLConnection();
+        AccountFirms::Firm& company = *gComponents.gCompany;
+        const QString answer = company.Search(Trim(txtAcctNum->text()))
+                                   ? Trim(txtAcctNum->text())
+                                   : gComponents.gCompanyList->ShowList(txtAcctNum->text());
+        if (answer.isEmpty()) {
+            focusIfEnabled(txtAcctNum);
+            return;
+        }
+        if (!company.Search(answer)) {
+            MsgBox(QStringLiteral("Account code does not exist."), vbExclamation);
+            setOutPriceBlink(false);
+            focusIfEnabled(txtAcctNum);
+            return;
+        }
+        if (IsCompanyClassS(con, Trim(answer))) {
+            MsgBox(kEmployeeAccount, vbInformation, QStringLiteral("Message"));
+            setOutPriceBlink(false);
+            focusIfEnabled(txtIDNum);
+            return;
+        }
+        txtAcctNum->setText(company.CompanyCode());
+        lblAccount->setText(company.CompanyName());
+        setOutPriceBlink(isForOutPrice(con, txtAcctNum->text()));
+        if (grdItemList->isEnabled())
+            grdItemList->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void frmEntryOP::cmdDocCode_Click() {
+    eventHandler(kVisitModule, QStringLiteral("cmdDocCode_Click"), [&] {
+        LookUpDoctor(*gComponents.gDoctor, *gComponents.gDoctorList,
+                     {.codeBox = txtDocCode, .doctorCaption = lblDoctor, .itemGrid = grdItemList,
+                      .focusGridOnlyWhenEnabled = true});
+    });
+}
+
+void frmEntryOP::showChargeSlip() {
+    Connection& con = SQLConnection();
+    if (gSiteCode == QLatin1String("QVH")) {
+        lblChargeSlip->setText(GetTerminalChargeSlipNo(con, gEmployeeCode));
+        return;
+    }
+    DrugCatalog::ChargeslipNumbers& slips = gComponents.gDrug->Drug().Chargeslip();
+    if (GetPharmaSwitch(con, QStringLiteral("22")))
+        lblChargeSlip->setText(slips.CurrentDispensingChargeSlip(Trim(txtIDNum->text())));
+    else
+        lblChargeSlip->setText(slips.CurrentDispensingChargeSlip());
+}
+
+void frmEntryOP::setOutPriceBlink(bool on) {
+    if (on) {
+        if (!tmrPrice->isActive())
+            tmrPrice->start();
+        return;
+    }
+    tmrPrice->stop();
+    lblPrice->hide();
+}
+
+void frmEntryOP::tmrPrice_Timer() {
+    ignoringErrors([&] { lblPrice->setVisible(lblPrice->isHidden()); });
+}
+
+void frmEntryOP::enableEntry(bool enabled) {
+    grdItemList->setEnabled(enabled);
+    if (!enabled) {
+        chargeGrid_->hideEditor();
+        cmdSave->setEnabled(false);
+        cmdPrintSave->setEnabled(false);
+    }
+}
+
+} // namespace qx

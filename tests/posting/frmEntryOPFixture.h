@@ -1,0 +1,158 @@
+#pragma once
+#include "Builders.h"
+#include "ScriptedPlatform.h"
+#include "TestDatabase.h"
+#include "components/AccountFirms.h"
+#include "components/OutpatientRecent.h"
+#include "components/OutpatientRoster.h"
+#include "platform/WidgetInput.h"
+#include "posting/frmEntryOP.h"
+#include "shell/HospitalSettings.h"
+#include "shell/ScriptedSuite.h"
+#include "shell/Session.h"
+#include "shell/Switches.h"
+#include "shell/frmShift.h"
+#include "shell/WindowOpeners.h"
+#include "suite/AccountFirmsFirm.h"
+#include "suite/CliniciansDoctor.h"
+#include "suite/DrugCatalogComponent.h"
+#include "suite/OutpatientFileOPDPatient.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+
+namespace qx::test {
+
+// The recent-visit picker: records what it was asked, answers the test's choice and says
+// whether that choice was a patient of the master record.
+class PickedRecentVisit : public OutpatientRecent::RecentList {
+public:
+    bool InitConnection(const QString&) override { return true; }
+    QString ShowList(const QString& text) override {
+        asked << text;
+        return choice;
+    }
+    bool MasterOrRegistered() const override { return master; }
+    QStringList asked;
+    QString choice;
+    bool master = false;
+};
+
+// The visit roster, likewise.
+class PickedRosterVisit : public OutpatientRoster::OutpatientList {
+public:
+    bool InitConnection(const QString&) override { return true; }
+    QString ShowList(const QString& text) override {
+        asked << text;
+        return choice;
+    }
+    QStringList asked;
+    QString choice;
+};
+
+class PickedAccount : public AccountFirms::FirmList {
+public:
+    bool InitConnection(const QString&) override { return true; }
+    QString ShowList(const QString& text, const std::optional<QString>&) override {
+        asked << text;
+        return choice;
+    }
+    QStringList asked;
+    QString choice;
+};
+
+class PickedOPDoctor : public Clinicians::DoctorList {
+public:
+    bool InitConnection(const QString&) override { return true; }
+    QString ShowList(const QString& text) override {
+        asked << text;
+        return choice;
+    }
+    QStringList asked;
+    QString choice;
+};
+
+// The out-patient posting screen over a fresh database with an employee logged in, our own
+// visit, account, doctor and drug components, and scripted pickers.
+class frmEntryOPTest : public DbTest {
+protected:
+    void SetUp() override {
+        resetAll();
+        DbTest::SetUp();
+        if (IsSkipped())
+            return;
+        login = std::make_shared<ScriptedCurrentUser>(db());
+        login->ShowMain();
+        gComponents.gCurrentUser = login;
+        gEmployeeCode = QStringLiteral("1234");
+        gLocationID = QStringLiteral("20");
+        const ConnectionProvider provider = [this] { return &db(); };
+        auto visit = std::make_shared<suite::OutpatientFileOPDPatient>(provider);
+        auto company = std::make_shared<suite::AccountFirmsFirm>(provider);
+        auto doctor = std::make_shared<suite::CliniciansDoctor>(provider);
+        auto drug = std::make_shared<suite::DrugCatalogComponent>(provider);
+        ASSERT_TRUE(visit->InitConnection(db().connectionString()));
+        ASSERT_TRUE(company->InitConnection(db().connectionString()));
+        ASSERT_TRUE(doctor->InitConnection(db().connectionString()));
+        ASSERT_TRUE(drug->InitConnect(db().connectionString()));
+        gComponents.gOPDPatient = visit;
+        gComponents.gCompany = company;
+        gComponents.gDoctor = doctor;
+        gComponents.gDrug = drug;
+        gComponents.gOPDRecentList = recent;
+        gComponents.gOPDList = roster;
+        gComponents.gCompanyList = accounts;
+        gComponents.gDoctorList = doctors;
+    }
+    void TearDown() override {
+        resetAll();
+        DbTest::TearDown();
+    }
+    static void resetAll() {
+        resetSession();
+        resetHospitalSettings();
+        resetSwitches();
+        ClearWindowOpeners();
+    }
+
+    // The screen as the main window opens it: loaded and shown, writing the user log to `logged`.
+    std::unique_ptr<frmEntryOP> openScreen() {
+        auto form = std::make_unique<frmEntryOP>();
+        form->saveUserLog = [this](const QString& activity) { logged << activity; };
+        form->Form_Load();
+        showActive(form.get());
+        return form;
+    }
+    // Types the visit into the OPD No. box and presses Enter there.
+    void chooseVisit(frmEntryOP& form, const QString& typed) {
+        form.txtIDNum->setFocus();
+        form.txtIDNum->setText(typed);
+        pressKey(form.txtIDNum, Qt::Key_Return, QStringLiteral("\r"));
+        QApplication::processEvents();
+    }
+    // What either visit picker answers when shown, and whether that is a patient of the master record.
+    void pickVisit(const QString& id, bool master) {
+        recent->choice = roster->choice = id;
+        recent->master = master;
+    }
+    void setPharmaSwitch(const QString& key, bool on) {
+        db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = ?"), {key});
+        db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
+    }
+    void addAccount(const QString& account, const QString& name, const QString& klass = QString(), bool outPrice = false) {
+        db().execute(QStringLiteral("INSERT INTO build_file.tbCoCompany (AccountNum, Company, Class, OutPrice) "
+                                    "VALUES (?, ?, ?, ?)"),
+                     {account, name, klass, int(outPrice)});
+    }
+
+    ScriptedPlatform platform;
+    std::shared_ptr<ScriptedCurrentUser> login;
+    std::shared_ptr<PickedRecentVisit> recent = std::make_shared<PickedRecentVisit>();
+    std::shared_ptr<PickedRosterVisit> roster = std::make_shared<PickedRosterVisit>();
+    std::shared_ptr<PickedAccount> accounts = std::make_shared<PickedAccount>();
+    std::shared_ptr<PickedOPDoctor> doctors = std::make_shared<PickedOPDoctor>();
+    QStringList logged;
+};
+
+} // namespace qx::test
