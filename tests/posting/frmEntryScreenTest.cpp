@@ -186,11 +186,13 @@ TEST_P(frmEntryScreenTest, DoctorLookUp) {
         EXPECT_EQ(form->txtDocCode->text(), QString::fromLatin1(c.code));
         EXPECT_EQ(form->lblPatInfo[3]->text(), QString::fromLatin1(c.caption));
         EXPECT_EQ(platform.messages->texts(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList{});
-        if (c.message)
+        if (c.message) {
             EXPECT_EQ(platform.messages->last().style, vbExclamation);
+        }
         EXPECT_EQ(form->grdItemList->hasFocus() || form->txtEntry()->hasFocus(), c.gridFocused);
-        if (!c.gridFocused)
+        if (!c.gridFocused) {
             EXPECT_TRUE(form->txtDocCode->hasFocus());
+        }
     }
 }
 
