@@ -79,6 +79,7 @@ frmPharma::frmPharma(QWidget* parent) : QMainWindow(parent) {
     createStatusBar();
     createCashSearch();
     connectWorkList();
+    createMonitorTimers();
     // The grid's design has the nine columns of the request lists, so their hidden columns stay
     // hidden from the first list on.
     flexMSHList->setCols(9);
@@ -129,6 +130,7 @@ void frmPharma::Form_Load() {
         if (gSiteCode != kSiteWithoutIdleLock)
             TimerAutoLock->start();
         ApplyLoadRules(9, 12);
+        setUpMonitorsAtLoad();
         intListRow = 1;
         gRefreshWorkList = false;
         lngIdleLimit_ = IdleTime();
@@ -139,6 +141,7 @@ void frmPharma::Form_Load() {
         applyLocation();
         // The load's own rules win over the rights.
         ApplyLoadRules(21, 40);
+        setUpIndicatorsAfterRights();
     });
 }
 
@@ -246,6 +249,8 @@ void frmPharma::Form_Activate() {
                 flexMSHList->setFocus();
         }
         StatusBarPanel1->setText(gEmployeeName + QLatin1Char(' '));
+        tmrNotice_Timer();
+        tmrPeedyNotice_Timer();
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "components/Recordset.h"
+#include "platform/Announcer.h"
 #include "shell/Session.h"
 #include "shell/WindowOpeners.h"
 
@@ -292,6 +293,81 @@ public:
     void lblPendingRed_MouseDown(Qt::MouseButton button, QPoint pos);
     QTimer* TimerAutoLock = nullptr;
 
+    // ---- Request detectors and their indicators ----
+    QTimer* timerDetect = nullptr;
+    QTimer* TimerOut = nullptr;
+    QTimer* TimerER = nullptr;
+    QTimer* tmrDetectKVRS = nullptr;
+    QTimer* timerB = nullptr;
+    QTimer* TimerOutB = nullptr;
+    QTimer* TimerERB = nullptr;
+    QTimer* tmrKVRSB = nullptr;
+    QTimer* TimerColor = nullptr;
+    // Whether requests of that kind wait for the department ("PH"); the first two refresh their
+    // badges. The E.R. check answers False without asking while E.R. patients are not listed
+    // apart, the package check while package requests are not in use.
+    bool CheckPendingRequest(const QString& code);
+    bool CheckPendingRequest2(const QString& code);
+    bool CheckPendingRequest3(const QString& code);
+    bool CheckKVRS_Request(const QString& date);
+    // Refresh a badge from its count; True when the count came back.
+    bool CheckPendingRequestCount(const QString& code);
+    bool CheckPendingRequestCountOut(const QString& code);
+    void CheckPendingRequestCountOutER(const QString& code);
+    void timerDetect_Timer();
+    void TimerOut_Timer();
+    void TimerER_Timer();
+    void tmrDetectKVRS_Timer();
+    void TimerColor_Timer();
+    void timerB_Timer();
+    void TimerOutB_Timer();
+    void TimerERB_Timer();
+    void tmrKVRSB_Timer();
+    void lblPendingBlackIn_Click();
+    void lblPendingBlackOut_Click();
+    void lblPendingBlackER_Click();
+    void lblKVRS_Click();
+
+    // ---- Stock, cash and notice monitors, and the announcing characters ----
+    QTimer* tmrCash = nullptr;
+    QTimer* tmrCashBlink = nullptr;
+    QTimer* tmrCriticalStocks = nullptr;
+    QTimer* tmrExpiringDrugs = nullptr;
+    QTimer* tmrBlinkCritical = nullptr;
+    QTimer* tmrBlinkExpire = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* tmrNotice = nullptr;
+    QTimer* tmrPeedyNotice = nullptr;
+    QTimer* tmrMerlin = nullptr;
+    QTimer* tmrPeedy = nullptr;
+    AgentControl Agent1;
+    AgentControl agtPeedy;
+    void tmrCash_Timer();
+    void tmrCashBlink_Timer();
+    void tmrCriticalStocks_Timer();
+    void tmrExpiringDrugs_Timer();
+    void tmrBlinkCritical_Timer();
+    void tmrBlinkExpire_Timer();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void tmrNotice_Timer();
+    void tmrMerlin_Timer();
+    void tmrPeedyNotice_Timer();
+    void tmrPeedy_Timer();
+    // True when the admission has a discharge notice.
+    bool WarningNotice(const QString& IDNum);
+    void lblCashPatient_Click();
+    void lblCriticalStocks_Click();
+    void lblExpiringDrugs_Click();
+    void cmdCommunication_Click();
+    void Agent1_DblClick();
+    void agtPeedy_DblClick();
+    // The discharge-notice list, then the clearance of the patient chosen there.
+    void Load_Discharge_Notice();
+    // The step of the returned-medicine button's pulse, 0 to 11.
+    int CommunicationPulseStep() const { return pulseStep_; }
+
     // The audit-trail window once the command has opened it.
     frmAuditTrail* AuditTrailWindow() const;
     frmOptions* OptionsWindow() const;
@@ -323,6 +399,15 @@ private:
     void createCashSearch();
     bool cashSearchEvent(QObject* watched, QEvent* e);
     int intListRow = 1;
+    void createMonitorTimers();
+    bool monitorEvent(QObject* watched, QEvent* e);
+    // The load's steps for the monitors and characters: 10, 13 to 15, and 33, 36, 41.
+    void setUpMonitorsAtLoad();
+    void setUpIndicatorsAfterRights();
+    void AnnounceDischargeNotice();
+    void AnnouncePendingRequests();
+    void jumpToNode(int index);
+    int pulseStep_ = 0;
     Recordset rsPatientList_;
     Recordset rsUnitDoseList_;
     std::vector<QTreeWidgetItem*> treeNodes_;  // in build order

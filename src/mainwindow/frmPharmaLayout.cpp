@@ -263,7 +263,7 @@ void frmPharma::lblPendingRed_MouseDown(Qt::MouseButton button, QPoint pos) {
 }
 
 bool frmPharma::eventFilter(QObject* watched, QEvent* e) {
-    if (cashSearchEvent(watched, e))
+    if (cashSearchEvent(watched, e) || monitorEvent(watched, e))
         return true;
     if (e->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)

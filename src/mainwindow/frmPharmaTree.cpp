@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace qx {
@@ -155,6 +156,10 @@ bool frmPharma::LoadTreeView() {
 void frmPharma::treCategory_NodeClick(QTreeWidgetItem* node) {
     eventHandler(kTreeModule, QStringLiteral("treCategory_NodeClick"), [&] {
         // The pending-request indicator goes quiet; the detectors of the strip re-arm with it.
+        timerB->stop();
+        TimerOutB->stop();
+        timerDetect->start();
+        TimerOut->start();
         lblPendingBlue->show();
         lblPendingBlueIn->show();
         lblPendingBlueOut->show();
