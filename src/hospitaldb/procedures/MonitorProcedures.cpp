@@ -13,22 +13,31 @@ namespace {
 using namespace procparams;
 
 // The open lines of a department's requests of one kind: in-patients, out-patients, or the
-// out-patients seen at the emergency room.
+// out-patients seen at the emergency room. Where the hospital lists E.R. patients apart, the
+// out-patients' lines leave theirs to the E.R. kind.
 enum class RequestKind { In, Out, ER };
 
-QString openRequests(RequestKind kind) {
+bool emergencyListedApart(Connection& c) {
+    const Recordset rs = c.query(QStringLiteral("SELECT COALESCE(MAX(isSeparateER), 0) AS SeparateER FROM tbHospitalInfo"));
+    return !rs.isEmpty() && rs.value(QStringLiteral("SeparateER")).toLongLong() != 0;
+}
+
+QString openRequests(Connection& c, RequestKind kind) {
     QString sql = QStringLiteral("FROM station.tbNurseCommunicationFile r WHERE r.DepartmentID = ? AND r.InOut = '%1' "
                                  "AND COALESCE(r.RecordStatus, '') = ''")
                       .arg(kind == RequestKind::In ? QLatin1Char('I') : QLatin1Char('O'));
+    const QString emergencyVisit =
+        QStringLiteral("EXISTS (SELECT 1 FROM patient_data.tbOutPatient p WHERE p.IDNum = r.IDNum AND p.ERNum <> 0)");
     if (kind == RequestKind::ER)
-        sql += QStringLiteral(" AND EXISTS (SELECT 1 FROM patient_data.tbOutPatient p WHERE p.IDNum = r.IDNum "
-                              "AND p.ERNum <> 0)");
+        sql += QStringLiteral(" AND ") + emergencyVisit;
+    else if (kind == RequestKind::Out && emergencyListedApart(c))
+        sql += QStringLiteral(" AND NOT ") + emergencyVisit;
     return sql;
 }
 
 ProcedureBody checkRequests(RequestKind kind) {
     return [kind](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
-        return c.query(QStringLiteral("SELECT r.IDNum ") + openRequests(kind) + QStringLiteral(" LIMIT 1"),
+        return c.query(QStringLiteral("SELECT r.IDNum ") + openRequests(c, kind) + QStringLiteral(" LIMIT 1"),
                        {a.text(QStringLiteral("DEPARTMENTID")).trimmed()});
     };
 }
@@ -36,7 +45,7 @@ ProcedureBody checkRequests(RequestKind kind) {
 // The badge counts the patients whose requests wait, as the work list shows them.
 ProcedureBody countRequests(RequestKind kind) {
     return [kind](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
-        return c.query(QStringLiteral("SELECT COUNT(DISTINCT r.IDNum) AS reqCount ") + openRequests(kind),
+        return c.query(QStringLiteral("SELECT COUNT(DISTINCT r.IDNum) AS reqCount ") + openRequests(c, kind),
                        {a.text(QStringLiteral("DEPARTMENTID")).trimmed()});
     };
 }
