@@ -328,3 +328,144 @@ TEST_F(frmCashEntryDiscountTest, PriceChangeAddsTheVATAtWOPSA) {
 
 } // namespace
 } // namespace qx::test
+
+namespace qx::test {
+namespace {
+
+// The customer's plan and the hospital's pricing settings, each case on a fresh item.
+TEST_F(frmCashEntryItemsTest, PriceRuleByCustomerPlan) {
+    addAdmittedPatient(db());  // room class A
+    db().execute(QStringLiteral("INSERT INTO build_file.tbCoRoomClass (RoomClassID, RoomClass, MarkUp) VALUES ('A', 'PRIVATE', 15)"));
+    db().execute(QStringLiteral("INSERT INTO build_file.tbCoCompany (AccountNum, Company, Class) VALUES ('HMO1', 'CARE PLUS', 'P')"));
+    addAdmittedPatient(db(), {.idNum = QStringLiteral("1002"), .roomId = QStringLiteral("302"),
+                              .roomClassId = QStringLiteral("B"), .accountNum = QStringLiteral("HMO1")});
+    db().execute(QStringLiteral("INSERT INTO build_file.tbCoVelmiraPatient (PatientID, Velmira) VALUES ('1002', 1)"));
+    const auto patient = [](const char* idNum) {
+        return [idNum](frmCashEntry& w) {
+            w.chkInPatient->setChecked(true);
+            w.txtIdNumber->setText(QString::fromLatin1(idNum));
+            bool notFound = false;
+            w.ValidateIDNum(notFound, 2);
+        };
+    };
+    const auto nobody = [](frmCashEntry&) {};
+    struct Case {
+        const char* name;
+        std::function<void()> settings;
+        std::function<void(frmCashEntry&)> customer;
+        const char* unitPrice;
+    };
+    const Case cases[] = {
+        {"socialized: in-patient price with the room mark-up", [] { gSocializePricing = true; }, patient("1001"), "6.9"},
+        {"socialized at ZMX: average cost with the mark-up", [] { gSocializePricing = true; gSiteCode = "ZMX"; },
+         patient("1001"), "4.6"},
+        {"socialized, room without mark-up: the rest of the rule", [] { gSocializePricing = true; }, patient("1002"),
+         "6"},
+        {"sponsorship member", [] { gVelmira = true; }, patient("1002"), "3.33"},
+        {"sponsorship non-member", [] { gVelmira = true; }, patient("1001"), "4"},
+        {"sponsorship box ticked for a walk-in", [] { gVelmira = true; },
+         [](frmCashEntry& w) { w.chkVelmira->setChecked(true); }, "3.33"},
+        {"sponsorship ignores dialysis", [] { gVelmira = true; gSiteCode = "TZNH"; },
+         [](frmCashEntry& w) { w.chkDialysis->setChecked(true); }, "4"},
+        {"HMO patient", [] { gHMOMarkup = true; }, patient("1002"), "7.77"},
+        {"HMO setting, other patient: the out-patient price", [] { gHMOMarkup = true; }, patient("1001"), "4"},
+        {"mark-up group", [] { gMarkUpGroup = true; }, nobody, "12"},
+        {"VAT-exempt item with switch 25", [] { gInvSwitchVATExemptItems = true; }, nobody, "6"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        resetHospitalSettings();
+        resetSwitches();
+        gSiteCode.clear();
+        const QString code = QString::number(5001 + n++);
+        addItem(db(), {.itemId = code, .genericId = QStringLiteral("G") + code, .priceIn = 6, .priceOut = 4,
+                       .averageCost = 4, .vatExempt = true});
+        db().execute(QStringLiteral("UPDATE tbInvent SET RateA = 10, MarkupOut = 20, MarkupIn = 30 WHERE ItemID = ?"), {code});
+        db().execute(QStringLiteral("INSERT INTO tbPharmaItemPrice (ItemID, LocationID, PriceKind, Price) VALUES "
+                                    "(?, '20', 'VELMIRA', 3.33), (?, '20', 'HMO', 7.77)"),
+                     {code, code});
+        c.settings();
+        if (QString::fromLatin1(c.name).contains(QLatin1String("switch 25")))
+            setPharmaSwitch(QStringLiteral("25"), true);
+        openShown();
+        c.customer(*form);
+        enter(1, 1, code);
+        EXPECT_EQ(cell(1, frmCashEntry::colUnitPrice), c.unitPrice);
+    }
+}
+
+// Columns 28 (list cost at TRAVU, else rate A), 36 (ZMX only) and 37 (with switch 106).
+TEST_F(frmCashEntryItemsTest, ColumnsBySiteAndSwitch) {
+    addItem(db(), {.itemId = "1001", .listCost = 2.5});
+    db().execute(QStringLiteral("UPDATE tbInvent SET RateA = 10, MarkupIn = 30"));
+    struct Case { const char* site; bool switch106; const char* listCost, *siteMarkUp, *vatExempt; };
+    const Case cases[] = {
+        {"TRAVU", false, "2.5", "", ""},
+        {"ZMX", true, "10", "30", "0"},
+        {"", true, "10", "", "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.site);
+        gSiteCode = QString::fromLatin1(c.site);
+        gInvSwitchVATExemptItems = c.switch106;
+        openShown();
+        enter(1, 1, "1001");
+        EXPECT_EQ(cell(1, frmCashEntry::colListCost), c.listCost);
+        EXPECT_EQ(cell(1, frmCashEntry::colSiteInPatientMarkUp), c.siteMarkUp);
+        EXPECT_EQ(cell(1, frmCashEntry::colVATExemptItem), c.vatExempt);
+    }
+}
+
+// The card's monthly allowance decides the manufacturer's discount of a line without a card discount.
+TEST_F(frmCashEntryItemsTest, CardAllowance) {
+    addItem(db(), {.itemId = "1001"});
+    addItem(db(), {.itemId = "1002", .genericId = "G2"});
+    db().execute(QStringLiteral("UPDATE tbInvent SET MacDiscPercent = 5"));
+    db().execute(QStringLiteral("INSERT INTO tbPharmaCardType (CardTypeID, CardTypeName, Status) VALUES (1, 'GOLD', 'A')"));
+    db().execute(QStringLiteral("INSERT INTO tbPharmaCardMaster (CardNum, LastName, FirstName, CardTypeID) VALUES ('100200', 'LIM', 'ROSA', 1)"));
+    db().execute(QStringLiteral("INSERT INTO tbPharmaCardDiscount (CardTypeID, ItemID, Discount, MonthlyAllowance) "
+                                "VALUES ('1', '1001', 3, NULL), ('1', '1002', 0, NULL)"));
+    const QString warning = QStringLiteral("Sorry but you have reached the allowed purchases for this item within this "
+                                           "month. No manufacturer's discount will be applied.");
+    struct Case { const char* name; bool validate; const char* card; const char* item; bool warned; const char* mfr; };
+    const Case cases[] = {
+        {"card discount: no allowance check", true, "100200", "1001", false, "5"},
+        {"no card discount, allowance used up", true, "100200", "1002", true, "0"},
+        {"validation off", false, "100200", "1002", false, "5"},
+        {"blank card text is checked too", true, "  ", "1002", true, "0"},
+        {"empty card box", true, "", "1002", false, "5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        gValidateCardNumber = c.validate;
+        openShown();
+        platform.messages->clear();
+        form->txtZarviCard->setText(QString::fromLatin1(c.card));
+        form->lblCardTypeID->setText(QStringLiteral("1"));
+        enter(1, 1, c.item);
+        EXPECT_EQ(platform.messages->texts().contains(warning), c.warned);
+        if (c.warned)
+            EXPECT_EQ(platform.messages->last().title, "WARNING");
+        EXPECT_EQ(cell(1, frmCashEntry::colMfrDiscountPercent), c.mfr);
+    }
+}
+
+TEST_F(frmCashEntryItemsTest, BarcodeAndGenericEntry) {
+    addItem(db(), {.itemId = "1001", .genericId = "501", .barcode = "4800123456789"});
+    addItem(db(), {.itemId = "1002", .genericId = "502"});
+    openShown();
+    enter(1, 1, "4800123456789");
+    EXPECT_EQ(cell(1, frmCashEntry::colCode), "1001") << "a barcode enters its item";
+
+    gDrugListByGeneric = true;
+    enter(2, 1, "501");
+    EXPECT_EQ(platform.messages->last().text, "The same item was already requested")
+        << "the generic's item is compared after conversion";
+    EXPECT_EQ(cell(2, 1), "");
+    enter(2, 1, "502");
+    EXPECT_EQ(cell(2, frmCashEntry::colCode), "1002");
+}
+
+} // namespace
+} // namespace qx::test
