@@ -3,8 +3,8 @@
 
 #include "charging/ChargeEligibility.h"
 #include "charging/ChargeGrid.h"
+#include "charging/InpatientBanner.h"
 #include "charging/ColorLegend.h"
-#include "charging/Numbering.h"
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
@@ -27,7 +27,6 @@ namespace qx {
 
 namespace {
 const QString kPatientModule = QStringLiteral("frmEntry");
-const QString kOpenBill = QStringLiteral("01/01/1900");
 const QString kMessageTitle = QStringLiteral("MESSAGE");
 } // namespace
 
@@ -96,8 +95,7 @@ frmEntry::FindOutcome frmEntry::checkAccount(Connection& con, InpatientFile::Pat
     FindOutcome outcome{.loads = true};
     const QString admission = patient.AdmissionNumber();
     if (IsBillingDateToday(con, admission)) {
-        MsgBox(QStringLiteral("Patient's bill has been closed today.  Please verify with Billing section."),
-               vbInformation, kMessageTitle);
+        ShowBillClosedToday();
         return refused;
     }
     if (!IPDHasLateCharges(con, key)) {
@@ -106,7 +104,7 @@ frmEntry::FindOutcome frmEntry::checkAccount(Connection& con, InpatientFile::Pat
         return refused;
     }
     bool accountChecksPassed = false;
-    if (patient.Billed() != kOpenBill) {
+    if (patient.Billed() != kOpenBillDate) {
         frmDeletePassword& supervisor = frmDeletePassword::Default();
         showModal(supervisor);
         if (supervisor.OKCharge()) {
@@ -117,8 +115,7 @@ frmEntry::FindOutcome frmEntry::checkAccount(Connection& con, InpatientFile::Pat
             outcome.useECartLocation = true;
             accountChecksPassed = true;
         } else {
-            MsgBox(QStringLiteral("Patient bill is closed.  You are not allowed to enter charges."), vbInformation,
-                   kMessageTitle);
+            ShowBillClosedRefusal();
             return refused;
         }
     }
@@ -147,10 +144,7 @@ frmEntry::FindOutcome frmEntry::checkAccount(Connection& con, InpatientFile::Pat
             }
         }
     }
-    const Recordset tag = con.query(
-        QStringLiteral("SELECT PatientsMed, VIP FROM patient_data.tbPatient2 WHERE IdNum = ?"), {Trim(admission)});
-    if (!tag.isEmpty() && !tag.isNull(QStringLiteral("PatientsMed")) && CBool(tag.value(QStringLiteral("PatientsMed"))))
-        MsgBox(QStringLiteral("This patient is tagged under patients med."), vbInformation, QStringLiteral("Message"));
+    TellIfPatientsMed(con, admission);
     return outcome;
 }
 
@@ -163,33 +157,14 @@ void frmEntry::showPatient(Connection& con, InpatientFile::Patient& patient) {
     lblPatInfo[3]->setText(patient.Doctor());
     lblPatInfo[4]->setText(patient.RoomNumber() + QStringLiteral(" (") + patient.StationID() + QStringLiteral(")"));
 
-    DrugCatalog::ChargeslipNumbers& slips = gComponents.gDrug->Drug().Chargeslip();
-    if (gSiteCode == QLatin1String("QVH"))
-        lblPatInfo[5]->setText(GetTerminalChargeSlipNo(con, gEmployeeCode));
-    else if (GetPharmaSwitch(con, QStringLiteral("22")))
-        lblPatInfo[5]->setText(slips.CurrentDispensingChargeSlip(Trim(txtFind->text())));
-    else
-        lblPatInfo[5]->setText(slips.CurrentDispensingChargeSlip());
+    lblPatInfo[5]->setText(ShownDispensingChargeSlip(con, txtFind->text()));
 
     lblPatInfo[7]->setText(patient.Company());
     lblPatInfo[8]->setText(patient.Age());
     lblPatInfo[9]->setText(Left(patient.Sex(), 1));
 
-    const QString package = GetExecutivePackage(con, patient.AdmissionNumber());
-    lblExecPackage->setVisible(!package.isEmpty());
-    if (!package.isEmpty())
-        lblExecPackage->setText(package);
-
-    if (gSocializePricing) {
-        const std::optional<Recordset> room = con.callProcedure(QStringLiteral("Pharma_GetRoomClassAndMarkUp"),
-                                                                {{QStringLiteral("@IDNum"), patient.AdmissionNumber()}});
-        if (room && !room->isEmpty()) {
-            lblMarkUp->show();
-            lblRoomClass->show();
-            lblMarkUp->setText(Text(room->value(QStringLiteral("MarkUp"))));
-            lblRoomClass->setText(Text(room->value(QStringLiteral("RoomClass"))));
-        }
-    }
+    ShowExecutivePackage(con, *lblExecPackage, patient.AdmissionNumber());
+    ShowRoomMarkUp(con, *lblMarkUp, *lblRoomClass, patient.AdmissionNumber());
 
     grdItemList->setRow(1);
     grdItemList->setCol(1);
@@ -200,8 +175,7 @@ void frmEntry::showPatient(Connection& con, InpatientFile::Patient& patient) {
     grdItemList->setEnabled(true);
     grdItemList->setFocus(Qt::OtherFocusReason);
 
-    if (gVelmira)
-        lblVelmira->setVisible(IsVelmiraPatient(con, txtFind->text()));
+    ShowSponsorship(con, *lblVelmira, txtFind->text());
     shownAdmission_ = patient.AdmissionNumber();
 }
 
@@ -233,12 +207,7 @@ void frmEntry::clearBanner() {
 
 void frmEntry::timerB_Timer() {
     ignoringErrors([&] {
-        switch (vipColor_) {
-        case 0xC0C0FF: vipColor_ = 0xFF; break;
-        case 0xFF: vipColor_ = 0xC0; break;
-        case 0xC0: vipColor_ = 0x80; break;
-        default: vipColor_ = 0xC0C0FF; break;
-        }
+        vipColor_ = NextVIPBlinkColor(vipColor_);
         QPalette palette = lblVIP->palette();
         palette.setColor(QPalette::Window, toQColor(vipColor_));
         lblVIP->setPalette(palette);
