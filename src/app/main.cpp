@@ -7,6 +7,7 @@
 #include "posting/PostingWindowOpeners.h"
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportWindows.h"
+#include "requests/RequestWindowOpeners.h"
 #include "shell/Session.h"
 #include "shell/Startup.h"
 #include "suite/DefaultComponents.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     qx::RegisterCashWindowOpeners();
     qx::RegisterPostingWindowOpeners();
     qx::RegisterReportWindowOpeners();
+    qx::RegisterRequestWindowOpeners();
     qx::unhandledErrorGuard([&factory] {
         qx::Main(factory, [] { return std::make_unique<qx::frmPharma>(); });
     });

@@ -92,6 +92,7 @@ struct FlexGrid::CellFormat {
     std::optional<ColorValue> back;
     std::optional<ColorValue> fore;
     bool bold = false;
+    QPixmap picture;
 };
 
 struct FlexGrid::Row {
@@ -356,6 +357,66 @@ bool FlexGrid::cellFontBold() const {
 
 void FlexGrid::setCellFontBold(bool bold) {
     forEachTargetCell([&](int r, int c) { formatFor(r, c).bold = bold; });
+    refresh();
+}
+
+ColorValue FlexGrid::cellBackColorAt(int row, int col) const {
+    checkRow(row, kInvalidRow);
+    checkCol(col, kInvalidCol);
+    const CellFormat* format = formatAt(row, col);
+    if (format && format->back)
+        return *format->back;
+    return row < fixedRows_ || col < fixedCols_ ? backColorFixed_ : backColor_;
+}
+
+void FlexGrid::setCellBackColorAt(int row, int col, ColorValue color) {
+    checkRow(row, kInvalidRow);
+    checkCol(col, kInvalidCol);
+    formatFor(row, col).back = color;
+    refresh();
+}
+
+ColorValue FlexGrid::cellForeColorAt(int row, int col) const {
+    checkRow(row, kInvalidRow);
+    checkCol(col, kInvalidCol);
+    const CellFormat* format = formatAt(row, col);
+    if (format && format->fore)
+        return *format->fore;
+    return row < fixedRows_ || col < fixedCols_ ? foreColorFixed_ : foreColor_;
+}
+
+void FlexGrid::setCellForeColorAt(int row, int col, ColorValue color) {
+    checkRow(row, kInvalidRow);
+    checkCol(col, kInvalidCol);
+    formatFor(row, col).fore = color;
+    refresh();
+}
+
+bool FlexGrid::cellFontBoldAt(int row, int col) const {
+    checkRow(row, kInvalidRow);
+    checkCol(col, kInvalidCol);
+    const CellFormat* format = formatAt(row, col);
+    return format && format->bold;
+}
+
+void FlexGrid::setCellFontBoldAt(int row, int col, bool bold) {
+    checkRow(row, kInvalidRow);
+    checkCol(col, kInvalidCol);
+    formatFor(row, col).bold = bold;
+    refresh();
+}
+
+QPixmap FlexGrid::cellPicture(int row, int col) const {
+    checkRow(row, kInvalidRow);
+    checkCol(col, kInvalidCol);
+    const CellFormat* format = formatAt(row, col);
+    return format ? format->picture : QPixmap();
+}
+
+void FlexGrid::setCellPicture(int row, int col, const QPixmap& picture) {
+    checkRow(row, kInvalidRow);
+    checkCol(col, kInvalidCol);
+    formatFor(row, col).picture = picture;
     refresh();
 }
 
@@ -741,6 +802,14 @@ void FlexGrid::paintEvent(QPaintEvent*) {
             painter.drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
             painter.drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
 
+            if (format && !format->picture.isNull()) {
+                const QPixmap& picture = format->picture;
+                const QPoint at(cell.left() + kTextPaddingPx, cell.top() + std::max(0, (cell.height() - picture.height()) / 2));
+                painter.save();
+                painter.setClipRect(cell);
+                painter.drawPixmap(at, picture);
+                painter.restore();
+            }
             const QString& text = rows_[static_cast<size_t>(r)].texts[static_cast<size_t>(c)];
             if (!text.isEmpty()) {
                 painter.setFont(format && format->bold ? boldFont : plainFont);

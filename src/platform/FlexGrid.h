@@ -2,6 +2,7 @@
 #include "platform/Colors.h"
 
 #include <QAbstractScrollArea>
+#include <QPixmap>
 #include <memory>
 #include <vector>
 
@@ -113,6 +114,18 @@ public:
     void setCellForeColor(ColorValue color);
     bool cellFontBold() const;
     void setCellFontBold(bool bold);
+
+    // The same of one cell by its position: neither the current cell nor the selection moves and
+    // no cell event fires, so marks can be painted over lines while the user works on one.
+    ColorValue cellBackColorAt(int row, int col) const;
+    void setCellBackColorAt(int row, int col, ColorValue color);
+    ColorValue cellForeColorAt(int row, int col) const;
+    void setCellForeColorAt(int row, int col, ColorValue color);
+    bool cellFontBoldAt(int row, int col) const;
+    void setCellFontBoldAt(int row, int col, bool bold);
+    // A picture drawn at the cell's left, under its text; a null pixmap removes it.
+    QPixmap cellPicture(int row, int col) const;
+    void setCellPicture(int row, int col, const QPixmap& picture);
 
     ColorValue backColor() const;
     void setBackColor(ColorValue color);

@@ -594,6 +594,15 @@ QString Text(const QVariant& value) {
     return value.toString();
 }
 
+QString Str(double number) {
+    QString text = numberText(number);
+    if (text.startsWith(QLatin1String("0.")))
+        text.remove(0, 1);
+    else if (text.startsWith(QLatin1String("-0.")))
+        text.remove(1, 1);
+    return number < 0 ? text : QStringLiteral(" ") + text;
+}
+
 QString CStr(const QVariant& value) {
     if (IsNull(value))
         raise(kErrInvalidNull);

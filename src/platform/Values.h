@@ -25,6 +25,10 @@ QString Text(const QVariant& value);
 // As Text, but Null is an error (94).
 QString CStr(const QVariant& value);
 
+// A number as Str writes it: a blank in the sign's place when it is not negative, no zero before
+// the decimal point (" .5", "-.25", " 330").
+QString Str(double number);
+
 // Formats a number or a date with a pattern: digit placeholders "0" and "#", "." and "," (with
 // halves rounded away from zero), ";" sections, "%"; date and time codes ("mm/dd/yyyy hh:mm:ss",
 // "MM/dd/yyyy hh:mm AMPM", "mmm", "dddd", ...); the named formats ("Fixed", "Standard", "Short

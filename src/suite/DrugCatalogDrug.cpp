@@ -6,10 +6,11 @@ namespace {
 double num(const Recordset& rs, const char* field) { return rs.value(QString::fromLatin1(field)).toDouble(); }
 } // namespace
 
-// The patient key is accepted as callers pass it and changes nothing: prices and stock are the
-// location's. A miss clears the current item so that no caller reads the previous one's values.
+// Prices and stock are the location's. Given a patient key (the callers' stock-per-location
+// search), an item the location does not stock is not found. A miss clears the current item so
+// that no caller reads the previous one's values.
 bool DrugCatalogDrug::SearchDrug(const QString& code, const std::optional<QString>& location,
-                                 const std::optional<QString>& /*patientKey*/) {
+                                 const std::optional<QString>& patientKey) {
     item_ = Item{};
     const QString loc = location && !location->trimmed().isEmpty() ? location->trimmed() : defaultLocation();
     Recordset rs = c_("SearchDrug").query(
@@ -21,7 +22,8 @@ bool DrugCatalogDrug::SearchDrug(const QString& code, const std::optional<QStrin
             "FROM tbInvMaster m LEFT JOIN tbForGeneric g ON g.GenericID = m.GenericID "
             "LEFT JOIN tbInvSupplier s ON s.SupplierID = m.SupplierID "
             "LEFT JOIN tbInvent i ON i.ItemID = m.ItemID AND i.LocationID = ? "
-            "WHERE UPPER(TRIM(m.ItemID)) = UPPER(TRIM(?))"),
+            "WHERE UPPER(TRIM(m.ItemID)) = UPPER(TRIM(?))") +
+            (patientKey ? QStringLiteral(" AND i.ItemID IS NOT NULL") : QString()),
         {loc, code});
     if (rs.isEmpty())
         return false;

@@ -41,14 +41,13 @@ Recordset DrugCatalogDrug::ListPendingRequests(const QString& patientId, const Q
             kOpenRequest +
             QStringLiteral(" AND COALESCE(r.DepartmentID, 'PH') = 'PH' ORDER BY r.RequestDate, r.RequestNumber"),
         {patientId, requestedStationId.trimmed(), requestedStationId.trimmed()});
+    // Every pending line of the station: the request screens keep the first line's doctor
+    // themselves, and show every doctor's lines when the first names none.
     QVector<QVariantList> rows;
-    const int doctor = rs.fieldIndex(QStringLiteral("DoctorID"));
     const int generic = rs.fieldIndex(QStringLiteral("IsGeneric"));
     const int date = rs.fieldIndex(QStringLiteral("Request Date"));
     for (int i = 0; i < rs.recordCount(); ++i) {
         QVariantList row = rs.row(i);
-        if (rs.valueAt(i, doctor).toString().trimmed() != rs.valueAt(0, doctor).toString().trimmed())
-            continue;
         row[generic] = row[generic].toDouble() != 0;
         row[date] = parseDbDateTime(row[date]);
         rows.push_back(row);

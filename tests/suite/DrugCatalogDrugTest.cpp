@@ -134,7 +134,7 @@ TEST_P(DrugCatalogDrugTest, ClaimsSkipNumbersTheirColumnCarries) {
     EXPECT_EQ(slips.CurrentAdjustmentSlip(), "AJ00000003");
 }
 
-TEST_P(DrugCatalogDrugTest, PendingRequestsOfTheFirstDoctorAndRevoke) {
+TEST_P(DrugCatalogDrugTest, PendingRequestsOfTheStationAndRevoke) {
     addPendingRequest(db(), {.requestNumber = QStringLiteral("RQ1"), .requestDate = QDateTime(QDate(2026, 1, 5), QTime(9, 0))});
     addPendingRequest(db(), {.itemId = QStringLiteral("AMOX500"), .quantity = 6, .requestNumber = QStringLiteral("RQ2"),
                              .requestDate = QDateTime(QDate(2026, 1, 5), QTime(9, 5))});
@@ -142,7 +142,7 @@ TEST_P(DrugCatalogDrugTest, PendingRequestsOfTheFirstDoctorAndRevoke) {
                              .doctorId = QStringLiteral("D002")});
     addPendingRequest(db(), {.stationId = QStringLiteral("4F"), .requestNumber = QStringLiteral("RQ4")});
     Recordset rs = drug().ListPendingRequests(QStringLiteral("1001"), QStringLiteral("3F"));
-    ASSERT_EQ(rs.recordCount(), 2);
+    ASSERT_EQ(rs.recordCount(), 3);
     for (const char* field : {"DoctorID", "Doctor", "TargetLocationID", "Drug Code", "IsGeneric", "Dosage", "Quantity",
                               "Remarks", "RequestNumber", "user", "Request Date", "Amount", "Barcode"})
         EXPECT_TRUE(rs.hasField(QString::fromLatin1(field))) << field;
@@ -156,8 +156,9 @@ TEST_P(DrugCatalogDrugTest, PendingRequestsOfTheFirstDoctorAndRevoke) {
 
     drug().RevokePendingRequest(QStringLiteral(" RQ1 "), QStringLiteral("E0001"));
     rs = drug().ListPendingRequests(QStringLiteral("1001"), QStringLiteral("3F"));
-    ASSERT_EQ(rs.recordCount(), 1);
+    ASSERT_EQ(rs.recordCount(), 2);
     EXPECT_EQ(rs.text(QStringLiteral("RequestNumber")), QStringLiteral("RQ2"));
+    EXPECT_EQ(rs.valueAt(1, QStringLiteral("DoctorID")).toString(), QStringLiteral("D002"));
     EXPECT_EQ(db().query(QStringLiteral("SELECT RecordStatus, ProcessBy FROM station.tbNurseCommunicationFile WHERE RequestNumber = 'RQ1'"))
                   .text(QStringLiteral("ProcessBy")),
               QStringLiteral("E0001"));

@@ -1,0 +1,29 @@
+#include "requests/RequestWindowOpeners.h"
+
+#include "components/PlatformServices.h"
+#include "requests/inpatient/frmCommEntry.h"
+#include "shell/HospitalSettings.h"
+#include "shell/WindowOpeners.h"
+
+#include <QLineEdit>
+
+namespace qx {
+
+void RegisterRequestWindowOpeners() {
+    // The pending-request command on an admitted patient's row: station and patient as the row
+    // gives them; at site YRD the id box is written first, which loads the screen then.
+    RegisterWindowOpener(QStringLiteral("mnuPending.frmCommEntry"), [](const WindowValues& inputs) {
+        frmCommEntry& form = frmCommEntry::Default();
+        form.setRequestedStationID(inputs.value(QStringLiteral("RequestedStationID")).toString());
+        form.setPatientID(inputs.value(QStringLiteral("PatientID")).toString());
+        if (inputs.contains(QStringLiteral("txtIDNum"))) {
+            form.ensureLoaded();
+            form.txtIDNum->setText(inputs.value(QStringLiteral("txtIDNum")).toString());
+        }
+        form.ensureLoaded();
+        showModal(form);
+        return WindowValues{{QStringLiteral("CancelledForm"), form.CancelledForm()}};
+    });
+}
+
+} // namespace qx

@@ -1,0 +1,155 @@
+#pragma once
+#include "charging/ItemProfile.h"
+#include "charging/RequestLineLoader.h"
+
+#include <QDialog>
+#include <array>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QCheckBox;
+class QTimer;
+
+namespace qx {
+
+class ChargeGrid;
+class ColorLegend;
+class FlexGrid;
+class UpDown;
+struct ChargeGridConfig;
+
+// "Communication File Entry ( IN-PATIENT )": one admitted patient's pending requests from one
+// nursing station, served with stock and prices. One instance serves every use; each showing
+// loads the window afresh from the properties its caller set, and closing unloads it.
+class frmCommEntry : public QDialog {
+    Q_OBJECT
+public:
+    // Grid columns the editing and serving code address by number.
+    enum Column {
+        kColCode = 1, kColGenericName = 2, kColDescription = 3, kColSupplier = 5, kColPNF = 6, kColDosage = 8,
+        kColRequested = 9, kColIssued = 10, kColStock = 11, kColAmount = 12, kColRemarks = 13,
+        kColSellPriceIn = 14, kColRequestNumber = 15, kColSCDiscount = 16, kColMark = 19, kColOldAmount = 20,
+        kColRequestedCode = 21, kColGenericMark = 22, kColPriceOut = 24, kColPriceTaken = 25, kColLogChoice = 27,
+        kColFixedCharge = 28, kColPosted = 29, kColBarCode = 30, kColScanned = 31,
+    };
+    static constexpr int kCols = 32;
+    static constexpr int kLastMarkedCol = 23;  // marks paint columns 1 to this one
+    static constexpr int kDesignWidth = 15300;  // twips
+    static constexpr int kDesignHeight = 9900;
+
+    explicit frmCommEntry(QWidget* parent = nullptr);
+    ~frmCommEntry() override;
+    static frmCommEntry& Default();
+
+    // ---- Public interface ----
+    QString PatientID() const { return patientID_; }
+    void setPatientID(const QString& value) { patientID_ = value; }
+    QString RequestedStationID() const { return requestedStationID_; }
+    void setRequestedStationID(const QString& value) { requestedStationID_ = value; }
+    QString Station() const { return station_; }
+    void setStation(const QString& value) { station_ = value; }
+    bool CancelledForm() const { return cancelledForm_; }
+    void setCancelledForm(bool value) { cancelledForm_ = value; }
+    bool isLoaded() const { return body_ != nullptr; }
+
+    // ---- Loading (frmCommEntryLoad.cpp) ----
+    // Builds the window as designed, then loads the patient's header and pending lines.
+    void Form_Load();
+    // Loaded on first use: a caller that touches a control loads the window then.
+    void ensureLoaded();
+
+    // ---- Lines, prices and the legend (frmCommEntryLines.cpp) ----
+    void LoadPendingLines();
+    void ShowColorLegend();
+    // Whether the room mark-up decides the unit price (a non-zero mark-up with mark-up pricing on).
+    bool roomMarkUpApplies() const;
+
+    // ---- Profile, marks and widths (frmCommEntryMarks.cpp) ----
+    void LoadListProfile(const QString& admission, const QString& itemCode, int row);
+    void Mark_FixedPrice();
+    void MarkAntiBiotic();
+    void SetSupplierColWidth();
+    void SetPNFColWidth();
+    void SetGenericNameColWidth();
+
+    // ---- Grid and editor ----
+    static ChargeGridConfig gridConfig();
+    void PutTextBox(int intRow, int intCol, double sngWhichCtrl, int intMax);
+    bool ExcemptCol(int col) const;
+    ChargeGrid* chargeGrid() const { return chargeGrid_; }
+    const RequestGridPictures& pictures() const { return pictures_; }
+    ItemProfile& profile() { return profile_; }
+    QLineEdit* txtEntry() const;
+    QPushButton* cmdEntry() const;
+    UpDown* UpDownCtl() const;
+
+    // ---- Handlers ----
+    void cmdDocCode_Click();
+    void txtDocCode_KeyPress(int& keyAscii);
+    void cmdPosted_Click();
+    void cmdClose_Click();
+    void timerB_Timer();
+
+    // ---- Controls (rebuilt at every load) ----
+    QGroupBox* fraPatInfo = nullptr;
+    std::array<QLabel*, 14> Label1{};
+    std::array<QLabel*, 11> lblPatInfo{};
+    QLineEdit* txtDocCode = nullptr;
+    QPushButton* cmdDocCode = nullptr;
+    QLabel* lblTargetLocationID = nullptr;
+    QLabel* lblMarkUp = nullptr;
+    QLabel* lblRoomClass = nullptr;
+    QLineEdit* txtDiscount = nullptr;
+    QLabel* lblExecPackage = nullptr;
+    QLabel* lblVelmira = nullptr;
+    QLabel* lblVIP = nullptr;
+    QPushButton* cmdPosted = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    FlexGrid* grdItemList = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    FlexGrid* flexMSHPrevious = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    ColorLegend* Frame4 = nullptr;
+    QLabel* lblMDRP = nullptr;
+    QPushButton* cmdPrintSave = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdDelay = nullptr;
+    QPushButton* cmdDrugProfile = nullptr;
+    QPushButton* cmdPrintBarCode = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QCheckBox* chkOPPrice = nullptr;
+    QLineEdit* txtIDNum = nullptr;
+    QLineEdit* Initial = nullptr;
+    QLineEdit* txtIndicate = nullptr;
+    QTimer* timerB = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void buildForm();
+    void buildHeader();
+    void buildLowerPanels();
+    void unload();
+    // Loading steps 4 to 12: the patient, the bill checks and the header. False when a closed
+    // bill stops the load.
+    bool loadPatient(bool& senior);
+    void priceItemLine(int row, const Recordset& requests, int index);
+
+    QString patientID_;
+    QString requestedStationID_;
+    QString station_;
+    bool cancelledForm_ = false;
+    QWidget* body_ = nullptr;
+    ChargeGrid* chargeGrid_ = nullptr;
+    RequestGridPictures pictures_;
+    ItemProfile profile_;
+    unsigned vipColor_ = 0xC0C0FF;
+};
+
+} // namespace qx

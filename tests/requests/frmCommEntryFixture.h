@@ -1,0 +1,113 @@
+#pragma once
+#include "Builders.h"
+#include "ScriptedPlatform.h"
+#include "TestDatabase.h"
+#include "charging/ColorLegend.h"
+#include "platform/FlexGrid.h"
+#include "platform/Twips.h"
+#include "platform/WidgetInput.h"
+#include "requests/inpatient/frmCommEntry.h"
+#include "shell/HospitalSettings.h"
+#include "shell/ScriptedSuite.h"
+#include "shell/Session.h"
+#include "shell/Switches.h"
+#include "shell/WindowOpeners.h"
+#include "shell/frmShift.h"
+#include "suite/CliniciansDoctor.h"
+#include "suite/DrugCatalogComponent.h"
+#include "suite/InpatientFilePatient.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace qx::test {
+
+// A request line as the station sends it, with what the plain builder leaves out.
+struct StationRequest {
+    RequestSpec spec;
+    bool generic = false;
+    QString targetLocation;
+    double amount = 0;
+};
+
+// The in-patient request screen over a fresh database: an employee logged in at the main
+// pharmacy, our own patient, drug and doctor components, and one admitted patient (1001 in
+// station 3F) with no requests yet.
+class frmCommEntryTest : public DbTest {
+protected:
+    void SetUp() override {
+        resetAll();
+        DbTest::SetUp();
+        if (IsSkipped())
+            return;
+        login = std::make_shared<ScriptedCurrentUser>(db());
+        login->ShowMain();
+        gComponents.gCurrentUser = login;
+        gEmployeeCode = QStringLiteral("1234");
+        gLocationID = QStringLiteral("20");
+        const ConnectionProvider provider = [this] { return &db(); };
+        auto patient = std::make_shared<suite::InpatientFilePatient>(provider);
+        auto drug = std::make_shared<suite::DrugCatalogComponent>(provider);
+        auto doctor = std::make_shared<suite::CliniciansDoctor>(provider);
+        ASSERT_TRUE(patient->InitConnect(db().connectionString()));
+        ASSERT_TRUE(drug->InitConnect(db().connectionString()));
+        ASSERT_TRUE(doctor->InitConnection(db().connectionString()));
+        gComponents.gPatient = patient;
+        gComponents.gDrug = drug;
+        gComponents.gDoctor = doctor;
+        addAdmittedPatient(db());
+    }
+    void TearDown() override {
+        resetAll();
+        DbTest::TearDown();
+    }
+    static void resetAll() {
+        resetSession();
+        resetHospitalSettings();
+        resetSwitches();
+        ClearWindowOpeners();
+        gLocationID.clear();
+    }
+
+    // The screen loaded as its caller loads it: station and patient set, then the load.
+    std::unique_ptr<frmCommEntry> load(const QString& patientId = QStringLiteral("1001"),
+                                       const QString& station = QStringLiteral("3F")) {
+        auto form = std::make_unique<frmCommEntry>();
+        form->setRequestedStationID(station);
+        form->setPatientID(patientId);
+        form->Form_Load();
+        return form;
+    }
+    void request(const StationRequest& r) {
+        addPendingRequest(db(), r.spec);
+        db().execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET IsGeneric = ?, TargetLocationID = ?, "
+                                    "Amount = ? WHERE RequestNumber = ?"),
+                     {int(r.generic), r.targetLocation, r.amount, r.spec.requestNumber});
+    }
+    // Selling prices and rates of an item at the main pharmacy.
+    void setPrices(const QString& item, double in, double rateA, double markupIn, double rateB) {
+        db().execute(QStringLiteral("UPDATE tbInvent SET SellingPriceIn = ?, RateA = ?, MarkupIn = ?, RateB = ? "
+                                    "WHERE ItemID = ? AND LocationID = '20'"),
+                     {in, rateA, markupIn, rateB, item});
+    }
+    void setPharmaSwitch(const QString& key, bool on) {
+        db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = ?"), {key});
+        db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
+    }
+    void setInvSwitch(const QString& key, bool on) {
+        db().execute(QStringLiteral("DELETE FROM tbInvSwitch WHERE IDKey = ?"), {key});
+        db().execute(QStringLiteral("INSERT INTO tbInvSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
+    }
+    static QStringList column(const frmCommEntry& form, int col) {
+        QStringList texts;
+        for (int row = 1; row < form.grdItemList->rows(); ++row)
+            texts << form.grdItemList->textMatrix(row, col);
+        return texts;
+    }
+
+    ScriptedPlatform platform;
+    std::shared_ptr<ScriptedCurrentUser> login;
+};
+
+} // namespace qx::test
