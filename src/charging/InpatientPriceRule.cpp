@@ -25,7 +25,7 @@ InpatientBasePrice InpatientBaseUnitPrice(Connection& con, const DrugCatalog::Dr
         const double base = gSiteCode == QLatin1String("ZMX") ? invent.AverageCost : invent.SellingPriceIn;
         price.order = InpatientBaseOrder::RoomMarkUp;
         price.value = base + base * (patient.roomMarkUp / 100);
-        price.unitPrice = Format(price.value, QStringLiteral("#####0.00"));
+        price.unitPrice = patient.plainPriceText ? Text(price.value) : Format(price.value, QStringLiteral("#####0.00"));
         price.referencePrice = price.unitPrice;
     } else if (gMarkUpGroup) {
         price.order = InpatientBaseOrder::MarkUpGroup;
@@ -54,7 +54,8 @@ double InpatientFixedCharge(Connection& con, const QString& itemCode) {
 
 InpatientSpecialPrices ApplyInpatientSpecialPrices(Connection& con, const QString& itemCode,
                                                    const QString& admission, double quantity,
-                                                   const QString& unitPrice, double fixedCharge, bool withMDRP) {
+                                                   const QString& unitPrice, double fixedCharge, bool withMDRP,
+                                                   bool plainPriceText) {
     InpatientSpecialPrices result;
     result.unitPrice = unitPrice;
     const double perUnit = fixedCharge != 0 ? fixedCharge : Val(unitPrice);
@@ -62,7 +63,7 @@ InpatientSpecialPrices ApplyInpatientSpecialPrices(Connection& con, const QStrin
     const QString patientKey = Trim(admission);
     // Special prices replace the unit price and the amount together.
     const auto replace = [&](double price) {
-        result.unitPrice = Format(price, kInpatientAmountPattern);
+        result.unitPrice = plainPriceText ? Text(price) : Format(price, kInpatientAmountPattern);
         result.amount = Format(price * quantity, kInpatientAmountPattern);
     };
     if (gInvSwitchHMOMarkupPrice && GetHMOClass(con, patientKey) == QLatin1String("HMO"))
@@ -85,7 +86,8 @@ InpatientLinePrice PriceInpatientLine(Connection& con, const DrugCatalog::Drug& 
     line.fixedCharge = Text(fixedCharge);
     line.color = fixedCharge != 0 ? kFixedChargeCellColor : colors::InfoBackground;
     const InpatientSpecialPrices special =
-        ApplyInpatientSpecialPrices(con, itemCode, patient.admission, quantity, line.base.unitPrice, fixedCharge);
+        ApplyInpatientSpecialPrices(con, itemCode, patient.admission, quantity, line.base.unitPrice, fixedCharge,
+                                    true, patient.plainPriceText);
     line.unitPrice = special.unitPrice;
     line.amount = special.amount;
     if (special.mdrp)

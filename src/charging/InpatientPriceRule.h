@@ -26,6 +26,9 @@ struct InpatientPatient {
     double roomMarkUp = 0;   // the room's mark-up percent, 0 when none
     // The sponsorship branch (orders 4 and 5); the request screens' form of the rule has none.
     bool sponsorshipBranch = true;
+    // The request screens' form writes the room mark-up price and the HMO and VA prices as plain
+    // number text (unrounded, no fixed decimals); the amount then follows the unrounded price.
+    bool plainPriceText = false;
 };
 
 // Which row of the base-price table decided.
@@ -63,7 +66,7 @@ struct InpatientSpecialPrices {
 InpatientSpecialPrices ApplyInpatientSpecialPrices(Connection& con, const QString& itemCode,
                                                    const QString& admission, double quantity,
                                                    const QString& unitPrice, double fixedCharge,
-                                                   bool withMDRP = true);
+                                                   bool withMDRP = true, bool plainPriceText = false);
 
 // A whole line for an entered item: base price, fixed charge, amount, special prices, colour.
 struct InpatientLinePrice {

@@ -14,8 +14,6 @@ class FlexGrid;
 
 // Pure red text: the colour of a fixed-charge line.
 constexpr ColorValue kFixedPriceColor = 255;
-// Pink background: the colour of an MDRP price.
-constexpr ColorValue kMDRPPriceColor = 0xFF80FF;
 
 // A line whose fixed-charge column reads a number other than 0 gets red text in columns
 // firstCol to lastCol; other lines are left as they are.

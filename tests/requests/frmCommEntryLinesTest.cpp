@@ -1,5 +1,6 @@
 #include "frmCommEntryFixture.h"
 
+#include "charging/InpatientPriceRule.h"
 #include "charging/RequestLineMarks.h"
 #include "components/DrugCatalog.h"
 
@@ -160,7 +161,7 @@ TEST_P(frmCommEntryLinesTest, FixedChargeMdrpAndAntibioticMarks) {
         for (int col : {4, 13, 23})
             EXPECT_EQ(g.cellForeColorAt(2, col), kFixedPriceColor) << col;
         EXPECT_EQ(g.cellForeColorAt(2, 24), g.foreColor());
-        EXPECT_EQ(g.cellBackColorAt(4, C::kColCode), kMDRPPriceColor);
+        EXPECT_EQ(g.cellBackColorAt(4, C::kColCode), kMDRPCellColor);
         EXPECT_EQ(g.cellBackColorAt(3, C::kColCode), g.backColor());
         // Class colours replace the red in columns 1 to 3 and only with the legend on.
         EXPECT_EQ(g.cellForeColorAt(2, 1), legend ? ColorValue(12583104) : kFixedPriceColor);

@@ -3,6 +3,7 @@
 #include "charging/ChargeGrid.h"
 #include "charging/ColorLegend.h"
 #include "charging/InpatientBanner.h"
+#include "charging/InpatientPriceRule.h"
 #include "charging/RequestLineMarks.h"
 #include "platform/CellEditor.h"
 #include "platform/ControlEvents.h"
@@ -191,7 +192,7 @@ void frmCommEntry::buildLowerPanels() {
     lblMDRP = commLabel(body_, QStringLiteral("MDRP"), {14050, 6900, 700, 285});
     lblMDRP->setAutoFillBackground(true);
     QPalette pink = lblMDRP->palette();
-    pink.setColor(QPalette::Window, toQColor(kMDRPPriceColor));
+    pink.setColor(QPalette::Window, toQColor(kMDRPCellColor));
     lblMDRP->setPalette(pink);
 
     const int y = 8700;

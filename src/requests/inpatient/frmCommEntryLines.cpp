@@ -2,17 +2,15 @@
 #include "requests/inpatient/frmCommEntry.h"
 
 #include "charging/ColorLegend.h"
-#include "charging/PriceLookups.h"
+#include "charging/InpatientPriceRule.h"
 #include "charging/RequestLineMarks.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/PlatformServices.h"
 #include "platform/FlexGrid.h"
 #include "platform/Values.h"
-#include "requests/inpatient/InpatientRequestPrice.h"
 #include "shell/GridHelpers.h"
 #include "shell/HospitalSettings.h"
-#include "shell/PatientChecks.h"
 #include "shell/Session.h"
 #include "shell/Switches.h"
 #include "shell/frmShift.h"
@@ -21,11 +19,6 @@
 #include <QLineEdit>
 
 namespace qx {
-
-namespace {
-// HMO and VA prices are always those of the main pharmacy.
-const QString kMainPharmacy = QStringLiteral("20");
-} // namespace
 
 bool frmCommEntry::roomMarkUpApplies() const { return Val(lblMarkUp->text()) != 0 && gSocializePricing; }
 
@@ -58,38 +51,20 @@ void frmCommEntry::LoadPendingLines() {
 }
 
 void frmCommEntry::priceItemLine(int row, const Recordset& rs, int index) {
-    Connection& con = SQLConnection();
-    const DrugCatalog::InventRecord& prices = gComponents.gDrug->Drug().Invent();
+    DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
     const QString code = Text(rs.valueAt(index, rs.fieldIndex(QStringLiteral("Drug Code"))));
-    const QString admission = Trim(lblPatInfo[7]->text());
-
-    RequestPriceInputs in;
-    in.siteCode = gSiteCode;
-    in.roomMarkUp = Val(lblMarkUp->text());
-    in.socializePricing = gSocializePricing;
-    in.markUpGroup = gMarkUpGroup;
-    in.companyRate = gSiteCode == QLatin1String("FLQC") && !IsCompanyBlank(con, admission);
-    in.sellingPriceIn = prices.SellingPriceIn;
-    in.averageCost = prices.AverageCost;
-    in.rateA = prices.RateA;
-    in.markupIn = prices.MarkupIn;
-    in.rateB = prices.RateB;
-    in.quantity = Val(Text(rs.valueAt(index, rs.fieldIndex(QStringLiteral("Quantity")))));
-    in.fixedCharge = Val(grdItemList->textMatrix(row, kColFixedCharge));
-    if (gInvSwitchHMOMarkupPrice && GetHMOClass(con, admission) == QLatin1String("HMO"))
-        in.hmoPrice = GetHMOPrice(con, code, admission, kMainPharmacy);
-    if (gInvSwitchVAPrice && IsVAPatient(con, admission))
-        in.vaPrice = GetVAPrice(con, admission, code, kMainPharmacy);
-    if (GetMDRPFlag(con, code) == 1)
-        in.mdrpPrice = GetMDRPDrugPrice(con, code);
-
-    const RequestPrice price = PriceRequestLine(in);
+    const double quantity = Val(Text(rs.valueAt(index, rs.fieldIndex(QStringLiteral("Quantity")))));
+    const InpatientPatient patient{.admission = Trim(lblPatInfo[7]->text()),
+                                   .roomMarkUp = Val(lblMarkUp->text()),
+                                   .sponsorshipBranch = false,
+                                   .plainPriceText = true};
+    const InpatientLinePrice price = PriceInpatientLine(SQLConnection(), drug, code, patient, quantity);
     grdItemList->setTextMatrix(row, kColSellPriceIn, price.unitPrice);
-    grdItemList->setTextMatrix(row, kColPriceOut, Text(prices.SellingPriceOut));
-    grdItemList->setTextMatrix(row, kColPriceTaken, price.rulePrice);
+    grdItemList->setTextMatrix(row, kColPriceOut, Text(drug.Invent().SellingPriceOut));
+    grdItemList->setTextMatrix(row, kColPriceTaken, price.base.unitPrice);
     grdItemList->setTextMatrix(row, kColAmount, price.amount);
-    if (price.mdrp)
-        grdItemList->setCellBackColorAt(row, kColCode, kMDRPPriceColor);
+    if (price.color == kMDRPCellColor)
+        grdItemList->setCellBackColorAt(row, kColCode, kMDRPCellColor);
 }
 
 void frmCommEntry::ShowColorLegend() {
