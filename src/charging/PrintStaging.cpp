@@ -2,6 +2,7 @@
 #include "components/AppError.h"
 #include "components/Connection.h"
 #include "components/Procedures.h"
+#include "components/TextCut.h"
 #include "platform/ErrorHandling.h"
 #include "platform/Values.h"
 
@@ -27,8 +28,8 @@ QString storedByAppendCharge(const char* param, const QString& value) {
     QString v = value;
     if (const ProcedureDecl* decl = ProcedureRegistry::instance().find(QStringLiteral("Pharma_AppendCharge")))
         for (const ProcParam& p : decl->params)
-            if (p.name == QLatin1String(param) && p.size > 0 && v.size() > p.size)
-                v = v.left(v.at(p.size - 1).isHighSurrogate() ? p.size - 1 : p.size);
+            if (p.name == QLatin1String(param) && p.size > 0)
+                v = leftWholeChars(v, p.size);
     return v.trimmed();
 }
 
@@ -49,7 +50,7 @@ void AppendChargePrint(Connection& con, const ChargePrintLine& l) {
     con.callProcedure(QStringLiteral("Pharma_AppendCharge"),
                       {{QStringLiteral("@STRUSERID"), l.key},
                        {QStringLiteral("@STRREFNUM"), l.refNum},
-                       {QStringLiteral("@STRDESCRIPTION"), l.description.left(200)},
+                       {QStringLiteral("@STRDESCRIPTION"), leftWholeChars(l.description, 200)},
                        {QStringLiteral("@INTQUANTITY"), ToDouble(l.quantity)},
                        {QStringLiteral("@MONAMOUNT"), l.amount},
                        {QStringLiteral("@STRIDNUM"), l.idNum},
@@ -58,8 +59,8 @@ void AppendChargePrint(Connection& con, const ChargePrintLine& l) {
                        {QStringLiteral("@MONDISCOUNT"), l.discount},
                        {QStringLiteral("@DISCOUNTTYPE"), discountTypeValue(l.discountType)},
                        {QStringLiteral("@DOSAGE"), l.dosage},
-                       {QStringLiteral("@NURSE"), l.nurse.left(100)},
-                       {QStringLiteral("@SCNUMBER"), l.scNumber.left(20)},
+                       {QStringLiteral("@NURSE"), leftWholeChars(l.nurse, 100)},
+                       {QStringLiteral("@SCNUMBER"), leftWholeChars(l.scNumber, 20)},
                        {QStringLiteral("@DISCOUNTPERCENTAGE"), l.discountPercentage},
                        {QStringLiteral("@ISVATEXEMPT"), l.vatExempt},
                        {QStringLiteral("@TAXABLEAMOUNT"), l.taxableAmount},
@@ -97,7 +98,7 @@ void AppendChargePrintDump(Connection& con, const QString& key, const QString& r
     con.callProcedure(QStringLiteral("Pharma_AppendCharge_dump"),
                       {{QStringLiteral("@strUserID"), key},
                        {QStringLiteral("@strRefNum"), refNum},
-                       {QStringLiteral("@strDescription"), description.left(200)},
+                       {QStringLiteral("@strDescription"), leftWholeChars(description, 200)},
                        {QStringLiteral("@intQuantity"), quantity},
                        {QStringLiteral("@monAmount"), amount},
                        {QStringLiteral("@strIdNum"), idNum},
@@ -106,8 +107,8 @@ void AppendChargePrintDump(Connection& con, const QString& key, const QString& r
                        {QStringLiteral("@monDiscount"), discount},
                        {QStringLiteral("@DiscountPercentage"), discountPercentage},
                        {QStringLiteral("@DiscountType"), discountType},
-                       {QStringLiteral("@Nurse"), nurse.left(100)},
-                       {QStringLiteral("@SCNumber"), scNumber.left(20)}});
+                       {QStringLiteral("@Nurse"), leftWholeChars(nurse, 100)},
+                       {QStringLiteral("@SCNumber"), leftWholeChars(scNumber, 20)}});
 }
 
 void EraseCreditMemoPrint(Connection& con, const QString& key, const QString& idNum, const QString& refNum) {
@@ -121,7 +122,7 @@ void AppendCreditMemoPrint(Connection& con, const QString& key, const QString& r
                            const QString& idNum) {
     con.callProcedure(QStringLiteral("Pharma_AppendCM"), {{QStringLiteral("@strUserID"), key},
                                                            {QStringLiteral("@strRefNum"), refNum},
-                                                           {QStringLiteral("@strDescription"), description.left(90)},
+                                                           {QStringLiteral("@strDescription"), leftWholeChars(description, 90)},
                                                            {QStringLiteral("@intQuantity"), quantity},
                                                            {QStringLiteral("@monQuantity"), amount},
                                                            {QStringLiteral("@strChargeSlip"), chargeSlip},

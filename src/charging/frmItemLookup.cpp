@@ -1,4 +1,5 @@
 #include "charging/frmItemLookup.h"
+#include "components/SearchText.h"
 
 #include "charging/modLookup.h"
 #include "components/Connection.h"
@@ -96,8 +97,8 @@ Recordset frmItemLookup::searchRows(const QString& text) {
         sql += QStringLiteral("A.ItemID = ?");
         binds << s;
     } else {
-        sql += QStringLiteral("UPPER(A.ItemName) LIKE ?");
-        binds << UCase(s) + QLatin1Char('%');
+        sql += QStringLiteral("A.ItemNameFolded LIKE UPPER(?) ESCAPE '\\'");
+        binds << likeStartsWith(s);
     }
     sql += QStringLiteral(" ORDER BY A.ItemName, A.ItemDesc");
     return SQLConnection().query(sql, binds);

@@ -1,4 +1,5 @@
 #include "charging/frmLookup.h"
+#include "components/SearchText.h"
 
 #include "charging/modLookup.h"
 #include "components/Connection.h"
@@ -80,7 +81,7 @@ QString frmLookup::Search(Type type, const QString& searchText, QString* cardTyp
 
 Recordset frmLookup::searchRows(const QString& text) {
     const QString t = UCase(Trim(text));
-    const QString startsWith = t + QLatin1Char('%');
+    const QString startsWith = likeStartsWith(t);
     const bool codeTyped = IsNumeric(Left(text, 2));
     Connection& con = SQLConnection();
     switch (lookupType_) {
@@ -93,7 +94,7 @@ Recordset frmLookup::searchRows(const QString& text) {
                 return {};
             return con.query(base + QStringLiteral("WHERE CardTypeID = ? AND Status = 'A'") + order, {*id});
         }
-        return con.query(base + QStringLiteral("WHERE UPPER(CardTypeName) LIKE ? AND Status = 'A'") + order, {startsWith});
+        return con.query(base + QStringLiteral("WHERE UPPER(CardTypeName) LIKE ? ESCAPE '\\' AND Status = 'A'") + order, {startsWith});
     }
     case CardNumbers: {
         const QString base = QStringLiteral("SELECT DISTINCT ") + kHolderName +
@@ -101,15 +102,15 @@ Recordset frmLookup::searchRows(const QString& text) {
                                             "COALESCE(CAST(CardTypeID AS TEXT), '') AS CardTypeID FROM tbPharmaCardMaster ");
         const QString order = QStringLiteral(" ORDER BY CardHolderName");
         if (codeTyped)
-            return con.query(base + QStringLiteral("WHERE UPPER(TRIM(CardNum)) = ?") + order, {t});
-        return con.query(base + QStringLiteral("WHERE UPPER(LastName) LIKE ?") + order, {startsWith});
+            return con.query(base + QStringLiteral("WHERE CardNumFolded = UPPER(?)") + order, {t});
+        return con.query(base + QStringLiteral("WHERE LastNameFolded LIKE UPPER(?) ESCAPE '\\'") + order, {startsWith});
     }
     case BusinessClasses: {
         const QString base = QStringLiteral("SELECT Description, Code FROM build_file.tbCoBusinessClass ");
         const QString order = QStringLiteral(" ORDER BY Description");
         if (codeTyped)
             return con.query(base + QStringLiteral("WHERE UPPER(TRIM(Code)) = ?") + order, {t});
-        return con.query(base + QStringLiteral("WHERE isMedicine = 1 AND UPPER(Description) LIKE ?") + order, {startsWith});
+        return con.query(base + QStringLiteral("WHERE isMedicine = 1 AND UPPER(Description) LIKE ? ESCAPE '\\'") + order, {startsWith});
     }
     default:
         return {};

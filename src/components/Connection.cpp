@@ -3,6 +3,7 @@
 #include "components/Procedures.h"
 #include "components/RowCursor.h"
 #include "components/StatementCache.h"
+#include "components/TextCut.h"
 
 #include <QDir>
 #include <QSettings>
@@ -75,14 +76,14 @@ void lowerCase(sqlite3_context* ctx, int, sqlite3_value** argv) { foldCase(ctx, 
 QString defaultHostId() {
     const QByteArray env = qgetenv("QUILLAX_HOST_ID");
     if (!env.isNull())
-        return QString::fromLocal8Bit(env).trimmed().toUpper().left(10);
+        return leftWholeChars(QString::fromLocal8Bit(env).trimmed().toUpper(), 10);
     QSettings s(QStringLiteral("Quillax"), QStringLiteral("Quillax"));
     QString id = s.value(QStringLiteral("Workstation/HostID")).toString().trimmed();
     if (id.isEmpty())
         id = QSysInfo::machineHostName().section(QLatin1Char('.'), 0, 0);
     if (id.isEmpty())
         id = QStringLiteral("WORKSTATN");
-    return id.toUpper().left(10);
+    return leftWholeChars(id.toUpper(), 10);
 }
 
 Connection::Connection(const DatabaseUrl& url)
@@ -402,10 +403,7 @@ std::optional<Recordset> Connection::callProcedure(const QString& name, const QV
             switch (param->type) {
             case ParamType::Text: {
                 QString s = v.typeId() == QMetaType::QDateTime ? toBindValue(v).toString() : v.toString();
-                // Cut at whole characters: half a surrogate pair reads back as U+FFFD or "?".
-                if (param->size > 0 && s.size() > param->size)
-                    s = s.left(s.at(param->size - 1).isHighSurrogate() ? param->size - 1 : param->size);
-                v = s;
+                v = param->size > 0 ? leftWholeChars(s, param->size) : s;
                 break;
             }
             case ParamType::Integer:

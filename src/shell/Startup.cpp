@@ -2,6 +2,7 @@
 #include "components/AppError.h"
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
+#include "hospitaldb/FoldedSearch.h"
 #include "platform/ErrorHandling.h"
 #include "platform/Values.h"
 #include "shell/HospitalSettings.h"
@@ -100,6 +101,8 @@ void Main(const ComponentFactory& factory, const MainFormMaker& makeMainForm) {
     // Unqualified names already reach the INVENTORY database; only the time-out needs setting.
     Connection& con = login.SQLConnection();
     con.setCommandTimeout(240);
+    // Names edited with another tool since the last start become searchable again.
+    hospitaldb::refreshFoldedSearchColumns(con);
 
     const Recordset host = hostIdQuery(con);
     const bool hostIdMissing = host.eof();

@@ -1,4 +1,5 @@
 #include "suite/CliniciansDoctorList.h"
+#include "components/SearchText.h"
 #include "components/SuiteComponents.h"
 #include "suite/PickListDialog.h"
 
@@ -14,10 +15,10 @@ QString CliniciansDoctorList::ShowList(const QString& text) {
                       {QStringLiteral("Code"), QStringLiteral("Name")},
                       {90, 360},
                       [&c, name](const QString& search) {
-                          const QString like = likePrefix(search);
+                          const QString like = likeStartsWith(search.trimmed());
                           return c.query(QStringLiteral("SELECT d.doctorid, %1 AS Name FROM build_file.tbCoDoctor d "
-                                                        "WHERE UPPER(d.doctorid) LIKE UPPER(?) OR UPPER(%1) LIKE UPPER(?) "
-                                                        "OR UPPER(COALESCE(d.FirstName, '')) LIKE UPPER(?) "
+                                                        "WHERE UPPER(d.doctorid) LIKE UPPER(?) ESCAPE '\\' OR UPPER(%1) LIKE UPPER(?) ESCAPE '\\' "
+                                                        "OR UPPER(COALESCE(d.FirstName, '')) LIKE UPPER(?) ESCAPE '\\' "
                                                         "ORDER BY 2 LIMIT 500")
                                              .arg(name),
                                          {like, like, like});

@@ -37,8 +37,4 @@ QString sqlListName(const QString& alias) {
         .arg(alias);
 }
 
-QString likePrefix(const QString& text) {
-    return text.trimmed() + QLatin1Char('%');
-}
-
 } // namespace qx::suite

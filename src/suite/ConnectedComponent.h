@@ -29,7 +29,5 @@ private:
 QString fullName(const QString& first, const QString& middle, const QString& last);
 // SQL text of "LAST, FIRST MIDDLE" over the name columns of `alias`.
 QString sqlListName(const QString& alias);
-// A typed search text as a LIKE prefix pattern (wildcards in it are kept: they are the user's).
-QString likePrefix(const QString& text);
 
 } // namespace qx::suite

@@ -1,4 +1,5 @@
 #include "suite/DispenserRollDispenserList.h"
+#include "components/SearchText.h"
 #include "components/SuiteComponents.h"
 #include "suite/DispenserRollDispensers.h"
 #include "suite/PickListDialog.h"
@@ -15,11 +16,11 @@ QString DispenserRollDispenserList::ShowList(const QString& text) {
                       {QStringLiteral("Employee #"), QStringLiteral("Name")},
                       {100, 360},
                       [&c, name](const QString& search) {
-                          const QString like = likePrefix(search);
+                          const QString like = likeStartsWith(search.trimmed());
                           return c.query(QStringLiteral("SELECT e.EmployeeID, %1 AS Name FROM password.tbPasswordMain e "
                                                         "LEFT JOIN password.tbPasswordMaster p ON p.EmployeeID = e.EmployeeID "
-                                                        "WHERE TRIM(e.DepartmentID) = ? AND (UPPER(e.EmployeeID) LIKE UPPER(?) "
-                                                        "OR UPPER(%1) LIKE UPPER(?)) ORDER BY 2 LIMIT 500")
+                                                        "WHERE TRIM(e.DepartmentID) = ? AND (UPPER(e.EmployeeID) LIKE UPPER(?) ESCAPE '\\' "
+                                                        "OR UPPER(%1) LIKE UPPER(?) ESCAPE '\\') ORDER BY 2 LIMIT 500")
                                              .arg(name),
                                          {kPharmacyDepartment, like, like});
                       },

@@ -1,4 +1,5 @@
 #include "suite/DoseFormsDosageList.h"
+#include "components/SearchText.h"
 #include "components/SuiteComponents.h"
 #include "suite/PickListDialog.h"
 
@@ -13,9 +14,9 @@ QString DoseFormsDosageList::ShowList() {
                       {QStringLiteral("Code"), QStringLiteral("Description"), QStringLiteral("Frequency")},
                       {90, 300, 80},
                       [&c](const QString& search) {
-                          const QString like = likePrefix(search);
+                          const QString like = likeStartsWith(search.trimmed());
                           return c.query(QStringLiteral("SELECT DosageID, Description, Frequency FROM build_file.tbCoDosage "
-                                                        "WHERE UPPER(DosageID) LIKE UPPER(?) OR UPPER(Description) LIKE UPPER(?) "
+                                                        "WHERE UPPER(DosageID) LIKE UPPER(?) ESCAPE '\\' OR UPPER(Description) LIKE UPPER(?) ESCAPE '\\' "
                                                         "ORDER BY DosageID LIMIT 500"),
                                          {like, like});
                       },

@@ -1,6 +1,7 @@
 #include "suite/DrugCatalogStockCard.h"
 #include "components/AppError.h"
 #include "components/RowBatches.h"
+#include "components/TextCut.h"
 #include "suite/DrugCatalogChargeslip.h"
 
 namespace qx::suite {
@@ -220,14 +221,14 @@ void DrugCatalogStockCard::stage(const QVector<StockCardLine>& lines, const QHas
     for (const StockCardLine& line : lines) {
         if (line.sequence.isEmpty() || line.idNum.trimmed().compare(QStringLiteral("CASH"), Qt::CaseInsensitive) == 0)
             continue;
-        const QString key = line.sequence.left(10);
+        const QString key = leftWholeChars(line.sequence, 10);
         const QString description = descriptions.value(line.itemId);
         if (line.isCredit())
-            memoRows.push_back({key, line.creditMemoNum.toString().left(10), description.left(90), line.quantity,
-                                line.amount, line.refNum.left(30), static_cast<qint64>(line.quantityRec),
-                                line.idNum.left(10)});
+            memoRows.push_back({key, leftWholeChars(line.creditMemoNum.toString(), 10), leftWholeChars(description, 90), line.quantity,
+                                line.amount, leftWholeChars(line.refNum, 30), static_cast<qint64>(line.quantityRec),
+                                leftWholeChars(line.idNum, 10)});
         else if (line.postOrReturn == 1 && line.quantity > 0)
-            chargeRows.push_back({key, line.refNum, line.idNum, line.itemId, description.left(200), line.quantity,
+            chargeRows.push_back({key, line.refNum, line.idNum, line.itemId, leftWholeChars(description, 200), line.quantity,
                                   line.amount, line.amount / line.quantity, 0, line.dosageId});
     }
     insertRows(c_, QStringLiteral("tbPharmaCMPrint"),

@@ -1,4 +1,5 @@
 #include "suite/DrugPickerList.h"
+#include "components/SearchText.h"
 #include "components/SuiteComponents.h"
 #include "suite/PickListDialog.h"
 
@@ -31,14 +32,14 @@ QString DrugPickerList::ShowList(const std::optional<QString>& search, const std
                  QStringLiteral("Generic Name"), QStringLiteral("On Hand")},
                 {90, 200, 200, 200, 70},
                 [&c, where, generic](const QString& text) {
-                    const QString like = likePrefix(text);
+                    const QString like = likeStartsWith(text.trimmed());
                     QVariantList binds{where, like, like, like};
                     QString sql = QStringLiteral(
                         "SELECT m.ItemID, m.ItemName, m.ItemDesc, g.GenericName, COALESCE(v.OnHand, 0) AS OnHand "
                         "FROM tbInvMaster m LEFT JOIN tbForGeneric g ON g.GenericID = m.GenericID "
                         "LEFT JOIN tbInvent v ON v.ItemID = m.ItemID AND v.LocationID = ? "
-                        "WHERE COALESCE(m.ItemStatus, 0) = 0 AND (UPPER(COALESCE(m.ItemName, '')) LIKE UPPER(?) "
-                        "OR UPPER(m.ItemID) LIKE UPPER(?) OR UPPER(COALESCE(g.GenericName, '')) LIKE UPPER(?))");
+                        "WHERE COALESCE(m.ItemStatus, 0) = 0 AND (m.ItemNameFolded LIKE UPPER(?) ESCAPE '\\' "
+                        "OR UPPER(m.ItemID) LIKE UPPER(?) ESCAPE '\\' OR UPPER(COALESCE(g.GenericName, '')) LIKE UPPER(?) ESCAPE '\\')");
                     if (!generic.isEmpty()) {
                         sql += QStringLiteral(" AND UPPER(TRIM(m.GenericID)) = UPPER(?)");
                         binds << generic;
@@ -51,13 +52,13 @@ QString DrugPickerList::ShowList(const std::optional<QString>& search, const std
                 {QStringLiteral("Generic ID"), QStringLiteral("Generic Name"), QStringLiteral("On Hand")},
                 {90, 360, 70},
                 [&c, where, generic](const QString& text) {
-                    const QString like = likePrefix(text);
+                    const QString like = likeStartsWith(text.trimmed());
                     QVariantList binds{where, like, like};
                     QString sql = QStringLiteral(
                         "SELECT g.GenericID, g.GenericName, COALESCE((SELECT SUM(v.OnHand) FROM tbInvMaster m "
                         "JOIN tbInvent v ON v.ItemID = m.ItemID WHERE m.GenericID = g.GenericID AND v.LocationID = ?), 0) "
-                        "AS OnHand FROM tbForGeneric g WHERE (UPPER(COALESCE(g.GenericName, '')) LIKE UPPER(?) "
-                        "OR UPPER(g.GenericID) LIKE UPPER(?))");
+                        "AS OnHand FROM tbForGeneric g WHERE (UPPER(COALESCE(g.GenericName, '')) LIKE UPPER(?) ESCAPE '\\' "
+                        "OR UPPER(g.GenericID) LIKE UPPER(?) ESCAPE '\\')");
                     if (!generic.isEmpty()) {
                         sql += QStringLiteral(" AND UPPER(TRIM(g.GenericID)) = UPPER(?)");
                         binds << generic;

@@ -1,4 +1,5 @@
 #include "suite/InpatientFilePatient.h"
+#include "components/SearchText.h"
 
 namespace qx::suite {
 
@@ -94,8 +95,8 @@ Recordset InpatientFilePatient::LoadCommunication(const QString& stationId, cons
                                  "LEFT JOIN patient_data.tbMaster m ON m.HospNum = p.HospNum "
                                  "LEFT JOIN build_file.tbCoStation st ON st.StationID = q.StationID");
     if (!search.trimmed().isEmpty()) {
-        sql += QStringLiteral(" WHERE UPPER(") + kPatientName + QStringLiteral(") LIKE UPPER(?)");
-        binds << search.trimmed() + QLatin1Char('%');
+        sql += QStringLiteral(" WHERE UPPER(") + kPatientName + QStringLiteral(") LIKE UPPER(?) ESCAPE '\\'");
+        binds << likeStartsWith(search.trimmed());
     }
     sql += order == 2 ? QStringLiteral(" ORDER BY 3, 1") : QStringLiteral(" ORDER BY q.FirstRequest, 1");
     return db("LoadCommunication").query(sql, binds);

@@ -1,4 +1,5 @@
 #include "suite/InpatientRosterInpatientList.h"
+#include "components/SearchText.h"
 #include "components/SuiteComponents.h"
 #include "suite/PickListDialog.h"
 
@@ -19,7 +20,7 @@ QString InpatientRosterInpatientList::ShowList(const QString& text, const std::o
                        QStringLiteral("Room")},
                       {90, 90, 300, 80},
                       [&c, withPrevious, name, current](const QString& search) {
-                          const QString like = likePrefix(search);
+                          const QString like = likeStartsWith(search.trimmed());
                           QVariantList binds;
                           if (!withPrevious)
                               binds << QDateTime(QDate(1900, 1, 2), QTime(0, 0));
@@ -27,8 +28,8 @@ QString InpatientRosterInpatientList::ShowList(const QString& text, const std::o
                           return c.query(QStringLiteral("SELECT p.IDNum, p.HospNum, %1 AS PatientName, p.RoomID "
                                                         "FROM patient_data.tbPatient p "
                                                         "LEFT JOIN patient_data.tbMaster m ON m.HospNum = p.HospNum "
-                                                        "WHERE %2 AND (UPPER(%1) LIKE UPPER(?) OR p.IDNum LIKE ? "
-                                                        "OR p.HospNum LIKE ?) ORDER BY 3, p.IDNum DESC LIMIT 500")
+                                                        "WHERE %2 AND (UPPER(%1) LIKE UPPER(?) ESCAPE '\\' OR p.IDNum LIKE ? ESCAPE '\\' "
+                                                        "OR p.HospNum LIKE ? ESCAPE '\\') ORDER BY 3, p.IDNum DESC LIMIT 500")
                                              .arg(name, current),
                                          binds);
                       },

@@ -1,4 +1,5 @@
 #include "suite/IssueLedgerIssuedMedicines.h"
+#include "components/SearchText.h"
 #include "components/SuiteComponents.h"
 #include "suite/PickListDialog.h"
 
@@ -30,7 +31,7 @@ QString IssueLedgerIssuedMedicines::pick(const char* member, const QString& pati
                       [&c, id, slip](const QString& search) {
                           const QString net = QStringLiteral("SUM(CASE WHEN s.SummaryCode = 'PH' THEN s.Quantity "
                                                              "ELSE -s.Quantity END)");
-                          const QString like = likePrefix(search);
+                          const QString like = likeStartsWith(search.trimmed());
                           QVariantList binds{id};
                           if (slip)
                               binds << *slip;
@@ -39,8 +40,8 @@ QString IssueLedgerIssuedMedicines::pick(const char* member, const QString& pati
                                                         "s.RefNum, %1 AS Issued FROM tbInvStockCard s "
                                                         "LEFT JOIN tbInvMaster i ON i.ItemID = s.ItemID "
                                                         "WHERE s.IdNum = ? AND s.SummaryCode IN ('PH', 'PC', 'PA') %2"
-                                                        "AND (UPPER(s.ItemID) LIKE UPPER(?) "
-                                                        "OR UPPER(COALESCE(i.ItemName, '')) LIKE UPPER(?)) "
+                                                        "AND (UPPER(s.ItemID) LIKE UPPER(?) ESCAPE '\\' "
+                                                        "OR UPPER(COALESCE(i.ItemName, '')) LIKE UPPER(?) ESCAPE '\\') "
                                                         "GROUP BY s.ItemID, i.ItemName, s.RefNum HAVING %1 > 0 "
                                                         "ORDER BY 2, s.RefNum LIMIT 500")
                                              .arg(net, slip ? QStringLiteral("AND s.RefNum = ? ") : QString()),

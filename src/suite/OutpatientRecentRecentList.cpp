@@ -1,4 +1,5 @@
 #include "suite/OutpatientRecentRecentList.h"
+#include "components/SearchText.h"
 #include "components/SuiteComponents.h"
 #include "suite/PickListDialog.h"
 
@@ -16,7 +17,7 @@ QString OutpatientRecentRecentList::ShowList(const QString& text) {
                       {QStringLiteral("Visit / Hosp. #"), QStringLiteral("Patient Name"), QStringLiteral("Visit Date")},
                       {110, 300, 140},
                       [&c, name](const QString& search) {
-                          const QString like = likePrefix(search);
+                          const QString like = likeStartsWith(search.trimmed());
                           return c.query(
                               QStringLiteral(
                                   "SELECT Code, PatientName, AdmDate, IsMaster FROM ("
@@ -26,7 +27,7 @@ QString OutpatientRecentRecentList::ShowList(const QString& text) {
                                   "UNION ALL "
                                   "SELECT m.HospNum, %1, NULL, 1, m.HospNum FROM patient_data.tbMaster m "
                                   "WHERE NOT EXISTS (SELECT 1 FROM patient_data.tbOutPatient v WHERE v.HospNum = m.HospNum)"
-                                  ") r WHERE UPPER(PatientName) LIKE UPPER(?) OR UPPER(Code) LIKE UPPER(?) OR HospNum LIKE ? "
+                                  ") r WHERE UPPER(PatientName) LIKE UPPER(?) ESCAPE '\\' OR UPPER(Code) LIKE UPPER(?) ESCAPE '\\' OR HospNum LIKE ? ESCAPE '\\' "
                                   "ORDER BY IsMaster, AdmDate DESC, PatientName LIMIT 500")
                                   .arg(name),
                               {like, like, like});

@@ -1,4 +1,5 @@
 #include "suite/SlipBookChargeSlipList.h"
+#include "components/SearchText.h"
 #include "components/SuiteComponents.h"
 #include "suite/PickListDialog.h"
 
@@ -16,9 +17,9 @@ QString SlipBookChargeSlipList::ShowList(const QString& patientId, const QString
                       [&c, id](const QString& search) {
                           return c.query(QStringLiteral("SELECT RefNum, MIN(TransDate) AS Issued, COUNT(*) AS Lines "
                                                         "FROM tbInvStockCard WHERE IdNum = ? AND SummaryCode = 'PH' "
-                                                        "AND UPPER(RefNum) LIKE UPPER(?) "
+                                                        "AND UPPER(RefNum) LIKE UPPER(?) ESCAPE '\\' "
                                                         "GROUP BY RefNum ORDER BY MIN(TransDate) DESC, RefNum DESC LIMIT 500"),
-                                         {id, likePrefix(search)});
+                                         {id, likeStartsWith(search.trimmed())});
                       },
                       patientName.trimmed()};
     return PickListDialog::pickKey(std::move(spec), QString());

@@ -1,6 +1,7 @@
 // quillax-db: creates, migrates and fills the hospital databases.
 #include "components/AppError.h"
 #include "components/Connection.h"
+#include "hospitaldb/FoldedSearch.h"
 #include "hospitaldb/Schema.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
         if (command != QLatin1String("init") && command != QLatin1String("migrate"))
             return usage();
         const int ran = hospitaldb::migrate(*c);
+        hospitaldb::refreshFoldedSearchColumns(*c);
         out << "schema at version " << hospitaldb::schemaVersion(*c) << " (" << ran << " migrations applied)\n";
         if (demo) {
             if (hospitaldb::hasDemoData(*c)) {

@@ -56,6 +56,44 @@ TEST_P(PrintStagingTest, ChargeLineIsStagedWithItsValuesAndCuts) {
         EXPECT_EQ(stagedMoney(rs.value(QString::fromLatin1(column))), expected) << column;
 }
 
+// A character outside the basic plane at a cut goes whole: kept when it ends before the cut,
+// left out when the cut falls inside it.
+TEST_P(PrintStagingTest, CutsKeepWholeCharacters) {
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    struct Cut { const char* table; const char* column; int size; std::function<void(const QString&)> stage; };
+    const Cut cuts[] = {
+        {"tbPharmaChargePrint", "Description", 200, [&](const QString& t) {
+             ChargePrintLine l = chargeLine("E0001", "1001", "S0001");
+             l.description = t;
+             AppendChargePrint(db(), l);
+         }},
+        {"tbPharmaChargePrint", "Nurse", 100, [&](const QString& t) {
+             ChargePrintLine l = chargeLine("E0001", "1001", "S0001");
+             l.nurse = t;
+             AppendChargePrint(db(), l);
+         }},
+        {"tbPharmaChargePrint", "SCNumber", 20, [&](const QString& t) {
+             ChargePrintLine l = chargeLine("E0001", "1001", "S0001");
+             l.scNumber = t;
+             AppendChargePrint(db(), l);
+         }},
+        {"tbPharmaChargePrintDump", "Description", 200, [&](const QString& t) {
+             AppendChargePrintDump(db(), "E0001", "S1", t, 1, 5.25, "1001", "PARA500", 5.25, 0, 0, "", "", "");
+         }},
+        {"tbPharmaCMPrint", "Description", 90, [&](const QString& t) {
+             AppendCreditMemoPrint(db(), "HOST1", "RC00000001", t, 1, 5.25, "S0001", 1, "1001");
+         }},
+    };
+    for (const Cut& c : cuts)
+        for (int before : {c.size - 2, c.size - 1}) {
+            db().execute(QStringLiteral("DELETE FROM %1").arg(QLatin1String(c.table)));
+            const QString text = QString(before, QLatin1Char('X')) + emoji + QStringLiteral("YZ");
+            c.stage(text);
+            EXPECT_EQ(rows(c.table).text(QString::fromLatin1(c.column)), text.left(before == c.size - 2 ? c.size : before))
+                << c.table << "." << c.column << " emoji at " << before;
+        }
+}
+
 TEST_P(PrintStagingTest, QuantityTextThatIsNotANumberStagesZero) {
     ChargePrintLine l = chargeLine("E0001", "1001", "S0001");
     l.quantity = QStringLiteral("two");

@@ -63,6 +63,23 @@ TEST_P(frmItemLookupTest, ListsActiveItemsByCodeOrNameStart) {
     EXPECT_TRUE(platform.messages->boxes().empty());
 }
 
+// `%`, `_` and a backslash typed into the search box are characters, not wildcards or an escape.
+TEST_P(frmItemLookupTest, TypedWildcardsMatchOnlyThemselves) {
+    const char* const names[] = {"Z\\B", "Z%B", "Z_B", "ZXB"};
+    for (int i = 0; i < 4; ++i)
+        addItem(db(), {.itemId = QStringLiteral("Z%1").arg(i), .name = QString::fromLatin1(names[i])});
+    struct Case { const char* search; const char* code; } cases[] = {
+        {"z\\", "Z0"}, {"z\\b", "Z0"}, {"z%", "Z1"}, {"z_", "Z2"}, {"zx", "Z3"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.search);
+        frmItemLookup dialog;
+        dialog.setSearchString(QString::fromLatin1(c.search));
+        dialog.Load();
+        EXPECT_EQ(column(*dialog.grdLookup, 0), QStringList{QString::fromLatin1(c.code)});
+        dialog.Unload();
+    }
+}
+
 TEST_P(frmItemLookupTest, ShowsTheItemColumns) {
     frmItemLookup dialog;
     dialog.setSearchString(QStringLiteral("00123"));

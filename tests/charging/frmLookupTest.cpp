@@ -66,6 +66,32 @@ TEST_P(frmLookupTest, SearchesEachList) {
     EXPECT_TRUE(platform.messages->boxes().empty());
 }
 
+// `%`, `_` and a backslash typed into the search box are characters, not wildcards or an escape.
+TEST_P(frmLookupTest, TypedWildcardsMatchOnlyThemselves) {
+    const char* const names[] = {"A\\B", "A%B", "A_B", "AXB"};
+    for (int i = 0; i < 4; ++i) {
+        const QString name = QString::fromLatin1(names[i]);
+        db().execute(QStringLiteral("INSERT INTO tbPharmaCardType (CardTypeID, CardTypeName, Status) VALUES (?, ?, 'A')"),
+                     {50 + i, name});
+        db().execute(QStringLiteral("INSERT INTO tbPharmaCardMaster (CardNum, LastName, FirstName, CardTypeID) VALUES (?, ?, 'ZED', 1)"),
+                     {QStringLiteral("X%1").arg(i), name});
+        db().execute(QStringLiteral("INSERT INTO build_file.tbCoBusinessClass (Code, Description, isMedicine) VALUES (?, ?, 1)"),
+                     {QStringLiteral("X%1").arg(i), name});
+    }
+    struct Case { const char* search; int found; } cases[] = {{"a\\", 0}, {"a%", 1}, {"a_", 2}, {"ax", 3}};
+    for (const Case& c : cases)
+        for (int type = 1; type <= 3; ++type) {
+            SCOPED_TRACE(std::to_string(type) + " " + c.search);
+            frmLookup dialog;
+            dialog.setSearchString(QString::fromLatin1(c.search));
+            dialog.setLookupType(type);
+            dialog.Load();
+            EXPECT_EQ(column(*dialog.grdLookup, 1),
+                      QStringList{type == 1 ? QString::number(50 + c.found) : QStringLiteral("X%1").arg(c.found)});
+            dialog.Unload();
+        }
+}
+
 TEST_P(frmLookupTest, ListsShowTheirColumns) {
     struct Case { int type; QStringList headers; QStringList firstRow; } cases[] = {
         {1, {"CardTypeName", "Code"}, {"DISABILITY CARD", "14"}},

@@ -135,12 +135,12 @@ TEST_P(MigrationsTest, EveryTableHasItsColumnsInAnyLetterCase) {
 TEST_P(MigrationsTest, LookUpIndexesExist) {
     struct Index { const char* schema; const char* name; };
     const Index indexes[] = {
-        {"", "ix_tbInvMaster_ItemName"},           {"", "ix_tbInvMaster_Barcode"},
+        {"", "ix_tbInvMaster_ItemNameFolded"},     {"", "ix_tbInvMaster_Barcode"},
         {"", "ix_tbInvent_Monitor"},               {"", "ix_tbInvStockCard_RefNum"},
         {"", "ix_tbInvStockCard_ItemLocation"},    {"", "ix_tbInvStockCard_CreditMemoNum"},
         {"", "ix_tbPharmaCommunication_Pending"},  {"", "ix_tbPharmaCashStockCard_CISlip"},
         {"billing", "ix_tbCashAssessment_Unpaid"}, {"billing", "ix_tbCashCreditAdvise_OR"},
-        {"patient_data", "ix_tbMaster_LastName"},  {"build_file", "ix_tbCoRoom_StationID"},
+        {"patient_data", "ix_tbMaster_LastNameFolded"}, {"build_file", "ix_tbCoRoom_StationID"},
         {"station", "ix_tbNurseCommunicationFile_Pending"}, {"password", "ix_tbPasswordMain_DepartmentID"},
     };
     for (const Index& i : indexes) {

@@ -165,6 +165,23 @@ TEST_P(DrugCatalogStockCardTest, StagesSlipAndMemoPrintRows) {
     EXPECT_EQ(money(memo.value(QStringLiteral("Amount"))), QStringLiteral("5.25"));
 }
 
+// A character outside the basic plane where a staged description is cut goes whole, never half.
+TEST_P(DrugCatalogStockCardTest, StagedDescriptionsCutAtWholeCharacters) {
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x92\x8A");
+    // The description reads "GENERIC DESCRIPTION (NAME)"; the emoji spans its units 89-90 (the memo's
+    // cut at 90) and 199-200 (the slip's at 200).
+    const QString lead = QStringLiteral("PARACETAMOL 500 MG TABLET (");
+    const QString name = QString(89 - lead.size(), QLatin1Char('A')) + emoji + QString(108, QLatin1Char('B')) + emoji;
+    addItem(db(), {.itemId = QStringLiteral("EMJ1"), .name = name, .onHand = 100});
+    drug_->AppendStockCard(issueArgs("00000031", 4, 21.0, {{3, "EMJ1"}}));
+    drug_->AppendStockCard(issueArgs("00000031", 1, 5.25, {{3, "EMJ1"}, {7, 4}, {16, "PC"}, {17, "PC"}, {24, 2},
+                                                          {25, "RC00000010"}}));
+    EXPECT_EQ(db().query(QStringLiteral("SELECT Description FROM tbPharmaChargePrint")).text(QStringLiteral("Description")),
+              (lead + name).left(199));
+    EXPECT_EQ(db().query(QStringLiteral("SELECT Description FROM tbPharmaCMPrint")).text(QStringLiteral("Description")),
+              (lead + name).left(89));
+}
+
 TEST_P(DrugCatalogStockCardTest, NewVisitIsRegisteredOncePerSave) {
     addItem(db(), {.itemId = QStringLiteral("AMOX500"), .name = QStringLiteral("AMOXICILLIN"), .genericId = QStringLiteral("G-AMOX"),
                    .genericName = QStringLiteral("AMOXICILLIN")});

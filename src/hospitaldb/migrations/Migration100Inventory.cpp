@@ -261,8 +261,6 @@ CREATE TABLE IF NOT EXISTS Pharma_IncomeCash (
 void createInventory(Connection& c) {
     ddl(c, QString::fromUtf8(kInventoryTables));
     createIndexes(c, QString(), {
-        // Name searches compare upper(ItemName) LIKE upper(?) on both engines.
-        {"tbInvMaster", "ix_tbInvMaster_ItemName", "upper(ItemName)", true},
         {"tbInvMaster", "ix_tbInvMaster_Barcode", "Barcode"},
         {"tbInvMaster", "ix_tbInvMaster_GenericID", "GenericID"},
         // Critical-stock monitor: LocationID, ItemStatus = 0, OnHand <= MinStockLevel, every minute.
@@ -280,7 +278,6 @@ void createInventory(Connection& c) {
         {"tbPharmaCommunication", "ix_tbPharmaCommunication_HospNum", "HospNum"},
         {"tbPharmaCommunication", "ix_tbPharmaCommunication_CreditMemo", "CreditMemo"},
         {"tbPharmaCommunication", "ix_tbPharmaCommunication_ItemSlip", "ItemID, ChargeSlip"},
-        {"tbPharmaCardMaster", "ix_tbPharmaCardMaster_LastName", "upper(LastName)", true},
         {"tbInvPrescriptionOrders", "ix_tbInvPrescriptionOrders_IdNum", "IdNum"},
         {"tbPharmaCashStockCard", "ix_tbPharmaCashStockCard_CISlip", "CISlip"},
     });

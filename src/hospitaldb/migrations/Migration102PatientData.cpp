@@ -73,7 +73,6 @@ void createPatientData(Connection& c) {
     createIndexes(c, QStringLiteral("patient_data"), {
         {"tbPatient", "ix_tbPatient_HospNum", "HospNum"},
         {"tbOutPatient", "ix_tbOutPatient_HospNum", "HospNum"},
-        {"tbMaster", "ix_tbMaster_LastName", "upper(LastName)", true},
     });
 }
 

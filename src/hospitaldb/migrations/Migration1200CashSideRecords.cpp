@@ -27,9 +27,6 @@ CREATE TABLE IF NOT EXISTS build_file.tbCoMedicareType (
     MedicareType TEXT NOT NULL PRIMARY KEY,
     Description TEXT
 ))"));
-    // Cards are found by the number as typed, blanks and letter case aside.
-    createIndex(c, QString(), QStringLiteral("tbPharmaCardMaster"), QStringLiteral("ix_tbPharmaCardMaster_CardNum"),
-                QStringLiteral("upper(trim(CardNum))"));
     // The cash lists group by assessment; the cash monitor polls the unpaid list every few seconds.
     createIndex(c, QStringLiteral("billing"), QStringLiteral("tbCashAssessment"),
                 QStringLiteral("ix_tbCashAssessment_Lists"), QStringLiteral("RevenueID, TransDate, RefNum"));

@@ -5,7 +5,7 @@
 
 namespace qx::hospitaldb {
 
-// One index of a hospital table. A prefix search index serves `upper(col) LIKE upper(?)` with a
+// One index of a hospital table. A prefix search index serves `col LIKE ?` with a
 // pattern such as 'AMOX%'; PostgreSQL needs the pattern operator class for that unless the
 // database happens to use the C collation.
 struct IndexSpec {

@@ -16,7 +16,7 @@ const ProcedureRegistration loadCardInfo{{
                            "COALESCE(M.LastName, '') || ', ' || COALESCE(M.FirstName, '') || ' ' || COALESCE(M.MiddleName, '') "
                            "AS CardHolder, COALESCE(CAST(M.CardTypeID AS TEXT), '') AS CardTypeID, T.CardTypeName AS CardTypeName "
                            "FROM tbPharmaCardMaster M LEFT OUTER JOIN tbPharmaCardType T ON T.CardTypeID = M.CardTypeID "
-                           "WHERE UPPER(TRIM(M.CardNum)) = UPPER(TRIM(?))"),
+                           "WHERE M.CardNumFolded = UPPER(TRIM(?))"),
                        {a.text(QStringLiteral("CARDNUM"))});
     }}};
 

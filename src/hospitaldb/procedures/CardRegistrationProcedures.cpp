@@ -18,7 +18,7 @@ const ProcedureRegistration loadCardMaster{{
                                       "M.MiddleName AS MiddleName, CAST(M.CardTypeID AS TEXT) AS CardTypeID, "
                                       "T.CardTypeName AS CardType, M.ExpiryDate AS ExpiryDate "
                                       "FROM tbPharmaCardMaster M LEFT OUTER JOIN tbPharmaCardType T ON T.CardTypeID = M.CardTypeID "
-                                      "WHERE UPPER(TRIM(M.CardNum)) = UPPER(TRIM(?))"),
+                                      "WHERE M.CardNumFolded = UPPER(TRIM(?))"),
                        {a.text(QStringLiteral("CARDNUM"))});
     }}};
 
@@ -49,7 +49,7 @@ const ProcedureRegistration saveCardMaster{{
                                   a.value(QStringLiteral("MIDDLENAME")), cardTypeId(a.text(QStringLiteral("CARDTYPEID"))),
                                   a.value(QStringLiteral("EXPIRYDATE"))};
         const int rewritten = c.execute(QStringLiteral("UPDATE tbPharmaCardMaster SET LastName = ?, FirstName = ?, MiddleName = ?, "
-                                                       "CardTypeID = ?, ExpiryDate = ? WHERE UPPER(TRIM(CardNum)) = UPPER(?)"),
+                                                       "CardTypeID = ?, ExpiryDate = ? WHERE CardNumFolded = UPPER(TRIM(?))"),
                                         QVariantList(values) << cardNum);
         if (rewritten == 0)
             c.execute(QStringLiteral("INSERT INTO tbPharmaCardMaster (CardNum, LastName, FirstName, MiddleName, CardTypeID, "

@@ -3,6 +3,7 @@
 // revocation of an assessment.
 #include "components/Connection.h"
 #include "components/Procedures.h"
+#include "components/SearchText.h"
 
 #include <QDate>
 
@@ -18,7 +19,7 @@ const QString kPharmacy = QStringLiteral("PH");
 QDateTime startOfToday(Connection& c) { return QDateTime(c.serverNow().date(), QTime(0, 0)); }
 
 // A search text as a pattern found anywhere in the compared text.
-QString containing(const QString& search) { return QLatin1Char('%') + search.trimmed() + QLatin1Char('%'); }
+QString containing(const QString& search) { return likeContaining(search.trimmed()); }
 
 const QString kPatientColumns = QStringLiteral(
     "s.IDNum AS IDNum, m.HospNum AS HospNum, m.LastName AS LastName, m.FirstName AS FirstName, "
@@ -41,9 +42,9 @@ const ProcedureRegistration cashAssessmentInfo{{
             where = QStringLiteral("s.IDNum = UPPER(?)");
             binds << search;
         } else {
-            where = QStringLiteral("(UPPER(COALESCE(m.LastName, '') || ', ' || COALESCE(m.FirstName, '')) LIKE UPPER(?) "
+            where = QStringLiteral("(UPPER(COALESCE(m.LastName, '') || ', ' || COALESCE(m.FirstName, '')) LIKE UPPER(?) ESCAPE '\\' "
                                    "OR s.IDNum = UPPER(?) OR m.HospNum = UPPER(?))");
-            binds << search + QLatin1Char('%') << search << search;
+            binds << likeStartsWith(search) << search << search;
         }
         if (current == QLatin1String("1"))
             where += QStringLiteral(" AND s.DcrDate IS NULL");
@@ -76,9 +77,9 @@ const ProcedureRegistration searchCashTransByName{{
                                       "'PAID' AS TransType FROM billing.tbCashAssessment a "
                                       "LEFT JOIN tbInvMaster i ON i.ItemID = a.ItemID "
                                       "WHERE a.RevenueID = ? AND COALESCE(TRIM(a.ORNumber), '') <> '' "
-                                      "AND COALESCE(a.RecordStatus, '') <> 'R' AND UPPER(a.Name) LIKE UPPER(?) "
+                                      "AND COALESCE(a.RecordStatus, '') <> 'R' AND UPPER(a.Name) LIKE UPPER(?) ESCAPE '\\' "
                                       "ORDER BY a.TransDate, a.ORNumber"),
-                       {a.text(QStringLiteral("REVENUEID")).trimmed(), a.text(QStringLiteral("SEARCH")).trimmed() + '%'});
+                       {a.text(QStringLiteral("REVENUEID")).trimmed(), likeStartsWith(a.text(QStringLiteral("SEARCH")).trimmed())});
     }}};
 
 // The admission's medicare type with its description; no row when it has none.
@@ -143,7 +144,8 @@ Recordset assessmentList(Connection& c, qint64 option, const QString* search) {
                                    : QStringLiteral("COALESCE(TRIM(a.ORNumber), '') = '' AND COALESCE(a.RecordStatus, '') <> 'R'"));
     QVariantList binds{kPharmacy, startOfToday(c)};
     if (search) {
-        sql += QStringLiteral(" AND (UPPER(a.Name) LIKE UPPER(?) OR UPPER(a.RefNum) LIKE UPPER(?) OR UPPER(a.IDNum) LIKE UPPER(?))");
+        sql += QStringLiteral(" AND (UPPER(a.Name) LIKE UPPER(?) ESCAPE '\\' OR UPPER(a.RefNum) LIKE UPPER(?) ESCAPE '\\' "
+                              "OR UPPER(a.IDNum) LIKE UPPER(?) ESCAPE '\\')");
         binds << containing(*search) << containing(*search) << containing(*search);
     }
     sql += QStringLiteral(" GROUP BY a.RefNum, a.IDNum ORDER BY MIN(a.TransDate), a.RefNum");
@@ -184,8 +186,8 @@ const ProcedureRegistration paidAssessmentList{{
         QVariantList binds{kPharmacy, startOfToday(c)};
         const QString search = a.text(QStringLiteral("SEARCH"));
         if (!search.isEmpty()) {
-            sql += QStringLiteral(" AND (UPPER(a.Name) LIKE UPPER(?) OR UPPER(a.ORNumber) LIKE UPPER(?) "
-                                  "OR UPPER(a.RefNum) LIKE UPPER(?))");
+            sql += QStringLiteral(" AND (UPPER(a.Name) LIKE UPPER(?) ESCAPE '\\' OR UPPER(a.ORNumber) LIKE UPPER(?) ESCAPE '\\' "
+                                  "OR UPPER(a.RefNum) LIKE UPPER(?) ESCAPE '\\')");
             binds << containing(search) << containing(search) << containing(search);
         }
         sql += QStringLiteral(" GROUP BY a.RefNum, a.IDNum ORDER BY MIN(a.TransDate), a.RefNum");

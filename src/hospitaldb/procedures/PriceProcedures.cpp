@@ -60,7 +60,7 @@ const ProcedureRegistration discountInfo{{
     [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
         return c.query(QStringLiteral("SELECT COALESCE(D.Discount, 0) AS Discount FROM tbPharmaCardDiscount D "
                                       "INNER JOIN tbPharmaCardMaster M ON TRIM(CAST(M.CardTypeID AS TEXT)) = D.CardTypeID "
-                                      "WHERE UPPER(TRIM(M.CardNum)) = UPPER(?) AND D.ItemID = ? AND D.CardTypeID = ?"),
+                                      "WHERE M.CardNumFolded = UPPER(?) AND D.ItemID = ? AND D.CardTypeID = ?"),
                        {a.text(QStringLiteral("CARDNUM")).trimmed(), a.text(QStringLiteral("ITEMID")).trimmed(),
                         a.text(QStringLiteral("CARDTYPEID")).trimmed()});
     }}};

@@ -2,6 +2,7 @@
 // pharmacy rights of employees.
 #include "components/Connection.h"
 #include "components/Procedures.h"
+#include "components/SearchText.h"
 
 namespace qx::hospitaldb {
 namespace {
@@ -48,14 +49,14 @@ const ProcedureRegistration searchEmployee{{
     QStringLiteral("Pharma_SearchEmployee"),
     {text("@SearchText", 50)},
     [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
-        const QString like = a.text(QStringLiteral("SEARCHTEXT")).trimmed() + QLatin1Char('%');
+        const QString like = likeStartsWith(a.text(QStringLiteral("SEARCHTEXT")).trimmed());
         const QString listName = QStringLiteral("TRIM(COALESCE(p.LastName, '') || ', ' || COALESCE(p.FirstName, '') || ' ' "
                                                 "|| COALESCE(p.MiddleName, ''))");
         return c.query(QStringLiteral("SELECT TRIM(e.EmployeeID) AS \"Employee Code\", %1 AS Name "
                                       "FROM password.tbPasswordMain e "
                                       "LEFT JOIN password.tbPasswordMaster p ON p.EmployeeID = e.EmployeeID "
-                                      "WHERE TRIM(e.DepartmentID) = '15' AND (UPPER(e.EmployeeID) LIKE UPPER(?) "
-                                      "OR UPPER(%1) LIKE UPPER(?)) ORDER BY 2, 1")
+                                      "WHERE TRIM(e.DepartmentID) = '15' AND (UPPER(e.EmployeeID) LIKE UPPER(?) ESCAPE '\\' "
+                                      "OR UPPER(%1) LIKE UPPER(?) ESCAPE '\\') ORDER BY 2, 1")
                            .arg(listName),
                        {like, like});
     }}};

@@ -2,6 +2,7 @@
 // pending requests and the return requests sent by the nursing stations.
 #include "components/Connection.h"
 #include "components/Procedures.h"
+#include "components/SearchText.h"
 
 namespace qx::hospitaldb {
 namespace {
@@ -39,8 +40,8 @@ const ProcedureRegistration patientListPendingER{{
         if (oneStation)
             binds << station;
         if (!search.isEmpty()) {
-            sql += QStringLiteral(" AND UPPER(%1) LIKE UPPER(?)").arg(kWorkListPatientName);
-            binds << search + QLatin1Char('%');
+            sql += QStringLiteral(" AND UPPER(%1) LIKE UPPER(?) ESCAPE '\\'").arg(kWorkListPatientName);
+            binds << likeStartsWith(search);
         }
         sql += byName ? QStringLiteral(" ORDER BY 3, 2") : QStringLiteral(" ORDER BY q.FirstRequest, 2");
         return c.query(sql, binds);
