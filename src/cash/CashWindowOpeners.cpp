@@ -1,6 +1,7 @@
 #include "cash/CashWindowOpeners.h"
 
 #include "cash/frmCashEntry.h"
+#include "cash/frmEntryCash.h"
 #include "cash/frmUnpostedCreditAdvise.h"
 #include "components/PlatformServices.h"
 #include "shell/WindowOpeners.h"
@@ -14,6 +15,16 @@ void RegisterCashWindowOpeners() {
         window.setIsTransNote(inputs.value(QStringLiteral("isTransNote")).toBool());
         showModal(window);
         return WindowValues{};
+    });
+    // The cash sale of a transcribed prescription: the admission (IDNum) and its room (RoomID);
+    // answers whether a sale was saved (EntrySaved).
+    RegisterWindowOpener(QStringLiteral("mnuProcessTranscription"), [](const WindowValues& inputs) {
+        frmEntryCash sale;
+        sale.setIDNum(inputs.value(QStringLiteral("IDNum")).toString());
+        sale.setRoomID(inputs.value(QStringLiteral("RoomID")).toString());
+        sale.Form_Load();
+        showModal(sale);
+        return WindowValues{{QStringLiteral("EntrySaved"), sale.EntrySaved()}};
     });
     // "Reprint Credit Advise": the credit advises of a receipt (ORNumber), or of one item of it (ItemID).
     RegisterWindowOpener(QStringLiteral("mnuCashReprint"), [](const WindowValues& inputs) {

@@ -20,6 +20,19 @@ QString FormatRegionalNumber(double value) { return Format(value, QStringLiteral
 
 double ToCurrency(double value) { return Round(value, 4); }
 
+double Discounted(double amount, double rate) { return amount - amount * (rate / 100); }
+
+QString FormatSaleAmount(double value) { return Format(value, QStringLiteral("#########0.00")); }
+
+QString FormatSaleTotal(double value) { return Format(value, QStringLiteral("##,###,##0.00")); }
+
+double TypeDiscount(double amount, bool typeA, double rateA, double rateB1, double rateB2) {
+    if (typeA)
+        return amount * rateA / 100;
+    const double first = amount * rateB1 / 100;
+    return first + (amount - first) * rateB2 / 100;
+}
+
 double AtCostDiscount(double amount, double cost) { return amount > cost ? ToCurrency(amount - cost) : 0; }
 
 CashLineSplit SplitCashLine(const CashLine& line, const CashDiscountPass& pass) {

@@ -18,6 +18,18 @@ QString FormatNumber2(double value);
 // A number with the regional defaults: two decimals, digit grouping ("1,200.00").
 QString FormatRegionalNumber(double value);
 
+// ---- The direct cash sale ----
+
+// The amount less the rate in percent of it, not rounded.
+double Discounted(double amount, double rate);
+// A grid price or amount: "#########0.00".
+QString FormatSaleAmount(double value);
+// A total or a discount label: "##,###,##0.00".
+QString FormatSaleTotal(double value);
+// The discount type A (rateA) or, without it, type B: rateB1 of the amount, then rateB2 of what is
+// left; not rounded.
+double TypeDiscount(double amount, bool typeA, double rateA, double rateB1, double rateB2);
+
 // A value as a currency amount: four decimals, halves to even.
 double ToCurrency(double value);
 

@@ -93,7 +93,8 @@ void fillCatalogue(Connection& c) {
         const QString name = QString::fromLatin1(it.name);
         QString& genericId = genericIds[name];
         if (genericId.isEmpty()) {
-            genericId = QStringLiteral("G%1").arg(genericIds.size(), 3, 10, QLatin1Char('0'));
+            // Generic codes are numeric, as transcribed prescriptions carry them.
+            genericId = QString::number(1000 + genericIds.size());
             c.execute(QStringLiteral("INSERT INTO tbForGeneric (GenericID, GenericName) VALUES (?, ?)"), {genericId, name});
         }
         const QString id = itemId(i);

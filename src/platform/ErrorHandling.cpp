@@ -73,4 +73,6 @@ void reportUnhandledError() {
                 kProductTitle);
 }
 
+void tellCurrentError() { ShowErrorMessage(currentError().description()); }
+
 } // namespace qx

@@ -72,6 +72,21 @@ void unhandledErrorGuard(F&& body) {
     }
 }
 
+// Shows the description of the error being handled in the error message box; call inside a catch block.
+void tellCurrentError();
+
+// A look-up whose failure is told to the user and leaves the window open: false after the message.
+template <typename F>
+bool tellingErrors(F&& body) {
+    try {
+        std::forward<F>(body)();
+        return true;
+    } catch (...) {
+        tellCurrentError();
+        return false;
+    }
+}
+
 // A timer handler's body: errors are ignored.
 template <typename F>
 void ignoringErrors(F&& body) noexcept {

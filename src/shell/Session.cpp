@@ -24,11 +24,12 @@ bool gCanProcessRequest = false;
 bool gCanUnitDose = false;
 std::unique_ptr<MainForm> gMainForm;
 
+void RaiseObjectNotSet() {
+    throw AppError(91, QStringLiteral("prjQuillax"), QStringLiteral("Object variable or With block variable not set"));
+}
+
 Connection& SQLConnection() {
-    if (!gComponents.gCurrentUser)
-        throw AppError(91, QStringLiteral("prjQuillax"),
-                       QStringLiteral("Object variable or With block variable not set"));
-    return gComponents.gCurrentUser->SQLConnection();
+    return SlotComponent(gComponents.gCurrentUser).SQLConnection();
 }
 
 void resetSession() {

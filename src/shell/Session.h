@@ -50,6 +50,16 @@ extern std::unique_ptr<MainForm> gMainForm;  // empty until start-up opens it
 // AppError when no employee is logged in.
 Connection& SQLConnection();
 
+// Error 91, "Object variable or With block variable not set": a call on a slot left empty.
+[[noreturn]] void RaiseObjectNotSet();
+// The component in a slot, or error 91 when the slot is empty.
+template <typename T>
+T& SlotComponent(const std::shared_ptr<T>& slot) {
+    if (!slot)
+        RaiseObjectNotSet();
+    return *slot;
+}
+
 // Every value above back to empty, zero or False and the component slots released (tests; a
 // program starts this way).
 void resetSession();
