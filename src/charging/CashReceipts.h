@@ -82,7 +82,10 @@ bool IsDrugClass(const QString& classLetter);
 // numbers as they were. Gives the receipts in order.
 QVector<CashSaleReceipt> PostCashSale(Connection& con, TillNumbers::CashNumbers& numbers, const CashSale& sale);
 
-// Prints the workstation's receipt rows on "ORPrint.rpt" to the default printer, no dialog.
+// Opens "ORPrint.rpt" into the shared report on the workstation's receipt rows, with the senior
+// remark ("Senior Citizen Discount ( 20%)") and the employee's position.
+void OpenCashReceipts(const QString& hostId, double seniorRate, const QString& position);
+// Opens the receipts and prints them to the default printer, no dialog.
 void PrintCashReceipts(const QString& hostId, double seniorRate, const QString& position);
 
 } // namespace qx

@@ -1,5 +1,6 @@
 #pragma once
 #include "Builders.h"
+#include "SourceTree.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "cash/frmEntryCash.h"
@@ -15,11 +16,14 @@
 #include "shell/Switches.h"
 #include "shell/WindowOpeners.h"
 #include "shell/frmLogOff.h"
+#include "shell/frmShift.h"
 #include "suite/InpatientFilePatient.h"
 #include "suite/TillCalendarCashDate.h"
 #include "suite/TillNumbersCashNumbers.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <memory>
 
@@ -131,6 +135,17 @@ protected:
 
     FlexGrid* grid() const { return form->flexMSEntry; }
     QString cell(int row, int col) const { return grid()->textMatrix(row, col); }
+
+    // Copies the shipped receipt report into the program's Reports folder.
+    void installReceiptReport() {
+        QFile source(sourcePath(QStringLiteral("Reports/ORPrint.rpt")));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        const QString folder = QDir(platform.folders->program).filePath(QStringLiteral("Reports"));
+        QDir().mkpath(folder);
+        QFile target(QDir(folder).filePath(QStringLiteral("ORPrint.rpt")));
+        ASSERT_TRUE(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        target.write(source.readAll());
+    }
 
     // Opens the editor on a cell, types the text and presses Enter.
     void enter(int row, int col, const QString& text) {

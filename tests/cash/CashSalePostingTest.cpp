@@ -3,7 +3,10 @@
 #include "charging/CashReceipts.h"
 #include "components/AppError.h"
 
+#include "../platform/report/ReportTestSupport.h"
+#include "platform/report/ReportDocument.h"
 #include "platform/report/ReportPrinter.h"
+#include "platform/report/SharedReport.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -175,6 +178,7 @@ protected:
             return;
         printFolder = std::make_unique<QTemporaryDir>();
         report::setPrintFolder(printFolder->path());
+        installReceiptReport();
         addAdmittedPatient(db(), {.idNum = QStringLiteral("1001")});
         addTranscribed(db(), {.genericId = "501", .quantity = 2, .requestNum = "TR1"});
         addTranscribed(db(), {.genericId = "502", .genericName = "AMOXICILLIN", .quantity = 3, .requestNum = "TR2"});
@@ -237,6 +241,27 @@ TEST_P(frmEntryCashSaveTest, SavePostsPrintsAndCloses) {
 }
 
 QX_ON_BOTH_ENGINES(frmEntryCashSaveTest);
+
+// The receipts of a two-receipt sale as "ORPrint.rpt" lays them out.
+TEST_F(CashSaleTest, ReceiptPrintGolden) {
+    installReceiptReport();
+    const QDateTime sold(QDate(2026, 12, 1), QTime(10, 30));
+    const auto stage = [&](const char* host, const char* receipt, const char* item, const char* description, double quantity,
+                           double amount) {
+        db().execute(QStringLiteral("INSERT INTO tbPharmaCashPrint (UserID, RefNum, ItemID, Description, Quantity, Amount, "
+                                    "TransDate) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                     {QString::fromLatin1(host), QString::fromLatin1(receipt), QString::fromLatin1(item),
+                      QString::fromLatin1(description), quantity, amount, sold});
+    };
+    stage("HOST1", "PH00000011", "1001", "PARACETAMOL 500 MG TABLET", 20, 248);
+    stage("HOST1", "PH00000011", "1002", "AMOXICILLIN 500 MG CAPSULE", 21, 1234.5);
+    stage("HOST1", "PH00000012", "2001", "IV SET", 1, 85);
+    stage("HOST2", "PH00000013", "1001", "ANOTHER WORKSTATION", 1, 1);
+    OpenCashReceipts(QStringLiteral("HOST1"), 20, QStringLiteral("PHARMACIST"));
+    ASSERT_TRUE(gCrystalReport);
+    report::test::expectGolden(QStringLiteral("../../../cash/golden/ORPrint.txt"), gCrystalReport->document().toText());
+    gCrystalReport.reset();
+}
 
 } // namespace
 } // namespace qx::test

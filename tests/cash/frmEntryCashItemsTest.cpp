@@ -35,12 +35,13 @@ TEST_F(frmEntryCashItemsTest, ChoosingTheDrugPricesTheLine) {
         bool discountable;
         const char* unitPrice;
         const char* amount;
+        const char* entryAmount = "31.00";
     };
     const auto none = [](frmEntryCash&) {};
     const auto senior = [](frmEntryCash& f) { f.chkSenior->setChecked(true); };
     const Case cases[] = {
         {"plain out-patient price", none, true, "15.50", "31.00"},
-        {"at cost", [](frmEntryCash& f) { f.chkAtCost->setChecked(true); }, true, "10.00", "20.00"},
+        {"at cost", [](frmEntryCash& f) { f.chkAtCost->setChecked(true); }, true, "10.00", "20.00", "20.00"},
         {"senior on a discountable drug", senior, true, "14.40", "28.80"},
         {"senior on a drug not discountable", senior, false, "15.50", "31.00"},
         {"other discount on a marked line",
@@ -63,7 +64,7 @@ TEST_F(frmEntryCashItemsTest, ChoosingTheDrugPricesTheLine) {
         EXPECT_EQ(cell(1, C::colStock), QStringLiteral("40"));
         EXPECT_EQ(cell(1, C::colUnitPrice), QString::fromLatin1(c.unitPrice));
         EXPECT_EQ(cell(1, C::colAmount), QString::fromLatin1(c.amount));
-        EXPECT_EQ(cell(1, C::colEntryAmount), QStringLiteral("31.00"));
+        EXPECT_EQ(cell(1, C::colEntryAmount), QString::fromLatin1(c.entryAmount));
         EXPECT_EQ(cell(1, C::colClass), QStringLiteral("A"));
         EXPECT_TRUE(cell(1, C::colWaiting).isEmpty());
         // The editor moves on to the line's quantity.
@@ -102,6 +103,7 @@ TEST_F(frmEntryCashItemsTest, RefusedChoicesKeepTheLineWaiting) {
     EXPECT_EQ(cell(2, C::colCode), QStringLiteral("502"));
     EXPECT_EQ(cell(2, C::colWaiting), QStringLiteral("*"));
     db().execute(QStringLiteral("UPDATE tbInvMaster SET ItemStatus = 0 WHERE ItemID = '1002'"));
+    db().execute(QStringLiteral("UPDATE tbInvent SET ItemStatus = 0 WHERE ItemID = '1002'"));
     picker->answers << QStringLiteral("1002");
     pressKey(form->txtEntry(), Qt::Key_Return, QStringLiteral("\r"));
     QApplication::processEvents();
@@ -121,7 +123,8 @@ TEST_F(frmEntryCashItemsTest, CodesOutsideTheTranscriptionAreNotTaken) {
     picker->answers << QStringLiteral("1001");
     enter(1, C::colCode, QStringLiteral("PARA"));
     EXPECT_EQ(picker->searches.last(), QStringLiteral("PARA"));
-    EXPECT_EQ(platform.messages->last().text, QStringLiteral("The same medicine was already requested"));
+    EXPECT_EQ(form->txtEntry()->text(), QStringLiteral("1001"));
+    EXPECT_EQ(platform.messages->last().text, QStringLiteral("Drug code not found."));
 }
 
 TEST_F(frmEntryCashItemsTest, QuantityCommitAndTheOverStockChoice) {

@@ -139,13 +139,13 @@ TEST_F(frmEntryCashLoadTest, EditorPlacesAndKeyFilters) {
     EXPECT_FALSE(charge.isEditorVisible());
     openEditorAt(charge, 1, C::colCode);
     EXPECT_TRUE(form->cmdEntry()->isVisible());
-    EXPECT_EQ(form->txtEntry()->maxLength(), 10);
+    EXPECT_EQ(charge.editor()->maxLength(), 10);
     form->txtEntry()->clear();
     typeText(form->txtEntry(), QStringLiteral("abc"));
     EXPECT_EQ(form->txtEntry()->text(), QStringLiteral("ABC"));
     openEditorAt(charge, 1, C::colQuantity);
     EXPECT_TRUE(form->upDown()->isVisible());
-    EXPECT_EQ(form->txtEntry()->maxLength(), 5);
+    EXPECT_EQ(charge.editor()->maxLength(), 5);
     form->txtEntry()->clear();
     typeText(form->txtEntry(), QStringLiteral("12a"));
     EXPECT_EQ(form->txtEntry()->text(), QStringLiteral("12"));

@@ -31,19 +31,22 @@ const ProcedureRegistration drugListTranscription{{
     QStringLiteral("Drug_ListTranscription"),
     {text("@IDNum", 15), text("@RoomID", 10), text("@RevenueID", 2)},
     [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
+        const QString room = a.text(QStringLiteral("ROOMID")).trimmed();
+        QVariantList binds{a.text(QStringLiteral("IDNUM")).trimmed(), a.text(QStringLiteral("REVENUEID")).trimmed()};
+        if (!room.isEmpty())
+            binds << room;
         return c.query(QStringLiteral(
                            "SELECT t.RefNumber AS RefNumber, t.GenericID AS \"Generic Code\", "
                            "COALESCE(t.GenericName, '') AS \"Generic Name\", t.Quantity AS Quantity, "
                            "COALESCE(t.Dosage, '') AS Dosage, COALESCE(t.Remarks, '') AS Remarks, "
                            "t.RequestNum AS RequestNum "
                            "FROM tbPharmaTranscription t "
-                           "WHERE t.IdNum = TRIM(?) AND t.RevenueID = TRIM(?) "
-                           "AND (TRIM(?) = '' OR COALESCE(t.RoomID, '') = TRIM(?)) "
+                           "WHERE t.IdNum = ? AND t.RevenueID = ? %1"
                            "AND COALESCE(TRIM(t.RecordStatus), '') = '' "
                            "AND NOT EXISTS (SELECT 1 FROM tbInvStockCard s WHERE s.RequestNumber = t.RequestNum) "
-                           "ORDER BY t.id"),
-                       {a.text(QStringLiteral("IDNUM")), a.text(QStringLiteral("REVENUEID")),
-                        a.text(QStringLiteral("ROOMID")), a.text(QStringLiteral("ROOMID"))});
+                           "ORDER BY t.id")
+                           .arg(room.isEmpty() ? QString() : QStringLiteral("AND t.RoomID = ? ")),
+                       binds);
     }}};
 
 } // namespace
