@@ -178,9 +178,9 @@ private:
     void fillLineFromDrugInfo(int row);
     // Prices the line at the quantity: the plain price, then the discount rule's price when it applies.
     void priceLine(int row, double quantity, bool applySenior, bool applyOther);
-    // The over-stock choice of a quantity commit; false on Cancel. `substituted` tells whether a
-    // discountable substitute was taken.
-    bool resolveOverStock(int row, bool& substituted);
+    // The over-stock choice "Find Substitute Drug"; `substituted` tells whether a discountable
+    // substitute was taken.
+    void takeSubstitute(int row, bool& substituted);
     void refreshTotals();
     void toggleLineMark(int row);
     void repriceRows(double rate, bool markedRowsOnly, bool markRows);

@@ -4,7 +4,7 @@
 
 #include "charging/CashMoney.h"
 #include "charging/ChargeGrid.h"
-#include "charging/frmOverStock.h"
+#include "charging/ItemEntry.h"
 #include "components/DrugPicker.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
@@ -135,14 +135,17 @@ void frmEntryCash::txtEntry_DblClick() {
             return;
         }
         if (col == colQuantity) {
-            const double quantity = Val(chargeGrid_->editorText());
-            if (!(quantity > 0)) {
-                ShowInfo(QStringLiteral("Quantity is invalid."));
-                chargeGrid_->rejectCommit();
-                return;
-            }
             bool substituted = false;
-            if (ToDouble(flexMSEntry->textMatrix(row, colStock)) < quantity && !resolveOverStock(row, substituted)) {
+            QuantityCommitRequest request;
+            request.parent = this;
+            request.typed = chargeGrid_->editorText();
+            request.stockOnHand = ToDouble(flexMSEntry->textMatrix(row, colStock));
+            request.wholeOnly = false;
+            request.findSubstitute = [&] {
+                takeSubstitute(row, substituted);
+                return true;
+            };
+            if (CommitQuantity(request).verdict != QuantityVerdict::Commit) {
                 chargeGrid_->rejectCommit();
                 return;
             }
@@ -165,36 +168,28 @@ void frmEntryCash::txtEntry_DblClick() {
     });
 }
 
-bool frmEntryCash::resolveOverStock(int row, bool& substituted) {
-    frmOverStock overStock(this);
-    showModal(overStock);
-    const QString choice = overStock.Choice();
-    // Closed without a choice counts as Cancel.
-    if (choice == QLatin1String("X") || choice.isEmpty())
-        return false;
-    if (choice != QLatin1String("2"))
-        return true;
+// Over-stock choice "Find Substitute Drug": the picker's drug takes the line when it is active.
+void frmEntryCash::takeSubstitute(int row, bool& substituted) {
     const QString code = SlotComponent(gComponents.gDrugList).ShowList();
     if (code.isEmpty())
-        return true;
+        return;
     bool found = false;
     if (!tellingErrors([&] { found = gDrugInfo().Search(code, kCashSaleLocation); }))
-        return true;
+        return;
     if (!found) {
         MsgBox(QStringLiteral("Drug code not found!"), vbExclamation);
-        return true;
+        return;
     }
     if (!gDrugInfo().Active()) {
         tellInactive(gDrugInfo());
         chargeGrid_->setEditorText(QString());
-        return true;
+        return;
     }
     const QString quantityText = chargeGrid_->editorText();
     chargeGrid_->setEditorText(code);
     fillLineFromDrugInfo(row);
     chargeGrid_->setEditorText(quantityText);
     substituted = gDrugInfo().Discounted();
-    return true;
 }
 
 } // namespace qx

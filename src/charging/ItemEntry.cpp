@@ -62,7 +62,7 @@ QuantityCommitOutcome CommitQuantity(const QuantityCommitRequest& request) {
         ShowInfo(QStringLiteral("Quantity is invalid."));
         return outcome;
     }
-    if (HasFraction(Trim(request.typed))) {
+    if (request.wholeOnly && HasFraction(Trim(request.typed))) {
         ShowInfo(QStringLiteral("Invalid quantity because of the decimal."));
         return outcome;
     }

@@ -62,6 +62,8 @@ struct QuantityCommitRequest {
     QString typed;
     double stockOnHand = 0;
     bool checkStock = true;
+    // Only whole quantities are taken ("Invalid quantity because of the decimal." otherwise).
+    bool wholeOnly = true;
     // A quantity above the stock is refused with this message instead of the over-stock prompt.
     bool refuseOverStock = false;
     QString overStockRefusal;
