@@ -28,11 +28,6 @@
 
 namespace qx {
 
-double gCashSeniorDiscountRate = 0;
-double gCashOtherDiscountRate = 0;
-QString gCashReportDate;
-bool gCashSalesFirstActivate = false;
-
 namespace {
 
 void placeSaleControl(QWidget* w, int left, int top, int width, int height) {

@@ -19,12 +19,6 @@ class ChargeGrid;
 class FlexGrid;
 class UpDown;
 
-// Program-wide values that only the cash-sale screen fills (when it loads) and reads.
-extern double gCashSeniorDiscountRate;
-extern double gCashOtherDiscountRate;
-extern QString gCashReportDate;  // "mm/dd/yyyy"
-extern bool gCashSalesFirstActivate;
-
 // "Pharmacy Cash Sales": sells an admitted patient's transcribed prescription lines for cash. The
 // pharmacist chooses the actual drug of each transcribed generic, adjusts quantities, applies the
 // cash discounts, takes the tendered cash and prints the receipts. Split by concern: frame and load

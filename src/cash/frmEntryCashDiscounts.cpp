@@ -9,6 +9,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/UpDown.h"
 #include "platform/Values.h"
+#include "shell/Session.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -63,7 +63,6 @@ struct ReceiptPass {
     CashReceiptSeries& series;
     const CashSale& sale;
     const QString& transDate;
-    const QDateTime& now;
     QVector<CashSaleReceipt>& receipts;
 
     void post(const CashSaleLine& line, bool drug) {
@@ -79,9 +78,9 @@ struct ReceiptPass {
                         drug && sale.senior ? 1 : 0, line.typeDiscount, QString(),
                         drug ? Trim(sale.doctor) : sale.doctor);
         con.execute(QStringLiteral("INSERT INTO tbPharmaCashStockCard (CISlip) VALUES (?)"), {receipt.number});
-        con.execute(QStringLiteral("INSERT INTO tbPharmaCashPrint (UserID, RefNum, ItemID, Description, Quantity, Amount, "
-                                   "TransDate) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                    {sale.hostId, receipt.number, Trim(line.itemId), line.description, line.quantity, line.amount, now});
+        con.execute(QStringLiteral("INSERT INTO tbPharmaCashPrint (UserID, RefNum, ItemID, Description, Quantity, Amount) "
+                                   "VALUES (?, ?, ?, ?, ?, ?)"),
+                    {sale.hostId, receipt.number, Trim(line.itemId), line.description, line.quantity, line.amount});
         ++receipt.lines;
     }
 
@@ -122,14 +121,13 @@ QVector<CashSaleReceipt> PostCashSale(Connection& con, TillNumbers::CashNumbers&
 
     Transaction tx(con);
     // The transaction date is the server's day, as the workstation's short date would give it.
-    const QDateTime now = con.serverNow();
-    const QString transDate = Format(now, QStringLiteral("mm/dd/yyyy"));
+    const QString transDate = Format(con.serverNow(), QStringLiteral("mm/dd/yyyy"));
     CashReceiptSeries series(con, numbers);
     series.setAdvanceKind(1);
     const QString first = series.claim(sale.patientName, sale.employeeCode);
     DeleteCashPrint(con, sale.hostId);
 
-    ReceiptPass pass{con, numbers, series, sale, transDate, now, receipts};
+    ReceiptPass pass{con, numbers, series, sale, transDate, receipts};
     if (!drugLines.isEmpty())
         pass.postGroup(drugLines, true, first);
     if (!otherLines.isEmpty()) {

@@ -20,6 +20,9 @@ QString gEmployeeName;
 QString gEmployeeInitial;
 QString gEmployeePosition;
 double gCashSeniorDiscountRate = 0;
+double gCashOtherDiscountRate = 0;
+QString gCashReportDate;
+bool gCashSalesFirstActivate = false;
 bool gCanProcessRequest = false;
 bool gCanUnitDose = false;
 std::unique_ptr<MainForm> gMainForm;
@@ -50,6 +53,9 @@ void resetSession() {
     gEmployeeInitial.clear();
     gEmployeePosition.clear();
     gCashSeniorDiscountRate = 0;
+    gCashOtherDiscountRate = 0;
+    gCashReportDate.clear();
+    gCashSalesFirstActivate = false;
     gCanProcessRequest = false;
     gCanUnitDose = false;
 }

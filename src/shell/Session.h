@@ -41,6 +41,12 @@ extern QString gEmployeeInitial;
 extern QString gEmployeePosition;
 // The cash-sale senior-citizen discount rate (percent); 0 until the cash-sale screen has loaded it.
 extern double gCashSeniorDiscountRate;
+// The other values only the cash-sale screen fills (when it loads) and reads: the hospital's other
+// discount rate, the cashier's report date ("mm/dd/yyyy") and whether the screen awaits its first
+// activation.
+extern double gCashOtherDiscountRate;
+extern QString gCashReportDate;
+extern bool gCashSalesFirstActivate;
 // The two rights the work queues test, from the main window's last LoadUserSettings.
 extern bool gCanProcessRequest;
 extern bool gCanUnitDose;

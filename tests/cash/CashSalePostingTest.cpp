@@ -245,13 +245,12 @@ QX_ON_BOTH_ENGINES(frmEntryCashSaveTest);
 // The receipts of a two-receipt sale as "ORPrint.rpt" lays them out.
 TEST_F(CashSaleTest, ReceiptPrintGolden) {
     installReceiptReport();
-    const QDateTime sold(QDate(2026, 12, 1), QTime(10, 30));
     const auto stage = [&](const char* host, const char* receipt, const char* item, const char* description, double quantity,
                            double amount) {
-        db().execute(QStringLiteral("INSERT INTO tbPharmaCashPrint (UserID, RefNum, ItemID, Description, Quantity, Amount, "
-                                    "TransDate) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+        db().execute(QStringLiteral("INSERT INTO tbPharmaCashPrint (UserID, RefNum, ItemID, Description, Quantity, Amount) "
+                                    "VALUES (?, ?, ?, ?, ?, ?)"),
                      {QString::fromLatin1(host), QString::fromLatin1(receipt), QString::fromLatin1(item),
-                      QString::fromLatin1(description), quantity, amount, sold});
+                      QString::fromLatin1(description), quantity, amount});
     };
     stage("HOST1", "PH00000011", "1001", "PARACETAMOL 500 MG TABLET", 20, 248);
     stage("HOST1", "PH00000011", "1002", "AMOXICILLIN 500 MG CAPSULE", 21, 1234.5);

@@ -8,8 +8,6 @@ namespace {
 // "A", "B" or "C" for a drug; any other letter for a supply sold under its own receipts.
 const ColumnAdd kCashSaleColumns[] = {
     {"", "tbInvMaster", "DrugClass", "TEXT"},
-    // When the receipt line was sold, for the receipt print.
-    {"", "tbPharmaCashPrint", "TransDate", "{DATETIME}"},
 };
 
 void applyCashSales(Connection& c) {
