@@ -55,5 +55,6 @@ RequestValue CurrentLocation();
 QList<CatalogueRow> PatientReportRows();
 QList<CatalogueRow> StockReportRows();
 QList<CatalogueRow> IncomeReportRows();
+QList<CatalogueRow> MonthlyIncomeReportRows();
 
 } // namespace qx

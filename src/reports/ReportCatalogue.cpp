@@ -14,6 +14,7 @@ void RegisterReportOpeners() {
     RegisterCatalogueRows(PatientReportRows());
     RegisterCatalogueRows(StockReportRows());
     RegisterCatalogueRows(IncomeReportRows());
+    RegisterCatalogueRows(MonthlyIncomeReportRows());
 }
 
 } // namespace qx

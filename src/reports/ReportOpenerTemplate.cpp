@@ -1,5 +1,6 @@
 #include "reports/ReportOpenerTemplate.h"
 
+#include "shell/HospitalSettings.h"
 #include "shell/ReportOpening.h"
 #include "shell/Switches.h"
 
@@ -17,7 +18,7 @@ QString MatchedParameterName(const QString& name, report::NameMatch match) {
 OpenedReport OpenFromTemplate(const OpenerTemplate& row, const QList<KnownParameter>& known) {
     OpenedReport opened;
     if (row.takesExportFlag)
-        opened.exportFlag = gPharmaSwitches.IsKelvarHospital();
+        opened.exportFlag = gPharmaSwitches.IsKelvarHospital() || row.exportSites.contains(gSiteCode);
     opened.caption = row.caption;
     const QString path = ResolveReportPath(row.fileName);
     if (row.takesPath)

@@ -21,6 +21,7 @@ struct OpenerTemplate {
     bool takesPath = false;           // hands back the resolved file for the export's name
     // How a report's parameter name is compared with the known names.
     report::NameMatch nameMatch = report::NameMatch::TrimmedUpper;
+    QStringList exportSites = {};     // sites that are offered the export even where the hospital is not
 };
 
 // The common opener: export flag, caption, report file, then each parameter field in the

@@ -1,7 +1,7 @@
 // The one source of the income reports: each posted issue ('PH') and credit ('PC') of the stock
 // card over whole days, of in-patients, out-patients and cash customers, signed so that credits
 // subtract, optionally narrowed (location, patient kind, shift, dispenser, company class, cash
-// document) and summed by the keys a report asks for. Sums are taken before names are looked up,
+// document, discounted or senior lines) and summed by the keys a report asks for. Sums are taken before names are looked up,
 // so a range scan reads only the covering index of the stock card.
 #include "components/AppError.h"
 #include "components/Connection.h"
@@ -101,7 +101,10 @@ std::optional<Recordset> incomeLines(Connection& c, ProcArgs& a) {
                       {QStringLiteral("UntilDay"), QDateTime(last.addDays(1), QTime(0, 0))}};
     QStringList where{QStringLiteral("s.TransDate >= :FromDay"), QStringLiteral("s.TransDate < :UntilDay"),
                       QStringLiteral("s.SummaryCode IN ('PH', 'PC')")};
-    const QString kind = a.text(QStringLiteral("PATIENTKIND")).trimmed().toUpper();
+    QString kind = a.text(QStringLiteral("PATIENTKIND")).trimmed().toUpper();
+    // A report that knows the patient kind as a number: 1 in-patients, 0 out-patients.
+    if (kind.isEmpty() && !a.isNull(QStringLiteral("INOROUT")))
+        kind = a.integer(QStringLiteral("INOROUT")) == 1 ? QStringLiteral("I") : QStringLiteral("O");
     if (kind.isEmpty()) {
         where << QStringLiteral("s.InOut IN ('I', 'O', 'C')");
     } else {
@@ -131,6 +134,11 @@ std::optional<Recordset> incomeLines(Connection& c, ProcArgs& a) {
     if (!companyClass.isEmpty())
         narrow(QStringLiteral("s.AcctNum IN (SELECT AccountNum FROM build_file.tbCoCompany WHERE Class = :CompanyClass)"),
                "CompanyClass", companyClass);
+    const QString discount = a.text(QStringLiteral("DISCOUNT")).trimmed().toUpper();
+    if (discount == QLatin1String("SC"))
+        where << QStringLiteral("s.Senior = 1");
+    else if (!discount.isEmpty())
+        where << QStringLiteral("COALESCE(s.Discount, 0) <> 0");
     const QString document = a.text(QStringLiteral("DOCUMENT")).trimmed().toUpper();
     if (!document.isEmpty())
         narrow(QString::fromLatin1(kCashDocument) + QStringLiteral(" = :Document"), "Document", document);
@@ -181,7 +189,7 @@ const ProcedureRegistration incomeLinesProcedure{
     {QStringLiteral("Pharma_IncomeLines"),
      {typed("@StartDate", ParamType::DateTime), typed("@EndDate", ParamType::DateTime), text("@LocationID", 10),
       text("@PatientKind", 1), text("@Shift", 3), text("@DispenserCode", 20), text("@CompanyClass", 5),
-      text("@Document", 2), text("@SumBy", 200), text("@OrderBy", 200)},
+      text("@Document", 2), text("@Discount", 3), integer("@InOrOut"), text("@SumBy", 200), text("@OrderBy", 200)},
      incomeLines}};
 
 } // namespace
