@@ -880,8 +880,6 @@ bool HasFraction(const QString& quantity) {
 
 double ToDouble(const QString& value) { return parseNumber(value).value_or(0.0); }
 
-QString Str(double value) { return (value >= 0 ? QStringLiteral(" ") : QString()) + Text(value); }
-
 QString FormatAmount(double amount) { return Format(Round(amount, 2), QStringLiteral("0.00")); }
 
 QString AgeInYears(const QString& birthDate, const QDateTime& now) {

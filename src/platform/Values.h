@@ -24,10 +24,6 @@ bool IsNull(const QVariant& value);
 QString Text(const QVariant& value);
 // As Text, but Null is an error (94).
 QString CStr(const QVariant& value);
-// A number as the general number-to-text conversion writes it: one leading blank before a number
-// not below zero (" 20", "-3").
-QString Str(double value);
-
 // A number as Str writes it: a blank in the sign's place when it is not negative, no zero before
 // the decimal point (" .5", "-.25", " 330").
 QString Str(double number);
