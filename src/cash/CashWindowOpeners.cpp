@@ -2,6 +2,7 @@
 
 #include "cash/frmCashEntry.h"
 #include "cash/frmEntryCash.h"
+#include "cash/frmSISequence.h"
 #include "cash/frmUnpostedCreditAdvise.h"
 #include "components/PlatformServices.h"
 #include "shell/WindowOpeners.h"
@@ -25,6 +26,12 @@ void RegisterCashWindowOpeners() {
         sale.Form_Load();
         showModal(sale);
         return WindowValues{{QStringLiteral("EntrySaved"), sale.EntrySaved()}};
+    });
+    // Stand-alone assessment: the cashier's invoice number first; its OK opens the window.
+    RegisterWindowOpener(QStringLiteral("mnuAssessment.frmSISequence"), [](const WindowValues&) {
+        frmSISequence sequence;
+        showModal(sequence);
+        return WindowValues{{QStringLiteral("SISequenceNumber"), frmSISequence::SISequenceNumber()}};
     });
     // "Reprint Credit Advise": the credit advises of a receipt (ORNumber), or of one item of it (ItemID).
     RegisterWindowOpener(QStringLiteral("mnuCashReprint"), [](const WindowValues& inputs) {

@@ -97,6 +97,8 @@ void frmCashEntry::buildControls() {
     mnuMenu = menuBar->addMenu(QStringLiteral("Menu"));
     mnuEditSequenceNumbers = mnuMenu->addAction(QStringLiteral("Edit Sequence Numbers"));
     mnuChangeSISequenceNum = menuBar->addAction(QStringLiteral("Change SI Sequence Number"));
+    mnuEditSequenceNumbers->setShortcut(Qt::Key_F1);
+    addAction(mnuEditSequenceNumbers);  // F1 works while the menu is hidden
     mnuMenu->menuAction()->setVisible(false);
     mnuChangeSISequenceNum->setVisible(false);
 
@@ -243,6 +245,8 @@ void frmCashEntry::connectHandlers() {
     connect(cmdClearRow, &QPushButton::clicked, this, &frmCashEntry::cmdClearRow_Click);
     connect(txtTotal, &QLineEdit::textChanged, this, &frmCashEntry::txtTotal_Change);
     connectCustomerHandlers();
+    connect(mnuEditSequenceNumbers, &QAction::triggered, this, &frmCashEntry::mnuEditSequenceNumbers_Click);
+    connect(mnuChangeSISequenceNum, &QAction::triggered, this, &frmCashEntry::mnuChangeSISequenceNum_Click);
     connect(chkTypeA, &QCheckBox::toggled, this, &frmCashEntry::chkTypeA_Click);
     connect(optNone, &QRadioButton::toggled, this, [this](bool on) { if (on) optNone_Click(); });
     connect(optSeniorCitizen, &QRadioButton::toggled, this, [this](bool on) { if (on) optSeniorCitizen_Click(); });

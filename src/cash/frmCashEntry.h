@@ -157,6 +157,10 @@ public:
     // Revokes the transcription request of a line; true once revoked.
     bool RevokeTranscriptionRequest(int row);
 
+    // ---- Sequence numbers ----
+    void mnuEditSequenceNumbers_Click();
+    void mnuChangeSISequenceNum_Click();
+
     // ---- Save and print ----
     bool SaveAssessment(bool print, bool preview);
     bool SaveAssessmentPreNum(bool print);
