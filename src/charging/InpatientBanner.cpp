@@ -50,12 +50,8 @@ bool IsVIPPatient(Connection& con, const QString& admission) {
 }
 
 QString ShownDispensingChargeSlip(Connection& con, const QString& admission) {
-    if (gSiteCode == QLatin1String("QVH"))
-        return GetTerminalChargeSlipNo(con, gEmployeeCode);
-    DrugCatalog::ChargeslipNumbers& slips = gComponents.gDrug->Drug().Chargeslip();
-    if (GetPharmaSwitch(con, QStringLiteral("22")))
-        return slips.CurrentDispensingChargeSlip(Trim(admission));
-    return slips.CurrentDispensingChargeSlip();
+    // The save claims from the same series.
+    return ChargeSlipSeriesFor(con, gComponents.gDrug->Drug().Chargeslip(), Trim(admission))->current();
 }
 
 void ShowExecutivePackage(Connection& con, QLabel& label, const QString& admission) {

@@ -3,6 +3,9 @@
 #include "components/DrugCatalog.h"
 #include "hospitaldb/DocumentCounter.h"
 #include "platform/Values.h"
+#include "shell/HospitalSettings.h"
+#include "shell/Session.h"
+#include "shell/Switches.h"
 
 namespace qx {
 
@@ -69,6 +72,15 @@ QString CreditMemoSeries::current() {
 QString CreditMemoSeries::claim(const QString& idNum, const QString& claimedBy) {
     return kind_ == Kind::CreditMemo ? numbers_.ClaimCreditMemo(idNum, claimedBy)
                                      : numbers_.ClaimAdjustmentSlip(idNum, claimedBy);
+}
+
+std::unique_ptr<NumberSeries> ChargeSlipSeriesFor(Connection& con, DrugCatalog::ChargeslipNumbers& numbers,
+                                                  const QString& patientKey) {
+    if (gSiteCode == kSiteQVH)
+        return std::make_unique<TerminalChargeSlipSeries>(con, gEmployeeCode);
+    if (GetPharmaSwitch(con, QStringLiteral("22")))
+        return std::make_unique<DrugChargeSlipSeries>(numbers, patientKey);
+    return std::make_unique<DrugChargeSlipSeries>(numbers);
 }
 
 QString ClaimNumber(Connection& con, NumberSeries& series, const QString& idNum, const QString& claimedBy) {

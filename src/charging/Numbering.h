@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace qx {
@@ -76,6 +77,11 @@ private:
     DrugCatalog::ChargeslipNumbers& numbers_;
     Kind kind_;
 };
+
+// The charge-slip series of a save for the patient: the employee's own counter at site QVH, else
+// the drug component's, kept per patient under pharmacy switch 22.
+std::unique_ptr<NumberSeries> ChargeSlipSeriesFor(Connection& con, DrugCatalog::ChargeslipNumbers& numbers,
+                                                  const QString& patientKey);
 
 // Claims a number for a save of patient `idNum`, inside the save's transaction: the smallest
 // number at or after the series' counter that no stock-card line carries and no other save holds.

@@ -1,4 +1,6 @@
 #include "charging/SlipPrinting.h"
+#include "charging/frmChargeSlipCopies.h"
+#include "charging/frmView.h"
 
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
@@ -6,6 +8,7 @@
 #include "platform/report/Report.h"
 #include "shell/HospitalSettings.h"
 #include "shell/ReportOpening.h"
+#include "shell/Switches.h"
 
 #include <QHash>
 #include <algorithm>
@@ -95,6 +98,36 @@ void PrintCashCMSlip(const QString& orNumber, const QString& adviseNumber, const
                                 parameters);
         ShowCrystalReport(false, QString(), false, false);
     });
+}
+
+int PrintSlipReport(const std::shared_ptr<report::Report>& report, bool useSiteDefault) {
+    int printOuts = 0;
+    bool printedFromPreview = false;
+    if (GetPharmaSwitch(QStringLiteral("16"))) {
+        if (GetPharmaSwitch(QStringLiteral("28"))) {
+            report->printOut(false);
+            ++printOuts;
+        }
+        frmView& window = ReportWindow();
+        window.LoadReport(report);
+        showModal(window);
+        printedFromPreview = window.clickedPrint;
+    }
+    if (printedFromPreview)
+        return printOuts;
+    int copies = 1;
+    if (gSiteCode == QStringLiteral("ZMX")) {
+        frmChargeSlipCopies dialog;
+        showModal(dialog);
+        copies = std::max<int>(dialog.NumCopies, 1);
+    } else {
+        copies = GetChargeSlipCopies(useSiteDefault);
+    }
+    for (int copy = 0; copy < copies; ++copy) {
+        report->printOut(false);
+        ++printOuts;
+    }
+    return printOuts;
 }
 
 qint16 GetChargeSlipCopies(bool useSiteDefault) {

@@ -49,6 +49,13 @@ void SetChargeSlipReport(std::shared_ptr<report::Report>& report, const QString&
 // the user prints. Errors are raised again under this procedure's name.
 void PrintCashCMSlip(const QString& orNumber, const QString& adviseNumber, const QString& remarks);
 
+// Prints a filled slip report at the end of a save: under pharmacy switch 16 it is shown in the
+// report window first (printed once before that under switch 28); unless the user printed from
+// that preview, it then prints its copies without a dialog: at site ZMX as many as the copies
+// dialog is given (0 prints one), elsewhere GetChargeSlipCopies(useSiteDefault). Answers the
+// print-outs made here, the preview's own print not counted. Errors reach the caller.
+int PrintSlipReport(const std::shared_ptr<report::Report>& report, bool useSiteDefault);
+
 // The copies a charge slip prints in: the stored setting, 1 when it is missing, not a number,
 // or below 1; always 2 at site ZMX when `useSiteDefault`.
 qint16 GetChargeSlipCopies(bool useSiteDefault);

@@ -115,6 +115,8 @@ frmEntry::frmEntry(QWidget* parent)
             [this](int row, int) { LoadListProfile(grdItemList->textMatrix(row, kCode), row); });
     connect(cmdClearRow, &QPushButton::clicked, this, &frmEntry::cmdClearRow_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmEntry::cmdClose_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmEntry::cmdSave_Click);
+    connect(cmdPrintSave, &QPushButton::clicked, this, &frmEntry::cmdPrintSave_Click);
 
     resetEntry();
 }

@@ -96,6 +96,18 @@ public:
     // Recomputes the amount and the special prices of the current line.
     void CalculateAmount();
 
+    // ---- Checks, posting and the slip (frmEntrySave.cpp) ----
+    void cmdSave_Click();
+    void cmdPrintSave_Click();
+    // The save's checks in order; the first refusal is told. True when the grid may be posted.
+    bool Validate();
+    // Posts the complete unposted lines in one transaction (mode 1 also prints the slip); false
+    // when nothing was posted because the save failed (told, the lines kept).
+    bool Save(int mode);
+    void PrintChargeSlip();
+    // The supervisor who approved the last save under validation.
+    QString strVerifyID() const { return verifyID_; }
+
     // ---- Handlers ----
     void cmdClearRow_Click();
     void cmdClose_Click();
@@ -171,6 +183,7 @@ private:
     QuantityVerdict commitQuantity(int row, const QString& typed, QString& logChoice);
     bool findSubstitute(int row);
     void writeQuantity(int row, double quantity);
+    void saveWithMode(int mode);
 
     // What the account checks decided for a found admission.
     struct FindOutcome {
@@ -189,6 +202,7 @@ private:
     bool restrictedItemsOnly_ = false;
     bool hasUnrestrictedColumn_ = false;
     QString patientID_;
+    QString verifyID_;
     // The admission the banner shows; empty before the first find and after posting.
     QString shownAdmission_;
     unsigned vipColor_ = 0xC0C0FF;
