@@ -1,6 +1,7 @@
 #include "cash/frmCashEntry.h"
 
 #include "cash/SISequence.h"
+#include "cash/frmTranscription.h"
 #include "charging/CashMoney.h"
 #include "charging/ChargeGrid.h"
 #include "charging/PriceLookups.h"
@@ -411,9 +412,19 @@ void frmCashEntry::showEvent(QShowEvent* event) {
 void frmCashEntry::reject() { close(); }
 
 void frmCashEntry::Form_Activate() {
-    // The transcription-note mode is never set by any caller; with it off activation does nothing.
-    if (!mIsTransNote)
-        return;
+    eventHandler(kCashEntryModule, QStringLiteral("Form_Activate"), [&] {
+        if (!mIsTransNote)
+            return;
+        const frmTranscription& picker = frmTranscription::Default();
+        if (!IsNumeric(picker.IDNum))
+            return;
+        chkInPatient->setChecked(true);
+        txtIdNumber->setText(picker.IDNum);
+        bool notFound = false;
+        ValidateIDNum(notFound, 2);
+        if (!notFound)
+            DisplayTranscriptionRequest(picker.IDNum, picker.RoomID);
+    });
 }
 
 void frmCashEntry::cmdClose_Click() {

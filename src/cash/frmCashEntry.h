@@ -39,7 +39,7 @@ public:
         colMfrDiscountExpiry = 24, colListPrice = 25, colFixedPrice = 26, colCardAllowance = 27,
         colListCost = 28, colCardDiscount = 29, colMDRP = 30, colMarkUpCash = 31, colMarkUpEmployee = 32,
         colMarkUpSeniorIn = 33, colMarkUpSeniorOut = 34, colSeniorDiscounted = 35, colSiteInPatientMarkUp = 36,
-        colVATExemptItem = 37, colLast = 41,
+        colVATExemptItem = 37, colTranscriptionRequest = 38, colLast = 41,
     };
     static constexpr int kGridRows = 40;  // the header and 39 lines
     static constexpr int kEditorColumns = 37;
@@ -156,6 +156,8 @@ public:
     void ComputeDialysisPatient();
     // Revokes the transcription request of a line; true once revoked.
     bool RevokeTranscriptionRequest(int row);
+    // Fills the grid with the admission's waiting transcription lines and keeps their reference.
+    void DisplayTranscriptionRequest(const QString& idNum, const QString& roomId);
 
     // ---- Sequence numbers ----
     void mnuEditSequenceNumbers_Click();

@@ -374,6 +374,4 @@ void frmCashEntry::txtRefund_Validate(bool& cancel) {
     });
 }
 
-bool frmCashEntry::RevokeTranscriptionRequest(int) { return false; }
-
 } // namespace qx
