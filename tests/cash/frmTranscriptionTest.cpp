@@ -1,4 +1,5 @@
 #include "Builders.h"
+#include "SourceTree.h"
 #include "CashEntryFixture.h"
 
 #include "cash/frmTranscription.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -33,6 +35,11 @@ protected:
         addLine("TR000001", "1001", "301", "501", "AMOXICILLIN", 2, QDateTime(QDate(2026, 1, 5), QTime(8, 0)));
         addLine("TR000002", "1001", "301", "502", "PARACETAMOL", 4, QDateTime(QDate(2026, 1, 5), QTime(8, 5)));
         db().execute(QStringLiteral("INSERT INTO tbInvPrescriptionOrders (IdNum, Orders) VALUES ('1001', 'AMOXICILLIN 500 MG TID')"));
+        // The note is found where the program keeps its reports.
+        const QString reports = QDir(platform.folders->program).filePath(QStringLiteral("Reports"));
+        QDir().mkpath(reports);
+        QFile::copy(sourcePath(QStringLiteral("Reports/TranscriptionNote.rpt")),
+                    QDir(reports).filePath(QStringLiteral("TranscriptionNote.rpt")));
     }
     void TearDown() override {
         frmTranscription::Default().IDNum.clear();
@@ -80,7 +87,7 @@ TEST_F(TranscriptionTest, ListsPatientsInEitherOrderAndHandsBackTheChosenOne) {
     EXPECT_EQ(w.RoomID, "301");
     EXPECT_EQ(w.Room, "301");
     EXPECT_EQ(w.RequestBy, "DR. SANTOS");
-    EXPECT_EQ(w.Station, "");
+    EXPECT_EQ(w.Station, "STATION 3F");
 
     showActive(&w);
     EXPECT_EQ(w.IDNum, "") << "cleared on every load";
@@ -158,7 +165,7 @@ TEST_F(TranscriptionModeTest, LoadsTheRequestAndClearRowRevokesALine) {
     EXPECT_EQ(grid()->textMatrix(1, frmCashEntry::colTranscriptionRequest), "TR000001");
     EXPECT_EQ(grid()->textMatrix(2, frmCashEntry::colCode), "2002");
     EXPECT_EQ(grid()->textMatrix(2, frmCashEntry::colQuantity), "4");
-    EXPECT_EQ(grid()->textMatrix(2, frmCashEntry::colAmount), "8.00");
+    EXPECT_EQ(grid()->textMatrix(2, frmCashEntry::colAmount), "21.00") << "4 at the in-patient price";
     EXPECT_EQ(grid()->textMatrix(3, frmCashEntry::colCode), "");
 
     grid()->setRow(1);
@@ -181,6 +188,43 @@ TEST_F(TranscriptionModeTest, AnUnknownPatientLoadsNothing) {
     EXPECT_EQ(grid()->textMatrix(1, frmCashEntry::colCode), "");
     EXPECT_TRUE(platform.modal->shown().isEmpty()) << "mode 2 opens no picker";
 }
+
+} // namespace
+} // namespace qx::test
+
+namespace qx::test {
+namespace {
+
+// The two procedures on both engines: waiting patients in either order, and one line revoked.
+class TranscriptionProceduresTest : public DbTest {};
+
+TEST_P(TranscriptionProceduresTest, ListsWaitingPatientsAndRevokesOneLine) {
+    addAdmittedPatient(db());
+    addAdmittedPatient(db(), {.idNum = QStringLiteral("1002"),
+                              .person = {.hospNum = QStringLiteral("H000002"), .lastName = QStringLiteral("ABAD")}});
+    int n = 0;
+    for (const char* idNum : {"1001", "1002", "1001"})
+        db().execute(QStringLiteral("INSERT INTO tbPharmaTranscription (RequestNum, RefNumber, IdNum, RoomID, RevenueID, "
+                                    "GenericID, GenericName, Quantity, RecordStatus) VALUES (?, 'TN', ?, '301', 'PH', "
+                                    "'501', 'AMOXICILLIN', 1, '')"),
+                     {QStringLiteral("TR%1").arg(++n), QString::fromLatin1(idNum)});
+    const auto patients = [&](int order) {
+        QStringList ids;
+        const auto rs = db().callProcedure(QStringLiteral("Pharma_PatientTranscription"),
+                                           {{QStringLiteral("@RevenueID"), QStringLiteral("PH")}, {QStringLiteral("@Order"), order}});
+        for (int i = 0; rs && i < rs->recordCount(); ++i)
+            ids << rs->valueAt(i, QStringLiteral("IDNum")).toString();
+        return ids;
+    };
+    EXPECT_EQ(patients(1), (QStringList{"1002", "1001"}));
+    EXPECT_EQ(patients(2), (QStringList{"1001", "1002"}));
+
+    db().callProcedure(QStringLiteral("Drug_RevokTranscription"),
+                       {{QStringLiteral("@RequestNum"), QStringLiteral(" TR2 ")}, {QStringLiteral("@EmployeeCode"), QStringLiteral("E001")}});
+    EXPECT_EQ(patients(1), QStringList{"1001"}) << "no waiting line left for 1002";
+}
+
+QX_ON_BOTH_ENGINES(TranscriptionProceduresTest);
 
 } // namespace
 } // namespace qx::test
