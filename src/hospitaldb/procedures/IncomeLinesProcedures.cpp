@@ -23,6 +23,20 @@ struct IncomeKey {
     QStringList blanks;
 };
 
+// A credit subtracts; each line on its own, or summed by the kept keys.
+const char* const kLineMeasures =
+    "CASE WHEN s.SummaryCode = 'PH' THEN s.Quantity ELSE -s.Quantity END AS Quantity, "
+    "CASE WHEN s.SummaryCode = 'PH' THEN COALESCE(s.Amount, 0) ELSE -COALESCE(s.Amount, 0) END AS Amount, "
+    "CASE WHEN s.SummaryCode = 'PH' THEN COALESCE(s.Discount, 0) ELSE -COALESCE(s.Discount, 0) END AS Discount, "
+    "CASE WHEN s.SummaryCode = 'PH' THEN COALESCE(s.VATAmount, 0) ELSE -COALESCE(s.VATAmount, 0) END AS VAT, "
+    "1 AS Lines, s.TransDate AS TransDate";
+const char* const kSummedMeasures =
+    "SUM(CASE WHEN s.SummaryCode = 'PH' THEN s.Quantity ELSE -s.Quantity END) AS Quantity, "
+    "SUM(CASE WHEN s.SummaryCode = 'PH' THEN COALESCE(s.Amount, 0) ELSE -COALESCE(s.Amount, 0) END) AS Amount, "
+    "SUM(CASE WHEN s.SummaryCode = 'PH' THEN COALESCE(s.Discount, 0) ELSE -COALESCE(s.Discount, 0) END) AS Discount, "
+    "SUM(CASE WHEN s.SummaryCode = 'PH' THEN COALESCE(s.VATAmount, 0) ELSE -COALESCE(s.VATAmount, 0) END) AS VAT, "
+    "COUNT(*) AS Lines, MIN(s.TransDate) AS TransDate";
+
 const char* const kCashDocument = "CASE WHEN s.InOut <> 'C' THEN 'CS' WHEN s.RefNum LIKE 'SI%' THEN 'SI' ELSE 'OR' END";
 
 const QList<IncomeKey>& incomeKeys(bool sqlite) {
@@ -89,8 +103,6 @@ std::optional<Recordset> incomeLines(Connection& c, ProcArgs& a) {
                 selected << keys[k].blanks[e] + QStringLiteral(" AS ") + keys[k].columns[e];
             }
         }
-    if (eachLine)
-        grouped << QStringLiteral("s.id");
 
     const QDate first = a.value(QStringLiteral("STARTDATE")).toDate();
     const QDate last = a.value(QStringLiteral("ENDDATE")).toDate();
@@ -163,15 +175,10 @@ SELECT g.PatientKind,
                 NULLIF(g.CashName, ''), g.IdNum) AS PatientName,
        g.ItemID, TRIM(COALESCE(i.ItemName, '') || ' ' || COALESCE(i.ItemDesc, '')) AS Description,
        g.Quantity, g.Amount, g.Discount, g.VAT, g.Amount - g.Discount AS Net, g.Lines, g.TransDate
-  FROM (SELECT %1,
-               SUM(CASE WHEN s.SummaryCode = 'PH' THEN s.Quantity ELSE -s.Quantity END) AS Quantity,
-               SUM(CASE WHEN s.SummaryCode = 'PH' THEN COALESCE(s.Amount, 0) ELSE -COALESCE(s.Amount, 0) END) AS Amount,
-               SUM(CASE WHEN s.SummaryCode = 'PH' THEN COALESCE(s.Discount, 0) ELSE -COALESCE(s.Discount, 0) END) AS Discount,
-               SUM(CASE WHEN s.SummaryCode = 'PH' THEN COALESCE(s.VATAmount, 0) ELSE -COALESCE(s.VATAmount, 0) END) AS VAT,
-               COUNT(*) AS Lines, MIN(s.TransDate) AS TransDate
+  FROM (SELECT %1, %5
           FROM tbInvStockCard s
          WHERE %2
-         GROUP BY %3) g
+         %3) g
   LEFT OUTER JOIN tbInvMaster i ON i.ItemID = g.ItemID
   LEFT OUTER JOIN patient_data.tbPatient p ON p.IDNum = g.IdNum
   LEFT OUTER JOIN patient_data.tbMaster m ON m.HospNum = p.HospNum
@@ -181,7 +188,8 @@ SELECT g.PatientKind,
   LEFT OUTER JOIN password.tbPasswordMaster e ON e.EmployeeID = g.Dispenser
  ORDER BY %4)")
                             .arg(selected.join(QStringLiteral(", ")), where.join(QStringLiteral(" AND ")),
-                                 grouped.join(QStringLiteral(", ")), order.join(QStringLiteral(", ")));
+                                 eachLine ? QString() : QStringLiteral("GROUP BY ") + grouped.join(QStringLiteral(", ")),
+                                 order.join(QStringLiteral(", ")), QString::fromLatin1(eachLine ? kLineMeasures : kSummedMeasures));
     return c.query(sql, binds);
 }
 
