@@ -55,6 +55,9 @@ QList<CatalogueRow> PatientReportRows() {
           {QStringLiteral("@SHIFT"), FromRequest(&frmView::Shift)}}},
         {14, QStringLiteral("OpenForDischarge"), exportable(QStringLiteral("Patients for Discharge"), QStringLiteral("ForDischarge.rpt")),
          {{QStringLiteral("@DATETODAY"), ReportDateText()}}},
+        {17, QStringLiteral("OpenPatientsWithDischargeNotice"), exportable(QString(), QStringLiteral("PatientsWithDischargeNotice.rpt")),
+         {{QStringLiteral("@DEPARTMENTID"), Constant(QStringLiteral("PH"))}},
+         true, true},
         // Age and sex are the requester's, empty where it set none.
         {16, QStringLiteral("OpenPharmacyMedicationProfile"), exportable(QString(), QStringLiteral("PharmacyMedicationProfile.rpt")),
          {{QStringLiteral("@IDNUM"), FromRequest(&frmView::AdmNum)},
@@ -102,6 +105,8 @@ QList<CatalogueRow> PatientReportRows() {
         {70, QStringLiteral("OpenFirstDoseIssuancesReport"),
          exportable(QStringLiteral("First Dose Issuances Report"), QStringLiteral("FirstDoseIssuancesReport.rpt")),
          dateRange(range, rangeEnd)},
+        {71, QStringLiteral("OpenReportPackageRequest"), exportable(QStringLiteral("Package Request"), QStringLiteral("ReportPackageRequest.rpt")),
+         QList<RowParameter>{{QStringLiteral("@REVENUEID"), Constant(QStringLiteral("PH"))}} + dateRange(range, rangeEnd)},
         {77, QStringLiteral("OpenAdmissionListDateRange"),
          exportable(QStringLiteral("Admission List Report"), QStringLiteral("AdmissionListDateRange.rpt")),
          dateRange(range, rangeEnd)},

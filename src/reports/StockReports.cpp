@@ -74,6 +74,12 @@ QList<CatalogueRow> StockReportRows() {
          unexported(QStringLiteral("Emergency Cart Income Report"), QStringLiteral("EcartIncomeReport.rpt")),
          QList<RowParameter>{{QStringLiteral("@LOCATIONID"), [](const frmView&) { return QVariant(gECartLocationID); }}} +
              stockRange(start, end) + QList<RowParameter>{{QStringLiteral("@PATIENTYPE"), FromRequest(&frmView::PatientType)}}},
+        // The critical-stock list gives its report nothing; the expiry list only its alert flag.
+        {81, QStringLiteral("OpenPharmaCriticalStocks"),
+         unexported(QStringLiteral("Critical Stocks Report"), QStringLiteral("PharmaCriticalStocks.rpt")), {}, false},
+        {82, QStringLiteral("OpenPharmaExpiringDrugs"),
+         unexported(QStringLiteral("Expiring Drugs Report"), QStringLiteral("PharmaExpiringDrugs.rpt")),
+         {{QStringLiteral("@ALERT"), Constant(0)}}, false},
         {83, QStringLiteral("OpenFastMovingDrugs"), unexported(QStringLiteral("Fast Moving Drugs Summary"), QStringLiteral("fastmovingdrugs.rpt")),
          summary, false},
         {84, QStringLiteral("OpenFastMovingDrugsByClassification"),

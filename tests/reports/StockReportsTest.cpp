@@ -27,6 +27,8 @@ const QList<CodeOpening>& stockReportOpenings() {
         {78, [](frmView& v) { v.ItemClassificationID = QStringLiteral("%"); }},
         {80, [](frmView& v) { v.setPatientType(QStringLiteral("ALL")); }, QString(), [] { gECartLocationID = QStringLiteral("20"); }},
         {80, [](frmView& v) { v.setPatientType(QStringLiteral("OPD")); }, QString(), [] { gECartLocationID = QStringLiteral("20"); }},
+        {81, {}},
+        {82, {}},
         {83, [](frmView& v) { v.LocationID = QStringLiteral("20"); }},
         {84, {}},
         {85, [](frmView& v) { v.LocationID = QStringLiteral("186"); }},
@@ -104,6 +106,9 @@ TEST_P(StockReportRowsTest, EachCodeOpensItsFileWithItsCaptionNamesValuesAndExpo
          QStringList{"@LOCATIONID=20"} + range + QStringList{"@ITEMCLASSIFICATIONID=C01"}, true},
         {80, "QVH", false, "OpenEcartIncomeReport", "Emergency Cart Income Report", "EcartIncomeReport.rpt",
          QStringList{"@LOCATIONID=25"} + range + pair + QStringList{"@PATIENTYPE=IPD"}, false},
+        {81, "QVH", false, "OpenPharmaCriticalStocks", "Critical Stocks Report", "PharmaCriticalStocks.rpt", QStringList{}, false},
+        {82, "QVH", false, "OpenPharmaExpiringDrugs", "Expiring Drugs Report", "PharmaExpiringDrugs.rpt",
+         QStringList{"@ALERT=0"}, false},
         {83, "QVH", false, "OpenFastMovingDrugs", "Fast Moving Drugs Summary", "fastmovingdrugs.rpt",
          strRange + QStringList{"@STRLOCATIONID=186"}, false},
         {84, "QVH", false, "OpenFastMovingDrugsByClassification", "Fast Moving Drugs by Classification",
@@ -144,7 +149,11 @@ TEST_P(StockReportRowsTest, DrugSpeedTakesABooleanAndTheLocationsComeAsText) {
     for (const CatalogueRow& row : StockReportRows())
         for (const RowParameter& p : row.parameters) {
             SCOPED_TRACE(QStringLiteral("%1 %2").arg(row.code).arg(p.name).toStdString());
-            EXPECT_EQ(p.value(v).typeId(), p.name == QLatin1String("@ISFAST") ? QMetaType::Bool : QMetaType::QString);
+            // Drug speed's flag is a Boolean and the expiry list's alert the integer 0; the rest is text.
+            const QMetaType::Type expected = p.name == QLatin1String("@ISFAST")  ? QMetaType::Bool
+                                             : p.name == QLatin1String("@ALERT") ? QMetaType::Int
+                                                                                 : QMetaType::QString;
+            EXPECT_EQ(p.value(v).typeId(), expected);
         }
     // With pharmacy switch 1 off there is no e-cart location: the report gets empty text.
     gECartLocationID.clear();
