@@ -41,5 +41,14 @@ const ProcedureRegistration colorCoding{{
             "WHERE EXISTS (SELECT 1 FROM tbInvAntibioticClass)"));
     }}};
 
+// The item's Medicare type; no row for an unknown item.
+const ProcedureRegistration isMedicareItem{{
+    QStringLiteral("Pharma_IsMedicareItem"),
+    {{QStringLiteral("@ItemID"), ParamType::Text}},
+    [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
+        return c.query(QStringLiteral("SELECT MedicareType FROM tbInvMaster WHERE ItemID = ?"),
+                       {a.text(QStringLiteral("ITEMID")).trimmed()});
+    }}};
+
 } // namespace
 } // namespace qx::hospitaldb

@@ -79,6 +79,7 @@ ChargeGridConfig frmCommEntry::gridConfig() {
     c.editorKinds = {{kColCode, 1}, {kColDosage, 1}, {kColIssued, 2}};
     c.maxLengths = {{kColDosage, 8}};
     c.upperCase = false;
+    c.spaceDoubleClicks = true;
     c.rightWrapColumn = kColIssued;
     return c;
 }
@@ -103,6 +104,7 @@ void frmCommEntry::buildForm() {
     grdItemList->setGeometry(twipsToPixels(240, 2220, 14820, 3720));
     chargeGrid_ = new ChargeGrid(grdItemList, gridConfig());
     profile_ = ItemProfile(nullptr, ItemProfile::Variant::Request);
+    connectGridEvents();
 
     buildLowerPanels();
     body_->show();
@@ -178,7 +180,11 @@ void frmCommEntry::buildLowerPanels() {
     Frame3 = new QGroupBox(QStringLiteral("Grid Cell Color"), body_);
     Frame3->setGeometry(twipsToPixels(9840, 6120, 5340, 660));
     commLabel(Frame3, QStringLiteral("Medicare Items"), {120, 270, 2400, 285});
-    commLabel(Frame3, QStringLiteral("Non Medicare Items"), {2640, 270, 2400, 285});
+    QLabel* nonMedicare = commLabel(Frame3, QStringLiteral("Non Medicare Items"), {2640, 270, 2400, 285});
+    nonMedicare->setAutoFillBackground(true);
+    QPalette legend = nonMedicare->palette();
+    legend.setColor(QPalette::Window, toQColor(kNonMedicareColor));
+    nonMedicare->setPalette(legend);
 
     Frame4 = new ColorLegend(body_);
     Frame4->setTitle(QStringLiteral("Grid Font Color"));

@@ -1,6 +1,7 @@
 #pragma once
 #include "charging/ItemProfile.h"
 #include "charging/RequestLineLoader.h"
+#include "platform/Colors.h"
 
 #include <QDialog>
 #include <array>
@@ -86,6 +87,20 @@ public:
     QPushButton* cmdEntry() const;
     UpDown* UpDownCtl() const;
 
+    // ---- Row tests and grid events (frmCommEntryEvents.cpp) ----
+    bool BlankRow(int row) const;
+    bool CanSaveRow(int row) const;
+    bool canSave() const;
+    void grdItemList_EnterCell();
+    void grdItemList_GotFocus();
+    // The senior discount (pointer over "S.C. Discount") or the price change (current column
+    // "Amount"), as a double click or Space in the grid asks.
+    void grdItemList_DblClick(int mouseCol);
+    // Lines whose item Medicare does not cover get their code and generic name coloured.
+    void Form_Activate();
+    bool IsMedicareItem(const QString& itemId);
+    int BarcodeCheckRow() const { return barcodeCheckRow_; }
+
     // ---- Handlers ----
     void cmdDocCode_Click();
     void txtDocCode_KeyPress(int& keyAscii);
@@ -127,7 +142,11 @@ public:
     QLineEdit* txtIndicate = nullptr;
     QTimer* timerB = nullptr;
 
+    // The legend colour of a line Medicare does not cover.
+    static constexpr ColorValue kNonMedicareColor = 12640511;
+
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
@@ -136,6 +155,7 @@ private:
     void buildHeader();
     void buildLowerPanels();
     void unload();
+    void connectGridEvents();
     // Loading steps 4 to 12: the patient, the bill checks and the header. False when a closed
     // bill stops the load.
     bool loadPatient(bool& senior);
@@ -150,6 +170,8 @@ private:
     RequestGridPictures pictures_;
     ItemProfile profile_;
     unsigned vipColor_ = 0xC0C0FF;
+    // Kept from one use of the screen to the next, as the barcode check reads it.
+    int barcodeCheckRow_ = 0;
 };
 
 } // namespace qx
