@@ -119,8 +119,8 @@ TEST_P(frmCommEntryLinesTest, BarcodeModeMarksEveryLineWithTheLastLinesKind) {
     gCheckBarCode = true;
     struct Case { std::vector<StationRequest> lines; bool genericLast; int profileCols; };
     const Case cases[] = {
-        {{generic("77"), item("PARA500", 2)}, false, 5},
-        {{item("PARA500", 2), generic("77")}, true, 6},
+        {{generic("77"), item("PARA500", 2)}, false, 6},
+        {{item("PARA500", 2), generic("77")}, true, 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.genericLast);
@@ -134,7 +134,7 @@ TEST_P(frmCommEntryLinesTest, BarcodeModeMarksEveryLineWithTheLastLinesKind) {
             EXPECT_EQ(g.cellPicture(row, 0).toImage(), state.toImage()) << row;
         EXPECT_EQ(column(*form, C::kColScanned), (QStringList{"0", "0"}));
         EXPECT_EQ(g.textMatrix(c.genericLast ? 1 : 2, C::kColBarCode), QStringLiteral("PARA500"));
-        // The profile is the last line's; the editor then waits on line 1's code for a scan.
+        // The editor then waits on line 1's code for a scan; entering that cell shows line 1's profile.
         EXPECT_EQ(form->flexMSHPrevious->cols(), c.profileCols);
         EXPECT_EQ(g.row(), 1);
         EXPECT_EQ(g.col(), C::kColCode);
