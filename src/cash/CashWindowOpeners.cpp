@@ -2,6 +2,7 @@
 
 #include "cash/frmCashEntry.h"
 #include "cash/frmEntryCash.h"
+#include "cash/frmSIRange.h"
 #include "cash/frmSISequence.h"
 #include "cash/frmUnpostedCreditAdvise.h"
 #include "components/PlatformServices.h"
@@ -32,6 +33,12 @@ void RegisterCashWindowOpeners() {
         frmSISequence sequence;
         showModal(sequence);
         return WindowValues{{QStringLiteral("SISequenceNumber"), frmSISequence::SISequenceNumber()}};
+    });
+    // "&Cash Sales (Sale Invoice Range)": a new dialog each time, so it opens with empty boxes.
+    RegisterWindowOpener(QStringLiteral("mnuDIRCashSalesSIRange"), [](const WindowValues&) {
+        frmSIRange range;
+        showModal(range);
+        return WindowValues{};
     });
     // "Reprint Credit Advise": the credit advises of a receipt (ORNumber), or of one item of it (ItemID).
     RegisterWindowOpener(QStringLiteral("mnuCashReprint"), [](const WindowValues& inputs) {

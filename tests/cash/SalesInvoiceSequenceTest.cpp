@@ -175,3 +175,55 @@ QX_ON_BOTH_ENGINES(SalesInvoiceSequenceTest);
 
 } // namespace
 } // namespace qx::test
+
+#include "cash/frmSIRange.h"
+#include "charging/frmView.h"
+
+#include <QCheckBox>
+
+namespace qx::test {
+namespace {
+
+TEST_F(CashEntryTest, SalesInvoiceRangeOpensTheReportWithTheTrimmedRange) {
+    RegisterCashWindowOpeners();
+    struct Seen { qint16 report; QString start, end; };
+    std::vector<Seen> seen;
+    platform.modal->onShow<frmView>([&](frmView& v) {
+        seen.push_back({v.WhatReport(), v.RangeStart, v.RangeEnd});
+        v.close();
+    });
+    QString startAfterPreview;
+    platform.modal->onShow<frmSIRange>([&](frmSIRange& d) {
+        EXPECT_EQ(d.windowTitle(), "Report Range");
+        d.chkSummary->setChecked(true);
+        d.txtStart->setText(QStringLiteral(" SI000100 "));
+        d.txtEnd->setText(QStringLiteral(" SI000150 "));
+        d.cmdOK->click();
+        startAfterPreview = d.txtStart->text();
+        d.chkSummary->setChecked(false);
+        d.txtStart->clear();
+        d.txtEnd->clear();
+        d.cmdOK->click();
+        d.cmdClose->click();
+    });
+    OpenWindow(QStringLiteral("mnuDIRCashSalesSIRange"));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].report, 99);
+    EXPECT_EQ(seen[0].start, "SI000100");
+    EXPECT_EQ(seen[0].end, "SI000150");
+    EXPECT_EQ(startAfterPreview, " SI000100 ") << "the dialog keeps its values after the preview";
+    EXPECT_EQ(seen[1].report, 98);
+    EXPECT_EQ(seen[1].start, "");
+    EXPECT_EQ(seen[1].end, "");
+
+    platform.modal->onShow<frmSIRange>([&](frmSIRange& d) {
+        EXPECT_EQ(d.txtStart->text(), "") << "a new opening starts empty";
+        EXPECT_FALSE(d.chkSummary->isChecked());
+        d.cmdClose->click();
+    });
+    OpenWindow(QStringLiteral("mnuDIRCashSalesSIRange"));
+    ClearWindowOpeners();
+}
+
+} // namespace
+} // namespace qx::test
