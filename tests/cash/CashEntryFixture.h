@@ -7,7 +7,7 @@
 #include "platform/Values.h"
 #include "platform/WidgetInput.h"
 #include "shell/HospitalSettings.h"
-#include "shell/ScriptedSuite.h"
+#include "shell/LoggedInFixture.h"
 #include "shell/Session.h"
 #include "shell/Switches.h"
 
@@ -30,29 +30,14 @@ inline void fillCashLine(FlexGrid* grid, int row, const QString& code, const QSt
 // A fresh database with an employee logged in and the settings of a new program; the test sets
 // the site and settings, then opens the assessment window.
 template <typename Base>
-class CashEntryTestOn : public Base {
+class CashEntryTestOn : public LoggedInTestOn<Base> {
 protected:
     using Base::db;
+    using LoggedInTestOn<Base>::login;
 
-    void SetUp() override {
-        resetAll();
-        Base::SetUp();
-        if (::testing::Test::IsSkipped())
-            return;
-        login = std::make_shared<ScriptedCurrentUser>(db());
-        login->ShowMain();
-        gComponents.gCurrentUser = login;
-    }
     void TearDown() override {
         form.reset();
-        gComponents.gCurrentUser.reset();
-        resetAll();
-        Base::TearDown();
-    }
-    static void resetAll() {
-        resetSession();
-        resetHospitalSettings();
-        resetSwitches();
+        LoggedInTestOn<Base>::TearDown();
     }
 
     void setPharmaSwitch(const QString& key, bool on) {
@@ -80,7 +65,6 @@ protected:
     }
 
     ScriptedPlatform platform;
-    std::shared_ptr<ScriptedCurrentUser> login;
     std::unique_ptr<frmCashEntry> form;
 };
 

@@ -4,6 +4,7 @@
 #include "components/PasswordScramble.h"
 #include "mainwindow/frmPharma.h"
 #include "shell/HospitalSettings.h"
+#include "shell/LoggedInFixture.h"
 #include "shell/ScriptedSuite.h"
 #include "shell/Session.h"
 #include "shell/Switches.h"
@@ -29,32 +30,23 @@ public:
 // The main window over a fresh database with an employee logged in, as start-up leaves it
 // just before the window loads. On SqliteTest, or on DbTest for both engines.
 template <typename Base>
-class MainWindowTestOn : public Base {
+class MainWindowTestOn : public LoggedInTestOn<Base, MainWindowLogin> {
 protected:
     using Base::db;
+    using LoggedInTestOn<Base, MainWindowLogin>::login;
 
     void SetUp() override {
-        resetAll();
-        Base::SetUp();
+        LoggedInTestOn<Base, MainWindowLogin>::SetUp();
         if (::testing::Test::IsSkipped())
             return;
-        login = std::make_shared<MainWindowLogin>(db());
-        login->ShowMain();
-        gComponents.gCurrentUser = login;
         gEmployeeCode = QStringLiteral("1234");
         gEmployeeName = QStringLiteral("JUAN D. DELA CRUZ");
         gFirstActivation = true;
         db().execute(QStringLiteral("INSERT INTO patient_data.tbHospitalInfo (Company, ClientName, PHCSRIdleTime) "
                                     "VALUES ('DEMO GENERAL HOSPITAL', 'DEMO', NULL)"));
     }
-    void TearDown() override {
-        resetAll();
-        Base::TearDown();
-    }
-    static void resetAll() {
-        resetSession();
-        resetHospitalSettings();
-        resetSwitches();
+    void resetProgramState() override {
+        LoggedInTestOn<Base, MainWindowLogin>::resetProgramState();
         gLocationID.clear();
         // The lock screen and the shift window live for the whole run; each test starts them anew.
         frmShift::Default().hide();
@@ -128,7 +120,6 @@ protected:
     }
 
     ScriptedPlatform platform;
-    std::shared_ptr<MainWindowLogin> login;
 };
 
 using MainWindowTest = MainWindowTestOn<SqliteTest>;

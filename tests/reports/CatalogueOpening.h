@@ -113,6 +113,18 @@ protected:
         }));
         return shown;
     }
+    // Shows a code through the opener the catalogue must name for it, the export question
+    // answered No.
+    Shown showThrough(qint16 code, const char* opener) {
+        const ReportOpenerEntry* entry = FindReportOpener(code);
+        EXPECT_NE(entry, nullptr);
+        if (!entry)
+            return {};
+        EXPECT_EQ(entry->procedureName, QString::fromLatin1(opener));
+        platform.messages->clear();
+        platform.messages->answer(vbNo);
+        return show(code);
+    }
 };
 
 } // namespace qx::test

@@ -128,12 +128,7 @@ TEST_P(StockReportRowsTest, EachCodeOpensItsFileWithItsCaptionNamesValuesAndExpo
         SCOPED_TRACE(QStringLiteral("code %1 at %2").arg(c.code).arg(QLatin1String(c.site)).toStdString());
         gSiteCode = QString::fromLatin1(c.site);
         ReportWindow().setChecked(c.checked);
-        const ReportOpenerEntry* entry = FindReportOpener(c.code);
-        ASSERT_NE(entry, nullptr);
-        EXPECT_EQ(entry->procedureName, QString::fromLatin1(c.opener));
-        platform.messages->clear();
-        platform.messages->answer(vbNo);
-        const Shown shown = show(c.code);
+        const Shown shown = showThrough(c.code, c.opener);
         EXPECT_EQ(shown.caption, QString::fromLatin1(c.caption));
         EXPECT_EQ(shown.file, QString::fromLatin1(c.file));
         EXPECT_EQ(shown.values, c.values);
