@@ -11,6 +11,7 @@
 #include "platform/Values.h"
 #include "platform/WidgetInput.h"
 #include "shell/HospitalSettings.h"
+#include "shell/LoggedInFixture.h"
 #include "shell/ScriptedSuite.h"
 #include "shell/Session.h"
 #include "shell/Switches.h"
@@ -74,18 +75,14 @@ inline void addSaleItem(Connection& c, const ItemSpec& item, const QString& drug
 // A fresh database with an employee logged in, the hospital's cash rates (senior 20, other 10),
 // our own patient, cash-date and cash-number components, and a scripted drug picker.
 template <typename Base>
-class CashSaleTestOn : public Base {
+class CashSaleTestOn : public LoggedInTestOn<Base> {
 protected:
     using Base::db;
 
     void SetUp() override {
-        resetAll();
-        Base::SetUp();
+        LoggedInTestOn<Base>::SetUp();
         if (::testing::Test::IsSkipped())
             return;
-        login = std::make_shared<ScriptedCurrentUser>(db());
-        login->ShowMain();
-        gComponents.gCurrentUser = login;
         gEmployeeCode = QStringLiteral("E0001");
         gHostID = QStringLiteral("HOST1");
         gLocationID = QStringLiteral("20");
@@ -106,13 +103,10 @@ protected:
     }
     void TearDown() override {
         form.reset();
-        resetAll();
-        Base::TearDown();
+        LoggedInTestOn<Base>::TearDown();
     }
-    static void resetAll() {
-        resetSession();
-        resetHospitalSettings();
-        resetSwitches();
+    void resetProgramState() override {
+        LoggedInTestOn<Base>::resetProgramState();
         ClearWindowOpeners();
     }
 
@@ -161,7 +155,6 @@ protected:
     }
 
     ScriptedPlatform platform;
-    std::shared_ptr<ScriptedCurrentUser> login;
     std::shared_ptr<suite::TillNumbersCashNumbers> numbers;
     std::shared_ptr<ScriptedSalePicker> picker;
     std::unique_ptr<frmEntryCash> form;
