@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace qx {
 
@@ -63,6 +64,7 @@ TypeABDiscounts::TypeABDiscounts(QWidget* parent, FlexGrid* grid, Columns column
     connect(chkTypeB, &QCheckBox::toggled, this, &TypeABDiscounts::chkTypeB_Click);
     connect(cmdApplyA, &QPushButton::clicked, this, &TypeABDiscounts::ComputeAllDiscounts);
     connect(cmdApplyB, &QPushButton::clicked, this, &TypeABDiscounts::ComputeAllDiscounts);
+    resetTypes();
     auto* percentEvents = new ControlEvents(txtDiscount);
     connect(percentEvents, &ControlEvents::keyPress, this, &TypeABDiscounts::txtDiscount_KeyPress);
     connect(percentEvents, &ControlEvents::gotFocus, this, &TypeABDiscounts::percentageFocused);
@@ -75,7 +77,7 @@ TypeABDiscounts::TypeABDiscounts(QWidget* parent, FlexGrid* grid, Columns column
     });
 }
 
-void TypeABDiscounts::LoadRates(Connection& con) {
+void TypeABDiscounts::resetTypes() {
     for (QCheckBox* box : {chkTypeA, chkTypeB}) {
         const QSignalBlocker quiet(box);
         box->setChecked(false);
@@ -84,6 +86,10 @@ void TypeABDiscounts::LoadRates(Connection& con) {
     TypeB->setEnabled(false);
     cmdApplyA->setEnabled(false);
     cmdApplyB->setEnabled(false);
+}
+
+void TypeABDiscounts::LoadRates(Connection& con) {
+    resetTypes();
     fillRateList(con,
                  QStringLiteral("SELECT COALESCE(Discount, 0) AS DiscountRate FROM tbPharmaDiscounts WHERE TypeA = 1 "
                                 "ORDER BY Discount"),

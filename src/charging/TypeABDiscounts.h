@@ -35,8 +35,8 @@ public:
         int gross = 13;
     };
 
-    // Creates the controls as children of `parent`, unplaced and enabled as after loading
-    // (LoadRates). The screen places and shows them.
+    // Creates the controls as children of `parent`, unplaced, in their state after loading: no
+    // type ticked, frames and apply buttons disabled. The screen places and shows them.
     TypeABDiscounts(QWidget* parent, FlexGrid* grid, Columns columns);
 
     // ---- Hooks and totals the screen gives ----
@@ -86,6 +86,7 @@ signals:
     void percentageFocused();
 
 private:
+    void resetTypes();
     void refreshTotals();
 
     FlexGrid* grid_;

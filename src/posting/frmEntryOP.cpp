@@ -118,6 +118,9 @@ frmEntryOP::frmEntryOP(QWidget* parent) : QDialog(parent) {
 
     connect(chargeGrid_, &ChargeGrid::cellEntered, this, &frmEntryOP::grdItemList_EnterCell);
     connect(chargeGrid_, &ChargeGrid::gridFocused, this, &frmEntryOP::grdItemList_GotFocus);
+    connect(chargeGrid_, &ChargeGrid::commitRequested, this, &frmEntryOP::txtEntry_DblClick);
+    connect(chargeGrid_, &ChargeGrid::lookupRequested, this, &frmEntryOP::cmdEntry_Click);
+    connect(chargeGrid_, &ChargeGrid::cellDoubleClicked, this, &frmEntryOP::grdItemList_DblClick);
     connect(chargeGrid_, &ChargeGrid::escapePressed, this, [this] {
         cmdClose_Click();
         if (isVisible())
@@ -316,14 +319,19 @@ void frmEntryOP::cmdClearRow_Click() {
             cmdClearRow->setEnabled(false);
             chargeGrid_->hideEditor();
             chargeGrid_->setEditorText(QString());
-            lblGross->setText(Format(Val(TotalCharges()), QStringLiteral("####000.00")));
-            lblDiscount->setText(Format(discounts_->percentage() / 1000 * Val(lblGross->text()), QStringLiteral("###000.00")));
-            lblNet->setText(Format(Val(lblGross->text()) - Val(lblDiscount->text()), QStringLiteral("###000.00")));
+            refreshTotals(1000, QStringLiteral("####000.00"), QStringLiteral("###000.00"), QStringLiteral("###000.00"));
         }
         // Whatever the answer, the line's code cell loses the fixed-charge colour.
         grdItemList->setCol(colCode);
         grdItemList->setCellBackColor(colors::InfoBackground);
     });
+}
+
+void frmEntryOP::refreshTotals(double discountDivisor, const QString& grossPattern, const QString& discountPattern,
+                               const QString& netPattern) {
+    lblGross->setText(grossPattern.isEmpty() ? TotalCharges() : Format(Val(TotalCharges()), grossPattern));
+    lblDiscount->setText(Format(discounts_->percentage() / discountDivisor * Val(lblGross->text()), discountPattern));
+    lblNet->setText(Format(Val(lblGross->text()) - Val(lblDiscount->text()), netPattern));
 }
 
 void frmEntryOP::cmdPosted_Click() {

@@ -1,5 +1,7 @@
 #pragma once
 #include "charging/ChargeGridConfig.h"
+#include "charging/ItemEntry.h"
+#include "charging/OutPatientPricing.h"
 
 #include <QDialog>
 #include <array>
@@ -65,6 +67,14 @@ public:
     void cmdClose_Click();
     void cmdSave_Click();
     void cmdPrintSave_Click();
+
+    // ---- Item entry, quantity commit and price override (frmEntryOPItems.cpp) ----
+    // The look-up of the current cell: an item on the Code column, a dosage on Dosage Frq.
+    void cmdEntry_Click();
+    // The editor's commit (Enter or a double click): quantity and remarks here, else the look-up.
+    void txtEntry_DblClick();
+    // A double click on the Amount of a line: the price change where it is allowed.
+    void grdItemList_DblClick();
 
     // ---- Visit, account and doctor (frmEntryOPPatient.cpp) ----
     void cmdHospNum_Click();
@@ -143,6 +153,19 @@ private:
     // The price label blinks while the account shown is charged out-patient prices.
     void setOutPriceBlink(bool on);
     void enableEntry(bool enabled);
+    // The totals labels from the lines: gross, the percentage's share of it per `discountDivisor`
+    // (the patterns differ between the refreshes), and net.
+    void refreshTotals(double discountDivisor, const QString& grossPattern, const QString& discountPattern,
+                       const QString& netPattern);
+
+    // Item entry steps (frmEntryOPItems.cpp).
+    void lookUpEntry();
+    bool lookUpCode(int row);
+    bool takeDosage(int row);
+    void priceLine(int row, const OutPatientPricedItem& item);
+    OutPatientPriceContext priceContext() const;
+    QuantityVerdict commitQuantity(int row, const QString& typed, QString& logChoice);
+    bool findSubstitute(int row);
 
     ChargeGrid* chargeGrid_ = nullptr;
     TypeABDiscounts* discounts_ = nullptr;
