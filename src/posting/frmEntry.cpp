@@ -102,6 +102,7 @@ frmEntry::frmEntry(QWidget* parent)
     cmdClose = entryButton(this, QStringLiteral("E&xit"), QStringLiteral("Close this Window"), {10000, 6300, 1600, 495});
 
     buildLowerPanels();
+    itemEntry_ = std::make_unique<ManualItemEntry>(itemEntryConfig());
 
     connect(chargeGrid_, &ChargeGrid::cellEntered, this, &frmEntry::grdItemList_EnterCell);
     connect(chargeGrid_, &ChargeGrid::gridFocused, this, &frmEntry::grdItemList_GotFocus);

@@ -1,11 +1,12 @@
 #pragma once
 #include "charging/ChargeGridConfig.h"
-#include "charging/ItemEntry.h"
+#include "charging/ManualItemEntry.h"
 #include "charging/ItemProfile.h"
 
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -177,11 +178,7 @@ private:
     void grdItemList_GotFocus();
     void txtEntry_Typed();
     void enableSaveButtons();
-    void lookUpEntry();
-    bool lookUpCode();
-    bool takeDosage();
-    QuantityVerdict commitQuantity(int row, const QString& typed, QString& logChoice);
-    bool findSubstitute(int row);
+    ManualItemEntryConfig itemEntryConfig();
     void writeQuantity(int row, double quantity);
     void saveWithMode(int mode);
 
@@ -197,6 +194,7 @@ private:
     void clearBanner();
 
     ChargeGrid* chargeGrid_ = nullptr;
+    std::unique_ptr<ManualItemEntry> itemEntry_;
     ItemProfile profile_;
     bool useECartLocation_ = false;
     bool restrictedItemsOnly_ = false;

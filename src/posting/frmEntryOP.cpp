@@ -116,6 +116,8 @@ frmEntryOP::frmEntryOP(QWidget* parent) : QDialog(parent) {
     tmrPrice->setInterval(1000);
     connect(tmrPrice, &QTimer::timeout, this, &frmEntryOP::tmrPrice_Timer);
 
+    itemEntry_ = std::make_unique<ManualItemEntry>(itemEntryConfig());
+
     connect(chargeGrid_, &ChargeGrid::cellEntered, this, &frmEntryOP::grdItemList_EnterCell);
     connect(chargeGrid_, &ChargeGrid::gridFocused, this, &frmEntryOP::grdItemList_GotFocus);
     connect(chargeGrid_, &ChargeGrid::commitRequested, this, &frmEntryOP::txtEntry_DblClick);
@@ -384,19 +386,7 @@ void frmEntryOP::hideCellEditor() { chargeGrid_->hideEditor(); }
 void frmEntryOP::reject() { close(); }
 
 void frmEntryOP::closeEvent(QCloseEvent* event) {
-    bool closing = true;
-    eventHandler(kEntryOPModule, QStringLiteral("Form_QueryUnload"), [&] {
-        if (canSave() &&
-            MsgBox(QStringLiteral("You have unsaved entry.  Do you wish to exit?"), vbInformation + vbYesNo) == vbNo)
-            closing = false;
-    });
-    if (!closing) {
-        event->ignore();
-        return;
-    }
-    tmrPrice->stop();
-    event->accept();
-    done(QDialog::Rejected);
+    CloseChargeEntryWindow(*this, event, kEntryOPModule, [this] { return canSave(); }, [this] { tmrPrice->stop(); });
 }
 
 } // namespace qx

@@ -1,11 +1,12 @@
 #pragma once
 #include "charging/ChargeGridConfig.h"
-#include "charging/ItemEntry.h"
+#include "charging/ManualItemEntry.h"
 #include "charging/OutPatientPricing.h"
 
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -159,15 +160,13 @@ private:
                        const QString& netPattern);
 
     // Item entry steps (frmEntryOPItems.cpp).
-    void lookUpEntry();
-    bool lookUpCode(int row);
-    bool takeDosage(int row);
+    ManualItemEntryConfig itemEntryConfig();
+    bool fillFoundItem(int row);
     void priceLine(int row, const OutPatientPricedItem& item);
     OutPatientPriceContext priceContext() const;
-    QuantityVerdict commitQuantity(int row, const QString& typed, QString& logChoice);
-    bool findSubstitute(int row);
 
     ChargeGrid* chargeGrid_ = nullptr;
+    std::unique_ptr<ManualItemEntry> itemEntry_;
     TypeABDiscounts* discounts_ = nullptr;
     QString patientID_;
     QString visitAccountNum_;

@@ -217,19 +217,7 @@ void frmEntry::timerB_Timer() {
 void frmEntry::reject() { close(); }
 
 void frmEntry::closeEvent(QCloseEvent* event) {
-    bool closing = true;
-    eventHandler(kPatientModule, QStringLiteral("Form_QueryUnload"), [&] {
-        if (canSave() &&
-            MsgBox(QStringLiteral("You have unsaved entry.  Do you wish to exit?"), vbInformation + vbYesNo) == vbNo)
-            closing = false;
-    });
-    if (!closing) {
-        event->ignore();
-        return;
-    }
-    profile_.close();
-    event->accept();
-    done(QDialog::Rejected);
+    CloseChargeEntryWindow(*this, event, kPatientModule, [this] { return canSave(); }, [this] { profile_.close(); });
 }
 
 } // namespace qx

@@ -3,6 +3,7 @@
 
 #include "charging/ChargeGrid.h"
 #include "charging/InpatientPriceRule.h"
+#include "charging/ManualItemEntry.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/PlatformServices.h"
@@ -21,12 +22,6 @@ namespace qx {
 namespace {
 const QString kPricingModule = QStringLiteral("frmEntry");
 
-DrugCatalog::Drug& pricedDrug() {
-    if (!gComponents.gDrug)
-        throw AppError(91, QStringLiteral("prjQuillax"), QStringLiteral("Object variable or With block variable not set"));
-    return gComponents.gDrug->Drug();
-}
-
 // The patient the lines are priced for: the admission in the box and the room's mark-up.
 InpatientPatient pricedPatient(const QLineEdit& txtFind, const QLabel& lblMarkUp) {
     InpatientPatient patient;
@@ -39,7 +34,7 @@ InpatientPatient pricedPatient(const QLineEdit& txtFind, const QLabel& lblMarkUp
 bool frmEntry::DisplayItem2() {
     return generalProcedure(kPricingModule, QStringLiteral("DisplayItem2"), [&] {
         Connection& con = SQLConnection();
-        const DrugCatalog::Drug& drug = pricedDrug();
+        const DrugCatalog::Drug& drug = CurrentDrug();
         const DrugCatalog::InventRecord& invent = drug.Invent();
         const int row = grdItemList->row();
         const QString code = chargeGrid_->editorText();
@@ -71,7 +66,7 @@ bool frmEntry::DisplayItem2() {
 void frmEntry::DisplayItem() {
     eventHandler(kPricingModule, QStringLiteral("DisplayItem"), [&] {
         Connection& con = SQLConnection();
-        const DrugCatalog::Drug& drug = pricedDrug();
+        const DrugCatalog::Drug& drug = CurrentDrug();
         const DrugCatalog::InventRecord& invent = drug.Invent();
         const int row = grdItemList->row();
         const QString code = drug.DrugCode();
