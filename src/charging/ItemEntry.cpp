@@ -62,6 +62,10 @@ QuantityCommitOutcome CommitQuantity(const QuantityCommitRequest& request) {
         ShowInfo(QStringLiteral("Quantity is invalid."));
         return outcome;
     }
+    if (request.requestedLimit && quantity > *request.requestedLimit) {
+        ShowInfo(QStringLiteral("Quantity issued is greater then quantity requested. Transaction terminated."));
+        return outcome;
+    }
     if (request.wholeOnly && HasFraction(Trim(request.typed))) {
         ShowInfo(QStringLiteral("Invalid quantity because of the decimal."));
         return outcome;

@@ -62,6 +62,9 @@ struct QuantityCommitRequest {
     QString typed;
     double stockOnHand = 0;
     bool checkStock = true;
+    // A quantity above this is refused (request screens under inventory switch 110: no more
+    // than was requested).
+    std::optional<double> requestedLimit;
     // Only whole quantities are taken ("Invalid quantity because of the decimal." otherwise).
     bool wholeOnly = true;
     // A quantity above the stock is refused with this message instead of the over-stock prompt.
@@ -92,7 +95,7 @@ struct QuantityCommitOutcome {
     QString logChoice;  // the over-stock prompt's choice text, "" when it was not shown
 };
 
-// Checks a typed quantity: above 0, whole, within the stock (or the over-stock prompt: proceed,
+// Checks a typed quantity: above 0, within the requested limit, whole, within the stock (or the over-stock prompt: proceed,
 // substitute, cancel), then the large-quantity question unless the entry was cancelled.
 QuantityCommitOutcome CommitQuantity(const QuantityCommitRequest& request);
 

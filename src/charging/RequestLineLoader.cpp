@@ -1,11 +1,10 @@
 #include "charging/RequestLineLoader.h"
 
 #include "charging/PriceLookups.h"
+#include "charging/RequestLineEntry.h"
 #include "components/DrugCatalog.h"
 #include "platform/FlexGrid.h"
 #include "platform/Values.h"
-#include "shell/ItemLookups.h"
-#include "shell/clsInvMaster.h"
 
 #include <QPainter>
 
@@ -67,13 +66,7 @@ void RequestLineLoader::writeShared(Connection& con, FlexGrid& grid, int row, co
                                     const QString& code) {
     const RequestGridColumns& c = columns_;
     const QString requestCode = fieldText(rs, index, "Drug Code");
-    clsInvMaster master;
-    master.Init(con, requestCode);
-    grid.setTextMatrix(row, c.genericName, master.Generic().GenericName);
-    grid.setTextMatrix(row, c.brand, GetBrandName(con, requestCode));
-    grid.setTextMatrix(row, c.supplier, master.Supplier().SupplierName);
-    grid.setTextMatrix(row, c.pnf, master.IsPNF ? QStringLiteral("PNF") : QString());
-    grid.setTextMatrix(row, c.uom, GetUnitOfMeasure(con, requestCode));
+    WriteRequestItemNames(con, grid, row, requestCode, c);
     grid.setTextMatrix(row, c.dosage, fieldText(rs, index, "Dosage"));
     grid.setTextMatrix(row, c.requested, fieldText(rs, index, "Quantity"));
     grid.setTextMatrix(row, c.issued, fieldText(rs, index, "Quantity"));

@@ -26,4 +26,14 @@ bool ToggleSeniorDiscount(FlexGrid& grid, const SeniorDiscountLine& line, double
     return true;
 }
 
+void ClearSeniorDiscountMark(FlexGrid& grid, const SeniorDiscountLine& line, const QPixmap& onPicture,
+                             const QPixmap& offPicture) {
+    if (grid.textMatrix(line.row, line.markCol) != QLatin1String("*"))
+        return;
+    grid.setTextMatrix(line.row, line.markCol, QString());
+    for (int col = 0; col < grid.cols(); ++col)
+        if (grid.cellPicture(line.row, col).cacheKey() == onPicture.cacheKey())
+            grid.setCellPicture(line.row, col, offPicture);
+}
+
 } // namespace qx

@@ -21,4 +21,9 @@ struct SeniorDiscountLine {
 bool ToggleSeniorDiscount(FlexGrid& grid, const SeniorDiscountLine& line, double percent, const QPixmap& onPicture,
                           const QPixmap& offPicture);
 
+// The line's amount was computed afresh: the discount no longer applies to it, so the mark goes
+// and every ticked box of the row becomes an empty one.
+void ClearSeniorDiscountMark(FlexGrid& grid, const SeniorDiscountLine& line, const QPixmap& onPicture,
+                             const QPixmap& offPicture);
+
 } // namespace qx

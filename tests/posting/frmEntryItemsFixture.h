@@ -6,8 +6,7 @@
 #include "charging/frmOverQty.h"
 #include "charging/frmOverStock.h"
 #include "charging/frmPriceInOut.h"
-#include "components/DoseForms.h"
-#include "components/DrugPicker.h"
+#include "ScriptedPickers.h"
 #include "platform/FlexGrid.h"
 #include "platform/Values.h"
 #include "shell/frmDeletePassword.h"
@@ -19,31 +18,7 @@
 namespace qx::test {
 
 
-// The drug picker: answers the next codes in turn ("" when none is left) and records its calls.
-class ScriptedEntryPicker : public DrugPicker::DrugList {
-public:
-    bool InitConnection(const QString&) override { return true; }
-    void setDrugsOrCsr(bool value) override { drugsOrCsr = value; }
-    QString ShowList(const std::optional<QString>& search, const std::optional<QVariant>&,
-                     const std::optional<QString>& location, const std::optional<QString>&) override {
-        calls << search.value_or(QStringLiteral("<none>")) + u'@' + location.value_or(QStringLiteral("<none>"));
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-    QStringList answers;
-    QStringList calls;
-    bool drugsOrCsr = false;
-};
-
-class ScriptedDosageList : public DoseForms::DosageList {
-public:
-    bool InitConnection(const QString&) override { return true; }
-    QString ShowList() override {
-        ++shown;
-        return answer;
-    }
-    QString answer;
-    int shown = 0;
-};
+using ScriptedEntryPicker = ScriptedDrugPicker;
 
 class frmEntryItemsTest : public frmEntryTest {
 protected:

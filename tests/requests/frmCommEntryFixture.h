@@ -99,6 +99,21 @@ protected:
         db().execute(QStringLiteral("DELETE FROM tbInvSwitch WHERE IDKey = ?"), {key});
         db().execute(QStringLiteral("INSERT INTO tbInvSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
     }
+    // Admissions 1002 (an HMO's account), 1003 (the VA's, an HMO class too) and 1004 (a company
+    // with a blank name), beside the plain 1001.
+    void addSponsoredAdmissions() {
+        company(QStringLiteral("HMO1"), QStringLiteral("HEALTH PLAN"), QStringLiteral("P"));
+        company(QStringLiteral("VA"), QStringLiteral("VETERANS"), QStringLiteral("P"));
+        company(QStringLiteral("BLANK"), QStringLiteral("   "), QStringLiteral("C"));
+        for (const auto& [id, account] : {std::pair{"1002", "HMO1"}, std::pair{"1003", "VA"}, std::pair{"1004", "BLANK"}})
+            addAdmittedPatient(db(), {.idNum = QString::fromLatin1(id), .person = {.hospNum = QStringLiteral("H") + id},
+                                      .accountNum = QString::fromLatin1(account)});
+    }
+    void company(const QString& account, const QString& name, const QString& cls) {
+        db().execute(QStringLiteral("INSERT INTO build_file.tbCoCompany (AccountNum, Company, Class, CreditLimit) "
+                                    "VALUES (?, ?, ?, 0)"),
+                     {account, name, cls});
+    }
     static QStringList column(const frmCommEntry& form, int col) {
         QStringList texts;
         for (int row = 1; row < form.grdItemList->rows(); ++row)

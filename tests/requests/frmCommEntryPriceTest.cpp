@@ -16,12 +16,7 @@ protected:
         frmCommEntryTest::SetUp();
         if (IsSkipped())
             return;
-        company(QStringLiteral("HMO1"), QStringLiteral("HEALTH PLAN"), QStringLiteral("P"));
-        company(QStringLiteral("VA"), QStringLiteral("VETERANS"), QStringLiteral("P"));
-        company(QStringLiteral("BLANK"), QStringLiteral("   "), QStringLiteral("C"));
-        for (const auto& [id, account] : {std::pair{"1002", "HMO1"}, std::pair{"1003", "VA"}, std::pair{"1004", "BLANK"}})
-            addAdmittedPatient(db(), {.idNum = QString::fromLatin1(id), .person = {.hospNum = QStringLiteral("H") + id},
-                                      .accountNum = QString::fromLatin1(account)});
+        addSponsoredAdmissions();
         item({.itemId = QStringLiteral("A01")});
         item({.itemId = QStringLiteral("F01"), .fixedCharge = 25});
         item({.itemId = QStringLiteral("M01"), .isMDRP = true, .mdrpPrice = 0.5});
@@ -30,11 +25,6 @@ protected:
         db().execute(QStringLiteral("DELETE FROM build_file.tbCoRoomClass WHERE RoomClassID = 'A'"));
         db().execute(QStringLiteral("INSERT INTO build_file.tbCoRoomClass (RoomClassID, RoomClass, MarkUp) "
                                     "VALUES ('A', 'SUITE', 10)"));
-    }
-    void company(const QString& account, const QString& name, const QString& cls) {
-        db().execute(QStringLiteral("INSERT INTO build_file.tbCoCompany (AccountNum, Company, Class, CreditLimit) "
-                                    "VALUES (?, ?, ?, 0)"),
-                     {account, name, cls});
     }
     void item(ItemSpec spec) {
         spec.priceIn = 5.25;

@@ -78,7 +78,7 @@ ChargeGridConfig frmCommEntry::gridConfig() {
     c.exemptCols = {0, 3, 9, 11, 12, 13, 14, 15, 17, 18, 21, 22, 23, 2, 24, 28, 29, 4, 5, 7, 6};
     c.editorKinds = {{kColCode, 1}, {kColDosage, 1}, {kColIssued, 2}};
     c.maxLengths = {{kColDosage, 8}};
-    c.upperCase = false;
+    c.digitsOnlyCols = {kColIssued};
     c.spaceDoubleClicks = true;
     c.rightWrapColumn = kColIssued;
     return c;

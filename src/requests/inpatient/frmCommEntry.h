@@ -80,6 +80,8 @@ public:
     static ChargeGridConfig gridConfig();
     void PutTextBox(int intRow, int intCol, double sngWhichCtrl, int intMax);
     bool ExcemptCol(int col) const;
+    // The total of the Amount column, "###0.00".
+    QString TotalCharges() const;
     ChargeGrid* chargeGrid() const { return chargeGrid_; }
     const RequestGridPictures& pictures() const { return pictures_; }
     ItemProfile& profile() { return profile_; }
@@ -100,6 +102,12 @@ public:
     void Form_Activate();
     bool IsMedicareItem(const QString& itemId);
     int BarcodeCheckRow() const { return barcodeCheckRow_; }
+
+    // ---- The editor's commit (frmCommEntryEntry.cpp) ----
+    // Enter or a double click in the editor: the issued quantity on its column, else the look-up.
+    void txtEntry_DblClick();
+    // The "..." action: the item on the code column, the dosage on its column.
+    void cmdEntry_Click();
 
     // ---- Handlers ----
     void cmdDocCode_Click();
@@ -160,6 +168,11 @@ private:
     // bill stops the load.
     bool loadPatient(bool& senior);
     void priceItemLine(int row, const Recordset& requests, int index);
+    void commitIssuedQuantity(int row, const QString& typed);
+    // The over-stock prompt's "Find Substitute Drug": false when the picker gave nothing.
+    bool findSubstitute(int row);
+    // The line becomes the drug component's current item, priced by this screen's rule.
+    void substituteLine(int row);
 
     QString patientID_;
     QString requestedStationID_;

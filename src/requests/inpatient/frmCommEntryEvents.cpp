@@ -39,6 +39,8 @@ void frmCommEntry::connectGridEvents() {
     connect(chargeGrid_, &ChargeGrid::cellDoubleClicked, this,
             [this](int, int, int mouseCol) { grdItemList_DblClick(mouseCol); });
     connect(chargeGrid_, &ChargeGrid::escapePressed, this, &frmCommEntry::cmdClose_Click);
+    connect(chargeGrid_, &ChargeGrid::commitRequested, this, &frmCommEntry::txtEntry_DblClick);
+    connect(chargeGrid_, &ChargeGrid::lookupRequested, this, &frmCommEntry::cmdEntry_Click);
 }
 
 bool frmCommEntry::BlankRow(int row) const { return IsBlankRequestRow(*grdItemList, row); }

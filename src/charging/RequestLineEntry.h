@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+
+namespace qx {
+
+class Connection;
+class FlexGrid;
+struct RequestGridColumns;
+
+// What the request screens share when a line is edited: the names of an item written into the
+// line, and the amount of a committed issued quantity.
+
+// The item's generic name, brand, supplier, formulary mark and unit of measure.
+void WriteRequestItemNames(Connection& con, FlexGrid& grid, int row, const QString& itemCode,
+                           const RequestGridColumns& columns);
+
+// The amount of a request line once its issued quantity is committed, each later rule replacing
+// the earlier: quantity × unit price ("######.00"); × the fixed charge when the item has one
+// ("#####0.00"); the HMO price (inventory switch 104, an HMO patient) and the VA price (switch
+// 103, a VA patient) ("######0.00"); an MDRP item at its unit price ("######.00").
+struct RequestCommitPricing {
+    QString itemCode;    // trimmed
+    QString patientKey;  // the admission or visit, trimmed
+    double quantity = 0;
+    double unitPrice = 0;    // the line's unit price as shown
+    double fixedCharge = 0;  // the line's fixed charge as shown
+};
+QString RequestCommitAmount(Connection& con, const RequestCommitPricing& line);
+
+} // namespace qx
