@@ -2,6 +2,7 @@
 
 #include "cash/frmCashEntry.h"
 #include "cash/frmEntryCash.h"
+#include "cash/frmSICancellation.h"
 #include "cash/frmSIRange.h"
 #include "cash/frmSISequence.h"
 #include "cash/frmUnpostedCreditAdvise.h"
@@ -33,6 +34,12 @@ void RegisterCashWindowOpeners() {
         frmSISequence sequence;
         showModal(sequence);
         return WindowValues{{QStringLiteral("SISequenceNumber"), frmSISequence::SISequenceNumber()}};
+    });
+    // "Sales Invoice Cancellation": empty at every opening.
+    RegisterWindowOpener(QStringLiteral("mnuSICancellation"), [](const WindowValues&) {
+        frmSICancellation cancellation;
+        showModal(cancellation);
+        return WindowValues{};
     });
     // "&Cash Sales (Sale Invoice Range)": a new dialog each time, so it opens with empty boxes.
     RegisterWindowOpener(QStringLiteral("mnuDIRCashSalesSIRange"), [](const WindowValues&) {

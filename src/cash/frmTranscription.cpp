@@ -1,4 +1,5 @@
 #include "cash/frmTranscription.h"
+#include "components/AppError.h"
 
 #include "components/Connection.h"
 #include "components/PlatformServices.h"

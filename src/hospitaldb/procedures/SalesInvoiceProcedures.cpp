@@ -1,6 +1,8 @@
 // Procedures of the stand-alone sales invoices: each cashier's stored sequence and the invoices.
+#include "components/AppError.h"
 #include "components/Connection.h"
 #include "components/Procedures.h"
+#include "components/SearchText.h"
 
 namespace qx::hospitaldb {
 namespace {
@@ -42,6 +44,69 @@ const ProcedureRegistration saveInvoice{{
                    a.number(QStringLiteral("DISCOUNT")), a.number(QStringLiteral("REFUND")),
                    a.text(QStringLiteral("DISCOUNTTYPE")), a.text(QStringLiteral("EMPLOYEECODE")), c.serverNow()});
         return std::nullopt;
+    }}};
+
+
+// The invoice lists leave cancelled invoices out; columns by position: number, payee, total,
+// discount, date.
+const QString kInvoiceListColumns = QStringLiteral(
+    "SELECT SINumber, Payee, Total, Discount, TransDate FROM tbInvSalesInvoice WHERE Cancelled = 0 ");
+
+// The cashier's open invoices, newest number first.
+const ProcedureRegistration listInvoices{{
+    QStringLiteral("sp_Inv_SI_List"),
+    {text("@EmployeeCode", 20)},
+    [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
+        return c.query(kInvoiceListColumns + QStringLiteral("AND EmployeeCode = TRIM(?) ORDER BY SINumber DESC"),
+                       {a.text(QStringLiteral("EMPLOYEECODE"))});
+    }}};
+
+// Open invoices of any cashier whose number or payee holds the text.
+const ProcedureRegistration searchInvoices{{
+    QStringLiteral("sp_Inv_SI_Search"),
+    {text("@Search", 100)},
+    [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
+        const QString pattern = likeContaining(a.text(QStringLiteral("SEARCH")).trimmed());
+        return c.query(kInvoiceListColumns +
+                           QStringLiteral("AND (UPPER(SINumber) LIKE UPPER(?) ESCAPE '\\' "
+                                          "OR UPPER(COALESCE(Payee, '')) LIKE UPPER(?) ESCAPE '\\') "
+                                          "ORDER BY SINumber DESC"),
+                       {pattern, pattern});
+    }}};
+
+// The item lines of an open invoice, in posting order: code, description, quantity, amount,
+// discount, and the location the sale posted at (where a reversal posts).
+const ProcedureRegistration invoiceDetails{{
+    QStringLiteral("sp_Inv_SI_Get_Details"),
+    {text("@SINumber", 20)},
+    [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
+        return c.query(
+            QStringLiteral("SELECT s.ItemID, TRIM(COALESCE(m.ItemName, '') || ' ' || COALESCE(m.ItemDesc, '')) AS Description, "
+                           "s.Quantity, s.Amount, COALESCE(s.Discount, 0) AS Discount, s.LocationID "
+                           "FROM tbInvSalesInvoice i JOIN tbInvStockCard s ON s.RefNum = i.SINumber "
+                           "LEFT JOIN tbInvMaster m ON m.ItemID = s.ItemID "
+                           "WHERE i.SINumber = TRIM(?) AND i.Cancelled = 0 AND s.SummaryCode = 'PH' AND s.Quantity > 0 "
+                           "ORDER BY s.id"),
+            {a.text(QStringLiteral("SINUMBER"))});
+    }}};
+
+// Marks an open invoice cancelled. An invoice already cancelled, or unknown, is refused, so that
+// of two workstations cancelling at once only one commits its reversal.
+const ProcedureRegistration cancelInvoice{{
+    QStringLiteral("sp_Inv_SI_Cancel"),
+    {text("@SINumber", 20), text("@CancelledBy", 20)},
+    [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
+        const QString number = a.text(QStringLiteral("SINUMBER")).trimmed();
+        const qint64 changed = c.execute(
+            QStringLiteral("UPDATE tbInvSalesInvoice SET Cancelled = 1, CancelledBy = ?, CancelledDate = ? "
+                           "WHERE SINumber = ? AND Cancelled = 0"),
+            {a.text(QStringLiteral("CANCELLEDBY")).trimmed(), c.serverNow(), number});
+        if (changed == 1)
+            return std::nullopt;
+        const bool known = !c.query(QStringLiteral("SELECT 1 FROM tbInvSalesInvoice WHERE SINumber = ?"), {number}).isEmpty();
+        throw AppError(kDbErrorNumber, QStringLiteral("sp_Inv_SI_Cancel"),
+                       known ? QStringLiteral("Sales invoice %1 is already cancelled.").arg(number)
+                             : QStringLiteral("Sales invoice %1 was not found.").arg(number));
     }}};
 
 } // namespace
