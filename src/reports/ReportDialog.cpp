@@ -6,6 +6,7 @@
 #include "platform/DatePicker.h"
 
 #include <QComboBox>
+#include <QPushButton>
 
 namespace qx {
 
@@ -31,12 +32,21 @@ QComboBox* ReportDialog::shiftList(const QString& name) {
     return list;
 }
 
+QPushButton* ReportDialog::dialogButton(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
 void ReportDialog::showReport(qint16 code) {
     ReportWindow().setWhatReport(code);
     qx::showModal(ReportWindow());
 }
 
-bool ReportDialog::guarded(const std::function<void()>& step) {
+bool ReportDialog::guarded(const std::function<void()>& step) { return RunTellingFailure(step); }
+
+bool RunTellingFailure(const std::function<void()>& step) {
     try {
         step();
         return true;
@@ -46,6 +56,16 @@ bool ReportDialog::guarded(const std::function<void()>& step) {
         ShowErrorMessage(QString::fromLocal8Bit(e.what()));
     }
     return false;
+}
+
+void ShowReportModeless(qint16 code) {
+    frmView& window = ReportWindow();
+    if (window.isVisible())
+        window.hide();
+    window.setWhatReport(code);
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 QString ChosenId(const QComboBox& list) {

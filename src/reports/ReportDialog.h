@@ -3,6 +3,7 @@
 #include <functional>
 
 class QComboBox;
+class QPushButton;
 
 namespace qx {
 
@@ -28,6 +29,8 @@ protected:
     DatePicker* todayPicker(const QString& name);
     // The shift list: "1", "2", "3" and an empty text.
     QComboBox* shiftList(const QString& name);
+    // A push button that neither Enter nor Escape presses (the dialogs name no default button).
+    QPushButton* dialogButton(const QString& name, const QString& caption);
     // Shows the report window modally for `code`; the caller has filled the request.
     void showReport(qint16 code);
     // Runs `step`; an error is told and false comes back.
@@ -36,6 +39,13 @@ protected:
 private:
     qint16 reportType_ = 0;
 };
+
+// Runs `step`; an error is told in a message box and false comes back.
+bool RunTellingFailure(const std::function<void()>& step);
+
+// Shows the report window modeless for `code`, beside the main window; a window already up with
+// an earlier report is loaded afresh for this request.
+void ShowReportModeless(qint16 code);
 
 // The id kept with the chosen entry of a list (the "tag" of a bound combo), empty for none.
 QString ChosenId(const QComboBox& list);

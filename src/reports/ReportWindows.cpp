@@ -1,6 +1,11 @@
 #include "reports/ReportWindows.h"
 
 #include "components/PlatformServices.h"
+#include "reports/frmCardTransactions.h"
+#include "reports/frmLocDateRange.h"
+#include "reports/frmPDEA.h"
+#include "reports/frmReportEcart.h"
+#include "reports/frmReportFilter.h"
 #include "reports/frmReports.h"
 #include "reports/frmReportsRange.h"
 #include "reports/frmStockCard.h"
@@ -25,8 +30,8 @@ WindowValues showStockCard(const WindowValues&) {
 }
 
 // A chooser loaded afresh for each command: the command's ReportType, then the control states it
-// sets ("chkShift.Enabled", "fraDispenser.Visible", ...), then shown modally, or modeless when
-// "Modeless" is given. A list that fails to load is told and the chooser does not open.
+// sets ("chkShift.Enabled", "fraDispenser.Visible", ...) and its "Caption" when given, then shown
+// modally, or modeless when "Modeless" is given. A list that fails to load is told and the chooser does not open.
 template <class Chooser>
 WindowValues showChooser(QPointer<Chooser>& window, const WindowValues& inputs) {
     if (window) {
@@ -39,6 +44,8 @@ WindowValues showChooser(QPointer<Chooser>& window, const WindowValues& inputs) 
         delete window.data();
         return {};
     }
+    if (inputs.contains(QStringLiteral("Caption")))
+        window->setWindowTitle(inputs.value(QStringLiteral("Caption")).toString());
     for (auto it = inputs.cbegin(); it != inputs.cend(); ++it) {
         const QString control = it.key().section(QLatin1Char('.'), 0, 0);
         const QString property = it.key().section(QLatin1Char('.'), 1).toLower();
@@ -66,9 +73,22 @@ WindowValues showRangeChooser(const WindowValues& inputs) {
     return showChooser(window, inputs);
 }
 
+template <class Chooser>
+WindowOpener chooserOpener() {
+    return [](const WindowValues& inputs) {
+        static QPointer<Chooser> window;
+        return showChooser(window, inputs);
+    };
+}
+
 } // namespace
 
 void RegisterReportWindowOpeners() {
+    RegisterWindowOpener(QStringLiteral("frmCardTransactions"), chooserOpener<frmCardTransactions>());
+    RegisterWindowOpener(QStringLiteral("frmReportEcart"), chooserOpener<frmReportEcart>());
+    RegisterWindowOpener(QStringLiteral("frmLocDateRange"), chooserOpener<frmLocDateRange>());
+    RegisterWindowOpener(QStringLiteral("frmPDEA"), chooserOpener<frmPDEA>());
+    RegisterWindowOpener(QStringLiteral("frmReportFilter"), chooserOpener<frmReportFilter>());
     RegisterWindowOpener(QStringLiteral("frmReports"), showSingleDateChooser);
     RegisterWindowOpener(QStringLiteral("frmReportsRange"), showRangeChooser);
     RegisterWindowOpener(QStringLiteral("mnuStockCard"), showStockCard);
