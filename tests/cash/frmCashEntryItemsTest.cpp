@@ -469,3 +469,114 @@ TEST_F(frmCashEntryItemsTest, BarcodeAndGenericEntry) {
 
 } // namespace
 } // namespace qx::test
+
+namespace qx::test {
+namespace {
+
+// Over the stock, "Find Substitute Drug": whatever the picker answers, the typed quantity is
+// committed, on the substitute when one is taken and on the line's own item otherwise.
+TEST_F(frmCashEntryItemsTest, OverStockSubstitute) {
+    addItem(db(), {.itemId = "1001", .onHand = 5, .priceOut = 4.75});
+    addItem(db(), {.itemId = "2002", .name = "AMOXICILLIN", .description = "500 MG CAP", .genericId = "G2", .onHand = 3,
+                   .priceOut = 10});
+    addItem(db(), {.itemId = "3003", .name = "CEFALEXIN", .description = "250 MG CAP", .genericId = "G3", .onHand = 9,
+                   .priceOut = 7});
+    db().execute(QStringLiteral("UPDATE tbInvent SET MarkupIn = 30 WHERE ItemID = '1001'"));
+    platform.modal->onShow("qx::frmOverStock", [](QWidget& w) {
+        w.close();
+        static_cast<frmOverStock&>(w).setChoice(QStringLiteral("2"));
+    });
+    struct Case {
+        const char* name;
+        QString answer;  // the picker's
+        QString message;
+        QString code, description, amount;
+    };
+    const Case cases[] = {
+        {"a substitute, taking the quantity above its own stock", "2002", "", "2002", "AMOXICILLIN 500 MG CAP", "60.00"},
+        {"the picker cancelled", "", "", "1001", "PARACETAMOL 500 MG TABLET", "28.50"},
+        {"a code the catalogue lacks", "9999", "Drug code not found!", "1001", "PARACETAMOL 500 MG TABLET", "28.50"},
+        {"an item already on another line", "3003", "The same item was already requested", "1001",
+         "PARACETAMOL 500 MG TABLET", "28.50"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        gSiteCode = QStringLiteral("ZMX");
+        openShown();
+        enter(1, 1, "1001");
+        ASSERT_EQ(cell(1, frmCashEntry::colSiteInPatientMarkUp), "30") << "written by the look-up";
+        enter(2, 1, "3003");
+        platform.messages->clear();
+        picker->answers = {c.answer};
+        enter(1, 8, "6");
+        EXPECT_EQ(platform.messages->boxes().empty() ? QString() : platform.messages->last().text, c.message);
+        if (!c.message.isEmpty())
+            EXPECT_EQ(platform.messages->last().icon(), vbExclamation);
+        EXPECT_EQ(cell(1, frmCashEntry::colCode), c.code);
+        EXPECT_EQ(cell(1, frmCashEntry::colDescription), c.description);
+        EXPECT_EQ(cell(1, frmCashEntry::colQuantity), "6");
+        EXPECT_EQ(cell(1, frmCashEntry::colAmount), c.amount);
+        EXPECT_EQ(cell(2, frmCashEntry::colCode), "3003") << "the other line stays";
+        if (c.code == QLatin1String("2002")) {
+            EXPECT_EQ(cell(1, frmCashEntry::colStock), "3");
+            EXPECT_EQ(cell(1, frmCashEntry::colSiteInPatientMarkUp), "") << "not written for a substitute";
+        }
+    }
+    EXPECT_EQ(picker->searches, QStringList(4, QStringLiteral("<none>"))) << "the picker opens without a search text";
+}
+
+} // namespace
+} // namespace qx::test
+
+namespace qx::test {
+namespace {
+
+// The option layout at KTH: "Others" lists the classes of Pharma_LoadDiscount, and with no option
+// chosen the class's rate decides the discount where elsewhere the class box's rate does.
+TEST_F(frmCashEntryDiscountTest, KTHOthersListAndRateWithoutAnOption) {
+    addClass("CZ", "CASH DISCOUNT", 10, false);
+    addClass("CF", "SENIOR CITIZENS DISCOUNT", 20, false);
+    addItem(db(), {.itemId = "1001", .onHand = 50, .priceOut = 100, .seniorDiscounted = false});
+    gPharmaOptDiscountType = true;
+    gInvSwitchVATExemptItems = false;
+    gDiscountSeniorCitizen = 20;
+    struct Case { const char* site; const char* option; const char* classBoxRate; const char* discount, *amount; };
+    const Case cases[] = {
+        {"KTH", "", "", "10.00", "90.00"},
+        {"KTH", "", "5", "10.00", "90.00"},
+        {"ABC", "", "", "0.00", "100.00"},
+        {"ABC", "", "5", "5.00", "95.00"},
+        {"KTH", "manual", "", "10.00", "90.00"},
+        {"KTH", "none", "5", "0.00", "100.00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.site) + " option '" + c.option + "' class box " + c.classBoxRate);
+        gSiteCode = QString::fromLatin1(c.site);
+        gDefaultDiscount = 1;  // no option chosen at load
+        openShown();
+        EXPECT_FALSE(form->optNone->isChecked() || form->optSeniorCitizen->isChecked() || form->optManual->isChecked());
+        EXPECT_EQ(form->cboOthers->count(), 3);
+        EXPECT_EQ(form->cboOthers->itemText(1), "CZ-CASH DISCOUNT");
+        enter(1, 1, "1001");
+        enter(1, 8, "1");
+        if (QLatin1String(c.option) == QLatin1String("manual"))
+            form->optManual->setChecked(true);
+        form->cboOthers->setCurrentIndex(1);
+        form->cboOthers_Click();
+        EXPECT_EQ(form->txtDscRate->text(), "10");
+        form->cmbA->setEditText(QString::fromLatin1(c.classBoxRate));
+        if (QLatin1String(c.option) == QLatin1String("none"))
+            form->optNone->setChecked(true);
+        else
+            form->cmdComputeDisc_Click();
+        EXPECT_EQ(cell(1, frmCashEntry::colDiscount), c.discount);
+        EXPECT_EQ(cell(1, frmCashEntry::colAmount), c.amount);
+        if (gSiteCode == QLatin1String("KTH") && QLatin1String(c.option) == QLatin1String("none"))
+            for (QWidget* w : std::initializer_list<QWidget*>{form->lblGSISNumber_5, form->txtGSISNumber, form->Label2_0,
+                                                              form->txtSCNumber})
+                EXPECT_FALSE(w->isVisible());
+    }
+}
+
+} // namespace
+} // namespace qx::test
