@@ -28,6 +28,10 @@ void ItemProfile::layOut(bool generic) {
         grid_->setColWidth(1, 2 * w);
         grid_->setColWidth(3, w);
         grid_->setColWidth(5, 2 * w);
+    } else if (variant_ == Variant::UnitDose) {
+        for (int col = 0; col <= 3; ++col)
+            grid_->setColWidth(col, w);
+        grid_->setColWidth(4, 2 * w);
     } else {
         const bool manual = variant_ == Variant::ManualPosting;
         for (int col : {0, 1, manual ? 2 : 3})
@@ -53,6 +57,8 @@ void ItemProfile::load(DrugCatalog::Drug& drug, const QString& patientKey, const
             grid_->setRows(grid_->rows() + 1);
             grid_->setTextMatrix(grid_->rows() - 1, 0, kDiscontinued);
         }
+        if (addTrailingRows)
+            addTrailingRows(*grid_);
     }
     if (variant_ == Variant::ManualPosting)
         grid_->setEnabled(rs_.recordCount() > 0);

@@ -2,6 +2,7 @@
 #include "components/Recordset.h"
 
 #include <QString>
+#include <functional>
 
 namespace qx {
 
@@ -16,8 +17,9 @@ class Drug;
 class ItemProfile {
 public:
     // The manual-posting screen's profile enables its grid only when there is something to show;
-    // the request screens' leaves the grid's enabled state alone and knows generic requests.
-    enum class Variant { ManualPosting, Request };
+    // the request screens' leaves the grid's enabled state alone and knows generic requests; the
+    // unit-dose screen's gives the remark column double width and ends the rows its own way.
+    enum class Variant { ManualPosting, Request, UnitDose };
 
     // The request line the profile is for, as the request screens mark it.
     struct RequestLine {
@@ -40,6 +42,10 @@ public:
     // Drops the recordset (the screen's unload).
     void close() { rs_ = Recordset(); }
     const Recordset& recordset() const { return rs_; }
+
+    // Run after the grid is bound to a profile with rows, before it is shown: rows a screen ends
+    // the profile with.
+    std::function<void(FlexGrid&)> addTrailingRows;
 
 private:
     void layOut(bool generic);

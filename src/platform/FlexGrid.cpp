@@ -99,6 +99,7 @@ struct FlexGrid::Row {
     std::vector<QString> texts;
     std::unique_ptr<std::vector<CellFormat>> formats;  // made on the first formatted cell
     int heightTwips = -1;                              // -1: the grid's default
+    bool merge = false;
 };
 
 FlexGrid::FlexGrid(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -490,6 +491,24 @@ void FlexGrid::clear() {
     refresh();
 }
 
+FlexGrid::MergeCells FlexGrid::mergeCells() const { return mergeCells_; }
+
+void FlexGrid::setMergeCells(MergeCells mode) {
+    mergeCells_ = mode;
+    refresh();
+}
+
+bool FlexGrid::mergeRow(int row) const {
+    checkRow(row, kInvalidRow);
+    return rows_[static_cast<size_t>(row)].merge;
+}
+
+void FlexGrid::setMergeRow(int row, bool merge) {
+    checkRow(row, kInvalidRow);
+    rows_[static_cast<size_t>(row)].merge = merge;
+    refresh();
+}
+
 void FlexGrid::addItem(const QString& item, int index) {
     if (index < -1 || index > rows())
         raiseError(kInvalidRow);
@@ -783,8 +802,22 @@ void FlexGrid::paintEvent(QPaintEvent*) {
     const bool disabled = !isEnabled();
 
     for (const auto& [r, y] : rowSpans) {
-        for (const auto& [c, x] : colSpans) {
-            const QRect cell(x, y, colWidthPx(c), rowHeightPx(r));
+        const std::vector<QString>& texts = rows_[static_cast<size_t>(r)].texts;
+        const bool merging = mergeCells_ == MergeCells::Free && rows_[static_cast<size_t>(r)].merge;
+        int runStartX = -1;  // left edge of the merged run the current cell belongs to
+        for (size_t i = 0; i < colSpans.size(); ++i) {
+            const auto& [c, x] = colSpans[i];
+            const QRect own(x, y, colWidthPx(c), rowHeightPx(r));
+            const QString& ownText = texts[static_cast<size_t>(c)];
+            // A merged run of equal texts: only its last cell draws, over the whole run.
+            const bool continues = merging && !ownText.isEmpty() && i + 1 < colSpans.size() &&
+                                   texts[static_cast<size_t>(colSpans[i + 1].first)] == ownText;
+            if (runStartX < 0)
+                runStartX = x;
+            const QRect cell = merging ? QRect(QPoint(runStartX, y), own.bottomRight()) : own;
+            if (continues)
+                continue;
+            runStartX = -1;
             const bool fixed = r < fixedRows_ || c < fixedCols_;
             const CellFormat* format = formatAt(r, c);
             ColorValue back = fixed ? backColorFixed_ : backColor_;

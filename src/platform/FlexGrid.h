@@ -40,6 +40,7 @@ public:
     enum class FillStyle { Single, Repeat };          // Cell* setters: current cell, or selection
     enum class SelectionMode { Free, ByRow };         // ByRow: the selection spans whole rows
     enum class HighLight { Never, Always, WithFocus }; // when the selection is drawn highlighted
+    enum class MergeCells { Never, Free };            // Free: equal neighbours of a merged row show as one
 
     explicit FlexGrid(QWidget* parent = nullptr);
     ~FlexGrid() override;
@@ -149,6 +150,13 @@ public:
 
     // Empties every cell's text and formatting; Rows, Cols and the current cell stay.
     void clear();
+
+    // Cell merging: with Free merging, adjacent cells of a row marked for merging that hold the
+    // same text show as one cell. Rows are not merged unless marked.
+    MergeCells mergeCells() const;
+    void setMergeCells(MergeCells mode);
+    bool mergeRow(int row) const;
+    void setMergeRow(int row, bool merge);
     // Adds a row at the end or before index; tabs in item separate its cells from column 0 on.
     void addItem(const QString& item, int index = -1);
     void removeItem(int index);
@@ -245,6 +253,7 @@ private:
     SelectionMode selectionMode_ = SelectionMode::Free;
     HighLight highLight_ = HighLight::Always;
     bool redraw_ = true;
+    MergeCells mergeCells_ = MergeCells::Never;
     bool syncingScrollBars_ = false;
     bool pressed_ = false;
     bool secondPress_ = false;

@@ -2,6 +2,7 @@
 
 #include "components/PlatformServices.h"
 #include "requests/inpatient/frmCommEntry.h"
+#include "requests/unitdose/frmUDEntry.h"
 #include "shell/HospitalSettings.h"
 #include "shell/WindowOpeners.h"
 
@@ -23,6 +24,14 @@ void RegisterRequestWindowOpeners() {
         form.ensureLoaded();
         showModal(form);
         return WindowValues{{QStringLiteral("CancelledForm"), form.CancelledForm()}};
+    });
+    // Automatic dispensing of the unit-dose work list's patient: every opening loads afresh.
+    RegisterWindowOpener(QStringLiteral("mnuAutoDispense"), [](const WindowValues& inputs) {
+        frmUDEntry& form = frmUDEntry::Default();
+        form.setPatientID(inputs.value(QStringLiteral("PatientID")).toString());
+        form.Form_Load();
+        showModal(form);
+        return WindowValues{};
     });
 }
 
