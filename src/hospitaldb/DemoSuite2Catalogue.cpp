@@ -54,6 +54,29 @@ void fillUnitDose(Connection& c) {
                        patients.value(QStringLiteral("StationID")), requested, n == 0 ? 1 : 0});
         }
     }
+    if (patients.recordCount() == 0 || items.recordCount() < 3)
+        return;
+    // The first patient also has a request discontinued by the pharmacy, and one for an item
+    // already issued to them today when the history holds such an issue.
+    const QVariant first = patients.valueAt(0, QStringLiteral("IDNum"));
+    const QVariant station = patients.valueAt(0, QStringLiteral("StationID"));
+    const QVariant stopped = items.valueAt(2, QStringLiteral("ItemID"));
+    const QString insert = QStringLiteral("INSERT INTO station.tbNurseUnitDose (IDNum, ItemID, DosageID, Quantity, Amount, "
+                                          "Remark, RecordStatus, StationID, RequestDate, RequestedBy, RxMark) "
+                                          "VALUES (?, ?, 'OD', 1, ?, ?, ?, ?, ?, 'N0001', 0)");
+    c.execute(insert, {first, stopped, items.valueAt(2, QStringLiteral("SellingPriceIn")), QStringLiteral("STOP ORDER"),
+                       QStringLiteral("R"), station, requested});
+    c.execute(QStringLiteral("INSERT INTO tbInvUnitDoseDiscontinue (IDNum, ItemID, RecordStatus, DiscontinuedBy, DiscDate) "
+                             "VALUES (?, ?, 'R', 'DEMO', ?)"),
+              {first, stopped, requested.addSecs(1800)});
+    Recordset issued = c.query(QStringLiteral("SELECT s.ItemID, i.SellingPriceIn FROM tbInvStockCard s "
+                                              "JOIN tbInvent i ON i.ItemID = s.ItemID AND i.LocationID = '20' "
+                                              "WHERE s.IdNum = ? AND s.SummaryCode = 'PH' AND s.Quantity > 0 "
+                                              "AND s.TransDate >= ? ORDER BY s.ItemID LIMIT 1"),
+                               {first, QDateTime(QDate::currentDate(), QTime(0, 0))});
+    if (!issued.isEmpty())
+        c.execute(insert, {first, issued.value(QStringLiteral("ItemID")), issued.value(QStringLiteral("SellingPriceIn")),
+                           QString(), QString(), station, requested});
 }
 
 // The next number after the highest `pattern` match (capture 1 numeric) in `column` of `table`.

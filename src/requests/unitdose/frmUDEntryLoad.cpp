@@ -58,6 +58,9 @@ void frmUDEntry::Form_Load() {
         cmdSave->setEnabled(false);
         if (gSiteCode == QLatin1String("NORVAX"))
             lblVelmira->show();
+        // The grid comes first in the tab order: its first focus lays the editor over the line.
+        if (flexMSEntry->isEnabled())
+            flexMSEntry->setFocus(Qt::OtherFocusReason);
     });
 }
 
