@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOption>
 #include <QStyle>
 
 namespace qx {
@@ -77,9 +78,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
         const QRect pictureRect(face.left() + (face.width() - fitted.width()) / 2, face.top(), fitted.width(), fitted.height());
         if (isEnabled())
             painter.drawPixmap(pictureRect, picture_);
-        else
+        else {
+            // The style reads the palette from the option: without one it crashes.
+            QStyleOption option;
+            option.initFrom(this);
             style()->drawItemPixmap(&painter, pictureRect, Qt::AlignCenter,
-                                    style()->generatedIconPixmap(QIcon::Disabled, picture_, nullptr));
+                                    style()->generatedIconPixmap(QIcon::Disabled, picture_, &option));
+        }
         textArea.setTop(pictureRect.bottom() + kSpacing);
     }
 

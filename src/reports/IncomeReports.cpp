@@ -87,6 +87,12 @@ QList<CatalogueRow> IncomeReportRows() {
                            income(QStringLiteral("Pharmacy Cash Sales Income Report"), QStringLiteral("CashDailySales.rpt"), true),
                            cashRange() + QList<RowParameter>{dispenser}};
     cashSales.fileFor = cashSalesFile;
+    // Matched as stored; the encoder's name as the login component gives it when the report opens.
+    CatalogueRow encoderCashSales{30, QStringLiteral("OpenCashDailyIncomeUserId"),
+                                  OpenerTemplate{QStringLiteral("Pharmacy Cash Sales Income Report"),
+                                                 QStringLiteral("Cashdailyincomeuserid.rpt"), true, true, report::NameMatch::Exact},
+                                  {{QStringLiteral("ReportDate"), ReportDateText()}, {QStringLiteral("UserName"), LoginEmployeeName()}},
+                                  false};
     CatalogueRow cashSalesShift{38, QStringLiteral("OpenCashDailySalesShift"),
                                 income(QStringLiteral("Pharmacy Cash Sales Income Report Per Shift"),
                                        QStringLiteral("CashDailySalesShift.rpt"), true),
@@ -133,6 +139,7 @@ QList<CatalogueRow> IncomeReportRows() {
          income(QStringLiteral("Out Patient Daily Income Report (Summarized)"), QStringLiteral("IncomeReportOPDSumm.rpt"), true),
          dayAt(transDate)},
         cashSales,
+        encoderCashSales,
         {34, QStringLiteral("OpenIncomeReportShift"),
          income(QStringLiteral("Daily Income Report Per Shift"), QStringLiteral("IncomeReportShift.rpt"), true),
          dayAtPerShift(reportDate)},

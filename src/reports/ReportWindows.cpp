@@ -2,13 +2,19 @@
 
 #include "components/PlatformServices.h"
 #include "reports/frmCardTransactions.h"
+#include "reports/frmCashReport.h"
+#include "reports/frmDispReport.h"
 #include "reports/frmLocDateRange.h"
 #include "reports/frmPDEA.h"
+#include "reports/frmPostedDrugs.h"
+#include "reports/frmReportDateRange.h"
 #include "reports/frmReportEcart.h"
 #include "reports/frmReportFilter.h"
 #include "reports/frmReports.h"
 #include "reports/frmReportsRange.h"
+#include "reports/frmStationDate.h"
 #include "reports/frmStockCard.h"
+#include "reports/frmVerification.h"
 #include "shell/Session.h"
 #include "shell/WindowOpeners.h"
 
@@ -81,14 +87,52 @@ WindowOpener chooserOpener() {
     };
 }
 
+// A command that opens a dialog with settings of its own on top of the caller's inputs.
+WindowOpener withSettings(WindowOpener opener, const WindowValues& settings) {
+    return [opener = std::move(opener), settings](const WindowValues& inputs) {
+        WindowValues all = inputs;
+        for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+            all.insert(it.key(), it.value());
+        return opener(all);
+    };
+}
+
+void registerPromptOpeners() {
+    const WindowOpener dateRange = chooserOpener<frmReportDateRange>();
+    RegisterWindowOpener(QStringLiteral("frmReportDateRange"), dateRange);
+    const QString type = QStringLiteral("ReportType"), summaryShown = QStringLiteral("chkSummary.Visible");
+    RegisterWindowOpener(QStringLiteral("mnuIncomeTransIn"), withSettings(dateRange, {{type, 1}}));
+    RegisterWindowOpener(QStringLiteral("mnuIncomeTransOut"), withSettings(dateRange, {{type, 2}}));
+    RegisterWindowOpener(QStringLiteral("mnuIncomeTransCash"), withSettings(dateRange, {{type, 3}}));
+    RegisterWindowOpener(QStringLiteral("mnuSeniorCash"), withSettings(dateRange, {{type, 4}, {summaryShown, false}}));
+    RegisterWindowOpener(QStringLiteral("mnuAntibiotic"), withSettings(dateRange, {{type, 5}, {summaryShown, false}}));
+    RegisterWindowOpener(QStringLiteral("mnuAdmissionListDateRange"), withSettings(dateRange, {{type, 6}, {summaryShown, false}}));
+
+    const WindowOpener dispenser = chooserOpener<frmDispReport>();
+    RegisterWindowOpener(QStringLiteral("frmDispReport"), dispenser);
+    RegisterWindowOpener(QStringLiteral("mnuDispenserReport"), dispenser);
+    const WindowOpener consumption = chooserOpener<frmPostedDrugs>();
+    RegisterWindowOpener(QStringLiteral("frmPostedDrugs"), consumption);
+    RegisterWindowOpener(QStringLiteral("mnuConsumption"), consumption);
+    const WindowOpener verification = chooserOpener<frmVerification>();
+    RegisterWindowOpener(QStringLiteral("frmVerification"), verification);
+    RegisterWindowOpener(QStringLiteral("mnuVerification"), withSettings(verification, {{type, 18}}));
+    const WindowOpener census = chooserOpener<frmStationDate>();
+    RegisterWindowOpener(QStringLiteral("frmStationDate"), census);
+    RegisterWindowOpener(QStringLiteral("mnuCensusStation"), census);
+    RegisterWindowOpener(QStringLiteral("frmCashReport"), chooserOpener<frmCashReport>());
+}
+
 } // namespace
 
 void RegisterReportWindowOpeners() {
+    registerPromptOpeners();
     RegisterWindowOpener(QStringLiteral("frmCardTransactions"), chooserOpener<frmCardTransactions>());
     RegisterWindowOpener(QStringLiteral("frmReportEcart"), chooserOpener<frmReportEcart>());
     RegisterWindowOpener(QStringLiteral("frmLocDateRange"), chooserOpener<frmLocDateRange>());
     RegisterWindowOpener(QStringLiteral("frmPDEA"), chooserOpener<frmPDEA>());
     RegisterWindowOpener(QStringLiteral("frmReportFilter"), chooserOpener<frmReportFilter>());
+
     RegisterWindowOpener(QStringLiteral("frmReports"), showSingleDateChooser);
     RegisterWindowOpener(QStringLiteral("frmReportsRange"), showRangeChooser);
     RegisterWindowOpener(QStringLiteral("mnuStockCard"), showStockCard);

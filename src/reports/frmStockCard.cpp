@@ -8,8 +8,8 @@
 #include "platform/DatePicker.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
-#include "platform/KeyCodes.h"
 #include "platform/Twips.h"
+#include "platform/TypedKeys.h"
 #include "platform/Values.h"
 #include "shell/ItemLookups.h"
 #include "shell/QueryHelpers.h"
@@ -424,19 +424,8 @@ bool frmStockCard::eventFilter(QObject* watched, QEvent* event) {
         txtProdCode_LostFocus();
     if (event->type() != QEvent::KeyPress || qobject_cast<QPushButton*>(watched))
         return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (keyAscii(*key) == keys::Return) {
-        SendKeys(QStringLiteral("{Tab}"));
-        return QDialog::eventFilter(watched, event);
-    }
-    const QString text = key->text();
-    if (text == QLatin1String("'"))
+    if (PreviewTypedKey(watched, *static_cast<QKeyEvent*>(event)))
         return true;
-    if (!text.isEmpty() && text != text.toUpper()) {
-        QKeyEvent upper(QEvent::KeyPress, key->key(), key->modifiers(), text.toUpper(), key->isAutoRepeat(), key->count());
-        QCoreApplication::sendEvent(watched, &upper);
-        return true;
-    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -100,6 +100,13 @@ TEST_F(PictureButtonTest, DrawsItsPictureAboveTheCaption) {
     EXPECT_GE(search->sizeHint().width(), 16);
     const QImage face = search->grab().toImage();
     EXPECT_EQ(face.pixelColor(face.width() / 2, face.height() / 2), QColor(0, 128, 0));
+
+    // Disabled, the picture is drawn greyed out.
+    search->setEnabled(false);
+    const QImage greyed = search->grab().toImage();
+    const QColor middle = greyed.pixelColor(greyed.width() / 2, greyed.height() / 2);
+    EXPECT_NE(middle, QColor(0, 128, 0));
+    EXPECT_EQ(middle.red(), middle.green());
 }
 
 } // namespace
