@@ -65,6 +65,7 @@ InpatientSpecialPrices ApplyInpatientSpecialPrices(Connection& con, const QStrin
     const auto replace = [&](double price) {
         result.unitPrice = plainPriceText ? Text(price) : Format(price, kInpatientAmountPattern);
         result.amount = Format(price * quantity, kInpatientAmountPattern);
+        result.replaced = true;
     };
     if (gInvSwitchHMOMarkupPrice && GetHMOClass(con, patientKey) == QLatin1String("HMO"))
         replace(GetHMOPrice(con, itemCode, patientKey, kInpatientPriceLocation));
@@ -74,6 +75,7 @@ InpatientSpecialPrices ApplyInpatientSpecialPrices(Connection& con, const QStrin
         result.unitPrice = Text(GetMDRPDrugPrice(con, itemCode));
         result.amount = Format(quantity * Val(result.unitPrice), kInpatientAmountPattern);
         result.mdrp = true;
+        result.replaced = true;
     }
     return result;
 }

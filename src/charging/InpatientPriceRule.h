@@ -62,6 +62,7 @@ struct InpatientSpecialPrices {
     QString unitPrice;
     QString amount;     // "######0.00"
     bool mdrp = false;  // the MDRP price applies: the line is painted pink
+    bool replaced = false;  // an HMO, VA or MDRP price replaced the unit price
 };
 InpatientSpecialPrices ApplyInpatientSpecialPrices(Connection& con, const QString& itemCode,
                                                    const QString& admission, double quantity,

@@ -21,18 +21,21 @@ bool SearchItemAt(Connection& con, DrugCatalog::Drug& drug, const QString& code,
     return drug.SearchDrug(code, location);
 }
 
+QString ChooseDispensingLocation(QWidget* parent) {
+    frmListDrugs chooser(parent);
+    chooser.setLocationID(gLocationID);
+    showModal(chooser);
+    // The choice holds for the rest of the run, on this screen and others.
+    gLocationID = chooser.LocationID();
+    return gLocationID;
+}
+
 ItemCodeOutcome ResolveItemCode(Connection& con, DrugCatalog::Drug& drug, const ItemCodeRequest& request) {
     ItemCodeOutcome outcome;
-    QString code = GetItemIDByBarcode(con, Trim(request.typed));
+    QString code = request.acceptBarcode ? GetItemIDByBarcode(con, Trim(request.typed)) : request.typed;
     std::optional<QString> location = request.location;
-    if (request.chooseLocation) {
-        frmListDrugs chooser(request.parent);
-        chooser.setLocationID(gLocationID);
-        showModal(chooser);
-        // The choice holds for the rest of the run, on this screen and others.
-        gLocationID = chooser.LocationID();
-        location = gLocationID;
-    }
+    if (request.chooseLocation)
+        location = ChooseDispensingLocation(request.parent);
     if (!IsNumeric(code) && request.pick)
         code = request.pick(code);
     outcome.code = code;

@@ -23,8 +23,14 @@ class Drug;
 bool SearchItemAt(Connection& con, DrugCatalog::Drug& drug, const QString& code,
                   const std::optional<QString>& location, const QString& patientKey);
 
+// Kelvar-mode hospitals: the stock-location chooser; its choice becomes the run-wide dispensing
+// location, which is answered.
+QString ChooseDispensingLocation(QWidget* parent);
+
 struct ItemCodeRequest {
     QString typed;             // the editor's text
+    // A scanned barcode of an item stands for the item's code.
+    bool acceptBarcode = true;
     const FlexGrid* grid = nullptr;
     int codeCol = 1;           // duplicates are looked for in this column, other rows than the current
     int firstRow = 1;

@@ -1,8 +1,5 @@
 #include "frmCommEntryFixture.h"
 
-#include "ScriptedPickers.h"
-#include "charging/ChargeGrid.h"
-#include "charging/ChargeGridNavigation.h"
 #include "charging/frmOverQty.h"
 #include "charging/frmOverStock.h"
 #include "platform/UpDown.h"
@@ -22,38 +19,19 @@ const QString kAboveRequested =
 
 // Patient 1001 asks for 2 PARACETAMOL at 50.00 (stock 100); AMOXICILLIN at 12.00 (stock 5, fixed
 // charge 15) is there to substitute.
-class frmCommEntryCommitTest : public frmCommEntryTest {
+class frmCommEntryCommitTest : public frmCommEntryEditTest {
 protected:
     void SetUp() override {
-        frmCommEntryTest::SetUp();
+        frmCommEntryEditTest::SetUp();
         if (IsSkipped())
             return;
-        gComponents.gDrugList = picker;
         addItem(db(), {.priceIn = 50});
         addItem(db(), {.itemId = QStringLiteral("AMOX500"), .name = QStringLiteral("AMOXICILLIN"),
                        .description = QStringLiteral("500 MG CAP"), .genericId = QStringLiteral("G-AMOX"),
                        .genericName = QStringLiteral("AMOXICILLIN"), .onHand = 5, .priceIn = 12, .fixedCharge = 15});
         request({.spec = {.quantity = 2, .requestNumber = QStringLiteral("RQ1")}});
     }
-    void TearDown() override {
-        form.reset();
-        frmCommEntryTest::TearDown();
-    }
-    void open(const QString& admission = QStringLiteral("1001")) {
-        form = load(admission);
-        showActive(form.get());
-    }
-    // Types the text into the editor over the cell and presses Enter.
-    void enter(int row, int col, const QString& text) {
-        openEditorAt(*form->chargeGrid(), row, col);
-        form->txtEntry()->setText(text);
-        pressKey(form->txtEntry(), Qt::Key_Return, QStringLiteral("\r"));
-        QApplication::processEvents();
-    }
     QString cell(int col, int row = 1) const { return form->grdItemList->textMatrix(row, col); }
-    QString lastMessage() const {
-        return platform.messages->boxes().empty() ? QString() : platform.messages->last().text;
-    }
     void overStockAnswers(const QString& choice, const QString& logChoice) {
         platform.modal->onShow<frmOverStock>([choice, logChoice](frmOverStock& w) {
             w.setChoice(choice);
@@ -61,9 +39,6 @@ protected:
             w.close();
         });
     }
-
-    std::unique_ptr<frmCommEntry> form;
-    std::shared_ptr<ScriptedDrugPicker> picker = std::make_shared<ScriptedDrugPicker>();
 };
 
 TEST_P(frmCommEntryCommitTest, IssuedQuantityCommit) {

@@ -1,7 +1,10 @@
 #pragma once
 #include "Builders.h"
+#include "ScriptedPickers.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
+#include "charging/ChargeGrid.h"
+#include "charging/ChargeGridNavigation.h"
 #include "charging/ColorLegend.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
@@ -17,6 +20,7 @@
 #include "suite/DrugCatalogComponent.h"
 #include "suite/InpatientFilePatient.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -123,6 +127,38 @@ protected:
 
     ScriptedPlatform platform;
     std::shared_ptr<ScriptedCurrentUser> login;
+};
+
+// The screen shown and edited through its editor, with a scripted drug picker.
+class frmCommEntryEditTest : public frmCommEntryTest {
+protected:
+    void SetUp() override {
+        frmCommEntryTest::SetUp();
+        if (IsSkipped())
+            return;
+        gComponents.gDrugList = picker;
+    }
+    void TearDown() override {
+        form.reset();
+        frmCommEntryTest::TearDown();
+    }
+    void open(const QString& admission = QStringLiteral("1001")) {
+        form = load(admission);
+        showActive(form.get());
+    }
+    // Types the text into the editor over the cell and presses Enter.
+    void enter(int row, int col, const QString& text) {
+        openEditorAt(*form->chargeGrid(), row, col);
+        form->txtEntry()->setText(text);
+        pressKey(form->txtEntry(), Qt::Key_Return, QStringLiteral("\r"));
+        QApplication::processEvents();
+    }
+    QString lastMessage() const {
+        return platform.messages->boxes().empty() ? QString() : platform.messages->last().text;
+    }
+
+    std::unique_ptr<frmCommEntry> form;
+    std::shared_ptr<ScriptedDrugPicker> picker = std::make_shared<ScriptedDrugPicker>();
 };
 
 } // namespace qx::test

@@ -221,6 +221,9 @@ void frmCommEntry::buildLowerPanels() {
     connect(timerB, &QTimer::timeout, this, &frmCommEntry::timerB_Timer);
     timerB->start();
     connect(cmdClose, &QPushButton::clicked, this, &frmCommEntry::cmdClose_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmCommEntry::cmdCancel_Click);
+    connect(cmdDelay, &QPushButton::clicked, this, &frmCommEntry::cmdDelay_Click);
+    connect(chkOPPrice, &QCheckBox::clicked, this, &frmCommEntry::chkOPPrice_Click);
 }
 
 void frmCommEntry::unload() {

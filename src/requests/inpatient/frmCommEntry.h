@@ -1,6 +1,7 @@
 #pragma once
 #include "charging/ItemProfile.h"
 #include "charging/RequestLineLoader.h"
+#include "charging/RequestLineStates.h"
 #include "platform/Colors.h"
 
 #include <QDialog>
@@ -108,6 +109,11 @@ public:
     void txtEntry_DblClick();
     // The "..." action: the item on the code column, the dosage on its column.
     void cmdEntry_Click();
+    // "Out-Patient Price": every line's amount from the requested quantity at the out-patient or
+    // the in-patient price.
+    void chkOPPrice_Click();
+    void cmdCancel_Click();
+    void cmdDelay_Click();
 
     // ---- Handlers ----
     void cmdDocCode_Click();
@@ -173,6 +179,18 @@ private:
     bool findSubstitute(int row);
     // The line becomes the drug component's current item, priced by this screen's rule.
     void substituteLine(int row);
+    // The current item's names, stock, unit price by this screen's rule and fixed charge.
+    void writeItemColumns(int row);
+    // ---- Item entry, barcode check, cancel and delay (frmCommEntryItems.cpp) ----
+    // The Kelvar chooser and the pickers over the editor's text: the text to look up.
+    // `codeGiven` is false when a generic request's picker gave nothing.
+    QString pickItemCode(int row, bool& codeGiven);
+    void enterItemCode(int row);
+    // Looks the code up (no generic conversion for a scan) and fills the line; false when refused.
+    bool lookUpAndFill(int row, const QString& code, bool scanned);
+    void fillLine(int row);
+    void takeDosage(int row);
+    RequestLineActions lineActions();
 
     QString patientID_;
     QString requestedStationID_;

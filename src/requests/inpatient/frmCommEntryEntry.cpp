@@ -105,9 +105,15 @@ bool frmCommEntry::findSubstitute(int row) {
 void frmCommEntry::substituteLine(int row) {
     Connection& con = SQLConnection();
     const DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
+    grdItemList->setTextMatrix(row, kColCode, drug.DrugCode());
+    writeItemColumns(row);
+}
+
+void frmCommEntry::writeItemColumns(int row) {
+    Connection& con = SQLConnection();
+    const DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
     const QString code = drug.DrugCode();
     const auto put = [&](int col, const QString& text) { grdItemList->setTextMatrix(row, col, text); };
-    put(kColCode, code);
     put(kColDescription, drug.DrugName() + u' ' + drug.Description());
     WriteRequestItemNames(con, *grdItemList, row, code, RequestGridColumns{});
     put(kColStock, Text(drug.Invent().StockOnHand));
@@ -119,10 +125,6 @@ void frmCommEntry::substituteLine(int row) {
     put(kColSellPriceIn, unitPrice);
     put(kColPriceTaken, unitPrice);
     put(kColFixedCharge, Text(GetFixedCharge(con, code, gLocationID)));
-}
-
-void frmCommEntry::cmdEntry_Click() {
-    eventHandler(kCommEntryEditModule, QStringLiteral("cmdEntry_Click"), [&] { chargeGrid_->rejectCommit(); });
 }
 
 } // namespace qx

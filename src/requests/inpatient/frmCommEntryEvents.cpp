@@ -23,13 +23,12 @@ namespace qx {
 
 namespace {
 const QString kCommEventsModule = QStringLiteral("frmCommEntry");
-const QString kCancelledLine = QStringLiteral("CANCELLED");
 } // namespace
 
 void frmCommEntry::connectGridEvents() {
     // Column 16 is switched by the double click, never edited; a cancelled line takes no editor.
     chargeGrid_->editorBlocked = [this](int row, int col) {
-        return col == kColSCDiscount || grdItemList->textMatrix(row, kColDosage) == kCancelledLine;
+        return col == kColSCDiscount || grdItemList->textMatrix(row, kColDosage) == kCancelledLineState;
     };
     chargeGrid_->toolTipFor = [this](int, int) {
         return QStringLiteral("REMARKS: ") + grdItemList->textMatrix(grdItemList->row(), kColRemarks);
@@ -56,7 +55,7 @@ void frmCommEntry::grdItemList_EnterCell() {
         const int row = grdItemList->row();
         if (gCheckBarCode)
             barcodeCheckRow_ = row;
-        cmdCancel->setEnabled(grdItemList->textMatrix(row, kColDosage) != kCancelledLine);
+        cmdCancel->setEnabled(grdItemList->textMatrix(row, kColDosage) != kCancelledLineState);
         if (canSave()) {
             cmdPrintSave->setEnabled(true);
             cmdSave->setEnabled(true);
