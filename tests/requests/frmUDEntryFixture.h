@@ -10,6 +10,7 @@
 #include "shell/ScriptedSuite.h"
 #include "shell/Session.h"
 #include "shell/Switches.h"
+#include "shell/frmShift.h"
 #include "shell/WindowOpeners.h"
 #include "suite/DrugCatalogComponent.h"
 #include "suite/InpatientFilePatient.h"
