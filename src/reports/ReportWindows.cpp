@@ -4,6 +4,7 @@
 #include "reports/frmCardTransactions.h"
 #include "reports/frmCashReport.h"
 #include "reports/frmDispReport.h"
+#include "reports/frmEmployeeReport.h"
 #include "reports/frmLocDateRange.h"
 #include "reports/frmPDEA.h"
 #include "reports/frmPostedDrugs.h"
@@ -121,6 +122,9 @@ void registerPromptOpeners() {
     RegisterWindowOpener(QStringLiteral("frmStationDate"), census);
     RegisterWindowOpener(QStringLiteral("mnuCensusStation"), census);
     RegisterWindowOpener(QStringLiteral("frmCashReport"), chooserOpener<frmCashReport>());
+    const WindowOpener employeeMedicines = chooserOpener<frmEmployeeReport>();
+    RegisterWindowOpener(QStringLiteral("frmEmployeeReport"), employeeMedicines);
+    RegisterWindowOpener(QStringLiteral("mnuEmployeeMedicines"), employeeMedicines);
 }
 
 } // namespace

@@ -5,8 +5,8 @@ namespace qx {
 // Registers the windows of the reports module that commands and other screens open by name
 // (the stock-card inquiry under mnuStockCard and frmStockCard; the report choosers frmReports and
 // frmReportsRange and the stock, card and item dialogs, given ReportType, the control states and
-// caption a command sets; the date-range, dispenser, consumption, verification, census and cash
-// prompts under their own names and their commands' names). The program calls it once at start.
+// caption a command sets; the date-range, dispenser, consumption, verification, census, cash and
+// employee medicines prompts under their own names and their commands' names). The program calls it once at start.
 void RegisterReportWindowOpeners();
 
 } // namespace qx

@@ -1,5 +1,5 @@
-// What the report prompts ask of the databases: whether billing holds a reference number, and
-// the daily cash income's work rows. Those rows live in a temporary table, so each connection
+// What the report prompts ask of the databases: whether billing holds a reference number, a
+// charge account's name and address, and the daily cash income's work rows. Those rows live in a temporary table, so each connection
 // (workstation) has its own and the report reads them on the connection that prepared them.
 #include "components/Connection.h"
 #include "components/Procedures.h"
@@ -55,6 +55,13 @@ const ProcedureRegistration reportPromptProcedures[] = {
                            [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
                                return c.query(QStringLiteral("SELECT RefNum FROM billing.tbBillCharges WHERE RefNum = ? LIMIT 1"),
                                               {a.text(QStringLiteral("REFNUM")).trimmed()});
+                           }}},
+    // The charge account's name and address; no row for an unknown account.
+    ProcedureRegistration{{QStringLiteral("sp_Pars_GetAccountName"), {text("@AccountNum", 20)},
+                           [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
+                               return c.query(QStringLiteral("SELECT Company, Address FROM build_file.tbCoCompany "
+                                                             "WHERE AccountNum = ? LIMIT 1"),
+                                              {a.text(QStringLiteral("ACCOUNTNUM")).trimmed()});
                            }}},
     ProcedureRegistration{{QStringLiteral("Pharma_IncomeCashClear"), {},
                            [](Connection& c, ProcArgs&) -> std::optional<Recordset> {
