@@ -60,8 +60,8 @@ ItemCodeOutcome ResolveItemCode(Connection& con, DrugCatalog::Drug& drug, const 
 
 QuantityCommitOutcome CommitQuantity(const QuantityCommitRequest& request) {
     QuantityCommitOutcome outcome;
-    const double quantity = ToDouble(request.typed);
-    if (!(quantity > 0)) {
+    const double quantity = request.leadingNumber ? Val(request.typed) : ToDouble(request.typed);
+    if (request.refuseNonPositive && !(quantity > 0)) {
         ShowInfo(QStringLiteral("Quantity is invalid."));
         return outcome;
     }
@@ -98,7 +98,8 @@ QuantityCommitOutcome CommitQuantity(const QuantityCommitRequest& request) {
             outcome.verdict = QuantityVerdict::Uncommitted;
         }
     }
-    if (!cancelled && outcome.verdict == QuantityVerdict::Commit && request.askLargeQuantity) {
+    const bool stillCommitting = !cancelled && outcome.verdict == QuantityVerdict::Commit;
+    if (request.askLargeQuantity && (stillCommitting || request.askLargeAfterAnyAnswer)) {
         const double unitPrice = request.unitPrice ? request.unitPrice() : 0;
         if (frmOverQty::needsConfirmation(quantity, unitPrice)) {
             frmOverQty large(request.parent);

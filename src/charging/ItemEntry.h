@@ -73,6 +73,10 @@ struct QuantityCommitRequest {
     std::optional<double> requestedLimit;
     // Only whole quantities are taken ("Invalid quantity because of the decimal." otherwise).
     bool wholeOnly = true;
+    // A quantity of 0 or less is refused ("Quantity is invalid.").
+    bool refuseNonPositive = true;
+    // The typed text counts by its leading number ("12 TABS" is 12), not only when it is numeric.
+    bool leadingNumber = false;
     // A quantity above the stock is refused with this message instead of the over-stock prompt.
     bool refuseOverStock = false;
     QString overStockRefusal;
@@ -83,6 +87,9 @@ struct QuantityCommitRequest {
     // Ask before a large entry (above 100, or above 5000 in amount): the line's description and
     // unit price, read after any substitution.
     bool askLargeQuantity = false;
+    // The large-entry question comes whatever the over-stock prompt was answered; its No still
+    // keeps the editor open.
+    bool askLargeAfterAnyAnswer = false;
     std::function<QString()> description;
     std::function<double()> unitPrice;
 };

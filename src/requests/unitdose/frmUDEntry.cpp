@@ -131,6 +131,11 @@ void frmUDEntry::buildButtons() {
     cmdDrugProfile = udButton(this, QStringLiteral("Print &Drug Profile"), {6240, y, 1900, 495});
     cmdPrintBarCode = udButton(this, QStringLiteral("Print &Barcode"), {8220, y, 1600, 495});
     cmdClose = udButton(this, QStringLiteral("E&xit"), {11080, y, 1400, 495});
+    connect(cmdPrintSave, &QPushButton::clicked, this, &frmUDEntry::cmdPrintSave_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmUDEntry::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmUDEntry::cmdCancel_Click);
+    connect(cmdDiscontinue, &QPushButton::clicked, this, &frmUDEntry::cmdDiscontinue_Click);
+    connect(cmdPrintBarCode, &QPushButton::clicked, this, &frmUDEntry::cmdPrintBarCode_Click);
     connect(cmdDrugProfile, &QPushButton::clicked, this, &frmUDEntry::cmdDrugProfile_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmUDEntry::cmdClose_Click);
 }

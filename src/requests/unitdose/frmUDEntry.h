@@ -71,6 +71,21 @@ public:
     void flexMSEntry_EnterCell();
     void flexMSEntry_GotFocus();
 
+    // ---- Item entry and line commit (frmUDEntryItems.cpp) ----
+    // The editor's "..." button: the code or dosage look-up on the current cell.
+    void cmdEntry_Click();
+    // The editor's commit (Enter, double click): the quantity with its checks, the remarks.
+    void txtEntry_DblClick();
+
+    // ---- Serving (frmUDEntrySave.cpp) ----
+    // The first incomplete line (no quantity, amount or dosage); 0 when none.
+    int EntryCheck() const;
+    void cmdSave_Click();
+    void cmdPrintSave_Click();
+    void cmdPrintBarCode_Click();
+    void cmdDiscontinue_Click();
+    void cmdCancel_Click();
+
     // Flags of one opening.
     bool DataSaved = false;
     bool PrintAfterSave = false;
@@ -122,6 +137,17 @@ private:
     // Escape anywhere on the screen: the close, and the focus on Exit when the user stays.
     void escapeToClose();
     void setLineButtons();
+    bool lookUpCode(int row);
+    bool lookUpDosage(int row);
+    // The over-stock prompt's substitute: true when the line took a found item.
+    bool findSubstitute(int row);
+    // The save of Save and Print: the number of lines it posted, -1 when it stopped before.
+    int save();
+    // The charge slip of the number shown, printed once without a dialog.
+    void printSlip();
+    // Marks the current line with a state and hides the editor; `button` is disabled after.
+    void markLine(const QString& dosageMark, const QString& quantityMark, const QString& remarksMark,
+                  QPushButton* button);
 
     QString patientID_;
     ChargeGrid* chargeGrid_ = nullptr;

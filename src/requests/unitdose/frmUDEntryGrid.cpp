@@ -57,6 +57,8 @@ void frmUDEntry::connectGrid() {
     connect(chargeGrid_, &ChargeGrid::cellEntered, this, &frmUDEntry::flexMSEntry_EnterCell);
     connect(chargeGrid_, &ChargeGrid::gridFocused, this, &frmUDEntry::flexMSEntry_GotFocus);
     connect(chargeGrid_, &ChargeGrid::escapePressed, this, &frmUDEntry::escapeToClose);
+    connect(chargeGrid_, &ChargeGrid::lookupRequested, this, &frmUDEntry::cmdEntry_Click);
+    connect(chargeGrid_, &ChargeGrid::commitRequested, this, &frmUDEntry::txtEntry_DblClick);
 }
 
 void frmUDEntry::PutTextBox(int intRow, int intCol, double sngWhichCtrl, int intMax) {
