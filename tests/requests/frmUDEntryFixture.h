@@ -12,6 +12,8 @@
 #include "shell/Switches.h"
 #include "shell/frmShift.h"
 #include "shell/WindowOpeners.h"
+#include "shell/frmShift.h"
+#include "platform/Values.h"
 #include "suite/DrugCatalogComponent.h"
 #include "suite/InpatientFilePatient.h"
 
