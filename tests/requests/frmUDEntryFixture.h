@@ -13,7 +13,6 @@
 #include "shell/Switches.h"
 #include "shell/frmShift.h"
 #include "shell/WindowOpeners.h"
-#include "platform/Values.h"
 #include "suite/DrugCatalogComponent.h"
 #include "suite/InpatientFilePatient.h"
 
