@@ -1,5 +1,6 @@
 #include "cash/CashWindowOpeners.h"
 #include "components/ComponentFactory.h"
+#include "mainwindow/WorkQueueWindowOpeners.h"
 #include "mainwindow/frmPharma.h"
 #include "platform/ErrorHandling.h"
 #include "platform/QtInputBox.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     qx::RegisterPostingWindowOpeners();
     qx::RegisterReportWindowOpeners();
     qx::RegisterRequestWindowOpeners();
+    qx::RegisterWorkQueueWindowOpeners();
     qx::unhandledErrorGuard([&factory] {
         qx::Main(factory, [] { return std::make_unique<qx::frmPharma>(); });
     });

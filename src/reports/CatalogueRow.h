@@ -56,5 +56,6 @@ QList<CatalogueRow> PatientReportRows();
 QList<CatalogueRow> StockReportRows();
 QList<CatalogueRow> IncomeReportRows();
 QList<CatalogueRow> MonthlyIncomeReportRows();
+QList<CatalogueRow> WorkQueueReportRows();
 
 } // namespace qx

@@ -15,6 +15,7 @@ void RegisterReportOpeners() {
     RegisterCatalogueRows(StockReportRows());
     RegisterCatalogueRows(IncomeReportRows());
     RegisterCatalogueRows(MonthlyIncomeReportRows());
+    RegisterCatalogueRows(WorkQueueReportRows());
 }
 
 } // namespace qx

@@ -209,8 +209,9 @@ const ProcedureRegistration paidAssessmentItems{{
 // IsHomeMed 1: one row per patient with take-home medicines not served yet: 0 the hospital number,
 // 1 the patient id, 2 the name, 3 the room, 5 the room's station. Options: 1 admitted, 2 discharged
 // admissions, 3 out-patients still in, 4 discharged out-patients.
-// IsHomeMed 0: the patients with refill orders: 0 the patient id, 1 the name, 2 the doctor; option 2
-// those of earlier stays (discharged), any other option those still admitted.
+// IsHomeMed 0: the patients with refill orders, admissions and out-patient visits with open refill
+// lines: 0 the patient id, 1 the name, 2 the doctor; option 2 those of earlier stays (discharged),
+// any other option those still in.
 const ProcedureRegistration prescriptionList{{
     QStringLiteral("Pharma_PrescriptionList"),
     {integer("@intOption"), integer("@IsHomeMed")},
@@ -223,7 +224,13 @@ const ProcedureRegistration prescriptionList{{
                                           "FROM tbInvPrescriptionOrders o INNER JOIN patient_data.tbPatient s ON s.IDNum = o.IdNum "
                                           "INNER JOIN patient_data.tbMaster m ON m.HospNum = s.HospNum "
                                           "LEFT JOIN build_file.tbCoDoctor d ON d.doctorid = s.DoctorID "
-                                          "WHERE s.DcrDate IS %2 GROUP BY o.IdNum ORDER BY 2")
+                                          "WHERE s.DcrDate IS %2 GROUP BY o.IdNum "
+                                          "UNION ALL SELECT f.IdNum AS IDNum, %1 AS PatientName, "
+                                          "MAX(COALESCE(d.LastName, '') || ', ' || COALESCE(d.FirstName, '')) AS DoctorName "
+                                          "FROM tbPharmaRefill f INNER JOIN patient_data.tbOutPatient s ON s.IDNum = f.IdNum "
+                                          "INNER JOIN patient_data.tbMaster m ON m.HospNum = s.HospNum "
+                                          "LEFT JOIN build_file.tbCoDoctor d ON d.doctorid = s.DoctorID "
+                                          "WHERE COALESCE(f.RecordStatus, '') = '' AND s.DcrDate IS %2 GROUP BY f.IdNum ORDER BY 2")
                                .arg(name, a.integer(QStringLiteral("INTOPTION")) == 2 ? QStringLiteral("NOT NULL")
                                                                                       : QStringLiteral("NULL")));
         const qint64 option = a.integer(QStringLiteral("INTOPTION"));

@@ -505,7 +505,8 @@ QVector<TemplatePart> Parser::parseTemplate(const QString& s, BandKind band, int
             p.kind = TemplatePart::Kind::Pages;
         } else if (upper == QLatin1String("PRINTTIME")) {
             p.kind = TemplatePart::Kind::PrintTime;
-        } else if (upper == QLatin1String("TITLE")) {
+        } else if (upper == QLatin1String("TITLE") && def_.parameterIndex(body) < 0) {
+            // A file that declares a TITLE parameter prints it; others print the report's title.
             p.kind = TemplatePart::Kind::Title;
         } else if (upper == QLatin1String("SUBTITLE")) {
             p.kind = TemplatePart::Kind::Subtitle;
