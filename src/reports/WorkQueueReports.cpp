@@ -25,7 +25,7 @@ QList<CatalogueRow> WorkQueueReportRows() {
         {56, QStringLiteral("OpenCreditMemoCommunication"),
          exportFlagOnly(QStringLiteral("Communication"), QStringLiteral("CreditMemoCommunication.rpt")),
          {{QStringLiteral("@TYPE"),
-           [](const frmView&) { return QVariant(static_cast<qint16>(LastCreditMemoListReport().ReportType.toShort())); }},
+           [](const frmView&) { return QVariant::fromValue(static_cast<qint16>(LastCreditMemoListReport().ReportType.toShort())); }},
           {QStringLiteral("@SEARCH"), Constant(QString())},
           {QStringLiteral("@STARTDATE"), reportDayText()},
           {QStringLiteral("@ENDDATE"), reportDayText()},

@@ -19,6 +19,9 @@ GridEntry::GridEntry(QWidget* parent) : QTableWidget(parent) {
 void GridEntry::setRows(int rows) {
     const int before = rowCount();
     setRowCount(qMax(rows, 0));
+    // A row that goes takes its cell locks with it; a row added later starts open.
+    for (auto it = lockedCells_.begin(); it != lockedCells_.end();)
+        it = it->first >= rowCount() ? lockedCells_.erase(it) : std::next(it);
     for (int r = before; r < rowCount(); ++r)
         for (int c = 0; c < columnCount(); ++c)
             applyLock(r, c);
