@@ -8,7 +8,7 @@
 #include "platform/Values.h"
 #include "requests/unitdose/frmUDEntry.h"
 #include "shell/HospitalSettings.h"
-#include "shell/ScriptedSuite.h"
+#include "shell/LoggedInFixture.h"
 #include "shell/Session.h"
 #include "shell/Switches.h"
 #include "shell/frmShift.h"
@@ -37,16 +37,12 @@ struct UnitDoseSpec {
 // The unit-dose screen over a fresh database: an employee logged in at the main pharmacy, our own
 // patient and drug components, one admitted patient (1001 in station 3F) and an oral item with
 // stock and prices, with no request yet.
-class frmUDEntryTest : public DbTest {
+class frmUDEntryTest : public LoggedInTestOn<DbTest> {
 protected:
     void SetUp() override {
-        resetAll();
-        DbTest::SetUp();
+        LoggedInTestOn::SetUp();
         if (IsSkipped())
             return;
-        login = std::make_shared<ScriptedCurrentUser>(db());
-        login->ShowMain();
-        gComponents.gCurrentUser = login;
         gEmployeeCode = QStringLiteral("1234");
         gLocationID = QStringLiteral("20");
         const ConnectionProvider provider = [this] { return &db(); };
@@ -62,13 +58,10 @@ protected:
     }
     void TearDown() override {
         form.reset();
-        resetAll();
-        DbTest::TearDown();
+        LoggedInTestOn::TearDown();
     }
-    static void resetAll() {
-        resetSession();
-        resetHospitalSettings();
-        resetSwitches();
+    void resetProgramState() override {
+        LoggedInTestOn::resetProgramState();
         ClearWindowOpeners();
         gLocationID.clear();
     }
@@ -108,7 +101,6 @@ protected:
     }
 
     ScriptedPlatform platform;
-    std::shared_ptr<ScriptedCurrentUser> login;
     std::unique_ptr<frmUDEntry> form;
 };
 

@@ -74,13 +74,7 @@ protected:
     }
     // The shipped charge slip beside the program, printed into a folder of files.
     void printToFiles() {
-        QFile source(sourcePath(QStringLiteral("Reports/ChargeSlip.rpt")));
-        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-        const QString path = QDir(platform.folders->program).filePath(QStringLiteral("Reports/ChargeSlip.rpt"));
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile target(path);
-        ASSERT_TRUE(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        target.write(source.readAll());
+        ASSERT_TRUE(installShippedReport(platform.folders->program, QStringLiteral("ChargeSlip.rpt")));
         report::setPrintFolder(printFolder.path());
     }
     QStringList printJobs() { return QDir(printFolder.path()).entryList(QDir::Files); }
