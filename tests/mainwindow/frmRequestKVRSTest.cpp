@@ -2,7 +2,10 @@
 #include "MainWindowFixture.h"
 #include "charging/ReportOpeners.h"
 #include "charging/frmView.h"
+#include "mainwindow/WorkQueueWindowOpeners.h"
+#include "mainwindow/frmListPharmaCommunication.h"
 #include "mainwindow/frmRequestKVRS.h"
+#include "shell/WindowOpeners.h"
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
 
@@ -40,6 +43,7 @@ protected:
     }
     void TearDown() override {
         frmRequestKVRS::Default().hide();
+        frmListPharmaCommunication::Default().hide();
         ClearReportOpeners();
         MainWindowTestOn<DbTest>::TearDown();
     }
@@ -174,6 +178,19 @@ TEST_P(PackageRequestTest, AFailedProcessIsToldAndPrintsNothing) {
                   .value(0)
                   .toString(),
               QString());
+}
+
+TEST_P(PackageRequestTest, TheMainWindowsIndicatorButtonAndMenuReachTheWindows) {
+    RegisterWorkQueueWindowOpeners();
+    {
+        frmPharma main;
+        main.lblKVRS_Click();
+        main.cmdCommunication_Click();
+        main.RunCommand(QStringLiteral("mnuConfirmMeds"));
+    }
+    ClearWindowOpeners();
+    EXPECT_EQ(platform.modal->shown(), (QStringList{"qx::frmRequestKVRS", "qx::frmListPharmaCommunication",
+                                                     "qx::frmListPharmaCommunication"}));
 }
 
 QX_ON_BOTH_ENGINES(PackageRequestTest);
