@@ -244,6 +244,9 @@ void frmCashEntry::connectHandlers() {
     connect(cmdClose, &QPushButton::clicked, this, &frmCashEntry::cmdClose_Click);
     connect(cmdClearAll, &QPushButton::clicked, this, &frmCashEntry::cmdClearAll_Click);
     connect(cmdClearRow, &QPushButton::clicked, this, &frmCashEntry::cmdClearRow_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmCashEntry::cmdSave_Click);
+    connect(cmdPrintSave, &QPushButton::clicked, this, &frmCashEntry::cmdPrintSave_Click);
+    connect(cmdPrintPreview, &QPushButton::clicked, this, &frmCashEntry::cmdPrintPreview_Click);
     connect(txtTotal, &QLineEdit::textChanged, this, &frmCashEntry::txtTotal_Change);
     connectCustomerHandlers();
     connect(mnuEditSequenceNumbers, &QAction::triggered, this, &frmCashEntry::mnuEditSequenceNumbers_Click);

@@ -164,6 +164,19 @@ public:
     void mnuChangeSISequenceNum_Click();
 
     // ---- Save and print ----
+    void cmdSave_Click();
+    void cmdPrintSave_Click();
+    void cmdPrintPreview_Click();
+    // Whether an assessment line of the pharmacy stands under the number.
+    bool CheckSlipExists(const QString& refNum);
+    // The line readers of the save.
+    double GetRowAmount(int row);
+    double GetRowUnitPrice(int row);
+    void GetCardInfo(int row, double& discount, QString& cardNumber, QString& cardTypeId);
+    void GetRowDiscountInfo(int row, double& discount, QString& discountName, QString& discountType,
+                            double& discountRate);
+    // One save in one transaction: the number, every line, the staging rows, the sales invoice
+    // and the user-log line; nothing stays when any of it fails.
     bool SaveAssessment(bool print, bool preview);
     bool SaveAssessmentPreNum(bool print);
     void SaveSI(const QString& discountType);
@@ -174,6 +187,9 @@ public:
     QLineEdit* txtEntry() const;
     QPushButton* cmdEntry() const;
     UpDown* upDown() const;
+
+    // The user-log activity the running save writes with its number ("" writes none).
+    QString mSaveLogActivity;
 
     // ---- Window values ----
     QMap<QString, int> mExemptCols;
@@ -305,6 +321,9 @@ private:
     void lookUpItem();
     bool takeFoundItem();
     bool takeSubstitute(int row);
+    struct AssessmentSave;
+    // Posts (or in a preview only stages) one grid line of the save.
+    void postAssessmentLine(int row, AssessmentSave& save);
 
     ChargeGrid* chargeGrid_ = nullptr;
 };

@@ -1,0 +1,278 @@
+#include "Builders.h"
+#include "CashEntryFixture.h"
+#include "SourceTree.h"
+
+#include "cash/frmSISequence.h"
+#include "charging/CashAssessmentNumbers.h"
+#include "charging/frmChargeslip.h"
+#include "charging/frmView.h"
+#include "components/AppError.h"
+#include "platform/report/ReportPrinter.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace qx::test {
+namespace {
+
+class CashAssessmentSaveTest : public CashEntryBothEnginesTest {
+protected:
+    void SetUp() override {
+        CashEntryBothEnginesTest::SetUp();
+        if (IsSkipped())
+            return;
+        addItem(db(), {.itemId = QStringLiteral("PARA500"), .onHand = 50});
+        addItem(db(), {.itemId = QStringLiteral("AMOX500"), .name = QStringLiteral("AMOXICILLIN"),
+                       .genericId = QStringLiteral("G-AMOX"), .genericName = QStringLiteral("AMOXICILLIN"), .onHand = 50});
+        addItem(db(), {.itemId = QStringLiteral("VITC100"), .name = QStringLiteral("ASCORBIC ACID"),
+                       .genericId = QStringLiteral("G-VITC"), .genericName = QStringLiteral("ASCORBIC ACID"), .onHand = 50});
+        gEmployeeCode = QStringLiteral("E001");
+        setCounter(QStringLiteral("assessmentnum"), 123);
+        printFolder = std::make_unique<QTemporaryDir>();
+        report::setPrintFolder(printFolder->path());
+        for (const char* file : {"AssessSlip.rpt", "AssessSlipInPatient.rpt", "AssessSlip_Preview.rpt"})
+            installReport(QString::fromLatin1(file));
+        platform.modal->onShow<frmChargeslip>([this](frmChargeslip& slip) { shownNumbers << slip.Chargeslip(); });
+        frmSISequence::setSISequenceNumber(QString());
+    }
+    void TearDown() override {
+        report::setPrintFolder(QString());
+        frmSISequence::setSISequenceNumber(QString());
+        CashEntryBothEnginesTest::TearDown();
+    }
+    void installReport(const QString& file) {
+        QFile source(sourcePath(QStringLiteral("Reports/") + file));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        const QString folder = QDir(platform.folders->program).filePath(QStringLiteral("Reports"));
+        QDir().mkpath(folder);
+        QFile target(QDir(folder).filePath(file));
+        ASSERT_TRUE(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        target.write(source.readAll());
+    }
+    void setCounter(const QString& column, qint64 value) {
+        db().execute(QStringLiteral("UPDATE billing.tbAssessmentNum SET %1 = ? WHERE id = 1").arg(column), {value});
+    }
+    qint64 counter(const QString& column) { return *BillingCounterValue(db(), column); }
+    qint64 count(const QString& sql, const QVariantList& binds = {}) { return db().query(sql, binds).value(0).toLongLong(); }
+    // Three walk-in lines as item entry leaves them.
+    void fillThree() {
+        fillLine(1, QStringLiteral("PARA500"), QStringLiteral("2"), QStringLiteral("10.00"));
+        fillLine(2, QStringLiteral("AMOX500"), QStringLiteral("1"), QStringLiteral("45.50"));
+        fillLine(3, QStringLiteral("VITC100"), QStringLiteral("5"), QStringLiteral("12.00"));
+        for (int row = 1; row <= 3; ++row)
+            grid()->setTextMatrix(row, frmCashEntry::colPriceBase, grid()->textMatrix(row, frmCashEntry::colAmount));
+    }
+    int printed() const { return int(QDir(printFolder->path()).entryList(QDir::Files).size()); }
+    // The assessment lines: number, item, quantity, amount, user, discount type.
+    QStringList assessmentLines() {
+        const Recordset rs = db().query(QStringLiteral(
+            "SELECT RefNum, ItemID, Quantity, Amount, UserID, COALESCE(DiscountType, '') FROM billing.tbCashAssessment ORDER BY id"));
+        QStringList lines;
+        for (int r = 0; r < rs.recordCount(); ++r)
+            lines << QStringList{Text(rs.valueAt(r, 0)), Text(rs.valueAt(r, 1)), Text(rs.valueAt(r, 2)),
+                                 Format(rs.valueAt(r, 3), QStringLiteral("0.00")), Text(rs.valueAt(r, 4)), Text(rs.valueAt(r, 5))}
+                         .join(QLatin1Char('|'));
+        return lines;
+    }
+    qint64 stagedUnder(const QString& number) {
+        return count(QStringLiteral("SELECT COUNT(*) FROM tbPharmaChargePrint WHERE UserID = ? AND IdNum = 'CASH' AND RefNum = ?"),
+                     {gEmployeeCode, number});
+    }
+
+    std::unique_ptr<QTemporaryDir> printFolder;
+    QStringList shownNumbers;
+};
+
+TEST_P(CashAssessmentSaveTest, NumbersFromTheCounterRow) {
+    struct Case {
+        const char* name;
+        const char* column;
+        qint64 start;
+        QStringList posted;  // references already in billing.tbCashAssessment
+        const char* first;
+        const char* second;
+        qint64 after;
+    };
+    const Case cases[] = {
+        {"the counter", "assessmentnum", 123, {}, "PH000123", "PH000124", 125},
+        {"seven digits", "assessmentnum", 1234567, {}, "PH1234567", "PH1234568", 1234569},
+        {"0: past the largest numeric tail", "assessmentnum", 0, {"PH000457", "PHABC", "XX00012", "PH12A"}, "PH000458",
+         "PH000459", 460},
+        {"0 on an empty system", "assessmentnum", 0, {}, "PH000001", "PH000002", 3},
+        {"posted numbers are skipped", "assessmentnum", 123, {"PH000123", "PH000125"}, "PH000124", "PH000126", 127},
+        {"pre-numbered", "PreNumberAssessment", 125, {}, "PH00000125", "PH00000126", 127},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        db().execute(QStringLiteral("DELETE FROM billing.tbCashAssessment"));
+        db().execute(QStringLiteral("DELETE FROM tbInvDocumentClaim"));
+        for (const QString& ref : c.posted)
+            db().execute(QStringLiteral("INSERT INTO billing.tbCashAssessment (RefNum, RevenueID, ItemID) VALUES (?, 'PH', 'X')"), {ref});
+        const QString column = QString::fromLatin1(c.column);
+        setCounter(column, c.start);
+        const BillingNumberSeries& series =
+            column == QLatin1String("assessmentnum") ? AssessmentNumberSeries() : PreNumberedAssessmentSeries();
+        EXPECT_EQ(ClaimBillingNumber(db(), series, QStringLiteral("CASH"), QStringLiteral("E1")), c.first);
+        EXPECT_EQ(ClaimBillingNumber(db(), series, QStringLiteral("CASH"), QStringLiteral("E1")), c.second);
+        EXPECT_EQ(counter(column), c.after);
+    }
+}
+
+TEST_P(CashAssessmentSaveTest, SaveWritesTheLinesStagingAndLogUnderOneNumber) {
+    openShown();
+    fillThree();
+    form->txtPatName->setText(QStringLiteral("JUAN DELA CRUZ"));
+    form->cmdSave->click();
+    EXPECT_EQ(shownNumbers, QStringList({"PH000123"}));
+    EXPECT_EQ(assessmentLines(), QStringList({"PH000123|PARA500|2|10.00|" + gEmployeeCode + "|",
+                                              "PH000123|AMOX500|1|45.50|" + gEmployeeCode + "|",
+                                              "PH000123|VITC100|5|12.00|" + gEmployeeCode + "|"}));
+    EXPECT_EQ(stagedUnder(QStringLiteral("PH000123")), 3);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbInvUserLog WHERE Activity = ?"),
+                    {QStringLiteral("Saved Assessment under Patient : JUAN DELA CRUZ | Assessment# : PH000123")}),
+              1);
+    EXPECT_EQ(counter(QStringLiteral("assessmentnum")), 124);
+    EXPECT_TRUE(form->BlankRow(1)) << "the window is cleared";
+
+    // The same item twice: each mark goes to its own row.
+    fillLine(1, QStringLiteral("PARA500"), QStringLiteral("1"), QStringLiteral("5.00"));
+    fillLine(2, QStringLiteral("PARA500"), QStringLiteral("3"), QStringLiteral("15.00"));
+    form->chkTypeA->setChecked(false);
+    form->cmdSave->click();
+    EXPECT_EQ(shownNumbers.last(), "PH000124");
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM billing.tbCashAssessment WHERE RefNum = 'PH000124'")), 2);
+}
+
+TEST_P(CashAssessmentSaveTest, AFailureAfterTheThirdLineLeavesNothing) {
+    if (db().isSQLite()) {
+        db().executeScript(QStringLiteral("CREATE TRIGGER billing.trRefuseAssessment BEFORE INSERT ON tbCashAssessment "
+                                          "WHEN NEW.ItemID = 'BOOM' BEGIN SELECT RAISE(ABORT, 'line refused'); END"));
+    } else {
+        db().executeScript(QStringLiteral("CREATE FUNCTION billing.refuse_assessment() RETURNS trigger AS $$ BEGIN "
+                                          "IF NEW.ItemID = 'BOOM' THEN RAISE EXCEPTION 'line refused'; END IF; "
+                                          "RETURN NEW; END $$ LANGUAGE plpgsql"));
+        db().executeScript(QStringLiteral("CREATE TRIGGER trRefuseAssessment BEFORE INSERT ON billing.tbCashAssessment "
+                                          "FOR EACH ROW EXECUTE FUNCTION billing.refuse_assessment()"));
+    }
+    addItem(db(), {.itemId = QStringLiteral("BOOM"), .genericId = QStringLiteral("G-BOOM")});
+    openShown();
+    fillThree();
+    fillLine(4, QStringLiteral("BOOM"), QStringLiteral("1"), QStringLiteral("1.00"));
+    grid()->setTextMatrix(4, frmCashEntry::colPriceBase, QStringLiteral("1.00"));
+    form->cmdSave->click();
+    EXPECT_EQ(platform.messages->last().icon(), vbCritical);
+    EXPECT_TRUE(platform.messages->last().text.contains(QStringLiteral("line refused")));
+    EXPECT_EQ(assessmentLines(), QStringList());
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbInvDocumentClaim")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbPharmaChargePrint")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbInvUserLog WHERE Activity LIKE 'Saved%'")), 0);
+    EXPECT_EQ(counter(QStringLiteral("assessmentnum")), 123);
+    EXPECT_EQ(shownNumbers, QStringList()) << "no number shown";
+    EXPECT_EQ(grid()->textMatrix(3, frmCashEntry::colCode), "VITC100") << "the lines are kept";
+}
+
+TEST_P(CashAssessmentSaveTest, PreviewPostsNothingAndShowsTheStagedLines) {
+    qint16 report = 0;
+    QString shownRef, shownAdm;
+    platform.modal->onShow<frmView>([&](frmView& v) {
+        report = v.WhatReport();
+        shownRef = v.vlRefnum();
+        shownAdm = v.AdmNum();
+        v.close();
+    });
+    openShown();
+    fillThree();
+    form->cmdPrintPreview->click();
+    EXPECT_EQ(report, 74);
+    EXPECT_EQ(shownRef, "PREVIEW");
+    EXPECT_EQ(shownAdm, "CASH");
+    EXPECT_EQ(stagedUnder(QStringLiteral("PREVIEW")), 3);
+    EXPECT_EQ(assessmentLines(), QStringList());
+    EXPECT_EQ(counter(QStringLiteral("assessmentnum")), 123);
+    EXPECT_EQ(shownNumbers, QStringList());
+    form->cmdPrintPreview->click();
+    EXPECT_EQ(stagedUnder(QStringLiteral("PREVIEW")), 3) << "a second preview replaces the first one's rows";
+    EXPECT_EQ(grid()->textMatrix(1, frmCashEntry::colCode), "PARA500") << "the window keeps its lines";
+}
+
+TEST_P(CashAssessmentSaveTest, SaveAndPrintPrintsTheSlipOfTheNumberJustTaken) {
+    openShown();
+    fillThree();
+    form->txtPatName->setText(QStringLiteral("ANA REYES"));
+    form->cmdPrintSave->click();
+    EXPECT_EQ(shownNumbers, QStringList({"PH000123"}));
+    EXPECT_EQ(printed(), 1);
+    EXPECT_EQ(stagedUnder(QStringLiteral("PH000123")), 3);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbInvUserLog WHERE Activity = ?"),
+                    {QStringLiteral("Saved and Print Assessment under Patient : ANA REYES | Assessment# : PH000123")}),
+              1);
+    EXPECT_TRUE(form->BlankRow(1));
+}
+
+TEST_P(CashAssessmentSaveTest, StandAloneSaleUnderTheCashiersInvoiceNumber) {
+    setPharmaSwitch(QStringLiteral("24"), true);
+    frmSISequence::setSISequenceNumber(QStringLiteral("125"));
+    db().execute(QStringLiteral("INSERT INTO tbInvStockCard (RefNum, ItemID, SummaryCode, Quantity, TransDate) "
+                                "VALUES ('SI000126', 'PARA500', 'PH', 1, ?)"),
+                 {QDateTime(QDate(2026, 1, 5), QTime(9, 0))});
+    openShown();
+    ASSERT_EQ(form->windowTitle(), "Assessment Entry - SI125");
+    fillThree();
+    form->txtPatName->setText(QStringLiteral("WALK IN"));
+    form->cmdSave->click();
+    EXPECT_EQ(shownNumbers, QStringList({"SI000125"}));
+    const Recordset lines = db().query(QStringLiteral(
+        "SELECT ItemID, Quantity, Amount, LocationID, UserID FROM tbInvStockCard WHERE RefNum = 'SI000125' ORDER BY id"));
+    ASSERT_EQ(lines.recordCount(), 3);
+    EXPECT_EQ(Text(lines.valueAt(1, 0)), "AMOX500");
+    EXPECT_EQ(Format(lines.valueAt(1, 2), QStringLiteral("0.00")), "45.50");
+    EXPECT_EQ(Text(lines.valueAt(1, 3)), "20");
+    EXPECT_EQ(assessmentLines(), QStringList()) << "no assessment for the cashier";
+    const Recordset invoice = db().query(QStringLiteral("SELECT Payee, EmployeeCode FROM tbInvSalesInvoice WHERE SINumber = 'SI000125'"));
+    ASSERT_EQ(invoice.recordCount(), 1);
+    EXPECT_EQ(invoice.text(QStringLiteral("Payee")), "WALK IN");
+    EXPECT_EQ(invoice.text(QStringLiteral("EmployeeCode")), gEmployeeCode);
+    EXPECT_EQ(frmSISequence::getSISequence(), "000125") << "the number just used is stored";
+    EXPECT_EQ(form->windowTitle(), "Assessment Entry - SI127") << "SI000126 is skipped";
+
+    // A number found used at the save is refused and nothing is posted.
+    db().execute(QStringLiteral("INSERT INTO tbInvStockCard (RefNum, ItemID, SummaryCode, Quantity, TransDate) "
+                                "VALUES ('SI000127', 'PARA500', 'PH', 1, ?)"),
+                 {QDateTime(QDate(2026, 1, 5), QTime(9, 0))});
+    fillThree();
+    form->cmdSave->click();
+    EXPECT_EQ(platform.messages->last().text, "SI Sequence Number already used.");
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbInvStockCard WHERE RefNum = 'SI000127'")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbInvSalesInvoice")), 1);
+    EXPECT_EQ(grid()->textMatrix(1, frmCashEntry::colCode), "PARA500");
+}
+
+TEST_P(CashAssessmentSaveTest, PreNumberedSaveTakesTheNumberShownAndMovesTheCounterOn) {
+    gPreNumberAssessment = true;
+    setCounter(QStringLiteral("PreNumberAssessment"), 125);
+    openShown();
+    ASSERT_EQ(form->txtRefNum->text(), "PH00000125");
+    fillThree();
+    form->cmdSave->click();
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM billing.tbCashAssessment WHERE RefNum = 'PH00000125'")), 3);
+    EXPECT_EQ(form->txtRefNum->text(), "PH00000126");
+    EXPECT_EQ(counter(QStringLiteral("PreNumberAssessment")), 126);
+    EXPECT_EQ(shownNumbers, QStringList()) << "the pre-numbered save shows no number";
+
+    // A number another workstation used meanwhile is refused inside the save.
+    db().execute(QStringLiteral("INSERT INTO tbInvDocumentClaim (Kind, DocumentNumber) VALUES ('PA', 'PH00000126')"));
+    fillThree();
+    form->cmdSave->click();
+    EXPECT_EQ(platform.messages->last().text, "Cash slip number already exists! Please check your series number.");
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM billing.tbCashAssessment WHERE RefNum = 'PH00000126'")), 0);
+}
+
+QX_ON_BOTH_ENGINES(CashAssessmentSaveTest);
+
+} // namespace
+} // namespace qx::test
