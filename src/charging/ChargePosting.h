@@ -7,11 +7,13 @@
 #include <optional>
 #include <vector>
 
+class QLineEdit;
 class QWidget;
 
 namespace qx {
 
 class Connection;
+class FlexGrid;
 class NumberSeries;
 
 // The save every charging screen shares: its checks run first, then one transaction claims the
@@ -23,7 +25,7 @@ class NumberSeries;
 // Why a save may not go on, as the user is told: the message box and the control that gets the
 // focus afterwards.
 struct SaveRefusal {
-    QString text;
+    QString text;   // empty: the check has asked the user already, nothing more is shown
     int style = 0;  // buttons and icon of the message box
     QString title;  // empty: the application's
     QWidget* focus = nullptr;
@@ -73,6 +75,48 @@ struct ChargeSlipPosted {
 // Posts the save in one transaction: the number is claimed only when there is a line to post.
 // Errors are raised after everything is rolled back.
 ChargeSlipPosted PostChargeSlip(Connection& con, const ChargeSlipSave& save);
+
+// PostChargeSlip for a screen: a failure is told ("nothing was saved") and answers nothing; the
+// screen keeps its lines.
+std::optional<ChargeSlipPosted> PostChargeSlipOrTell(Connection& con, const ChargeSlipSave& save);
+// Prints the slip of a committed save; a failure is told and the lines stay posted.
+void PrintPostedSlipOrTell(const QString& slipNumber, const std::function<void()>& print);
+
+// ---- The manual posting screens ----
+
+// What the checks of a manual posting screen's save read of the screen.
+struct ManualPostingGrid {
+    const FlexGrid* grid = nullptr;
+    int codeCol = 1;
+    int dosageCol = 5;
+    int quantityCol = 6;
+    int stockCol = 7;
+    int amountCol = 8;
+    int overStockChoiceCol = 14;
+    int postedCol = 16;
+    std::function<bool(int row)> canSaveRow;
+    QLineEdit* doctorBox = nullptr;  // the doctor code the S2 check reads; focused by its refusal
+    QString doctorName;              // as the S2 refusal names the doctor
+    QString patientKey;              // given to the item search under inventory switch 89
+};
+
+// The checks in their order: zero entries, the supervisor (validation on), the doctor's S2
+// licence (switch 93), some complete line; then every unposted line with a code must be complete
+// and its item still found at the location, or the line is named. `verifyId` receives the
+// supervisor who approved.
+std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& drug, const ManualPostingGrid& screen,
+                                           QString& verifyId);
+// The rows a save posts: complete, with a code and without the posted mark.
+std::vector<int> UnpostedCompleteRows(const ManualPostingGrid& screen);
+// The line of a row with the stock-card values both manual screens give alike: item (3), date
+// (4), quantity (6), nothing received (7), amount (8), employee (9), dosage (10), location (12),
+// no target (13), shift (15), dispenser 0 (26) and workstation (28); `valueCount` values in all.
+PostingLine ManualPostingLine(const ManualPostingGrid& screen, int row, const QString& transDate, int valueCount);
+// The follow-up statements of a manual posting: the supervisor's id on the slip's lines (on every
+// save when `verifierAlways`, else only when there is one), the direct-transaction flag at site
+// JAWKC and the over-stock choices.
+std::function<void(Connection&, const QString&, const std::vector<PostingLine>&)>
+ManualPostingFollowUp(const QString& verifyId, bool verifierAlways, bool direct);
 
 // ---- Follow-up statements of the manual posting screens ----
 

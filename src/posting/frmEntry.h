@@ -1,5 +1,6 @@
 #pragma once
 #include "charging/ChargeGridConfig.h"
+#include "charging/ChargePosting.h"
 #include "charging/ManualItemEntry.h"
 #include "charging/ItemProfile.h"
 
@@ -179,6 +180,7 @@ private:
     void txtEntry_Typed();
     void enableSaveButtons();
     ManualItemEntryConfig itemEntryConfig();
+    ManualPostingGrid postingGrid() const;
     void writeQuantity(int row, double quantity);
     void saveWithMode(int mode);
 

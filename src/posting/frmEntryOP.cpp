@@ -354,13 +354,6 @@ void frmEntryOP::cmdPrintSave_Click() {
     eventHandler(kEntryOPModule, QStringLiteral("cmdPrintSave_Click"), [&] { Save(1); });
 }
 
-void frmEntryOP::Save(int mode) {
-    generalProcedure(kEntryOPModule, QStringLiteral("Save"), [&] {
-        if (postingServiceStandIn)
-            postingServiceStandIn(*this, mode);
-    });
-}
-
 void frmEntryOP::grdItemList_EnterCell() {
     eventHandler(kEntryOPModule, QStringLiteral("grdItemList_EnterCell"), [&] {
         enableSaveButtons();

@@ -1,5 +1,6 @@
 #pragma once
 #include "charging/ChargeGridConfig.h"
+#include "charging/ChargePosting.h"
 #include "charging/ManualItemEntry.h"
 #include "charging/OutPatientPricing.h"
 
@@ -89,9 +90,19 @@ public:
     // The charge account of the registered visit last chosen.
     QString VisitAccountNum() const { return visitAccountNum_; }
 
-    // Posts the lines; until the shared posting service is wired in, the save buttons run this
-    // stand-in (mode 0 save, 1 save and print), which posts nothing.
-    std::function<void(frmEntryOP& form, int mode)> postingServiceStandIn;
+    // ---- Checks, posting and the slip (frmEntryOPSave.cpp) ----
+    // The save's checks in order, the discount-type question first; the first refusal is told.
+    bool Validate();
+    // Validates, then posts the complete unposted lines in one transaction (mode 1 also stages and
+    // prints the slip) and resets the screen; false when nothing was posted (refused, or the save
+    // failed: told, the lines kept).
+    bool Save(int mode);
+    // Prints "OPDChargeSlip.rpt" of the slip shown, staged for the visit the lines were posted to.
+    void PrintChargeSlip(const QString& visitId);
+    // True once a save ended, until the next visit is chosen.
+    bool blnSaved() const { return saved_; }
+    // The supervisor who approved the last save under validation.
+    QString strVerifyID() const { return verifyID_; }
     // Writes one line to the user log.
     std::function<void(const QString& activity)> saveUserLog;
 
@@ -148,7 +159,7 @@ private:
     void grdItemList_GotFocus();
     void enableSaveButtons();
     void hideCellEditor();
-    void Save(int mode);
+    ManualPostingGrid postingGrid() const;
     // The charge-slip number the next save is expected to use, for the visit in the box.
     void showChargeSlip();
     // The price label blinks while the account shown is charged out-patient prices.
@@ -171,6 +182,8 @@ private:
     QString patientID_;
     QString visitAccountNum_;
     bool isNewVisit_ = false;
+    bool saved_ = false;
+    QString verifyID_;
 };
 
 } // namespace qx

@@ -65,6 +65,7 @@ void frmEntryOP::txtDocCode_KeyPress(int& keyAscii) {
 void frmEntryOP::cmdHospNum_Click() {
     eventHandler(kVisitModule, QStringLiteral("cmdHospNum_Click"), [&] {
         isNewVisit_ = false;
+        saved_ = false;
         Connection& con = SQLConnection();
         OutpatientFile::OPDPatient& visit = *gComponents.gOPDPatient;
         QString id;

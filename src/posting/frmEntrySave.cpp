@@ -32,12 +32,24 @@ namespace qx {
 
 namespace {
 const QString kSaveModule = QStringLiteral("frmEntry");
-
-QString lineName(const FlexGrid& grid, int row) {
-    return QStringLiteral("Line ") + QString::number(row) + QStringLiteral(" (") +
-           Trim(grid.textMatrix(row, frmEntry::colCode)) + QStringLiteral(")");
-}
 } // namespace
+
+ManualPostingGrid frmEntry::postingGrid() const {
+    ManualPostingGrid screen;
+    screen.grid = grdItemList;
+    screen.codeCol = colCode;
+    screen.dosageCol = colDosage;
+    screen.quantityCol = colQuantity;
+    screen.stockCol = colStock;
+    screen.amountCol = colAmount;
+    screen.overStockChoiceCol = colOverStockChoice;
+    screen.postedCol = colPosted;
+    screen.canSaveRow = [this](int row) { return CanSaveRow(row); };
+    screen.doctorBox = txtDocCode;
+    screen.doctorName = lblPatInfo[3]->text();
+    screen.patientKey = Trim(txtFind->text());
+    return screen;
+}
 
 void frmEntry::cmdSave_Click() {
     eventHandler(kSaveModule, QStringLiteral("cmdSave_Click"), [&] { saveWithMode(0); });
@@ -61,80 +73,16 @@ void frmEntry::saveWithMode(int mode) {
 
 bool frmEntry::Validate() {
     return generalProcedure(kSaveModule, QStringLiteral("Validate"), [&] {
-        Connection& con = SQLConnection();
-        const int lastRow = grdItemList->rows() - 1;
-        const auto cell = [&](int row, int col) { return grdItemList->textMatrix(row, col); };
-        const auto unposted = [&](int row) {
-            return !Trim(cell(row, colCode)).isEmpty() && Trim(cell(row, colPosted)).isEmpty();
-        };
-        std::vector<SaveCheck> checks;
-        checks.push_back([&]() -> std::optional<SaveRefusal> {
-            for (int row = 1; row <= lastRow; ++row) {
-                if (Trim(cell(row, colCode)).isEmpty())
-                    continue;
-                if (Val(cell(row, colQuantity)) == 0 || Trim(cell(row, colAmount)).isEmpty() ||
-                    Val(cell(row, colAmount)) == 0)
-                    return SaveRefusal{QStringLiteral("Please check the quantity or amount of the entered items. Some "
-                                                      "entries have zero value!"),
-                                       vbCritical, QStringLiteral("WARNING"), nullptr};
-            }
-            return std::nullopt;
-        });
-        checks.push_back([&]() -> std::optional<SaveRefusal> {
-            if (!gHasValidation)
-                return std::nullopt;
-            frmDeletePassword& supervisor = frmDeletePassword::Default();
-            supervisor.setFixedHeight(twipsToPixels(2400));
-            showModal(supervisor);
-            if (supervisor.OKCharge())
-                return std::nullopt;
-            return SaveRefusal{QStringLiteral("Invalid Password."), vbInformation, QStringLiteral("MESSAGE"), nullptr};
-        });
-        checks.push_back([&]() -> std::optional<SaveRefusal> {
-            if (!GetPharmaSwitch(con, QStringLiteral("93")) ||
-                CheckDangerousDrugLicense(con, Trim(txtDocCode->text()), *grdItemList, colCode))
-                return std::nullopt;
-            return SaveRefusal{QStringLiteral("Please check S2Number and S2 Expiry of doctor: ") + lblPatInfo[3]->text() +
-                                   QStringLiteral(" on build file module. "),
-                               vbInformation, QString(), txtDocCode};
-        });
-        checks.push_back([&]() -> std::optional<SaveRefusal> {
-            if (canSave())
-                return std::nullopt;
-            return SaveRefusal{QStringLiteral("Entries has incomplete information.  Please check."), vbExclamation,
-                               QString(), nullptr};
-        });
-        // Every line with a code is posted or named: none is dropped without a word.
-        checks.push_back([&]() -> std::optional<SaveRefusal> {
-            for (int row = 1; row <= lastRow; ++row)
-                if (unposted(row) && !CanSaveRow(row))
-                    return SaveRefusal{lineName(*grdItemList, row) +
-                                           QStringLiteral(" has incomplete information.  Please check."),
-                                       vbExclamation, QString(), grdItemList};
-            return std::nullopt;
-        });
-        checks.push_back([&]() -> std::optional<SaveRefusal> {
-            DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
-            for (int row = 1; row <= lastRow; ++row)
-                if (unposted(row) && !SearchItemAt(con, drug, Trim(cell(row, colCode)), gLocationID, Trim(txtFind->text())))
-                    return SaveRefusal{lineName(*grdItemList, row) +
-                                           QStringLiteral(" is no longer found at this location.  Please check."),
-                                       vbExclamation, QString(), grdItemList};
-            return std::nullopt;
-        });
-        return RunSaveChecks(checks);
+        return RunSaveChecks(ManualPostingChecks(SQLConnection(), gComponents.gDrug->Drug(), postingGrid(), verifyID_));
     });
 }
 
 bool frmEntry::Save(int mode) {
     return generalProcedure(kSaveModule, QStringLiteral("Save"), [&] {
         Connection& con = SQLConnection();
-        if (gHasValidation)
-            verifyID_ = frmDeletePassword::Default().VerifyID();
         const InpatientFile::Patient& patient = *gComponents.gPatient;
         DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
         const QString admission = Trim(txtFind->text());
-        const auto cell = [&](int row, int col) { return grdItemList->textMatrix(row, col); };
         const QString transDate = Format(QVariant(con.serverNow()), QStringLiteral("mm/dd/yyyy hh:mm:ss"));
 
         ChargeSlipSave save;
@@ -145,48 +93,18 @@ bool frmEntry::Save(int mode) {
         save.claimedBy = gEmployeeCode;
         save.shownNumber = Trim(lblPatInfo[5]->text());
         save.stagingKey = gHostID;
-        for (int row = 1; row < grdItemList->rows(); ++row) {
-            if (!CanSaveRow(row) || !Trim(cell(row, colPosted)).isEmpty() || Trim(cell(row, colCode)).isEmpty())
-                continue;
-            PostingLine line;
-            line.row = row;
-            line.itemCode = cell(row, colCode);
-            line.quantity = cell(row, colQuantity);
-            line.stockOnHand = cell(row, colStock);
-            line.overStockChoice = cell(row, colOverStockChoice);
+        const ManualPostingGrid screen = postingGrid();
+        for (int row : UnpostedCompleteRows(screen)) {
+            PostingLine line = ManualPostingLine(screen, row, transDate, 28);
             DrugCatalog::StockCardArgs& a = line.args;
-            a.count = 28;
             a[1] = patient.HospitalNumber();
             a[2] = patient.AdmissionNumber();
-            a[3] = cell(row, colCode);
-            a[4] = transDate;
-            a[6] = Val(cell(row, colQuantity));
-            a[7] = 0;
-            a[8] = Val(cell(row, colAmount));
-            a[9] = gEmployeeCode;
-            a[10] = cell(row, colDosage);
             a[11] = txtDocCode->text();
-            a[12] = gLocationID;
-            a[13] = QString();
             a[14] = patient.RoomNumber();
-            a[15] = int(frmShift::Default().Shift());
-            a[20] = cell(row, colRemarks);
-            a[26] = 0;
-            a[28] = gHostID;
+            a[20] = grdItemList->textMatrix(row, colRemarks);
             save.lines.push_back(line);
         }
-        const QString verifyId = verifyID_;
-        const bool direct = chkDirectTransaction->isChecked();
-        save.afterPosting = [verifyId, direct](Connection& c, const QString& slip, const std::vector<PostingLine>& lines) {
-            QStringList codes;
-            for (const PostingLine& line : lines)
-                codes << Trim(line.itemCode);
-            if (!verifyId.isEmpty())
-                SetStockCardVerifier(c, slip, codes, verifyId);
-            if (gSiteCode == QLatin1String("JAWKC"))
-                SetStockCardDirectTransaction(c, slip, codes, direct);
-            LogOverStockChoices(c, lines, gEmployeeCode);
-        };
+        save.afterPosting = ManualPostingFollowUp(verifyID_, false, chkDirectTransaction->isChecked());
         const QString patientName = Trim(lblPatInfo[2]->text());
         if (mode == 1)
             save.userLog = [patientName](const QString& slip) {
@@ -194,31 +112,14 @@ bool frmEntry::Save(int mode) {
                        patientName + QStringLiteral(" |  ChargeSlip# : ") + slip;
             };
 
-        ChargeSlipPosted posted;
-        try {
-            posted = PostChargeSlip(con, save);
-        } catch (...) {
-            const AppError error = currentError();
-            MsgBox(QStringLiteral("The entries were not posted; nothing was saved.") + QStringLiteral("\n\n") +
-                       error.description(),
-                   vbCritical);
+        const std::optional<ChargeSlipPosted> posted = PostChargeSlipOrTell(con, save);
+        if (!posted)
             return false;
-        }
-        for (int row : posted.rows)
+        for (int row : posted->rows)
             grdItemList->setTextMatrix(row, colPosted, QStringLiteral("P"));
-        lblPatInfo[5]->setText(posted.slipNumber);
-        if (mode == 1) {
-            try {
-                PrintChargeSlip();
-            } catch (...) {
-                const AppError error = currentError();
-                MsgBox(QStringLiteral("Charge slip ") + posted.slipNumber +
-                           QStringLiteral(" was posted but could not be printed; reprint it from the posted "
-                                          "medicines.") +
-                           QStringLiteral("\n\n") + error.description(),
-                       vbExclamation);
-            }
-        }
+        lblPatInfo[5]->setText(posted->slipNumber);
+        if (mode == 1)
+            PrintPostedSlipOrTell(posted->slipNumber, [this] { PrintChargeSlip(); });
         return true;
     });
 }

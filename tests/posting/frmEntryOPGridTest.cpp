@@ -264,15 +264,5 @@ TEST_F(frmEntryOPGridTest, PostedListOpensForTheTrimmedVisit) {
     EXPECT_EQ(opened, (QStringList{"", "5001A"}));
 }
 
-TEST_F(frmEntryOPGridTest, SaveButtonsRunThePostingStandIn) {
-    QList<int> modes;
-    form.postingServiceStandIn = [&](frmEntryOP&, int mode) { modes << mode; };
-    fillLine(1, "100", "TID", "1", "12.50");
-    goTo(1, 5);
-    form.cmdSave->click();
-    form.cmdPrintSave->click();
-    EXPECT_EQ(modes, (QList<int>{0, 1}));
-}
-
 } // namespace
 } // namespace qx
