@@ -6,6 +6,7 @@
 #include "platform/DatePicker.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 namespace qx {
@@ -37,6 +38,19 @@ QPushButton* ReportDialog::dialogButton(const QString& name, const QString& capt
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
+}
+
+QHBoxLayout* ReportDialog::generateCloseRow(QPushButton*& generate, QPushButton*& close,
+                                            const std::function<void()>& onGenerate, const std::function<void()>& onClose) {
+    generate = dialogButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate Report"));
+    close = dialogButton(QStringLiteral("cmdClose"), QStringLiteral("&Close"));
+    connect(generate, &QPushButton::clicked, this, onGenerate);
+    connect(close, &QPushButton::clicked, this, onClose);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(generate);
+    row->addWidget(close);
+    return row;
 }
 
 void ReportDialog::showReport(qint16 code) {

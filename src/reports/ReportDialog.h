@@ -3,6 +3,7 @@
 #include <functional>
 
 class QComboBox;
+class QHBoxLayout;
 class QPushButton;
 
 namespace qx {
@@ -31,6 +32,10 @@ protected:
     QComboBox* shiftList(const QString& name);
     // A push button that neither Enter nor Escape presses (the dialogs name no default button).
     QPushButton* dialogButton(const QString& name, const QString& caption);
+    // The foot of a chooser: "&Generate Report" and "&Close" at the right of a row (neither
+    // pressed by Enter), each running its handler.
+    QHBoxLayout* generateCloseRow(QPushButton*& generate, QPushButton*& close, const std::function<void()>& onGenerate,
+                                  const std::function<void()>& onClose);
     // Shows the report window modally for `code`; the caller has filled the request.
     void showReport(qint16 code);
     // Runs `step`; an error is told and false comes back.

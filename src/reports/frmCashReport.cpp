@@ -9,7 +9,6 @@
 #include "shell/Session.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,21 +27,12 @@ frmCashReport::frmCashReport(QWidget* parent) : ReportDialog(parent) {
     Label1 = new QLabel(QStringLiteral("&Report Date"), this);
     dpReportDate = todayPicker(QStringLiteral("dpReportDate"));
     Label1->setBuddy(dpReportDate);
-    cmdGenerate = new QPushButton(QStringLiteral("&Generate Report"), this);
-    cmdGenerate->setObjectName(QStringLiteral("cmdGenerate"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
     layout->addWidget(optAll, 0, 0);
     layout->addWidget(optCurrent, 0, 1);
     layout->addWidget(Label1, 1, 0);
     layout->addWidget(dpReportDate, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdGenerate);
-    buttons->addWidget(cmdClose);
-    layout->addLayout(buttons, 2, 0, 1, 2);
-    connect(cmdGenerate, &QPushButton::clicked, this, [this] { cmdGenerate_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    auto* foot = generateCloseRow(cmdGenerate, cmdClose, [this] { cmdGenerate_Click(); }, [this] { cmdClose_Click(); });
+    layout->addLayout(foot, 2, 0, 1, 2);
 }
 
 bool frmCashReport::Form_Load() {

@@ -93,18 +93,8 @@ frmDispReport::frmDispReport(QWidget* parent) : ReportDialog(parent) {
     inputs->addWidget(fraShift, 5, 0, 1, 3);
     layout->addWidget(Frame1);
 
-    cmdGenerate = new QPushButton(QStringLiteral("&Generate Report"), this);
-    cmdGenerate->setObjectName(QStringLiteral("cmdGenerate"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    // Enter belongs to the code box: no button is pressed by it.
-    for (QPushButton* button : {cmdGenerate, cmdClose})
-        button->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdGenerate);
-    buttons->addWidget(cmdClose);
-    layout->addLayout(buttons);
+    auto* foot = generateCloseRow(cmdGenerate, cmdClose, [this] { cmdGenerate_Click(); }, [this] { cmdClose_Click(); });
+    layout->addLayout(foot);
 
     auto* issuedEvents = new ControlEvents(txtIssued);
     connect(issuedEvents, &ControlEvents::keyPress, this, [this](int& keyAscii) {
@@ -124,8 +114,6 @@ frmDispReport::frmDispReport(QWidget* parent) : ReportDialog(parent) {
             optDaily_Click(1);
     });
     connect(chkShift, &QCheckBox::toggled, this, [this] { chkShift_Click(); });
-    connect(cmdGenerate, &QPushButton::clicked, this, [this] { cmdGenerate_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 
 bool frmDispReport::Form_Load() {

@@ -14,7 +14,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -83,18 +82,8 @@ frmPostedDrugs::frmPostedDrugs(QWidget* parent) : ReportDialog(parent) {
     dates->addWidget(dpEnd, 1, 1);
     layout->addWidget(Frame2);
 
-    cmdGenerate = new QPushButton(QStringLiteral("&Generate Report"), this);
-    cmdGenerate->setObjectName(QStringLiteral("cmdGenerate"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    // Enter in the code box looks the drug up; no button is pressed by it.
-    for (QPushButton* button : {cmdGenerate, cmdClose})
-        button->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdGenerate);
-    buttons->addWidget(cmdClose);
-    layout->addLayout(buttons);
+    auto* foot = generateCloseRow(cmdGenerate, cmdClose, [this] { cmdGenerate_Click(); }, [this] { cmdClose_Click(); });
+    layout->addLayout(foot);
 
     auto* findEvents = new ControlEvents(txtFind);
     connect(findEvents, &ControlEvents::keyPress, this, [this](int& keyAscii) {
@@ -109,8 +98,6 @@ frmPostedDrugs::frmPostedDrugs(QWidget* parent) : ReportDialog(parent) {
     connect(findEvents, &ControlEvents::gotFocus, this, [this] { QTimer::singleShot(0, txtFind, &QLineEdit::selectAll); });
     connect(cmdFind, &QAbstractButton::clicked, this, [this] { cmdFind_Click(); });
     connect(chkAll, &QCheckBox::toggled, this, [this] { chkAll_Click(); });
-    connect(cmdGenerate, &QPushButton::clicked, this, [this] { cmdGenerate_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 
 bool frmPostedDrugs::Form_Load() {

@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -40,22 +39,13 @@ frmReportDateRange::frmReportDateRange(QWidget* parent) : ReportDialog(parent) {
     Label2->setBuddy(dpEndDate);
     chkSummary = new QCheckBox(QStringLiteral("Summary"), this);
     chkSummary->setObjectName(QStringLiteral("chkSummary"));
-    cmdGenerate = new QPushButton(QStringLiteral("&Generate Report"), this);
-    cmdGenerate->setObjectName(QStringLiteral("cmdGenerate"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
     layout->addWidget(Label1, 0, 0);
     layout->addWidget(dpStartDate, 0, 1);
     layout->addWidget(Label2, 1, 0);
     layout->addWidget(dpEndDate, 1, 1);
     layout->addWidget(chkSummary, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdGenerate);
-    buttons->addWidget(cmdClose);
-    layout->addLayout(buttons, 3, 0, 1, 2);
-    connect(cmdGenerate, &QPushButton::clicked, this, [this] { cmdGenerate_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    auto* foot = generateCloseRow(cmdGenerate, cmdClose, [this] { cmdGenerate_Click(); }, [this] { cmdClose_Click(); });
+    layout->addLayout(foot, 3, 0, 1, 2);
 }
 
 bool frmReportDateRange::Form_Load() { return true; }

@@ -10,7 +10,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -26,21 +25,12 @@ frmStationDate::frmStationDate(QWidget* parent) : ReportDialog(parent) {
     cboStation->setObjectName(QStringLiteral("cboStation"));
     dpStartDate = new DatePicker(this);
     dpStartDate->setObjectName(QStringLiteral("dpStartDate"));
-    cmdGenerate = new QPushButton(QStringLiteral("&Generate Report"), this);
-    cmdGenerate->setObjectName(QStringLiteral("cmdGenerate"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
     layout->addWidget(Label1[0], 0, 0);
     layout->addWidget(cboStation, 0, 1);
     layout->addWidget(Label1[1], 1, 0);
     layout->addWidget(dpStartDate, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdGenerate);
-    buttons->addWidget(cmdClose);
-    layout->addLayout(buttons, 2, 0, 1, 2);
-    connect(cmdGenerate, &QPushButton::clicked, this, [this] { cmdGenerate_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    auto* foot = generateCloseRow(cmdGenerate, cmdClose, [this] { cmdGenerate_Click(); }, [this] { cmdClose_Click(); });
+    layout->addLayout(foot, 2, 0, 1, 2);
 }
 
 bool frmStationDate::Form_Load() {
