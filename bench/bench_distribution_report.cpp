@@ -2,19 +2,11 @@
 // its first page laid out, on SQLite and (when QUILLAX_TEST_PG names a server) PostgreSQL. The
 // report must come up within half a second; the program prints the time per engine and fails
 // when an engine is slower.
-#include "SourceTree.h"
-#include "TestDatabase.h"
-#include "charging/ReportOpeners.h"
-#include "charging/frmView.h"
-#include "components/PlatformServices.h"
-#include "platform/report/Report.h"
+#include "BenchSupport.h"
 #include "reports/ReportCatalogue.h"
 #include "shell/HospitalSettings.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <algorithm>
-#include <cstdio>
 
 using namespace qx;
 
@@ -26,18 +18,9 @@ constexpr int kDays = 90;
 constexpr int kRowsPerInsert = 500;
 constexpr double kLimitMs = 500;
 
-// The program folder is the checkout, so that the shipped report files are found.
-class CheckoutFolders : public Folders {
-public:
-    QString programFolder() override { return test::sourcePath(QString()); }
-    QString documentsFolder() override { return QDir::tempPath(); }
-};
-
 void seed(Connection& c, const QDate& firstDay) {
     Transaction tx(c);
-    for (int i = 0; i < kItems; ++i)
-        c.execute(QStringLiteral("INSERT INTO tbInvMaster (ItemID, ItemName, ItemDesc) VALUES (?, ?, '500 MG TABLET')"),
-                  {QStringLiteral("D%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("DRUG %1").arg(i, 4, 10, QLatin1Char('0'))});
+    bench::seedDrugs(c, kItems);
     QString values;
     for (int r = 0; r < kRowsPerInsert; ++r)
         values += QStringLiteral("%1(?, ?, ?, '20', ?, ?, ?)").arg(r ? QStringLiteral(", ") : QString());
@@ -59,19 +42,6 @@ void seed(Connection& c, const QDate& firstDay) {
     tx.commit();
 }
 
-double requestToFirstPage(Connection& c, frmView& window) {
-    QElapsedTimer timer;
-    timer.start();
-    const ReportOpenerEntry* opener = FindReportOpener(7);
-    OpenedReport opened = opener->open(window);
-    opened.report->setConnection(&c);
-    const QString firstPage = opened.report->document().pageText(0);
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
-    if (firstPage.isEmpty())
-        std::printf("no page laid out\n");
-    return ms;
-}
-
 bool run(Engine engine, const char* name) {
     test::TestDatabase database(engine);
     Connection& c = database.connection();
@@ -82,14 +52,8 @@ bool run(Engine engine, const char* name) {
     window.setDrugCode(QString());  // every drug
     window.setStartDate(firstDay.toString(QStringLiteral("MM/dd/yyyy")));
     window.setEndDate(today.toString(QStringLiteral("MM/dd/yyyy")));
-    QList<double> times;
-    for (int run = 0; run < 5; ++run)
-        times << requestToFirstPage(c, window);
-    std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2];
-    std::printf("%-11s %10.1f ms (median of 5; first %.1f ms)  %s\n", name, median, times.first(),
-                median < kLimitMs ? "ok" : "SLOWER THAN 500 ms");
-    return median < kLimitMs;
+    return bench::medianOfFiveUnder(kLimitMs, QStringLiteral("%1").arg(QLatin1String(name), -11),
+                                    [&] { return bench::requestToFirstPage(c, 7, window); });
 }
 
 } // namespace
@@ -97,16 +61,9 @@ bool run(Engine engine, const char* name) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    PlatformServices services;
-    services.folders = std::make_shared<CheckoutFolders>();
-    installPlatformServices(services);
+    bench::installCheckoutFolders();
     gSiteCode.clear();
     RegisterReportOpeners();
     std::printf("code 7, every drug, %d stock-card lines: request to first page\n", kLines);
-    bool fast = run(Engine::SQLite, "SQLite");
-    if (test::TestDatabase::postgresAvailable())
-        fast = run(Engine::PostgreSQL, "PostgreSQL") && fast;
-    else
-        std::printf("PostgreSQL skipped: QUILLAX_TEST_PG is not set\n");
-    return fast ? 0 : 1;
+    return bench::runOnEachEngine(run) ? 0 : 1;
 }

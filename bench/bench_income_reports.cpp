@@ -2,20 +2,12 @@
 // spread over 90 days: from the request to the first page laid out, per report, on SQLite and
 // (when QUILLAX_TEST_PG names a server) PostgreSQL. Each report must come up within half a second;
 // the program prints the time per report and engine and fails when one is slower.
-#include "SourceTree.h"
-#include "TestDatabase.h"
-#include "charging/ReportOpeners.h"
-#include "charging/frmView.h"
-#include "components/PlatformServices.h"
-#include "platform/report/Report.h"
+#include "BenchSupport.h"
 #include "reports/ReportCatalogue.h"
 #include "shell/HospitalSettings.h"
 #include "shell/frmShift.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <algorithm>
-#include <cstdio>
 
 using namespace qx;
 
@@ -27,17 +19,9 @@ constexpr int kDays = 90;
 constexpr int kRowsPerInsert = 500;
 constexpr double kLimitMs = 500;
 
-class CheckoutFolders : public Folders {
-public:
-    QString programFolder() override { return test::sourcePath(QString()); }
-    QString documentsFolder() override { return QDir::tempPath(); }
-};
-
 void seedIncome(Connection& c, const QDate& firstDay) {
     Transaction tx(c);
-    for (int i = 0; i < kItems; ++i)
-        c.execute(QStringLiteral("INSERT INTO tbInvMaster (ItemID, ItemName, ItemDesc) VALUES (?, ?, '500 MG TABLET')"),
-                  {QStringLiteral("D%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("DRUG %1").arg(i, 4, 10, QLatin1Char('0'))});
+    bench::seedDrugs(c, kItems);
     QString values;
     for (int r = 0; r < kRowsPerInsert; ++r)
         values += QStringLiteral("%1(?, ?, ?, ?, 'PH', ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(r ? QStringLiteral(", ") : QString());
@@ -66,18 +50,6 @@ void seedIncome(Connection& c, const QDate& firstDay) {
     tx.commit();
 }
 
-double requestToFirstPage(Connection& c, qint16 code, frmView& window) {
-    QElapsedTimer timer;
-    timer.start();
-    OpenedReport opened = FindReportOpener(code)->open(window);
-    opened.report->setConnection(&c);
-    const QString firstPage = opened.report->document().pageText(0);
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
-    if (firstPage.isEmpty())
-        std::printf("code %d: no page laid out\n", code);
-    return ms;
-}
-
 bool run(Engine engine, const char* name) {
     test::TestDatabase database(engine);
     Connection& c = database.connection();
@@ -92,14 +64,9 @@ bool run(Engine engine, const char* name) {
     // Daily detail and summary, the three months by patient kind detailed and summed, cash sales,
     // per item and tabulated.
     for (const qint16 code : {4, 27, 43, 45, 41, 29, 48, 96, 93}) {
-        QList<double> times;
-        for (int run = 0; run < 5; ++run)
-            times << requestToFirstPage(c, code, window);
-        std::sort(times.begin(), times.end());
-        const double median = times[times.size() / 2];
-        std::printf("%-11s code %-3d %10.1f ms (median of 5; first %.1f ms)  %s\n", name, code, median, times.first(),
-                    median < kLimitMs ? "ok" : "SLOWER THAN 500 ms");
-        fast = fast && median < kLimitMs;
+        const bool under = bench::medianOfFiveUnder(kLimitMs, QStringLiteral("%1 code %2").arg(QLatin1String(name), -11).arg(code, -3),
+                                                    [&] { return bench::requestToFirstPage(c, code, window); });
+        fast = fast && under;
     }
     return fast;
 }
@@ -109,17 +76,10 @@ bool run(Engine engine, const char* name) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    PlatformServices services;
-    services.folders = std::make_shared<CheckoutFolders>();
-    installPlatformServices(services);
+    bench::installCheckoutFolders();
     gSiteCode.clear();
     gLocationID = QStringLiteral("20");
     RegisterReportOpeners();
     std::printf("income reports over %d stock-card lines of %d days: request to first page\n", kLines, kDays);
-    bool fast = run(Engine::SQLite, "SQLite");
-    if (test::TestDatabase::postgresAvailable())
-        fast = run(Engine::PostgreSQL, "PostgreSQL") && fast;
-    else
-        std::printf("PostgreSQL skipped: QUILLAX_TEST_PG is not set\n");
-    return fast ? 0 : 1;
+    return bench::runOnEachEngine(run) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 // unit-dose patients, and 100,000 cash assessments of today. Each list is timed from the node
 // click to the filled grid (query, binding and STAT painting), on SQLite and (when
 // QUILLAX_TEST_PG names a server) PostgreSQL; a list slower than half a second fails the run.
+#include "BenchSupport.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "components/Connection.h"
@@ -164,10 +165,5 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ScriptedPlatform platform;
-    bool fast = run(Engine::SQLite, "SQLite");
-    if (test::TestDatabase::postgresAvailable())
-        fast = run(Engine::PostgreSQL, "PostgreSQL") && fast;
-    else
-        std::printf("PostgreSQL skipped: QUILLAX_TEST_PG is not set\n");
-    return fast ? 0 : 1;
+    return bench::runOnEachEngine(run) ? 0 : 1;
 }
