@@ -1,10 +1,7 @@
-#include "Builders.h"
-#include "MainWindowFixture.h"
-#include "charging/ReportOpeners.h"
+#include "WorkQueueFixture.h"
 #include "charging/frmView.h"
 #include "mainwindow/frmListPharmaCommunication.h"
 #include "platform/DatePicker.h"
-#include "platform/FlexGrid.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -18,17 +15,12 @@ namespace {
 // Three returned lines of DELA CRUZ (1001): credit memo CM0001 of two items returned on
 // 01/09/2026 and not confirmed, CM0002 returned the same day and confirmed, CM0003 returned the
 // day after.
-class CreditMemoListTest : public MainWindowTestOn<DbTest> {
+class CreditMemoListTest : public WorkQueueTest {
 protected:
     void SetUp() override {
-        MainWindowTestOn<DbTest>::SetUp();
+        WorkQueueTest::SetUp();
         if (IsSkipped())
             return;
-        ClearReportOpeners();
-        addItem(db());
-        addItem(db(), {.itemId = QStringLiteral("AMOX500"), .name = QStringLiteral("AMOXICILLIN"),
-                       .description = QStringLiteral("500 MG CAPSULE")});
-        addAdmittedPatient(db());
         addReturn("CM0001", "PARA500", "CS0001", day, QVariant());
         addReturn("CM0001", "AMOX500", "CS0002", day.addSecs(60), QVariant());
         addReturn("CM0002", "PARA500", "CS0003", day.addSecs(120), QStringLiteral("C"));
@@ -36,8 +28,7 @@ protected:
     }
     void TearDown() override {
         frmListPharmaCommunication::Default().hide();
-        ClearReportOpeners();
-        MainWindowTestOn<DbTest>::TearDown();
+        WorkQueueTest::TearDown();
     }
     void addReturn(const char* creditMemo, const char* item, const char* slip, const QDateTime& returned,
                    const QVariant& status) {
@@ -55,12 +46,6 @@ protected:
             act(w);
         });
         showModal(frmListPharmaCommunication::Default());
-    }
-    static QStringList column(const FlexGrid& grid, int col) {
-        QStringList values;
-        for (int row = 1; row < grid.rows(); ++row)
-            values << grid.textMatrix(row, col);
-        return values;
     }
     static void choose(frmListPharmaCommunication& w, const QString& creditMemo, const QString& item) {
         for (int row = 1; row < w.gdList->rows(); ++row)

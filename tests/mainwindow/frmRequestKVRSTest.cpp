@@ -1,13 +1,10 @@
-#include "Builders.h"
-#include "MainWindowFixture.h"
-#include "charging/ReportOpeners.h"
+#include "WorkQueueFixture.h"
 #include "charging/frmView.h"
 #include "mainwindow/WorkQueueWindowOpeners.h"
 #include "mainwindow/frmListPharmaCommunication.h"
 #include "mainwindow/frmRequestKVRS.h"
 #include "shell/WindowOpeners.h"
 #include "platform/DatePicker.h"
-#include "platform/FlexGrid.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -20,17 +17,12 @@ namespace {
 
 // Package requests of today: KV0001 of DELA CRUZ waiting with two items, KV0002 of ABAD already
 // processed; KV0009 of yesterday waiting.
-class PackageRequestTest : public MainWindowTestOn<DbTest> {
+class PackageRequestTest : public WorkQueueTest {
 protected:
     void SetUp() override {
-        MainWindowTestOn<DbTest>::SetUp();
+        WorkQueueTest::SetUp();
         if (IsSkipped())
             return;
-        ClearReportOpeners();
-        addItem(db());
-        addItem(db(), {.itemId = QStringLiteral("AMOX500"), .name = QStringLiteral("AMOXICILLIN"),
-                       .description = QStringLiteral("500 MG CAPSULE")});
-        addAdmittedPatient(db());
         addAdmittedPatient(db(), {.idNum = QStringLiteral("1002"),
                                   .person = {.hospNum = QStringLiteral("H000002"), .lastName = QStringLiteral("ABAD")}});
         const QDateTime now = db().serverNow();
@@ -44,8 +36,7 @@ protected:
     void TearDown() override {
         frmRequestKVRS::Default().hide();
         frmListPharmaCommunication::Default().hide();
-        ClearReportOpeners();
-        MainWindowTestOn<DbTest>::TearDown();
+        WorkQueueTest::TearDown();
     }
     void addRequest(const char* slip, const char* hospNum, const char* idNum, const char* company, const QDateTime& when,
                     const char* status) {
@@ -62,12 +53,6 @@ protected:
     void onWindow(const std::function<void(frmRequestKVRS&)>& act) {
         platform.modal->onShow<frmRequestKVRS>([&](frmRequestKVRS& w) { act(w); });
         showModal(frmRequestKVRS::Default());
-    }
-    static QStringList column(const FlexGrid& grid, int col) {
-        QStringList values;
-        for (int row = 1; row < grid.rows(); ++row)
-            values << grid.textMatrix(row, col);
-        return values;
     }
     static void clickRow(frmRequestKVRS& w, int row) {
         w.grdList->setRow(row);
