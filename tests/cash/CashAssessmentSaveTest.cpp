@@ -15,7 +15,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
+#include <atomic>
+#include <mutex>
+#include <thread>
 
 namespace qx::test {
 namespace {
@@ -273,6 +277,97 @@ TEST_P(CashAssessmentSaveTest, PreNumberedSaveTakesTheNumberShownAndMovesTheCoun
 }
 
 QX_ON_BOTH_ENGINES(CashAssessmentSaveTest);
+
+} // namespace
+} // namespace qx::test
+
+namespace qx::test {
+namespace {
+
+// Workstations saving at once draw from the one counter row; every number belongs to one save.
+TEST_P(CashAssessmentSaveTest, WorkstationsClaimingAtOnceNeverShareANumber) {
+    constexpr int kWorkstations = 4;
+    constexpr int kSavesEach = 5;
+    std::vector<std::unique_ptr<Connection>> connections;
+    for (int i = 0; i < kWorkstations; ++i)
+        connections.push_back(testDatabase().openAnother());
+    QStringList all;
+    std::mutex lock;
+    std::atomic<int> failures{0};
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kWorkstations; ++i)
+        threads.emplace_back([&, i] {
+            Connection& c = *connections[i];
+            for (int n = 0; n < kSavesEach; ++n) {
+                try {
+                    Transaction tx(c);
+                    const QString number = ClaimBillingNumber(c, AssessmentNumberSeries(), QStringLiteral("CASH"),
+                                                              QStringLiteral("E%1").arg(i));
+                    c.execute(QStringLiteral("INSERT INTO billing.tbCashAssessment (RefNum, RevenueID, ItemID) "
+                                             "VALUES (?, 'PH', 'PARA500')"),
+                              {number});
+                    tx.commit();
+                    std::lock_guard guard(lock);
+                    all << number;
+                } catch (...) {
+                    ++failures;
+                }
+            }
+        });
+    for (std::thread& t : threads)
+        t.join();
+    EXPECT_EQ(failures.load(), 0);
+    EXPECT_EQ(all.size(), kWorkstations * kSavesEach);
+    EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), all.size());
+    EXPECT_EQ(counter(QStringLiteral("assessmentnum")), 123 + kWorkstations * kSavesEach);
+}
+
+} // namespace
+} // namespace qx::test
+
+namespace qx::test {
+namespace {
+
+TEST_P(CashAssessmentSaveTest, CommandChecksBySite) {
+    struct Case {
+        const char* name;
+        const char* site;
+        bool printSave;
+        const char* patient;
+        const char* quantity;
+        const char* message;  // "" when the save goes through
+    };
+    const Case cases[] = {
+        {"PYLO refuses CASH on Save and Print", "PYLO", true, "CASH", "2", "Enter Patient's Name"},
+        {"PYLO saves CASH on Save", "PYLO", false, "CASH", "2", ""},
+        {"NORVAX refuses an empty name on Save", "NORVAX", false, "", "2",
+         "Please inser value for Patient/Business Name before saving."},
+        {"NORVAX prints an empty name", "NORVAX", true, "", "2", ""},
+        {"a zero quantity on Save and Print", "ABC", true, "CASH", "0",
+         "Please check the quantity or amount of the assessed items. Some entries have zero value!"},
+        {"FLQC without a pre-printed number", "FLQC", true, "CASH", "2", "Cash slip number is not valid. Pls Check!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        gSiteCode = QString::fromLatin1(c.site);
+        db().execute(QStringLiteral("DELETE FROM billing.tbCashAssessment"));
+        platform.messages->clear();
+        openShown();
+        fillThree();
+        grid()->setTextMatrix(1, frmCashEntry::colQuantity, QString::fromLatin1(c.quantity));
+        form->txtPatName->setText(QString::fromLatin1(c.patient));
+        (c.printSave ? form->cmdPrintSave : form->cmdSave)->click();
+        const qint64 lines = count(QStringLiteral("SELECT COUNT(*) FROM billing.tbCashAssessment"));
+        if (*c.message) {
+            ASSERT_FALSE(platform.messages->boxes().empty());
+            EXPECT_EQ(platform.messages->last().text, c.message);
+            EXPECT_EQ(lines, 0);
+            EXPECT_EQ(grid()->textMatrix(1, frmCashEntry::colCode), "PARA500");
+        } else {
+            EXPECT_EQ(lines, 3);
+        }
+    }
+}
 
 } // namespace
 } // namespace qx::test
