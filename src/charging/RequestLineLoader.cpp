@@ -108,7 +108,8 @@ RequestLineLoader::Result RequestLineLoader::load(Connection& con, DrugCatalog::
             if (!genericLookup.Search(Val(requestCode)))
                 continue;
             grid.setRows(n + 1);
-            grid.setTextMatrix(n, 0, QString::number(n) + QStringLiteral("+"));
+            if (settings_.numberGenericLines)
+                grid.setTextMatrix(n, 0, QString::number(n) + QStringLiteral("+"));
             grid.setTextMatrix(n, c.code, requestCode);
             grid.setTextMatrix(n, c.description, QStringLiteral("G: ") + genericLookup.GenericName());
             writeShared(con, grid, n, rs, i, requestCode);

@@ -46,6 +46,7 @@ public:
         bool searchWithPatient = false;  // inventory switch 89: the search also passes the patient
         QString location;              // the dispensing location searched
         QString patientKey;            // the admission or visit passed with switch 89
+        bool numberGenericLines = true;  // a generic request's column 0: its number and "+"
     };
     struct Result {
         bool anyRequest = false;       // the list had a row (whether or not it was shown)

@@ -19,6 +19,8 @@ public:
     virtual QString AccountName() const = 0;
     virtual QString Age() const = 0;
     virtual QString Sex() const = 0;
+    // The visit's patient is a senior citizen, as the in-patient record decides it.
+    virtual bool SeniorCitizen() const = 0;
 };
 
 } // namespace qx::OutpatientFile

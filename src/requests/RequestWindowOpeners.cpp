@@ -2,6 +2,7 @@
 
 #include "components/PlatformServices.h"
 #include "requests/inpatient/frmCommEntry.h"
+#include "requests/outpatient/frmCommEntryOP.h"
 #include "requests/unitdose/frmUDEntry.h"
 #include "shell/HospitalSettings.h"
 #include "shell/WindowOpeners.h"
@@ -22,6 +23,16 @@ void RegisterRequestWindowOpeners() {
             form.txtIDNum->setText(inputs.value(QStringLiteral("txtIDNum")).toString());
         }
         form.ensureLoaded();
+        showModal(form);
+        return WindowValues{{QStringLiteral("CancelledForm"), form.CancelledForm()}};
+    });
+    // The same command on an out-patient or emergency visit's row (an id ending in a letter).
+    RegisterWindowOpener(QStringLiteral("mnuPending.frmCommEntryOP"), [](const WindowValues& inputs) {
+        frmCommEntryOP& form = frmCommEntryOP::Default();
+        form.setStationName(inputs.value(QStringLiteral("StationName")).toString());
+        form.setRequestedStationID(inputs.value(QStringLiteral("RequestedStationID")).toString());
+        form.setPatientID(inputs.value(QStringLiteral("PatientID")).toString());
+        form.Form_Load();
         showModal(form);
         return WindowValues{{QStringLiteral("CancelledForm"), form.CancelledForm()}};
     });

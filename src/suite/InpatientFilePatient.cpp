@@ -63,8 +63,7 @@ bool InpatientFilePatient::LoadInfo(const QString& admissionNumber) {
     // Billed and the program's closed-bill test both read BillingDate: open while it is Null.
     const QDateTime billing = rs.dateTime(QStringLiteral("BillingDate"));
     r.billed = billing.isValid() ? billing.toString(QStringLiteral("MM/dd/yyyy")) : QStringLiteral("01/01/1900");
-    const QString seniorId = rs.text(QStringLiteral("SeniorCitizenID")).trimmed();
-    r.senior = (!seniorId.isEmpty() && seniorId != QLatin1String("0")) || (!r.age.isEmpty() && r.age.toInt() >= kSeniorAge);
+    r.senior = isSenior(rs.text(QStringLiteral("SeniorCitizenID")), r.age);
     r_ = r;
     return true;
 }
@@ -72,6 +71,11 @@ bool InpatientFilePatient::LoadInfo(const QString& admissionNumber) {
 // One row per patient with open pharmacy requests. Fixed positions: 1 patient id, 4 station name,
 // 5 station id, 7 "*" for STAT. The open lines are read through their partial index, in patient
 // order, so the grouping needs no sort of its own.
+bool InpatientFilePatient::isSenior(const QString& seniorCitizenId, const QString& age) {
+    const QString id = seniorCitizenId.trimmed();
+    return (!id.isEmpty() && id != QLatin1String("0")) || (!age.isEmpty() && age.toInt() >= kSeniorAge);
+}
+
 Recordset InpatientFilePatient::LoadCommunication(const QString& stationId, const QString& search, int option,
                                                   int order, const QString& inOut) {
     const bool outPatients = inOut.trimmed().compare(QStringLiteral("O"), Qt::CaseInsensitive) == 0;

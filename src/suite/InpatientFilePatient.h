@@ -31,6 +31,8 @@ public:
 
     // Whole years between the birth date and `today`; "" without a birth date.
     static QString ageOn(const QDate& birth, const QDate& today);
+    // A senior citizen: a senior-citizen id on file (not "0"), or sixty years of age or more.
+    static bool isSenior(const QString& seniorCitizenId, const QString& age);
 
 private:
     struct Record {

@@ -17,7 +17,7 @@ bool OutpatientFileOPDPatient::Search(const QString& visitId) {
     Connection& c = db("Search");
     Recordset rs = c.query(
         QStringLiteral("SELECT o.IDNum, o.HospNum, o.AccountNum, o.DoctorID, m.LastName, m.FirstName, m.MiddleName, "
-                       "m.Sex, m.BirthDate, d.LastName AS DocLast, d.FirstName AS DocFirst, d.MiddleName AS DocMiddle, "
+                       "m.Sex, m.BirthDate, m.SeniorCitizenID, d.LastName AS DocLast, d.FirstName AS DocFirst, d.MiddleName AS DocMiddle, "
                        "c.Company FROM patient_data.tbOutPatient o "
                        "LEFT JOIN patient_data.tbMaster m ON m.HospNum = o.HospNum "
                        "LEFT JOIN build_file.tbCoDoctor d ON d.doctorid = o.DoctorID "
@@ -39,6 +39,7 @@ bool OutpatientFileOPDPatient::Search(const QString& visitId) {
                         : rs.text(QStringLiteral("Company"));
     r.sex = rs.text(QStringLiteral("Sex"));
     r.age = InpatientFilePatient::ageOn(rs.dateTime(QStringLiteral("BirthDate")).date(), c.serverNow().date());
+    r.senior = InpatientFilePatient::isSenior(rs.text(QStringLiteral("SeniorCitizenID")), r.age);
     r_ = r;
     return true;
 }

@@ -20,10 +20,12 @@ public:
     QString AccountName() const override { return r_.accountName; }
     QString Age() const override { return r_.age; }
     QString Sex() const override { return r_.sex; }
+    bool SeniorCitizen() const override { return r_.senior; }
 
 private:
     struct Record {
         QString visit, hospital, name, doctorCode, doctor, account, accountName, age, sex;
+        bool senior = false;
     };
     Record r_;
 };

@@ -1,0 +1,280 @@
+#include "Builders.h"
+#include "ScriptedPlatform.h"
+#include "TestDatabase.h"
+#include "charging/ChargeGrid.h"
+#include "charging/ChargeGridNavigation.h"
+#include "charging/InpatientPriceRule.h"
+#include "charging/RequestLineMarks.h"
+#include "components/DrugCatalog.h"
+#include "platform/FlexGrid.h"
+#include "platform/Twips.h"
+#include "platform/Values.h"
+#include "platform/WidgetInput.h"
+#include "requests/RequestWindowOpeners.h"
+#include "requests/outpatient/frmCommEntryOP.h"
+#include "shell/HospitalSettings.h"
+#include "shell/ScriptedSuite.h"
+#include "shell/Session.h"
+#include "shell/Switches.h"
+#include "shell/WindowOpeners.h"
+#include "shell/frmShift.h"
+#include "suite/CliniciansDoctor.h"
+#include "suite/DrugCatalogComponent.h"
+#include "suite/OutpatientFileOPDPatient.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace qx::test {
+namespace {
+
+using OP = frmCommEntryOP;
+
+// Visits 5001A (ACME, an ordinary company), 5005O (OUTCO, charged out-patient prices), 5008S (a
+// senior citizen's) and 5009N (an account the company file does not know); PARACETAMOL sells at
+// 5.25 in and 4.75 out, AMOXICILLIN (generic 77) at 12 out, IV SET has a fixed charge of 25.
+class frmCommEntryOPTest : public DbTest {
+protected:
+    void SetUp() override {
+        resetAll();
+        DbTest::SetUp();
+        if (IsSkipped())
+            return;
+        login = std::make_shared<ScriptedCurrentUser>(db());
+        login->ShowMain();
+        gComponents.gCurrentUser = login;
+        gEmployeeCode = QStringLiteral("1234");
+        gLocationID = QStringLiteral("20");
+        const ConnectionProvider provider = [this] { return &db(); };
+        auto visit = std::make_shared<suite::OutpatientFileOPDPatient>(provider);
+        auto drug = std::make_shared<suite::DrugCatalogComponent>(provider);
+        auto doctor = std::make_shared<suite::CliniciansDoctor>(provider);
+        ASSERT_TRUE(visit->InitConnection(db().connectionString()));
+        ASSERT_TRUE(drug->InitConnect(db().connectionString()));
+        ASSERT_TRUE(doctor->InitConnection(db().connectionString()));
+        gComponents.gOPDPatient = visit;
+        gComponents.gDrug = drug;
+        gComponents.gDoctor = doctor;
+        for (const auto& [account, outPrice] : {std::pair{"ACME", 0}, std::pair{"OUTCO", 1}})
+            db().execute(QStringLiteral("INSERT INTO build_file.tbCoCompany (AccountNum, Company, OutPrice) VALUES (?, ?, ?)"),
+                         {QString::fromLatin1(account), QString::fromLatin1(account) + QStringLiteral(" CORP"), outPrice});
+        struct Visit { const char* id; const char* account; const char* seniorId; };
+        for (const Visit& v : {Visit{"5001A", "ACME", ""}, {"5005O", "OUTCO", ""}, {"5008S", "ACME", "SC-9"},
+                               {"5009N", "NOSUCH", ""}})
+            addOutPatientVisit(db(), {.idNum = QString::fromLatin1(v.id),
+                                      .person = {.hospNum = QStringLiteral("H") + QString::fromLatin1(v.id),
+                                                 .seniorCitizenId = QString::fromLatin1(v.seniorId)},
+                                      .accountNum = QString::fromLatin1(v.account)});
+        addItem(db(), {.barcode = QStringLiteral("4800001")});
+        addItem(db(), {.itemId = QStringLiteral("AMOX500"), .name = QStringLiteral("AMOXICILLIN"),
+                       .description = QStringLiteral("500 MG CAP"), .genericId = QStringLiteral("77"),
+                       .genericName = QStringLiteral("AMOXICILLIN"), .priceIn = 13, .priceOut = 12});
+        addItem(db(), {.itemId = QStringLiteral("FIX100"), .name = QStringLiteral("IV SET"), .description = QString(),
+                       .fixedCharge = 25});
+    }
+    void TearDown() override {
+        resetAll();
+        DbTest::TearDown();
+    }
+    static void resetAll() {
+        resetSession();
+        resetHospitalSettings();
+        resetSwitches();
+        ClearWindowOpeners();
+        gLocationID.clear();
+    }
+    // Requests of the visit from station ER, one a minute from 9:00.
+    void requests(const QString& visit, const std::vector<std::tuple<const char*, double, const char*, bool>>& lines) {
+        int minute = 0;
+        for (const auto& [item, quantity, doctor, generic] : lines) {
+            addPendingRequest(db(), {.idNum = visit, .hospNum = QStringLiteral("H") + visit,
+                                     .itemId = QString::fromLatin1(item), .quantity = quantity,
+                                     .stationId = QStringLiteral("ER"),
+                                     .requestNumber = QStringLiteral("RQ%1").arg(minute + 1),
+                                     .requestDate = QDateTime(QDate(2026, 1, 5), QTime(9, minute)),
+                                     .doctorId = QString::fromLatin1(doctor)});
+            db().execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET IsGeneric = ? WHERE RequestNumber = ?"),
+                         {int(generic), QStringLiteral("RQ%1").arg(++minute)});
+        }
+    }
+    std::unique_ptr<OP> load(const QString& visit = QStringLiteral("5001A")) {
+        auto form = std::make_unique<OP>();
+        form->setStationName(QStringLiteral("EMERGENCY ROOM"));
+        form->setRequestedStationID(QStringLiteral("ER"));
+        form->setPatientID(visit);
+        form->Form_Load();
+        return form;
+    }
+    static QStringList column(const OP& form, int col) {
+        QStringList texts;
+        for (int row = 1; row < form.grdItemList->rows(); ++row)
+            texts << form.grdItemList->textMatrix(row, col);
+        return texts;
+    }
+    void setPharmaSwitch(const QString& key, bool on) {
+        db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = ?"), {key});
+        db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
+    }
+
+    ScriptedPlatform platform;
+    std::shared_ptr<ScriptedCurrentUser> login;
+};
+
+TEST_P(frmCommEntryOPTest, LoadsTheVisitsHeader) {
+    enum Setup { Plain, OutPrice, UnknownAccount, QVH, QVHWithoutCounter, PerVisitSlip, Senior, NotFound, Empty, SIKE };
+    struct Case { const char* name; Setup setup; const char* visit; };
+    const Case cases[] = {
+        {"plain", Plain, "5001A"},           {"out-price account", OutPrice, "5005O"},
+        {"unknown account", UnknownAccount, "5009N"}, {"QVH", QVH, "5001A"},
+        {"QVH without a counter", QVHWithoutCounter, "5001A"}, {"switch 22", PerVisitSlip, "5001A"},
+        {"senior", Senior, "5008S"},         {"visit not found", NotFound, "9999Z"},
+        {"no visit", Empty, ""},             {"SIKE", SIKE, "5001A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        resetHospitalSettings();
+        gSeniorCitizenDiscount = 20;
+        gSiteCode = c.setup == QVH || c.setup == QVHWithoutCounter ? QStringLiteral("QVH")
+                    : c.setup == SIKE                            ? QStringLiteral("SIKE")
+                                                                 : QString();
+        db().execute(QStringLiteral("DELETE FROM tbChargeSlipTerminal"));
+        if (c.setup == QVH)
+            db().execute(QStringLiteral("INSERT INTO tbChargeSlipTerminal (UserID, ChargeSlip) VALUES ('1234', 42)"));
+        setPharmaSwitch(QStringLiteral("22"), c.setup == PerVisitSlip);
+        const QString visit = QString::fromLatin1(c.visit);
+        auto form = load(visit);
+        const bool found = c.setup != NotFound && c.setup != Empty;
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("Communication File Entry ( OUT-PATIENT )"));
+        EXPECT_EQ(form->lblPatInfo[7]->text(), found ? visit : QString());
+        if (found) {
+            EXPECT_EQ(form->lblPatInfo[0]->text(), QStringLiteral("H") + visit);
+            EXPECT_EQ(form->lblPatInfo[1]->text(), QStringLiteral("EMERGENCY ROOM"));
+            EXPECT_EQ(form->lblPatInfo[4]->text(), QStringLiteral("ER (OP)"));
+            EXPECT_EQ(form->txtDocCode->text(), QStringLiteral("D001"));
+        }
+        QString slip;
+        if (c.setup == QVH)
+            slip = QStringLiteral("C000042M");
+        else if (c.setup == QVHWithoutCounter)
+            slip = QStringLiteral("0");
+        else if (found)
+            slip = gComponents.gDrug->Drug().Chargeslip().CurrentDispensingChargeSlip(
+                c.setup == PerVisitSlip ? std::optional<QString>(visit) : std::nullopt);
+        EXPECT_EQ(form->lblPatInfo[5]->text(), slip);
+        // "OUT PATIENT PRICE" blinks from the first tick, only for an out-price account.
+        EXPECT_EQ(form->TimerPrice->isActive(), c.setup == OutPrice);
+        EXPECT_EQ(form->TimerPrice->interval(), 1000);
+        EXPECT_FALSE(form->lblPrice->isVisibleTo(form.get()));
+        if (c.setup == OutPrice) {
+            form->TimerPrice_Timer();
+            EXPECT_TRUE(form->lblPrice->isVisibleTo(form.get()));
+            form->TimerPrice_Timer();
+            EXPECT_FALSE(form->lblPrice->isVisibleTo(form.get()));
+        }
+        const bool senior = c.setup == Senior;
+        EXPECT_EQ(form->grdItemList->isEnabled(), !senior);
+        EXPECT_EQ(form->cmdCancel->isEnabled(), !senior);
+        EXPECT_EQ(form->txtDiscount->text(), senior ? QStringLiteral("20") : QStringLiteral("0"));
+        EXPECT_EQ(form->chkSenior->isChecked(), senior);
+        EXPECT_EQ(form->grdItemList->colWidth(OP::kColStock), found && !senior ? 0 : 696);
+        EXPECT_EQ(form->grdItemList->colWidth(OP::kColSCDiscount), 1284);
+        EXPECT_EQ(form->cmdPrintPrescription->isVisibleTo(form.get()), c.setup == SIKE);
+    }
+}
+
+TEST_P(frmCommEntryOPTest, LinesOfTheFirstDoctorPricedByTheOutPatientRule) {
+    requests(QStringLiteral("5001A"), {{"PARA500", 2, "D001", false},
+                                       {"77", 3, "D001", true},
+                                       {"FIX100", 2, "D001", false},
+                                       {"AMOX500", 1, "D002", false}});
+    auto form = load();
+    ASSERT_EQ(form->grdItemList->rows(), 4);
+    EXPECT_EQ(column(*form, 0), (QStringList{"1", "", "3"}));
+    EXPECT_EQ(column(*form, OP::kColCode), (QStringList{"PARA500", "77", "FIX100"}));
+    EXPECT_EQ(column(*form, OP::kColDescription),
+              (QStringList{"PARACETAMOL 500 MG TABLET", "G: AMOXICILLIN", "IV SET "}));
+    EXPECT_EQ(column(*form, OP::kColUnitPrice), (QStringList{"4.75", "n/a", "4.75"}));
+    EXPECT_EQ(column(*form, OP::kColAmount), (QStringList{"9.50", "", "50.00"}));
+    EXPECT_EQ(column(*form, OP::kColPriceOut), (QStringList{"4.75", "", "4.75"}));
+    EXPECT_EQ(column(*form, OP::kColPriceIn), (QStringList{"5.25", "", "5.25"}));
+    EXPECT_EQ(column(*form, OP::kColFixedCharge), (QStringList{"0", "0", "25"}));
+    EXPECT_EQ(column(*form, OP::kColGenericMark), (QStringList{"", "*", ""}));
+    EXPECT_EQ(column(*form, OP::kColGenericMark + 1), (QStringList{"", "*", ""}));
+    EXPECT_EQ(column(*form, OP::kColStock), (QStringList{"100", "n/a", "100"}));
+    EXPECT_EQ(form->lblPatInfo[6]->text(), QStringLiteral(" 59.5"));
+    EXPECT_EQ(form->grdItemList->cellForeColorAt(3, OP::kColCode), kFixedPriceColor);
+    EXPECT_EQ(form->grdItemList->cellForeColorAt(3, OP::kLastMarkedCol), kFixedPriceColor);
+    EXPECT_EQ(form->grdItemList->cellPicture(2, OP::kColSCDiscount).toImage(), form->pictures().emptyBox.toImage());
+    EXPECT_EQ(form->grdItemList->colWidth(OP::kColGenericName), 2400);
+    EXPECT_TRUE(form->cmdSave->isEnabled() == form->canSave());
+
+    // The colour legend brings the window down to show it.
+    gShowColorAntibioticClass = true;
+    auto withLegend = load();
+    EXPECT_EQ(withLegend->height(), twipsToPixels(OP::kHeightWithLegend));
+
+    // An out-price account is priced out-patient all the same here; the mark-up group takes the
+    // out-patient mark-up for it.
+    gMarkUpGroup = true;
+    db().execute(QStringLiteral("UPDATE tbInvent SET RateA = 4, MarkupOut = 10, MarkupIn = 25"));
+    db().execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET IDNum = '5005O'"));
+    auto outPrice = load(QStringLiteral("5005O"));
+    EXPECT_EQ(column(*outPrice, OP::kColUnitPrice).first(), QStringLiteral("4.40"));
+}
+
+TEST_P(frmCommEntryOPTest, BarcodeCheckingWaitsOnTheFirstLine) {
+    gCheckBarCode = true;
+    db().execute(QStringLiteral("UPDATE tbInvMaster SET Barcode = NULL WHERE ItemID = 'FIX100'"));
+    requests(QStringLiteral("5001A"), {{"PARA500", 2, "D001", false}, {"FIX100", 1, "D001", false}});
+    auto form = load();
+    showActive(form.get());
+    EXPECT_EQ(column(*form, OP::kColBarCode), (QStringList{"4800001", ""}));
+    EXPECT_EQ(column(*form, OP::kColScanned), (QStringList{"0", "0"}));
+    EXPECT_EQ(form->grdItemList->cellPicture(2, 0).toImage(), form->pictures().uncheck.toImage());
+    EXPECT_EQ(form->grdItemList->row(), 1);
+    EXPECT_EQ(form->grdItemList->col(), OP::kColCode);
+    EXPECT_TRUE(form->chargeGrid()->isEditorVisible());
+    EXPECT_FALSE(form->cmdSave->isEnabled()) << "no line is scanned yet";
+}
+
+TEST_P(frmCommEntryOPTest, CancelDelayAndExit) {
+    requests(QStringLiteral("5001A"), {{"PARA500", 2, "D001", false}, {"FIX100", 1, "D001", false}});
+    RegisterRequestWindowOpeners();
+    int shown = 0;
+    platform.modal->onShow<OP>([&](OP& form) {
+        ++shown;
+        form.grdItemList->setRow(1);
+        platform.messages->answer(vbYes);
+        form.cmdCancel->click();
+        EXPECT_EQ(form.grdItemList->textMatrix(1, OP::kColDosage), QStringLiteral("CANCELLED"));
+        EXPECT_EQ(form.lblPatInfo[6]->text(), QStringLiteral(" 25"));
+        form.grdItemList->setRow(2);
+        platform.messages->answer(vbYes);
+        form.cmdDelay->click();
+        EXPECT_EQ(form.grdItemList->textMatrix(2, OP::kColRemarks), QStringLiteral("DELAYED"));
+        EXPECT_EQ(form.lblPatInfo[6]->text(), QStringLiteral(" 0"));
+        pressKey(form.grdItemList, Qt::Key_Escape, QStringLiteral("\x1b"));
+        QApplication::processEvents();
+    });
+    const WindowValues inputs{{QStringLiteral("StationName"), QStringLiteral("EMERGENCY ROOM")},
+                              {QStringLiteral("RequestedStationID"), QStringLiteral("ER")},
+                              {QStringLiteral("PatientID"), QStringLiteral("5001A")}};
+    EXPECT_TRUE(OpenWindow(QStringLiteral("mnuPending.frmCommEntryOP"), inputs).value(QStringLiteral("CancelledForm")).toBool());
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(OP::Default().isLoaded());
+    const Recordset rs = db().query(QStringLiteral("SELECT COALESCE(RecordStatus, '') AS S FROM station.tbNurseCommunicationFile "
+                                                   "ORDER BY RequestNumber"));
+    EXPECT_EQ(rs.valueAt(0, 0).toString(), QStringLiteral("C"));
+    EXPECT_EQ(rs.valueAt(1, 0).toString(), QString());
+    EXPECT_EQ(db().query(QStringLiteral("SELECT COUNT(*) AS N FROM tbInvUserLog")).value(QStringLiteral("N")).toInt(), 2);
+    OP::Default().setCancelledForm(false);
+}
+
+QX_ON_BOTH_ENGINES(frmCommEntryOPTest);
+
+} // namespace
+} // namespace qx::test
