@@ -9,6 +9,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
 #include "platform/Values.h"
+#include "shell/UserLog.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -79,6 +80,8 @@ ChargeGridConfig frmEntry::gridConfig() {
 
 frmEntry::frmEntry(QWidget* parent)
     : QDialog(parent), profile_(nullptr, ItemProfile::Variant::ManualPosting) {
+    // Opened from the menu the screen logs as every screen does; tests may catch the lines instead.
+    saveUserLog = [](const QString& activity) { SaveUserLog(activity); };
     setWindowTitle(QStringLiteral("Manual Posting ( IN-PATIENT )"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(12000), twipsToPixels(kNormalHeight));

@@ -222,6 +222,15 @@ TEST_P(frmEntrySaveTest, NumberTakenMeanwhileAndTheSeriesOfTheSite) {
     }
 }
 
+TEST_P(frmEntrySaveTest, CancelledLineIsLoggedOnTheScreenAsOpened) {
+    twoLines();
+    platform.messages->answer(vbYes);
+    openEditorAt(*form->chargeGrid(), 2, frmEntry::colCode);
+    form->cmdClearRow_Click();
+    EXPECT_EQ(form->grdItemList->textMatrix(2, frmEntry::colCode), "");
+    EXPECT_EQ(userLog(), (QStringList{"Cancelled Request ItemID# : 1002 | Under Patient : DELA CRUZ, JUAN SANTOS"}));
+}
+
 QX_ON_BOTH_ENGINES(frmEntrySaveTest);
 
 } // namespace
