@@ -120,6 +120,7 @@ public:
     void mnuListOutPatient_Click();
     void mnuDrugsInquiry_Click();
     void mnuConfirmMeds_Click();
+    void mnuCashReprint_Click();
 
     // A click on the body of a toolbar button (1 to 18).
     void tbrPharma_ButtonClick(int index);

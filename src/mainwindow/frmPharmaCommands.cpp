@@ -2,10 +2,14 @@
 // the registry of window openers. A command whose window is not registered shows nothing.
 #include "mainwindow/frmPharma.h"
 
+#include "components/DrugPicker.h"
+#include "components/InputBox.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
+#include "shell/Session.h"
 #include "shell/Switches.h"
+#include "shell/frmShift.h"
 
 #include <QAction>
 #include <QPrintDialog>
@@ -60,6 +64,7 @@ const std::map<QString, CommandHandler>& ownCommandHandlers() {
         {QStringLiteral("mnuListOutPatient"), &frmPharma::mnuListOutPatient_Click},
         {QStringLiteral("mnuDrugsInquiry"), &frmPharma::mnuDrugsInquiry_Click},
         {QStringLiteral("mnuConfirmMeds"), &frmPharma::mnuConfirmMeds_Click},
+        {QStringLiteral("mnuCashReprint"), &frmPharma::mnuCashReprint_Click},
     };
     return byName;
 }
@@ -110,7 +115,26 @@ void frmPharma::mnuReprintAssess_Click() { openCommandWindow(QStringLiteral("mnu
 void frmPharma::mnuRevokeAssess_Click() { openCommandWindow(QStringLiteral("mnuRevokeAssess")); }
 void frmPharma::mnuRxOn_Click() { openCommandWindow(QStringLiteral("mnuRxOn")); }
 void frmPharma::mnuRxOFF_Click() { openCommandWindow(QStringLiteral("mnuRxOFF")); }
-void frmPharma::mnuDrugsInquiry_Click() { openCommandWindow(QStringLiteral("mnuDrugsInquiry")); }
+
+// A look-up only: the picked code is dropped.
+void frmPharma::mnuDrugsInquiry_Click() {
+    eventHandler(kCommandsModule, QStringLiteral("mnuDrugsInquiry_Click"), [] {
+        DrugPicker::DrugList& picker = SlotComponent(gComponents.gDrugList);
+        picker.setDrugsOrCsr(true);
+        picker.ShowList(QString(), std::nullopt, gLocationID);
+    });
+}
+
+// The credit advises of one receipt; an empty answer opens nothing, any other goes as typed.
+void frmPharma::mnuCashReprint_Click() {
+    eventHandler(kCommandsModule, QStringLiteral("mnuCashReprint_Click"), [] {
+        const QString receipt =
+            InputBox(QStringLiteral("Receipt Number"), QStringLiteral("Reprint Credit Advise"), QStringLiteral("OR")).value_or(QString());
+        if (receipt.isEmpty())
+            return;
+        OpenWindow(QStringLiteral("mnuCashReprint"), {{QStringLiteral("ORNumber"), receipt}, {QStringLiteral("ItemID"), QString()}});
+    });
+}
 
 // Stand-alone sites first ask the cashier's sales-invoice sequence, whose OK opens the assessment.
 void frmPharma::mnuAssessment_Click() {

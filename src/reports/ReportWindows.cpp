@@ -1,6 +1,7 @@
 #include "reports/ReportWindows.h"
 
 #include "components/PlatformServices.h"
+#include "reports/ReportCommands.h"
 #include "reports/frmCardTransactions.h"
 #include "reports/frmCashReport.h"
 #include "reports/frmDispReport.h"
@@ -41,12 +42,20 @@ WindowValues showStockCard(const WindowValues&) {
 // modally, or modeless when "Modeless" is given. A list that fails to load is told and the chooser does not open.
 template <class Chooser>
 WindowValues showChooser(QPointer<Chooser>& window, const WindowValues& inputs) {
+    const bool modeless = inputs.value(QStringLiteral("Modeless")).toBool();
+    const auto reportType = static_cast<qint16>(inputs.value(QStringLiteral("ReportType")).toInt());
+    // The same request modeless while it is up modeless: brought forward as it stands.
+    if (modeless && window && window->isVisible() && !window->isModal() && window->ReportType() == reportType) {
+        window->raise();
+        window->activateWindow();
+        return {};
+    }
     if (window) {
         window->hide();
         delete window.data();
     }
     window = new Chooser(dynamic_cast<QWidget*>(gMainForm.get()));
-    window->setReportType(static_cast<qint16>(inputs.value(QStringLiteral("ReportType")).toInt()));
+    window->setReportType(reportType);
     if (!window->Form_Load()) {
         delete window.data();
         return {};
@@ -61,7 +70,7 @@ WindowValues showChooser(QPointer<Chooser>& window, const WindowValues& inputs) 
         if (auto* widget = window->template findChild<QWidget*>(control))
             widget->setProperty(property.toLatin1().constData(), it.value());
     }
-    if (inputs.value(QStringLiteral("Modeless")).toBool()) {
+    if (modeless) {
         window->show();
         window->raise();
     } else {
@@ -88,43 +97,15 @@ WindowOpener chooserOpener() {
     };
 }
 
-// A command that opens a dialog with settings of its own on top of the caller's inputs.
-WindowOpener withSettings(WindowOpener opener, const WindowValues& settings) {
-    return [opener = std::move(opener), settings](const WindowValues& inputs) {
-        WindowValues all = inputs;
-        for (auto it = settings.cbegin(); it != settings.cend(); ++it)
-            all.insert(it.key(), it.value());
-        return opener(all);
-    };
-}
-
+// The prompts' windows by their own names; their commands are rows of the report-command table.
 void registerPromptOpeners() {
-    const WindowOpener dateRange = chooserOpener<frmReportDateRange>();
-    RegisterWindowOpener(QStringLiteral("frmReportDateRange"), dateRange);
-    const QString type = QStringLiteral("ReportType"), summaryShown = QStringLiteral("chkSummary.Visible");
-    RegisterWindowOpener(QStringLiteral("mnuIncomeTransIn"), withSettings(dateRange, {{type, 1}}));
-    RegisterWindowOpener(QStringLiteral("mnuIncomeTransOut"), withSettings(dateRange, {{type, 2}}));
-    RegisterWindowOpener(QStringLiteral("mnuIncomeTransCash"), withSettings(dateRange, {{type, 3}}));
-    RegisterWindowOpener(QStringLiteral("mnuSeniorCash"), withSettings(dateRange, {{type, 4}, {summaryShown, false}}));
-    RegisterWindowOpener(QStringLiteral("mnuAntibiotic"), withSettings(dateRange, {{type, 5}, {summaryShown, false}}));
-    RegisterWindowOpener(QStringLiteral("mnuAdmissionListDateRange"), withSettings(dateRange, {{type, 6}, {summaryShown, false}}));
-
-    const WindowOpener dispenser = chooserOpener<frmDispReport>();
-    RegisterWindowOpener(QStringLiteral("frmDispReport"), dispenser);
-    RegisterWindowOpener(QStringLiteral("mnuDispenserReport"), dispenser);
-    const WindowOpener consumption = chooserOpener<frmPostedDrugs>();
-    RegisterWindowOpener(QStringLiteral("frmPostedDrugs"), consumption);
-    RegisterWindowOpener(QStringLiteral("mnuConsumption"), consumption);
-    const WindowOpener verification = chooserOpener<frmVerification>();
-    RegisterWindowOpener(QStringLiteral("frmVerification"), verification);
-    RegisterWindowOpener(QStringLiteral("mnuVerification"), withSettings(verification, {{type, 18}}));
-    const WindowOpener census = chooserOpener<frmStationDate>();
-    RegisterWindowOpener(QStringLiteral("frmStationDate"), census);
-    RegisterWindowOpener(QStringLiteral("mnuCensusStation"), census);
+    RegisterWindowOpener(QStringLiteral("frmReportDateRange"), chooserOpener<frmReportDateRange>());
+    RegisterWindowOpener(QStringLiteral("frmDispReport"), chooserOpener<frmDispReport>());
+    RegisterWindowOpener(QStringLiteral("frmPostedDrugs"), chooserOpener<frmPostedDrugs>());
+    RegisterWindowOpener(QStringLiteral("frmVerification"), chooserOpener<frmVerification>());
+    RegisterWindowOpener(QStringLiteral("frmStationDate"), chooserOpener<frmStationDate>());
     RegisterWindowOpener(QStringLiteral("frmCashReport"), chooserOpener<frmCashReport>());
-    const WindowOpener employeeMedicines = chooserOpener<frmEmployeeReport>();
-    RegisterWindowOpener(QStringLiteral("frmEmployeeReport"), employeeMedicines);
-    RegisterWindowOpener(QStringLiteral("mnuEmployeeMedicines"), employeeMedicines);
+    RegisterWindowOpener(QStringLiteral("frmEmployeeReport"), chooserOpener<frmEmployeeReport>());
 }
 
 } // namespace
@@ -141,6 +122,7 @@ void RegisterReportWindowOpeners() {
     RegisterWindowOpener(QStringLiteral("frmReportsRange"), showRangeChooser);
     RegisterWindowOpener(QStringLiteral("mnuStockCard"), showStockCard);
     RegisterWindowOpener(QStringLiteral("frmStockCard"), showStockCard);
+    RegisterReportCommandOpeners();
 }
 
 } // namespace qx

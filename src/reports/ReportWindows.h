@@ -6,7 +6,8 @@ namespace qx {
 // (the stock-card inquiry under mnuStockCard and frmStockCard; the report choosers frmReports and
 // frmReportsRange and the stock, card and item dialogs, given ReportType, the control states and
 // caption a command sets; the date-range, dispenser, consumption, verification, census, cash and
-// employee medicines prompts under their own names and their commands' names). The program calls it once at start.
+// employee medicines prompts), and every report command of the main window under its own name.
+// The program calls it once at start.
 void RegisterReportWindowOpeners();
 
 } // namespace qx

@@ -1,30 +1,15 @@
 #pragma once
 #include "cash/frmPostedOR.h"
 #include "cash/frmUnpostedCreditAdvise.h"
+#include "ScriptedInputBox.h"
 #include "components/InputBox.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
 #include "platform/WidgetInput.h"
 #include "shell/ReportOpeningFixture.h"
 
-#include <deque>
 
 namespace qx::test {
-
-// Input boxes for tests: each answer in turn (nothing: Cancel), every question recorded.
-class ScriptedInputBox : public InputBoxService {
-public:
-    std::optional<QString> ask(const QString& prompt, const QString& title, const QString& defaultText) override {
-        asked << prompt + QLatin1Char('|') + title + QLatin1Char('|') + defaultText;
-        if (answers.empty())
-            return std::nullopt;
-        std::optional<QString> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::deque<std::optional<QString>> answers;
-    QStringList asked;
-};
 
 // A paid receipt's lines and its credit advises over a fresh database, with the report folder
 // and an input box of the test's own.

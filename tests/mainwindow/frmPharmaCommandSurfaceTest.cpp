@@ -1,4 +1,6 @@
 #include "MainWindowFixture.h"
+#include "ScriptedInputBox.h"
+#include "ScriptedPickers.h"
 #include "platform/CommandState.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
@@ -41,7 +43,15 @@ QString describeInputs(const WindowValues& inputs) {
 
 class frmPharmaCommandSurfaceTest : public MainWindowTest {
 protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        previousInputBox_ = installInputBoxService(inputBox);
+        inputBox->answers.push_back(QStringLiteral("OR"));
+        gComponents.gDrugList = picker;
+        gLocationID = QStringLiteral("20");
+    }
     void TearDown() override {
+        installInputBoxService(previousInputBox_);
         ClearWindowOpeners();
         MainWindowTest::TearDown();
     }
@@ -66,8 +76,11 @@ protected:
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible())
                 visibleBefore.insert(w);
+        const qsizetype pickerCallsBefore = picker->calls.size();
         choose();
         QStringList reached = opened;
+        for (const QString& call : picker->calls.mid(pickerCallsBefore))
+            reached << QStringLiteral("DrugPicker ") + call;
         const QStringList shownModally = platform.modal->shown().mid(modalBefore);
         for (const QString& className : shownModally)
             reached << QStringLiteral("modal:") + QString(className).remove(QStringLiteral("qx::")) + QStringLiteral(" -");
@@ -87,6 +100,11 @@ protected:
     }
 
     QStringList opened;
+    std::shared_ptr<ScriptedInputBox> inputBox = std::make_shared<ScriptedInputBox>();
+    std::shared_ptr<ScriptedDrugPicker> picker = std::make_shared<ScriptedDrugPicker>();
+
+private:
+    std::shared_ptr<InputBoxService> previousInputBox_;
 };
 
 QString designOf(const QAction* a) {
@@ -388,6 +406,44 @@ TEST_F(frmPharmaCommandSurfaceTest, AnOpenersErrorIsTheCommandsApplicationError)
     EXPECT_TRUE(platform.messages->last().text.startsWith(QStringLiteral("Invalid procedure call\nin prjQuillax.frmPharma.mnuSurcharge_Click")));
     EXPECT_EQ(platform.messages->last().title, QStringLiteral("Application Error"));
     EXPECT_EQ(platform.programEnd->ended(), 1);
+}
+
+TEST_F(frmPharmaCommandSurfaceTest, ReprintCreditAdviseAsksTheReceiptAndOpensNothingForAnEmptyAnswer) {
+    registerSpies();
+    frmPharma window;
+    struct Case {
+        const char* name;
+        std::optional<QString> answer;
+        const char* reached;
+    };
+    const Case cases[] = {
+        {"cancelled", std::nullopt, "- -"},
+        {"cleared", QString(), "- -"},
+        {"the default", QStringLiteral("OR"), "mnuCashReprint ItemID=,ORNumber=OR"},
+        {"blanks kept", QStringLiteral(" OR-0012 "), "mnuCashReprint ItemID=,ORNumber= OR-0012 "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        inputBox->answers = {c.answer};
+        inputBox->asked.clear();
+        EXPECT_EQ(reachedBy([&] { window.command(QStringLiteral("mnuCashReprint"))->trigger(); }), QString::fromLatin1(c.reached));
+        EXPECT_EQ(inputBox->asked, QStringList{QStringLiteral("Receipt Number|Reprint Credit Advise|OR")});
+    }
+    EXPECT_TRUE(platform.messages->texts().isEmpty());
+}
+
+TEST_F(frmPharmaCommandSurfaceTest, DrugsInquiryShowsThePickerAndDropsItsAnswer) {
+    registerSpies();
+    frmPharma window;
+    const QString title = window.windowTitle();
+    picker->answers = {QStringLiteral("AMOX500")};
+    // The menu item, toolbar button 11 and F5 run the one command.
+    EXPECT_EQ(reachedBy([&] { window.command(QStringLiteral("mnuDrugsInquiry"))->trigger(); }), QStringLiteral("DrugPicker @20"));
+    EXPECT_EQ(reachedBy([&] { window.tbrPharmaButton(11)->trigger(); }), QStringLiteral("DrugPicker @20"));
+    EXPECT_TRUE(picker->drugsOrCsr);
+    EXPECT_EQ(gLocationID, QStringLiteral("20"));
+    EXPECT_EQ(window.windowTitle(), title);
+    EXPECT_TRUE(platform.messages->texts().isEmpty());
 }
 
 } // namespace
