@@ -104,7 +104,15 @@ public:
     // Assessments and Rx marks.
     void mnuReprintAssess_Click();
     void mnuRevokeAssess_Click();
+    // Prints the assessment's slip from the lines staged under UserID, "CASH" and RefNum: the
+    // in-patient slip for PatientType 1, else the cash slip. False when the user cancelled the
+    // remarks (site OXBEN) and nothing printed.
+    bool ReprintPrintAssessSlip(const QString& PatientName, const QString& UserID, const QString& RefNum,
+                                qint16 PatientType);
+    // Asks, then revokes the unpaid assessment and reloads the list; only on an unpaid list.
     void RevokeAssessment(const QString& strRef);
+    // The doctor of the last reprinted assessment that had lines.
+    QString mAssessDoctor;
     void mnuRxOn_Click();
     void mnuRxOFF_Click();
 
@@ -397,6 +405,12 @@ private:
     void adjustGrid();
     void connectWorkList();
     QString selectedParentKey() const;
+    // The current row's cell, trimmed unless asked otherwise.
+    QString currentCell(int col, bool trimmed = true) const;
+    // The take-home prescription screen of the current row, by its command name.
+    void openPrescription(const QString& commandName);
+    // Sets or clears the current unit-dose row's Rx mark through the procedure.
+    void setRxMark(const QString& procedure, bool marked);
     void createCashSearch();
     bool cashSearchEvent(QObject* watched, QEvent* e);
     int intListRow = 1;

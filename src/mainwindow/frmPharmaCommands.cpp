@@ -103,19 +103,6 @@ void frmPharma::mnuPrinterSetup_Click() {
 
 void frmPharma::mnuBarcodeSettings_Click() { openCommandWindow(QStringLiteral("mnuBarcodeSettings")); }
 
-// Stand-ins until the work lists and the work-list commands fill them in: each reaches the
-// window registered under its control name, so a spy or a later screen can take it.
-void frmPharma::mnuPending_Click() { openCommandWindow(QStringLiteral("mnuPending")); }
-void frmPharma::mnuAutoDispense_Click() { openCommandWindow(QStringLiteral("mnuAutoDispense")); }
-void frmPharma::mnuProcessTranscription_Click() { openCommandWindow(QStringLiteral("mnuProcessTranscription")); }
-void frmPharma::mnuPreviousPres_Click() { openCommandWindow(QStringLiteral("mnuPreviousPres")); }
-void frmPharma::mnuOutPatientPres_Click() { openCommandWindow(QStringLiteral("mnuOutPatientPres")); }
-void frmPharma::mnuReprint_Click() { openCommandWindow(QStringLiteral("mnuReprint")); }
-void frmPharma::mnuReprintAssess_Click() { openCommandWindow(QStringLiteral("mnuReprintAssess")); }
-void frmPharma::mnuRevokeAssess_Click() { openCommandWindow(QStringLiteral("mnuRevokeAssess")); }
-void frmPharma::mnuRxOn_Click() { openCommandWindow(QStringLiteral("mnuRxOn")); }
-void frmPharma::mnuRxOFF_Click() { openCommandWindow(QStringLiteral("mnuRxOFF")); }
-
 // A look-up only: the picked code is dropped.
 void frmPharma::mnuDrugsInquiry_Click() {
     eventHandler(kCommandsModule, QStringLiteral("mnuDrugsInquiry_Click"), [] {
@@ -142,13 +129,6 @@ void frmPharma::mnuAssessment_Click() {
         openCommandWindow(QStringLiteral("mnuAssessment.frmSISequence"));
     else
         openCommandWindow(QStringLiteral("mnuAssessment.frmCashEntry"), {{QStringLiteral("isTransNote"), false}});
-}
-
-void frmPharma::RevokeAssessment(const QString& strRef) {
-    // An empty reference revokes nothing.
-    if (strRef.isEmpty())
-        return;
-    openCommandWindow(QStringLiteral("RevokeAssessment"), {{QStringLiteral("strRef"), strRef}});
 }
 
 void frmPharma::mnuManualInPatient_Click() { openCommandWindow(QStringLiteral("mnuManualInPatient")); }

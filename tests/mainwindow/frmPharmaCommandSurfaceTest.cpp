@@ -57,7 +57,8 @@ protected:
     }
     // Spies under every name a command of the window may open.
     void registerSpies() {
-        QStringList names = {QStringLiteral("frmListPharmaCommunication"), QStringLiteral("RevokeAssessment"),
+        QStringList names = {QStringLiteral("frmListPharmaCommunication"), QStringLiteral("mnuPending.frmCommEntry"),
+                             QStringLiteral("mnuPending.frmCommEntryOP"),
                              QStringLiteral("frmRefill"), QStringLiteral("mnuAssessment.frmCashEntry"),
                              QStringLiteral("mnuAssessment.frmSISequence")};
         for (const QStringList& row : readTable("MainMenus.tsv"))
@@ -222,7 +223,7 @@ TEST_F(frmPharmaCommandSurfaceTest, ToolbarButtonBodiesRunTheirCommands) {
     registerSpies();
     frmPharma window;
     window.flexMSHList->setRows(3);
-    window.flexMSHList->setCols(2);
+    window.flexMSHList->setCols(9);
     window.flexMSHList->setTextMatrix(2, 0, QStringLiteral("  PH000123 "));
     window.flexMSHList->setRow(2);
     for (const QStringList& row : readTable("Toolbar.tsv")) {

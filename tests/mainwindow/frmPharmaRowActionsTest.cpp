@@ -29,8 +29,8 @@ protected:
         gSeparateER = true;
         gComponents.gPatient = std::make_shared<suite::InpatientFilePatient>([this] { return &db(); });
         gComponents.gPatient->InitConnect(db().connectionString());
-        for (const char* name : {"mnuPending", "mnuAutoDispense", "mnuProcessTranscription", "mnuPreviousPres",
-                                 "mnuOutPatientPres", "frmRefill", "mnuRxOn", "mnuRxOFF", "frmPostReturn"}) {
+        for (const char* name : {"mnuPending.frmCommEntry", "mnuPending.frmCommEntryOP", "mnuAutoDispense", "mnuProcessTranscription", "mnuPreviousPres",
+                                 "mnuOutPatientPres", "frmRefill", "frmPostReturn"}) {
             const QString command = QString::fromLatin1(name);
             RegisterWindowOpener(command, [this, command](const WindowValues& in) {
                 QStringList values;
@@ -76,21 +76,22 @@ protected:
 };
 
 TEST_F(RowActionsTest, DoubleClickStartsTheBranchCommandUnderItsRight) {
+    const char* const kInPatientScreen = "mnuPending.frmCommEntry(PatientID=1001,RequestedStationID=)";
     struct Case { const char* node; bool process, unitDose; const char* opened; };
     const Case cases[] = {
-        {"_1.1", true, false, "mnuPending"},
+        {"_1.1", true, false, kInPatientScreen},
         {"_1.1", false, true, ""},
-        {"@3F", true, false, "mnuPending"},
+        {"@3F", true, false, kInPatientScreen},
         {"@3F", false, true, ""},
-        {"_2.1", true, false, "mnuPending"},
-        {"_8.1", true, false, "mnuPending"},
-        {"_3.1", false, true, "mnuAutoDispense"},
-        {"*3F", false, true, "mnuAutoDispense"},
+        {"_2.1", true, false, kInPatientScreen},
+        {"_8.1", true, false, kInPatientScreen},
+        {"_3.1", false, true, "mnuAutoDispense(PatientID=1001)"},
+        {"*3F", false, true, "mnuAutoDispense(PatientID=1001)"},
         {"*3F", true, false, ""},
-        {"_4.1", false, false, "mnuProcessTranscription"},  // no right needed
+        {"_4.1", false, false, "mnuProcessTranscription(IDNum=1001,RoomID=NAME)"},  // no right needed
         {"_4.1.1", true, true, ""},
-        {"_5.1.1", true, false, "mnuPreviousPres"},
-        {"_5.2.2", true, false, "mnuOutPatientPres"},
+        {"_5.1.1", true, false, "mnuPreviousPres(PatientID=1001,RequestedStationID=)"},
+        {"_5.2.2", true, false, "mnuOutPatientPres(PatientID=1001,RequestedStationID=)"},
         {"_5.2.1", false, true, ""},
         {"_6.1", true, false, "frmRefill(PatientID=H1)"},
         {"_0", true, true, ""},
@@ -109,7 +110,7 @@ TEST_F(RowActionsTest, DoubleClickStartsTheBranchCommandUnderItsRight) {
     selectWithRow(QStringLiteral("_1.1"));
     int enter = 13;
     emit window->flexMSHList->keyPress(enter);
-    EXPECT_EQ(opened, QStringList{QStringLiteral("mnuPending")});
+    EXPECT_EQ(opened, QStringList{QString::fromLatin1(kInPatientScreen)});
     // Without the station setting the returns window stays shut.
     setNoDirectReturns(false);
     selectWithRow(QStringLiteral("_7.1.1"));
@@ -175,19 +176,20 @@ TEST_F(RowActionsTest, RightButtonOffersThePopUpOfTheList) {
 }
 
 TEST_F(RowActionsTest, DeleteSwitchesTheRxMarkOfUnitDoseRowsOnly) {
-    struct Case { const char* node; const char* name; const char* opened; };
+    struct Case { const char* node; const char* name; const char* after; };
     const Case cases[] = {
-        {"*3F", " (RX) DELA CRUZ", "mnuRxOFF"},
-        {"_3.1", "DELA CRUZ", "mnuRxOn"},
-        {"_1.1", "(RX) DELA CRUZ", ""},
-        {"_4.2.1", "DELA CRUZ", ""},
+        {"*3F", " (RX) DELA CRUZ", "DELA CRUZ"},
+        {"_3.1", "DELA CRUZ", "(RX)-DELA CRUZ"},
+        {"_1.1", "(RX) DELA CRUZ", "(RX) DELA CRUZ"},
+        {"_4.2.1", "DELA CRUZ", "DELA CRUZ"},
     };
     for (const Case& c : cases) {
-        selectWithRow(QString::fromLatin1(c.node), {"H1", "1001", "NAME", QString::fromLatin1(c.name)});
+        selectWithRow(QString::fromLatin1(c.node), {"H1", "1001", "NAME", QString::fromLatin1(c.name), " DELA CRUZ "});
         int del = 46;
         window->flexMSHList_KeyDown(del, 0);
-        EXPECT_EQ(opened.join(u';').toStdString(), c.opened) << c.node;
+        EXPECT_EQ(window->flexMSHList->textMatrix(1, 3).toStdString(), c.after) << c.node;
     }
+    EXPECT_EQ(platform.programEnd->ended(), 0);
 }
 
 TEST_F(RowActionsTest, ArrowsMoveBetweenTreeAndGridAndCellsAreRemembered) {
