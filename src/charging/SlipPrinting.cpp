@@ -39,6 +39,7 @@ const QHash<QString, HeaderField>& headerParameters() {
         {QStringLiteral("@VARUSERID"), &ChargeSlipHeader::printKey},
         {QStringLiteral("REFNUM"), &ChargeSlipHeader::slipNumber},
         {QStringLiteral("@REFNUMBER"), &ChargeSlipHeader::slipNumber},
+        {QStringLiteral("STRREFNUM"), &ChargeSlipHeader::slipNumber},
         {QStringLiteral("TRANSDATE"), &ChargeSlipHeader::transDate},
         {QStringLiteral("PROCESSDATE"), &ChargeSlipHeader::transDate},
         {QStringLiteral("DOCTOR"), &ChargeSlipHeader::doctor},

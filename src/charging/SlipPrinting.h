@@ -20,7 +20,7 @@ struct ChargeSlipHeader {
     QString issuedBy;      // ISSUEDBY
     QString transType;     // TRANSTYPE: the copy label
     QString printKey;      // INPUTUSERID, @VARUSERID: host id or employee code of the staged rows
-    QString slipNumber;    // REFNUM, @REFNUMBER
+    QString slipNumber;    // REFNUM, @REFNUMBER, STRREFNUM
     QString transDate;     // TRANSDATE, PROCESSDATE
     QString doctor;        // DOCTOR
     QString company;       // COMPANY
