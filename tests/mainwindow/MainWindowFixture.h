@@ -3,11 +3,13 @@
 #include "TestDatabase.h"
 #include "components/PasswordScramble.h"
 #include "mainwindow/frmPharma.h"
+#include "platform/FlexGrid.h"
 #include "shell/HospitalSettings.h"
 #include "shell/LoggedInFixture.h"
 #include "shell/ScriptedSuite.h"
 #include "shell/Session.h"
 #include "shell/Switches.h"
+#include "shell/WindowOpeners.h"
 #include "shell/frmLogOff.h"
 #include "shell/frmShift.h"
 
@@ -16,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 namespace qx::test {
 
@@ -119,7 +122,35 @@ protected:
         return window;
     }
 
+    // Spies under these window names: each writes down "name(input=value,...)", the name alone
+    // when it was given no inputs, into `opened` and answers `spyAnswer`.
+    void registerSpyOpeners(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            const QString command = QString::fromLatin1(name);
+            RegisterWindowOpener(command, [this, command](const WindowValues& in) {
+                QStringList values;
+                for (auto it = in.begin(); it != in.end(); ++it)
+                    values << it.key() + u'=' + it.value().toString();
+                opened << (values.isEmpty() ? command : command + u'(' + values.join(u',') + u')');
+                return spyAnswer;
+            });
+        }
+    }
+    // Selects the node without loading its list and puts one row of values (columns 0 to 8) into
+    // the list as its current row.
+    static void putListRow(frmPharma& window, const QString& key, const QStringList& cells) {
+        window.treCategory->setCurrentItem(window.TreeNode(key));
+        FlexGrid& grid = *window.flexMSHList;
+        grid.setRows(2);
+        grid.setCols(9);
+        for (int col = 0; col < 9; ++col)
+            grid.setTextMatrix(1, col, cells.value(col));
+        grid.setRow(1);
+    }
+
     ScriptedPlatform platform;
+    QStringList opened;
+    WindowValues spyAnswer;
 };
 
 using MainWindowTest = MainWindowTestOn<SqliteTest>;

@@ -72,13 +72,7 @@ protected:
     }
     // Selects a list without loading it and puts one row of values into the grid.
     void onList(const QString& key, const QStringList& cells) {
-        window->treCategory->setCurrentItem(window->TreeNode(key));
-        FlexGrid& grid = *window->flexMSHList;
-        grid.setRows(2);
-        grid.setCols(9);
-        for (int col = 0; col < 9; ++col)
-            grid.setTextMatrix(1, col, cells.value(col));
-        grid.setRow(1);
+        putListRow(*window, key, cells);
         platform.messages->clear();
     }
     QStringList staged() {

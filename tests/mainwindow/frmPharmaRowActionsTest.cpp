@@ -29,17 +29,9 @@ protected:
         gSeparateER = true;
         gComponents.gPatient = std::make_shared<suite::InpatientFilePatient>([this] { return &db(); });
         gComponents.gPatient->InitConnect(db().connectionString());
-        for (const char* name : {"mnuPending.frmCommEntry", "mnuPending.frmCommEntryOP", "mnuAutoDispense", "mnuProcessTranscription", "mnuPreviousPres",
-                                 "mnuOutPatientPres", "frmRefill", "frmPostReturn"}) {
-            const QString command = QString::fromLatin1(name);
-            RegisterWindowOpener(command, [this, command](const WindowValues& in) {
-                QStringList values;
-                for (auto it = in.begin(); it != in.end(); ++it)
-                    values << it.key() + u'=' + it.value().toString();
-                opened << (values.isEmpty() ? command : command + u'(' + values.join(u',') + u')');
-                return WindowValues{};
-            });
-        }
+        registerSpyOpeners({"mnuPending.frmCommEntry", "mnuPending.frmCommEntryOP", "mnuAutoDispense",
+                            "mnuProcessTranscription", "mnuPreviousPres", "mnuOutPatientPres", "frmRefill",
+                            "frmPostReturn"});
         window = std::make_unique<frmPharma>();
         ASSERT_TRUE(window->LoadTreeView());
     }
@@ -55,13 +47,7 @@ protected:
     }
     // Selects a node without loading its list, and puts one row of values into the grid.
     void selectWithRow(const QString& key, const QStringList& cells = {"H1", "1001", "CM1", "NAME", "3F"}) {
-        window->treCategory->setCurrentItem(window->TreeNode(key));
-        FlexGrid& grid = *window->flexMSHList;
-        grid.setRows(2);
-        grid.setCols(9);
-        for (int col = 0; col < 9; ++col)
-            grid.setTextMatrix(1, col, cells.value(col));
-        grid.setRow(1);
+        putListRow(*window, key, cells);
         opened.clear();
     }
     void pressOnRow(Qt::MouseButton button, int row) {
@@ -72,7 +58,6 @@ protected:
     }
 
     std::unique_ptr<frmPharma> window;
-    QStringList opened;
 };
 
 TEST_F(RowActionsTest, DoubleClickStartsTheBranchCommandUnderItsRight) {

@@ -1,7 +1,5 @@
 #include "Builders.h"
 #include "MainWindowFixture.h"
-#include "platform/FlexGrid.h"
-#include "shell/WindowOpeners.h"
 #include "suite/InpatientFilePatient.h"
 
 #include <QTreeWidget>
@@ -17,19 +15,9 @@ protected:
         MainWindowTest::SetUp();
         gComponents.gPatient = std::make_shared<suite::InpatientFilePatient>([this] { return &db(); });
         gComponents.gPatient->InitConnect(db().connectionString());
-        for (const char* name : {"mnuPending.frmCommEntry", "mnuPending.frmCommEntryOP", "mnuAutoDispense",
-                                 "mnuProcessTranscription", "mnuPreviousPres", "mnuOutPatientPres", "mnuReprint",
-                                 "mnuAssessment.frmSISequence", "mnuAssessment.frmCashEntry"}) {
-            const QString command = QString::fromLatin1(name);
-            RegisterWindowOpener(command, [this, command](const WindowValues& in) {
-                QStringList values;
-                for (auto it = in.begin(); it != in.end(); ++it)
-                    values << it.key() + u'=' + it.value().toString();
-                opened << command + u'(' + values.join(u',') + u')';
-                // What the screen says when it closes; a screen that says nothing leaves no value.
-                return answer;
-            });
-        }
+        registerSpyOpeners({"mnuPending.frmCommEntry", "mnuPending.frmCommEntryOP", "mnuAutoDispense",
+                            "mnuProcessTranscription", "mnuPreviousPres", "mnuOutPatientPres", "mnuReprint",
+                            "mnuAssessment.frmSISequence", "mnuAssessment.frmCashEntry"});
         window = std::make_unique<frmPharma>();
         ASSERT_TRUE(window->LoadTreeView());
     }
@@ -40,12 +28,7 @@ protected:
     }
     // Columns 0 to 8 of the current row, as the list loader would leave them.
     void row(const QStringList& cells) {
-        FlexGrid& grid = *window->flexMSHList;
-        grid.setRows(2);
-        grid.setCols(9);
-        for (int col = 0; col < 9; ++col)
-            grid.setTextMatrix(1, col, cells.value(col));
-        grid.setRow(1);
+        putListRow(*window, window->NodeKey(window->treCategory->currentItem()), cells);
         opened.clear();
         platform.messages->clear();
     }
@@ -62,8 +45,6 @@ protected:
     }
 
     std::unique_ptr<frmPharma> window;
-    QStringList opened;
-    WindowValues answer;
 };
 
 TEST_F(WorkCommandsTest, PendingRequestsOpenTheScreenOfTheIdsKindAndAskForAReloadUnlessCancelled) {
@@ -97,9 +78,9 @@ TEST_F(WorkCommandsTest, PendingRequestsOpenTheScreenOfTheIdsKindAndAskForAReloa
     };
     for (const Case& c : cases) {
         gSiteCode = QString::fromLatin1(c.site);
-        answer.clear();
+        spyAnswer.clear();
         if (c.cancelled.isValid())
-            answer.insert(QStringLiteral("CancelledForm"), c.cancelled);
+            spyAnswer.insert(QStringLiteral("CancelledForm"), c.cancelled);
         gRefreshWorkList = c.refreshBefore;
         row({"H1", QString::fromLatin1(c.id), "NAME", "301", " STATION 3F ", " 3F "});
         window->mnuPending_Click();
@@ -161,9 +142,9 @@ TEST_F(WorkCommandsTest, TranscriptionNoteRefusesAClosedBillAndReloadsOnlyAfterA
         {"", true, "mnuProcessTranscription(IDNum=1001,RoomID=301)", true},
     };
     for (const Case& c : cases) {
-        answer.clear();
+        spyAnswer.clear();
         if (c.saved.isValid())
-            answer.insert(QStringLiteral("EntrySaved"), c.saved);
+            spyAnswer.insert(QStringLiteral("EntrySaved"), c.saved);
         row({"H1", " 1001 ", "NAME", " 301 ", "", "", QString::fromLatin1(c.closed)});
         window->mnuProcessTranscription_Click();
         EXPECT_EQ(opened.join(u';').toStdString(), c.opened) << c.closed;
@@ -189,9 +170,9 @@ TEST_F(WorkCommandsTest, OtherRowCommandsPassTheirValues) {
         {&frmPharma::mnuReprint_Click, QVariant(), "mnuReprint(txtIndicator=RP)", false},
     };
     for (const Case& c : cases) {
-        answer.clear();
+        spyAnswer.clear();
         if (c.cancelled.isValid())
-            answer.insert(QStringLiteral("CancelledForm"), c.cancelled);
+            spyAnswer.insert(QStringLiteral("CancelledForm"), c.cancelled);
         gRefreshWorkList = false;
         row({"H1", " 1001 ", "NAME", "301", "STATION 3F", " 3F "});
         (window.get()->*c.command)();
@@ -203,7 +184,7 @@ TEST_F(WorkCommandsTest, OtherRowCommandsPassTheirValues) {
         setPharmaSwitch(QStringLiteral("24"), standAlone);
         row({});
         window->mnuAssessment_Click();
-        EXPECT_EQ(opened.join(u';'), standAlone ? QStringLiteral("mnuAssessment.frmSISequence()")
+        EXPECT_EQ(opened.join(u';'), standAlone ? QStringLiteral("mnuAssessment.frmSISequence")
                                                 : QStringLiteral("mnuAssessment.frmCashEntry(isTransNote=false)"));
     }
     EXPECT_EQ(platform.programEnd->ended(), 0);
