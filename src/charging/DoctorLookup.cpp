@@ -28,7 +28,7 @@ void LookUpDoctor(Clinicians::Doctor& doctor, Clinicians::DoctorList& picker, co
         return;
     }
     box->setText(doctor.DoctorCode());
-    const QString caption = QStringLiteral(" DR. ") + doctor.DoctorName();
+    const QString caption = controls.captionPrefix + doctor.DoctorName() + controls.captionSuffix;
     if (controls.doctorCaption)
         controls.doctorCaption->setText(caption);
     if (controls.doctorNameBox)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 class QLabel;
 class QLineEdit;
@@ -18,6 +19,9 @@ struct DoctorLookupControls {
     QLineEdit* doctorNameBox = nullptr; // or a read-only name box, on screens that have one
     QWidget* itemGrid = nullptr;        // receives the focus after a doctor is found
     bool focusGridOnlyWhenEnabled = true;
+    // The caption is the prefix, the doctor's name and the suffix.
+    QString captionPrefix = QStringLiteral(" DR. ");
+    QString captionSuffix;
 };
 
 // Chooses the doctor by the code typed in the box, or from the doctor picker when the code is

@@ -184,13 +184,6 @@ private:
     void writeQuantity(int row, double quantity);
     void saveWithMode(int mode);
 
-    // What the account checks decided for a found admission.
-    struct FindOutcome {
-        bool loads = false;
-        bool useECartLocation = false;
-        bool restrictedItemsOnly = false;
-    };
-    FindOutcome checkAccount(Connection& con, InpatientFile::Patient& patient, const QString& key);
     void showPatient(Connection& con, InpatientFile::Patient& patient);
     void restoreShownPatient(InpatientFile::Patient& patient);
     void clearBanner();

@@ -7,6 +7,7 @@
 #include "charging/DoctorLookup.h"
 #include "charging/Numbering.h"
 #include "charging/OutPatientPricing.h"
+#include "charging/PatientSelection.h"
 #include "components/AccountFirms.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
@@ -32,7 +33,6 @@ namespace qx {
 
 namespace {
 const QString kVisitModule = QStringLiteral("frmEntryOP");
-const QString kEmployeeAccount = QStringLiteral("Pls. post medicine to employee`s entry.");
 
 void focusIfEnabled(QWidget* control) {
     if (control->isEnabled())
@@ -68,39 +68,33 @@ void frmEntryOP::cmdHospNum_Click() {
         saved_ = false;
         Connection& con = SQLConnection();
         OutpatientFile::OPDPatient& visit = *gComponents.gOPDPatient;
-        QString id;
-        if (visit.Search(txtIDNum->text()))
-            id = txtIDNum->text();
-        else if (gSiteCode == QLatin1String("QVH") || gSiteCode == QLatin1String("JAWKC"))
-            id = gComponents.gOPDRecentList->ShowList(txtIDNum->text());
-        else
-            id = gComponents.gOPDList->ShowList(txtIDNum->text());
-        if (id.isEmpty())
+        VisitLookupOptions options{.openAccountRule = OpenAccountRule::LateChargesOpen};
+        if (gSiteCode != QLatin1String("QVH") && gSiteCode != QLatin1String("JAWKC"))
+            options.picker = [](const QString& typed) { return gComponents.gOPDList->ShowList(typed); };
+        const VisitLookupResult found = LookUpVisit(con, visit, *gComponents.gOPDRecentList, txtIDNum->text(), options);
+        switch (found.kind) {
+        case VisitLookupResult::Cancelled:
             return;
-
-        if (!gComponents.gOPDRecentList->MasterOrRegistered()) {
-            if (!visit.Search(id)) {
-                MsgBox(QStringLiteral("Hospital Number not found."), vbExclamation);
-                enableEntry(false);
-                focusIfEnabled(txtIDNum);
-                return;
-            }
-            if (!IsChargeOkayOPD(con, id) && !OPDHasLateCharges(con, id)) {
-                MsgBox(QStringLiteral("The Patient's account is not open for Late Charges. Kindly coordinate with the "
-                                      "PARS Section!"),
-                       vbInformation, QStringLiteral("MESSAGE"));
-                txtIDNum->clear();
-                for (QLabel* label : lblPatInfo)
-                    label->clear();
-                txtAcctNum->clear();
-                lblAccount->clear();
-                lblChargeSlip->clear();
-                // Nobody is left to charge: no line may be entered or posted under the refused visit.
-                enableEntry(false);
-                setOutPriceBlink(false);
-                focusIfEnabled(txtIDNum);
-                return;
-            }
+        case VisitLookupResult::NotFound:
+            enableEntry(false);
+            focusIfEnabled(txtIDNum);
+            return;
+        case VisitLookupResult::EmployeeAccount:
+            focusIfEnabled(txtIDNum);
+            return;
+        case VisitLookupResult::Refused:
+            txtIDNum->clear();
+            for (QLabel* label : lblPatInfo)
+                label->clear();
+            txtAcctNum->clear();
+            lblAccount->clear();
+            lblChargeSlip->clear();
+            // Nobody is left to charge: no line may be entered or posted under the refused visit.
+            enableEntry(false);
+            setOutPriceBlink(false);
+            focusIfEnabled(txtIDNum);
+            return;
+        case VisitLookupResult::Registered:
             txtIDNum->setText(visit.OPDNumber());
             if (gVelmira)
                 lblVelmira->setVisible(IsVelmiraPatient(con, txtIDNum->text()));
@@ -117,16 +111,10 @@ void frmEntryOP::cmdHospNum_Click() {
             setOutPriceBlink(isForOutPrice(con, visitAccountNum_));
             enableEntry(true);
             return;
+        case VisitLookupResult::Master:
+            break;
         }
-
-        clsPatient& patient = gPatientInfo();
-        if (!patient.Search(con, id))
-            return;
-        if (IsCompanyClassS(con, Trim(patient.MasterAccountCode()))) {
-            MsgBox(kEmployeeAccount, vbInformation, QStringLiteral("Message"));
-            focusIfEnabled(txtIDNum);
-            return;
-        }
+        const clsPatient& patient = gPatientInfo();
         txtIDNum->setText(QStringLiteral("NEW"));
         lblPatInfo[0]->setText(patient.PatientName());
         lblPatInfo[1]->setText(patient.HospitalNumber());
@@ -148,24 +136,20 @@ void frmEntryOP::cmdAcctNum_Click() {
     eventHandler(kVisitModule, QStringLiteral("cmdAcctNum_Click"), [&] {
         Connection& con = SQLConnection();
         AccountFirms::Firm& company = *gComponents.gCompany;
-        const QString answer = company.Search(Trim(txtAcctNum->text()))
-                                   ? Trim(txtAcctNum->text())
-                                   : gComponents.gCompanyList->ShowList(txtAcctNum->text());
-        if (answer.isEmpty()) {
+        switch (LookUpCompanyAccount(con, company, *gComponents.gCompanyList, txtAcctNum->text())) {
+        case AccountLookup::Cancelled:
             focusIfEnabled(txtAcctNum);
             return;
-        }
-        if (!company.Search(answer)) {
-            MsgBox(QStringLiteral("Account code does not exist."), vbExclamation);
+        case AccountLookup::NotFound:
             setOutPriceBlink(false);
             focusIfEnabled(txtAcctNum);
             return;
-        }
-        if (IsCompanyClassS(con, Trim(answer))) {
-            MsgBox(kEmployeeAccount, vbInformation, QStringLiteral("Message"));
+        case AccountLookup::EmployeeClass:
             setOutPriceBlink(false);
             focusIfEnabled(txtIDNum);
             return;
+        case AccountLookup::Found:
+            break;
         }
         txtAcctNum->setText(company.CompanyCode());
         lblAccount->setText(company.CompanyName());

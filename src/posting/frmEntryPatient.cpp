@@ -4,6 +4,7 @@
 #include "charging/ChargeEligibility.h"
 #include "charging/ChargeGrid.h"
 #include "charging/InpatientBanner.h"
+#include "charging/PatientSelection.h"
 #include "charging/ColorLegend.h"
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
@@ -27,7 +28,6 @@ namespace qx {
 
 namespace {
 const QString kPatientModule = QStringLiteral("frmEntry");
-const QString kMessageTitle = QStringLiteral("MESSAGE");
 } // namespace
 
 void frmEntry::Form_Load() {
@@ -65,19 +65,19 @@ void frmEntry::cmdFind_Click() {
     eventHandler(kPatientModule, QStringLiteral("cmdFind_Click"), [&] {
         InpatientFile::Patient& patient = *gComponents.gPatient;
         QString box = txtFind->text();
-        if (!IsNumeric(box)) {
-            box = gComponents.gInpatientList->ShowList(box);
+        const AdmissionFind found = FindAdmission(patient, *gComponents.gInpatientList, box);
+        if (box != txtFind->text())
             txtFind->setText(box);
-        }
-        if (box.isEmpty())
+        if (found == AdmissionFind::Cancelled)
             return;
-        if (!patient.LoadInfo(Trim(box))) {
-            MsgBox(QStringLiteral("Patient number not found!"), vbInformation);
+        if (found == AdmissionFind::NotFound) {
             txtFind->setFocus(Qt::OtherFocusReason);
             return;
         }
         Connection& con = SQLConnection();
-        const FindOutcome outcome = checkAccount(con, patient, Trim(box));
+        const AdmissionCheckOutcome outcome =
+            CheckAdmissionAccount(con, patient, Trim(box),
+                                  {.proceedOnSwitch1 = true, .restrictedItemsForCashBasis = hasUnrestrictedColumn_});
         if (!outcome.loads) {
             restoreShownPatient(patient);
             if (txtFind->isEnabled())
@@ -88,64 +88,6 @@ void frmEntry::cmdFind_Click() {
         restrictedItemsOnly_ = outcome.restrictedItemsOnly;
         showPatient(con, patient);
     });
-}
-
-frmEntry::FindOutcome frmEntry::checkAccount(Connection& con, InpatientFile::Patient& patient, const QString& key) {
-    const FindOutcome refused;
-    FindOutcome outcome{.loads = true};
-    const QString admission = patient.AdmissionNumber();
-    if (IsBillingDateToday(con, admission)) {
-        ShowBillClosedToday();
-        return refused;
-    }
-    if (!IPDHasLateCharges(con, key)) {
-        MsgBox(QStringLiteral("The Patient's account is not open for Late Charges. Kindly coordinate with the PARS Section!"),
-               vbInformation, kMessageTitle);
-        return refused;
-    }
-    bool accountChecksPassed = false;
-    if (patient.Billed() != kOpenBillDate) {
-        frmDeletePassword& supervisor = frmDeletePassword::Default();
-        showModal(supervisor);
-        if (supervisor.OKCharge()) {
-            accountChecksPassed = true;
-        } else if (GetPharmaSwitch(con, QStringLiteral("1"))) {
-            if (MsgBox(QStringLiteral("Patient bill is closed. Would you like to proceed?"), vbYesNo, kMessageTitle) == vbNo)
-                return refused;
-            outcome.useECartLocation = true;
-            accountChecksPassed = true;
-        } else {
-            ShowBillClosedRefusal();
-            return refused;
-        }
-    }
-    if (!accountChecksPassed) {
-        if (HasClearance(con, admission)) {
-            MsgBox(QStringLiteral("The Patient is already cleared.  Please verify with Billing section."), vbInformation,
-                   kMessageTitle);
-            return refused;
-        }
-        if (!IsChargeOkay(con, key)) {
-            const QString leadIn = patient.PatientName() + QStringLiteral(" ( with Admission # ") + admission +
-                                   QStringLiteral(" ) ");
-            if (GetPharmaSwitch(con, QStringLiteral("1"))) {
-                if (MsgBox(leadIn + QStringLiteral("is for cash basis only. Would you like to proceed?"), vbYesNo,
-                           kMessageTitle) == vbNo)
-                    return refused;
-                outcome.useECartLocation = true;
-            } else if (hasUnrestrictedColumn_) {
-                MsgBox(leadIn + QStringLiteral("is for cash basis only. Only non-restricted items are available for charging."),
-                       vbInformation);
-                outcome.restrictedItemsOnly = true;
-            } else {
-                MsgBox(leadIn + QStringLiteral("is for cash basis only. Please verify with the billing section."),
-                       vbCritical, QStringLiteral("WARNING"));
-                outcome.loads = false;
-            }
-        }
-    }
-    TellIfPatientsMed(con, admission);
-    return outcome;
 }
 
 void frmEntry::showPatient(Connection& con, InpatientFile::Patient& patient) {
