@@ -9,6 +9,7 @@
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/DrugPicker.h"
+#include "components/Locations.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
@@ -30,8 +31,6 @@ namespace qx {
 
 namespace {
 const QString kCashPricingModule = QStringLiteral("frmCashEntry");
-// The sponsorship and HMO prices are those of the main pharmacy, wherever the window runs.
-const QString kMainPharmacy = QStringLiteral("20");
 
 constexpr ColorValue kMDRPColor = 0xFF80FFu;
 constexpr ColorValue kFixedPriceColor = 0xC0FFC0u;
@@ -331,12 +330,13 @@ void frmCashEntry::SetRowSellingPrice(double& unitPrice, double& inPatientPrice,
             unitPrice = GetFinalSellingPrice(unitPrice);
         } else {
             unitPrice = outPatientPrice;
+            // The sponsorship and HMO prices are those of the main pharmacy, wherever the window runs.
             if (gVelmira) {
                 if (GetHospitalPlan(idNumber) == QLatin1String("VELMIRA") || chkVelmira->isChecked())
-                    unitPrice = GetVelmiraPrice(con, code, kMainPharmacy);
+                    unitPrice = GetVelmiraPrice(con, code, kMainPharmacyLocation);
             } else if (gHMOMarkup) {
                 if (GetHMOClass(con, idNumber) == QLatin1String("HMO"))
-                    unitPrice = GetHMOPrice(con, code, idNumber, kMainPharmacy);
+                    unitPrice = GetHMOPrice(con, code, idNumber, kMainPharmacyLocation);
             } else if (chkDialysis->isChecked()) {
                 unitPrice = inPatientPrice;
             } else if (gMarkUpGroup) {

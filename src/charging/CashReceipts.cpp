@@ -4,6 +4,7 @@
 #include "charging/StockCard.h"
 #include "components/AppError.h"
 #include "components/Connection.h"
+#include "components/Locations.h"
 #include "components/TillNumbers.h"
 #include "hospitaldb/DocumentCounter.h"
 #include "platform/ErrorHandling.h"
@@ -15,8 +16,6 @@ namespace qx {
 namespace {
 const QString kReceiptClaimKind = QStringLiteral("OR");
 const QString kCashReceiptsModule = QStringLiteral("CashReceipts");
-// Drug lines are always issued from the main pharmacy.
-const QString kMainPharmacy = QStringLiteral("20");
 } // namespace
 
 QString PadNumber(const QString& number, int width) {
@@ -69,9 +68,10 @@ struct ReceiptPass {
         CashSaleReceipt& receipt = receipts.back();
         const QString patient = Trim(sale.patientName);
         const QString idNum = patient == QLatin1String("CASH") ? QStringLiteral("CASH") : receipt.number;
+        // Drug lines are always issued from the main pharmacy.
         AppendStockCard(con, QStringLiteral("CASH"), idNum, Trim(line.itemId), transDate, receipt.number, line.quantity, 0,
                         line.amount, sale.employeeCode, line.remarks, sale.employeeCode,
-                        drug ? kMainPharmacy : sale.locationId, QString(), QString(), QStringLiteral("PH"),
+                        drug ? kMainPharmacyLocation : sale.locationId, QString(), QString(), QStringLiteral("PH"),
                         QStringLiteral("PH"), QStringLiteral("*"), QStringLiteral("D"), QString(), line.requestNumber,
                         QStringLiteral("O"), 0, 1, Format(Round(sale.discountRate), QStringLiteral("###")),
                         line.marked ? 1 : 0, patient, receipt.sequence, sale.reportDate, sale.shift,

@@ -3,6 +3,7 @@
 #include "charging/PriceLookups.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
+#include "components/Locations.h"
 #include "platform/Values.h"
 #include "shell/HospitalSettings.h"
 #include "shell/PatientChecks.h"
@@ -11,8 +12,6 @@
 namespace qx {
 
 namespace {
-// Sponsorship, HMO and VA prices are always those of the main pharmacy.
-const QString kMainPharmacy = QStringLiteral("20");
 constexpr double kVATFactor = 1.12;
 constexpr ColorValue kFixedChargeBack = 0xC0FFC0;
 constexpr ColorValue kMDRPBack = 0xFF80FF;
@@ -56,9 +55,10 @@ OutPatientUnitPrice ComputeOutPatientUnitPrice(Connection& con, const OutPatient
     if (ctx.gsisMember)
         return {plain(GetGSISAmount(con, item.code, ctx.locationId)), std::nullopt};
 
+    // Sponsorship, HMO and VA prices are always those of the main pharmacy.
     const auto sponsorship = [&]() -> QString {
         if (IsVelmiraPatient(con, ctx.patientBoxText))
-            return plain(lessDiscount(GetVelmiraPrice(con, item.code, kMainPharmacy), d));
+            return plain(lessDiscount(GetVelmiraPrice(con, item.code, kMainPharmacyLocation), d));
         return spoLess;
     };
     if (substitute && gVelmira)
@@ -105,12 +105,12 @@ OutPatientLinePrice PriceOutPatientLine(Connection& con, const OutPatientPricedI
     if (gInvSwitchVATExemptItems && IsItemVATExempt(con, item.code))
         line.amount = Format(Val(line.unitPrice) * quantity / kVATFactor, QStringLiteral("###0.00"));
     if (gInvSwitchHMOMarkupPrice && hmoClass == QLatin1String("HMO")) {
-        const double hmo = GetHMOPrice(con, item.code, ctx.visitId, kMainPharmacy);
+        const double hmo = GetHMOPrice(con, item.code, ctx.visitId, kMainPharmacyLocation);
         line.amount = Format(hmo * quantity, QStringLiteral("######0.00"));
         line.unitPrice = Format(hmo, QStringLiteral("######0.00"));
     }
     if (gInvSwitchVAPrice && IsVAPatient(con, ctx.visitId)) {
-        const double va = GetVAPrice(con, ctx.visitId, item.code, kMainPharmacy);
+        const double va = GetVAPrice(con, ctx.visitId, item.code, kMainPharmacyLocation);
         line.amount = Format(va * quantity, QStringLiteral("######0.00"));
         line.unitPrice = Format(va, QStringLiteral("######0.00"));
     }
@@ -132,9 +132,9 @@ QString RepriceOutPatientAmount(Connection& con, const QString& itemCode, double
     // The item goes to the HMO and VA look-ups as its code text.
     const QString code = Trim(itemCode);
     if (gInvSwitchHMOMarkupPrice && GetHMOClass(con, visitId) == QLatin1String("HMO"))
-        amount = Format(GetHMOPrice(con, code, visitId, kMainPharmacy) * quantity, QStringLiteral("######.00"));
+        amount = Format(GetHMOPrice(con, code, visitId, kMainPharmacyLocation) * quantity, QStringLiteral("######.00"));
     if (gInvSwitchVAPrice && IsVAPatient(con, visitId))
-        amount = Format(GetVAPrice(con, visitId, code, kMainPharmacy) * quantity, QStringLiteral("######.00"));
+        amount = Format(GetVAPrice(con, visitId, code, kMainPharmacyLocation) * quantity, QStringLiteral("######.00"));
     return amount;
 }
 

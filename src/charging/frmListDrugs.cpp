@@ -1,5 +1,6 @@
 #include "charging/frmListDrugs.h"
 
+#include "components/Locations.h"
 #include "platform/KeyCodes.h"
 #include "platform/Twips.h"
 
@@ -11,7 +12,6 @@
 namespace qx {
 
 namespace {
-const QString kRegularPharmacy = QStringLiteral("20");
 const QString kSpecialPharmacy = QStringLiteral("109");
 } // namespace
 
@@ -51,7 +51,7 @@ void frmListDrugs::Form_Load() {
 }
 
 void frmListDrugs::Command1_Click() {
-    locationId_ = Option1[0]->isChecked() ? kRegularPharmacy : kSpecialPharmacy;
+    locationId_ = Option1[0]->isChecked() ? kMainPharmacyLocation : kSpecialPharmacy;
     unload();
 }
 

@@ -1,6 +1,7 @@
 #include "mainwindow/frmPharma.h"
 
 #include "components/Connection.h"
+#include "components/Locations.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
@@ -38,7 +39,6 @@ const QString kServerNamingSite = QStringLiteral("DORVEX");
 const QString kPlainServerEmployee = QStringLiteral("8");
 const QString kIncomeReportSite = QStringLiteral("GIVRC");
 const QString kCorrectedReportSite = QStringLiteral("TZNH");
-const QString kMainPharmacy = QStringLiteral("20");
 const QString kSatellitePharmacy = QStringLiteral("186");
 
 // The menus and toolbar buttons each right governs, by object name.
@@ -210,9 +210,9 @@ qint64 frmPharma::IdleTime() {
 }
 
 void frmPharma::applyLocation() {
-    gLocationID = IsSatelliteLocation(SQLConnection()) ? kSatellitePharmacy : kMainPharmacy;
+    gLocationID = IsSatelliteLocation(SQLConnection()) ? kSatellitePharmacy : kMainPharmacyLocation;
     const QString caption =
-        gLocationID != kMainPharmacy ? QStringLiteral("Pharmacy Satelite") : QStringLiteral("Pharmacy Main");
+        gLocationID != kMainPharmacyLocation ? QStringLiteral("Pharmacy Satelite") : QStringLiteral("Pharmacy Main");
     lblLocation->setText(caption);
     lblLocationBack->setText(caption);
 }

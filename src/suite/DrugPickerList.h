@@ -1,5 +1,6 @@
 #pragma once
 #include "components/DrugPicker.h"
+#include "components/Locations.h"
 #include "suite/ConnectedComponent.h"
 
 namespace qx::suite {
@@ -23,8 +24,5 @@ private:
     By by_;
     bool drugsOrCsr_ = false;
 };
-
-// The location whose stock a list shows when the caller names none.
-inline const QString kMainPharmacyLocation = QStringLiteral("20");
 
 } // namespace qx::suite

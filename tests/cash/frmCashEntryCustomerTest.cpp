@@ -179,12 +179,14 @@ TEST_F(frmCashEntryCustomerTest, PlanShownForTheFoundPatient) {
         openShown();
         lookUp(QString::fromLatin1(c.number));
         EXPECT_EQ(form->lblHospitalPlan->isVisible(), c.planShown);
-        if (c.planShown)
+        if (c.planShown) {
             EXPECT_EQ(form->lblHospitalPlan->text(), c.plan);
+        }
         EXPECT_EQ(form->chkTypeA->isEnabled(), c.typeAEnabled);
         EXPECT_EQ(form->lblMarkUp->isVisible(), c.markUpShown);
-        if (c.markUpShown)
+        if (c.markUpShown) {
             EXPECT_EQ(form->lblMarkUp->text(), "15");
+        }
     }
 }
 

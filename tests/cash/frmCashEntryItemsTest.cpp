@@ -445,8 +445,9 @@ TEST_F(frmCashEntryItemsTest, CardAllowance) {
         form->lblCardTypeID->setText(QStringLiteral("1"));
         enter(1, 1, c.item);
         EXPECT_EQ(platform.messages->texts().contains(warning), c.warned);
-        if (c.warned)
+        if (c.warned) {
             EXPECT_EQ(platform.messages->last().title, "WARNING");
+        }
         EXPECT_EQ(cell(1, frmCashEntry::colMfrDiscountPercent), c.mfr);
     }
 }
@@ -510,8 +511,9 @@ TEST_F(frmCashEntryItemsTest, OverStockSubstitute) {
         picker->answers = {c.answer};
         enter(1, 8, "6");
         EXPECT_EQ(platform.messages->boxes().empty() ? QString() : platform.messages->last().text, c.message);
-        if (!c.message.isEmpty())
+        if (!c.message.isEmpty()) {
             EXPECT_EQ(platform.messages->last().icon(), vbExclamation);
+        }
         EXPECT_EQ(cell(1, frmCashEntry::colCode), c.code);
         EXPECT_EQ(cell(1, frmCashEntry::colDescription), c.description);
         EXPECT_EQ(cell(1, frmCashEntry::colQuantity), "6");
@@ -571,10 +573,11 @@ TEST_F(frmCashEntryDiscountTest, KTHOthersListAndRateWithoutAnOption) {
             form->cmdComputeDisc_Click();
         EXPECT_EQ(cell(1, frmCashEntry::colDiscount), c.discount);
         EXPECT_EQ(cell(1, frmCashEntry::colAmount), c.amount);
-        if (gSiteCode == QLatin1String("KTH") && QLatin1String(c.option) == QLatin1String("none"))
+        if (gSiteCode == QLatin1String("KTH") && QLatin1String(c.option) == QLatin1String("none")) {
             for (QWidget* w : std::initializer_list<QWidget*>{form->lblGSISNumber_5, form->txtGSISNumber, form->Label2_0,
                                                               form->txtSCNumber})
                 EXPECT_FALSE(w->isVisible());
+        }
     }
 }
 

@@ -110,7 +110,7 @@ TEST_P(RefillTest, HeaderLinesAndOnlyTheRefillColumnOpen) {
 }
 
 TEST_P(RefillTest, AVisitNotFoundKeepsBlankLabelsAndOneEmptyLine) {
-    for (const QString id : {QStringLiteral("1001"), QString()}) {
+    for (const QString& id : {QStringLiteral("1001"), QString()}) {
         platform.messages->clear();
         platform.messages->answer(vbNo);
         platform.messages->answer(vbYes);

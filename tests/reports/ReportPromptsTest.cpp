@@ -172,8 +172,9 @@ TEST_P(ReportPromptsTest, CommandsOpenTheirPromptWithTheirSettings) {
         platform.modal->onNextShow([&](QWidget& w) {
             shown = true;
             EXPECT_EQ(w.objectName(), QString::fromLatin1(c.window));
-            if (auto* summary = w.findChild<QCheckBox*>(QStringLiteral("chkSummary")))
+            if (auto* summary = w.findChild<QCheckBox*>(QStringLiteral("chkSummary"))) {
                 EXPECT_EQ(summary->isVisibleTo(&w), c.summaryShown);
+            }
             if (auto* all = w.findChild<QCheckBox*>(QStringLiteral("chkAll")))
                 all->click();
             QAbstractButton* go = w.findChild<QPushButton*>(QStringLiteral("cmdGenerate"));

@@ -277,8 +277,9 @@ TEST_P(StockItemDialogsTest, LocDateRangeFillsItsRowsPerCodeAndSendsIdsWhole) {
             EXPECT_EQ(d.cbLocation->isVisible() && d.FrameLoc->isVisible(), c.locationShown);
             EXPECT_EQ(d.cbLocation->isEnabled(), c.locationEnabled);
             EXPECT_EQ(d.cbLocation->count(), c.locations);
-            if (c.locations > 0)
+            if (c.locations > 0) {
                 EXPECT_EQ(d.cbLocation->itemText(0), QStringLiteral("CENTRAL SUPPLY"));
+            }
             EXPECT_EQ(d.cbClassification->count(), 2);  // active drug classifications
             EXPECT_EQ(d.frameClassification->isVisible(), c.code == 91);
             EXPECT_EQ(d.dpStartDate->value().toString(QStringLiteral("MM/dd/yyyy")), serverDay);
