@@ -1,5 +1,6 @@
 #pragma once
 #include "charging/ReportWindowFixture.h"
+#include "platform/report/ReportTestSupport.h"
 #include "platform/report/ReportViewer.h"
 #include "reports/ReportCatalogue.h"
 #include "shell/HospitalSettings.h"
@@ -125,6 +126,24 @@ protected:
         platform.messages->answer(vbNo);
         return show(code);
     }
+    // The sum of the Net column over the lines a code reads, as the report prints money.
+    QString netOf(qint16 code) {
+        ReportWindow().setWhatReport(code);
+        QString net;
+        EXPECT_TRUE(request([&](frmView& w) {
+            const Recordset& lines = w.report()->document().data();
+            double sum = 0;
+            for (int row = 0; row < lines.recordCount(); ++row)
+                sum += lines.valueAt(row, QStringLiteral("Net")).toDouble();
+            net = QString::number(sum, 'f', 2);
+        }));
+        return net;
+    }
 };
+
+// Compares a rendering with its reference under tests/reports/golden.
+inline void expectReportGolden(const QString& name, const QString& actual) {
+    report::test::expectGolden(QStringLiteral("../../../reports/golden/") + name, actual);
+}
 
 } // namespace qx::test

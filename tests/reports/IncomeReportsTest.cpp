@@ -215,19 +215,6 @@ protected:
         gLocationID = QStringLiteral("20");
         ReportWindow().setShift(QString());
     }
-    // The net of the lines a code reads, as the report prints it.
-    QString netOf(qint16 code) {
-        ReportWindow().setWhatReport(code);
-        QString net;
-        EXPECT_TRUE(request([&](frmView& w) {
-            const Recordset& lines = w.report()->document().data();
-            double sum = 0;
-            for (int row = 0; row < lines.recordCount(); ++row)
-                sum += lines.valueAt(row, QStringLiteral("Net")).toDouble();
-            net = QString::number(sum, 'f', 2);
-        }));
-        return net;
-    }
 };
 
 TEST_P(IncomeFiguresTest, SummarizedAndPerShiftFilesAgreeWithTheDetailedOneOnTheDay) {
@@ -247,26 +234,22 @@ TEST_P(IncomeFiguresTest, SummarizedAndPerShiftFilesAgreeWithTheDetailedOneOnThe
     EXPECT_EQ(netOf(73), QStringLiteral("388.60"));
 }
 
-void expectIncomeGolden(const QString& name, const QString& actual) {
-    report::test::expectGolden(QStringLiteral("../../../reports/golden/") + name, actual);
-}
-
 TEST_P(IncomeFiguresTest, DailyIncomeCashSummaryAndReceiptRenderAsTheirGoldenFiles) {
     const Shown income = show(4);
-    expectIncomeGolden(QStringLiteral("IncomeReport.txt"), income.text);
-    expectIncomeGolden(QStringLiteral("IncomeReport.csv"), income.csv);
+    expectReportGolden(QStringLiteral("IncomeReport.txt"), income.text);
+    expectReportGolden(QStringLiteral("IncomeReport.csv"), income.csv);
 
     setSwitch("24", true);
     ReportWindow().setDispenserCode(QStringLiteral("1001"));
     const Shown summary = show(48);
     EXPECT_EQ(summary.file, QStringLiteral("CashDailySalesSummaryDispenserSI.rpt"));
-    expectIncomeGolden(QStringLiteral("CashDailySalesSummaryDispenserSI.txt"), summary.text);
-    expectIncomeGolden(QStringLiteral("CashDailySalesSummaryDispenserSI.csv"), summary.csv);
+    expectReportGolden(QStringLiteral("CashDailySalesSummaryDispenserSI.txt"), summary.text);
+    expectReportGolden(QStringLiteral("CashDailySalesSummaryDispenserSI.csv"), summary.csv);
 
     ReportWindow().setChecked(true);
     const Shown receipt = show(15);
-    expectIncomeGolden(QStringLiteral("ORPrint.txt"), receipt.text);
-    expectIncomeGolden(QStringLiteral("ORPrint.csv"), receipt.csv);
+    expectReportGolden(QStringLiteral("ORPrint.txt"), receipt.text);
+    expectReportGolden(QStringLiteral("ORPrint.csv"), receipt.csv);
 }
 
 QX_ON_BOTH_ENGINES(IncomeReportRowsTest);

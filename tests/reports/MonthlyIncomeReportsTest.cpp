@@ -203,18 +203,6 @@ protected:
         addIncomeDay(db());
         ReportWindow().setShift(QString());
     }
-    QString netOf(qint16 code) {
-        ReportWindow().setWhatReport(code);
-        QString net;
-        EXPECT_TRUE(request([&](frmView& w) {
-            const Recordset& lines = w.report()->document().data();
-            double sum = 0;
-            for (int row = 0; row < lines.recordCount(); ++row)
-                sum += lines.valueAt(row, QStringLiteral("Net")).toDouble();
-            net = QString::number(sum, 'f', 2);
-        }));
-        return net;
-    }
 };
 
 TEST_P(MonthlyIncomeFiguresTest, DetailedSummaryAndPerShiftFilesAgreeOnTheMonth) {
@@ -250,14 +238,10 @@ TEST_P(MonthlyIncomeFiguresTest, DetailedSummaryAndPerShiftFilesAgreeOnTheMonth)
     EXPECT_EQ(netOf(33), QStringLiteral("36.00"));
 }
 
-void expectMonthlyGolden(const QString& name, const QString& actual) {
-    report::test::expectGolden(QStringLiteral("../../../reports/golden/") + name, actual);
-}
-
 TEST_P(MonthlyIncomeFiguresTest, PerShiftSummaryCardsAndTabulatedRenderAsTheirGoldenFiles) {
     const Shown perShift = show(46);
-    expectMonthlyGolden(QStringLiteral("MonthlyInPatientIncomeReportSummaryShift.txt"), perShift.text);
-    expectMonthlyGolden(QStringLiteral("MonthlyInPatientIncomeReportSummaryShift.csv"), perShift.csv);
+    expectReportGolden(QStringLiteral("MonthlyInPatientIncomeReportSummaryShift.txt"), perShift.text);
+    expectReportGolden(QStringLiteral("MonthlyInPatientIncomeReportSummaryShift.csv"), perShift.csv);
 
     db().execute(QStringLiteral("INSERT INTO tbPharmaCardMaster (CardNum, LastName, FirstName, CardTypeID) VALUES "
                                 "('LC-000101', 'VILLANUEVA', 'CARLO', 1), ('MC-000201', 'FLORES', 'DANTE', 2)"));
@@ -276,12 +260,12 @@ TEST_P(MonthlyIncomeFiguresTest, PerShiftSummaryCardsAndTabulatedRenderAsTheirGo
     ReportWindow().setCardNum(QString());
     ReportWindow().setCardTypeID(QString());
     const Shown cards = show(59);
-    expectMonthlyGolden(QStringLiteral("CardDiscountReport.txt"), cards.text);
-    expectMonthlyGolden(QStringLiteral("CardDiscountReport.csv"), cards.csv);
+    expectReportGolden(QStringLiteral("CardDiscountReport.txt"), cards.text);
+    expectReportGolden(QStringLiteral("CardDiscountReport.csv"), cards.csv);
 
     const Shown tabulated = show(92);
-    expectMonthlyGolden(QStringLiteral("TabulatedIncomeReportDetailed.txt"), tabulated.text);
-    expectMonthlyGolden(QStringLiteral("TabulatedIncomeReportDetailed.csv"), tabulated.csv);
+    expectReportGolden(QStringLiteral("TabulatedIncomeReportDetailed.txt"), tabulated.text);
+    expectReportGolden(QStringLiteral("TabulatedIncomeReportDetailed.csv"), tabulated.csv);
 }
 
 QX_ON_BOTH_ENGINES(MonthlyIncomeRowsTest);

@@ -173,10 +173,6 @@ TEST_P(PatientReportRowsTest, NamesAreMatchedAsEachRowSays) {
     EXPECT_EQ(show(95).values, (QStringList{"HOSPITALNAME=-", "@REVENUEID=PC"}));
 }
 
-void expectPatientGolden(const QString& name, const QString& actual) {
-    report::test::expectGolden(QStringLiteral("../../../reports/golden/") + name, actual);
-}
-
 // A small ward: two items, two in-patients of station 2F and one of 3F, a stay that ended the day
 // before and one that began the day after.
 void addWard(Connection& db) {
@@ -220,24 +216,24 @@ TEST_P(PatientReportRowsTest, PostedMedicinesListNetsReturnsAndAdjustmentsUnderT
     addWard(db());
     addPostings(db());
     const Shown shown = show(9);
-    expectPatientGolden(QStringLiteral("PostedByIndividual.txt"), shown.text);
-    expectPatientGolden(QStringLiteral("PostedByIndividual.csv"), shown.csv);
+    expectReportGolden(QStringLiteral("PostedByIndividual.txt"), shown.text);
+    expectReportGolden(QStringLiteral("PostedByIndividual.csv"), shown.csv);
 }
 
 TEST_P(PatientReportRowsTest, MedicationProfileListsEachMedicineOnceNetOfReturns) {
     addWard(db());
     addPostings(db());
     const Shown shown = show(16);
-    expectPatientGolden(QStringLiteral("PharmacyMedicationProfile.txt"), shown.text);
-    expectPatientGolden(QStringLiteral("PharmacyMedicationProfile.csv"), shown.csv);
+    expectReportGolden(QStringLiteral("PharmacyMedicationProfile.txt"), shown.text);
+    expectReportGolden(QStringLiteral("PharmacyMedicationProfile.csv"), shown.csv);
 }
 
 TEST_P(PatientReportRowsTest, CensusListsTheStationsPatientsInTheHouseThatDayWithTheirAges) {
     addWard(db());
     ReportWindow().setStartDate(QStringLiteral("12/09/2026"));
     const Shown shown = show(32);
-    expectPatientGolden(QStringLiteral("CensusByStationWithAge.txt"), shown.text);
-    expectPatientGolden(QStringLiteral("CensusByStationWithAge.csv"), shown.csv);
+    expectReportGolden(QStringLiteral("CensusByStationWithAge.txt"), shown.text);
+    expectReportGolden(QStringLiteral("CensusByStationWithAge.csv"), shown.csv);
 }
 
 QX_ON_BOTH_ENGINES(PatientReportRowsTest);

@@ -1,3 +1,4 @@
+#include "CatalogueOpening.h"
 #include "charging/ReportWindowFixture.h"
 #include "platform/report/ReportFixtures.h"
 #include "platform/report/ReportTestSupport.h"
@@ -13,10 +14,6 @@ using namespace qx::test;
 namespace {
 
 // The goldens of the catalogue's reports live beside these tests.
-void expectCatalogueGolden(const QString& name, const QString& actual) {
-    report::test::expectGolden(QStringLiteral("../../../reports/golden/") + name, actual);
-}
-
 class ReportCatalogueTest : public ReportWindowTest {
 protected:
     void SetUp() override {
@@ -149,8 +146,8 @@ TEST_P(ReportCatalogueTest, AssessmentSlipPreviewShowsTheStagedLinesUnderTheRequ
                                          "NAME=DELA CRUZ, JUAN P.", "ADMNUM=CASH", "HOSPNUM=000987", "ROOM=",
                                          "DOCTOR=DR. REYES", "ENCODER=SANTOS, ANA", "ISSUEDBY=", "TRANSTYPE=",
                                          "INPUTUSERID=E001", "REFNUM=PREVIEW", "DISCOUNTNAME=Senior Citizen"}));
-    expectCatalogueGolden(QStringLiteral("AssessSlip_Preview.txt"), shown.text);
-    expectCatalogueGolden(QStringLiteral("AssessSlip_Preview.csv"), shown.csv);
+    expectReportGolden(QStringLiteral("AssessSlip_Preview.txt"), shown.text);
+    expectReportGolden(QStringLiteral("AssessSlip_Preview.csv"), shown.csv);
 }
 
 TEST_P(ReportCatalogueTest, ChargeSlipPreviewIsTheOriginalCopyRequestedByTheServerClock) {
@@ -173,7 +170,7 @@ TEST_P(ReportCatalogueTest, ChargeSlipPreviewIsTheOriginalCopyRequestedByTheServ
                            "ISSUEDBY=", "TRANSTYPE=Original Copy", "INPUTUSERID=E001", "REFNUM=0000123"}));
     QString text = shown.text;
     text.replace(requested, QStringLiteral("<requested>"));
-    expectCatalogueGolden(QStringLiteral("ChargeSlip_Preview.txt"), text);
+    expectReportGolden(QStringLiteral("ChargeSlip_Preview.txt"), text);
 }
 
 TEST_P(ReportCatalogueTest, AssessmentSlipReprintLeavesTheDiscountNameAlone) {
@@ -196,7 +193,7 @@ TEST_P(ReportCatalogueTest, AssessmentSlipReprintLeavesTheDiscountNameAlone) {
     gSiteCode.clear();
     const Shown shown = show(76);
     EXPECT_EQ(shown.caption, QStringLiteral("Assessment Slip"));
-    expectCatalogueGolden(QStringLiteral("AssessSlip_Reprint.txt"), shown.text);
+    expectReportGolden(QStringLiteral("AssessSlip_Reprint.txt"), shown.text);
 }
 
 TEST_P(ReportCatalogueTest, SlipPreviewsOfferTheExportAtKelvarHospitalsUnderAFileNameStartingWithThePoint) {
@@ -232,7 +229,7 @@ TEST_P(ReportCatalogueTest, PrescriptionGetsTrimmedValuesAndNeverAsksToExport) {
                                          "ITEMDESC=500 MG CAPSULE", "DOSAGE=1 capsule every 8 hours for 7 days",
                                          "QUANTITY=21", "REMARKS=-", "ISDOCTOR=", "PRC=0123456", "PTR=", "TIN=", "S2="}));
     EXPECT_TRUE(platform.messages->boxes().empty());
-    expectCatalogueGolden(QStringLiteral("DocPrescription.txt"), shown.text);
+    expectReportGolden(QStringLiteral("DocPrescription.txt"), shown.text);
 }
 
 TEST_P(ReportCatalogueTest, SalesInvoiceRangeListsAndSumsTheInvoicesOfTheRange) {
@@ -257,14 +254,14 @@ TEST_P(ReportCatalogueTest, SalesInvoiceRangeListsAndSumsTheInvoicesOfTheRange) 
     EXPECT_EQ(list.values, (QStringList{"HOSPITALNAME=ST. JUDE'S HOSPITAL", "HOSPITALADDRESS=1 MAIN ST", "@STARTSI=SI000100",
                                         "@ENDSI=SI000101", "USERNAME=SANTOS, ANA"}));
     EXPECT_TRUE(platform.messages->boxes().empty());
-    expectCatalogueGolden(QStringLiteral("CashDailySalesRangeSI.txt"), list.text);
-    expectCatalogueGolden(QStringLiteral("CashDailySalesRangeSI.csv"), list.csv);
+    expectReportGolden(QStringLiteral("CashDailySalesRangeSI.txt"), list.text);
+    expectReportGolden(QStringLiteral("CashDailySalesRangeSI.csv"), list.csv);
 
     const Shown summary = show(99);
     EXPECT_EQ(summary.caption, QStringLiteral("Pharmacy Cash Sales Report"));
     EXPECT_EQ(summary.values, list.values);
-    expectCatalogueGolden(QStringLiteral("CashDailySalesRangeSummarySI.txt"), summary.text);
-    expectCatalogueGolden(QStringLiteral("CashDailySalesRangeSummarySI.csv"), summary.csv);
+    expectReportGolden(QStringLiteral("CashDailySalesRangeSummarySI.txt"), summary.text);
+    expectReportGolden(QStringLiteral("CashDailySalesRangeSummarySI.csv"), summary.csv);
 }
 
 QX_ON_BOTH_ENGINES(ReportCatalogueTest);

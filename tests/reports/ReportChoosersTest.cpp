@@ -402,10 +402,6 @@ TEST_P(IncomeSummaryTest, TwoWorkstationsPreparingAtOnceKeepTheirOwnRows) {
     EXPECT_EQ(summaryRows(*other), (QStringList{"C 12/08/2026 36.00"}));
 }
 
-void expectSummaryGolden(const QString& name, const QString& actual) {
-    report::test::expectGolden(QStringLiteral("../../../reports/golden/") + name, actual);
-}
-
 // The summary files over the small day, without the choosers.
 class IncomeSummaryFilesTest : public CatalogueRequestTest {
 protected:
@@ -426,11 +422,11 @@ TEST_P(IncomeSummaryFilesTest, SummaryFilesRenderAsTheirGoldenFiles) {
     gSiteCode = QStringLiteral("DEMO");
     const Shown summary = show(6);
     EXPECT_EQ(summary.file, QStringLiteral("IncomeSummaryNew.rpt"));
-    expectSummaryGolden(QStringLiteral("IncomeSummaryNew.txt"), summary.text);
-    expectSummaryGolden(QStringLiteral("IncomeSummaryNew.csv"), summary.csv);
+    expectReportGolden(QStringLiteral("IncomeSummaryNew.txt"), summary.text);
+    expectReportGolden(QStringLiteral("IncomeSummaryNew.csv"), summary.csv);
     const Shown statement = show(61);
-    expectSummaryGolden(QStringLiteral("IncomeStmt.txt"), statement.text);
-    expectSummaryGolden(QStringLiteral("IncomeStmt.csv"), statement.csv);
+    expectReportGolden(QStringLiteral("IncomeStmt.txt"), statement.text);
+    expectReportGolden(QStringLiteral("IncomeStmt.csv"), statement.csv);
 }
 
 TEST_P(CatalogueDemoTest, IncomeSummaryFilesOpenOnTheDemoData) {

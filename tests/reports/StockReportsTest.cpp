@@ -155,10 +155,6 @@ TEST_P(StockReportRowsTest, DrugSpeedTakesABooleanAndTheLocationsComeAsText) {
     EXPECT_EQ(show(80).values.first(), QStringLiteral("@LOCATIONID="));
 }
 
-void expectStockGolden(const QString& name, const QString& actual) {
-    report::test::expectGolden(QStringLiteral("../../../reports/golden/") + name, actual);
-}
-
 // Four items over the first days of December: paracetamol moves fast, amoxicillin a little,
 // morphine twice with one return, tramadol not at all; one issue falls after the range.
 void addMovements(Connection& db) {
@@ -192,8 +188,8 @@ TEST_P(StockReportRowsTest, DrugSpeedListsTheFastAndTheSlowDrugsApart) {
     for (const auto& [code, name] : {std::pair{qint16(88), "DrugSpeed_Fast"}, std::pair{qint16(89), "DrugSpeed_Slow"}}) {
         SCOPED_TRACE(code);
         const Shown shown = show(code);
-        expectStockGolden(QString::fromLatin1(name) + QStringLiteral(".txt"), shown.text);
-        expectStockGolden(QString::fromLatin1(name) + QStringLiteral(".csv"), shown.csv);
+        expectReportGolden(QString::fromLatin1(name) + QStringLiteral(".txt"), shown.text);
+        expectReportGolden(QString::fromLatin1(name) + QStringLiteral(".csv"), shown.csv);
     }
 }
 
@@ -201,8 +197,8 @@ TEST_P(StockReportRowsTest, DangerousDrugReportListsEachIssueWithItsDoctorsLicen
     addMovements(db());
     ReportWindow().ItemID.clear();
     const Shown shown = show(87);
-    expectStockGolden(QStringLiteral("PDEAReport.txt"), shown.text);
-    expectStockGolden(QStringLiteral("PDEAReport.csv"), shown.csv);
+    expectReportGolden(QStringLiteral("PDEAReport.txt"), shown.text);
+    expectReportGolden(QStringLiteral("PDEAReport.csv"), shown.csv);
     // One drug named: only its lines.
     ReportWindow().ItemID = QStringLiteral("D0034");
     EXPECT_EQ(show(87).csv.count(u'\n'), 1);

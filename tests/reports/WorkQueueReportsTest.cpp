@@ -59,10 +59,6 @@ protected:
     }
 };
 
-void expectWorkQueueGolden(const QString& name, const QString& actual) {
-    report::test::expectGolden(QStringLiteral("../../../reports/golden/") + name, actual);
-}
-
 TEST_P(WorkQueueReportsTest, EachCodeOpensItsFileWithItsCaptionNamesAndValues) {
     setKelvarHospital(true);
     const QStringList pair{"HOSPITALNAME=ST. JUDE'S HOSPITAL", "HOSPITALADDRESS=1 MAIN ST"};
@@ -113,14 +109,14 @@ TEST_P(WorkQueueReportsTest, TheDaysListCoversTheOptionsLinesWhateverTheSearch) 
 
 TEST_P(WorkQueueReportsTest, CreditMemoGolden) {
     const Shown shown = show(57);
-    expectWorkQueueGolden(QStringLiteral("CreditMemo.txt"), shown.text);
-    expectWorkQueueGolden(QStringLiteral("CreditMemo.csv"), shown.csv);
+    expectReportGolden(QStringLiteral("CreditMemo.txt"), shown.text);
+    expectReportGolden(QStringLiteral("CreditMemo.csv"), shown.csv);
 }
 
 TEST_P(WorkQueueReportsTest, PackageRequestChargeslipGolden) {
     const Shown shown = show(72);
-    expectWorkQueueGolden(QStringLiteral("PackageRequestChargeslip.txt"), shown.text);
-    expectWorkQueueGolden(QStringLiteral("PackageRequestChargeslip.csv"), shown.csv);
+    expectReportGolden(QStringLiteral("PackageRequestChargeslip.txt"), shown.text);
+    expectReportGolden(QStringLiteral("PackageRequestChargeslip.csv"), shown.csv);
 }
 
 QX_ON_BOTH_ENGINES(WorkQueueReportsTest);
