@@ -6,7 +6,9 @@
 #include "platform/DatePicker.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 namespace qx {
@@ -31,6 +33,21 @@ QComboBox* ReportDialog::shiftList(const QString& name) {
     list->setCurrentIndex(-1);
     list->setEditText(QString());
     return list;
+}
+
+QGroupBox* ReportDialog::shiftFrame(QLabel*& label, QComboBox*& shifts) {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setEnabled(false);
+    auto* row = new QHBoxLayout(frame);
+    label = new QLabel(QStringLiteral("&Shift"), frame);
+    label->setObjectName(QStringLiteral("Label1"));
+    shifts = shiftList(QStringLiteral("cboShift"));
+    shifts->setParent(frame);
+    label->setBuddy(shifts);
+    row->addWidget(label);
+    row->addWidget(shifts, 1);
+    return frame;
 }
 
 QPushButton* ReportDialog::dialogButton(const QString& name, const QString& caption) {

@@ -3,7 +3,9 @@
 #include <functional>
 
 class QComboBox;
+class QGroupBox;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 
 namespace qx {
@@ -30,6 +32,8 @@ protected:
     DatePicker* todayPicker(const QString& name);
     // The shift list: "1", "2", "3" and an empty text.
     QComboBox* shiftList(const QString& name);
+    // The per-shift frame `Frame1`, disabled: "&Shift" (`Label1`) and the shift list `cboShift`.
+    QGroupBox* shiftFrame(QLabel*& label, QComboBox*& shifts);
     // A push button that neither Enter nor Escape presses (the dialogs name no default button).
     QPushButton* dialogButton(const QString& name, const QString& caption);
     // The foot of a chooser: "&Generate Report" and "&Close" at the right of a row (neither

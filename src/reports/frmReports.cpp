@@ -44,29 +44,12 @@ frmReports::frmReports(QWidget* parent) : ReportDialog(parent) {
     chkShift = new QCheckBox(QStringLiteral("PER SHIFT"), this);
     chkShift->setObjectName(QStringLiteral("chkShift"));
     chkShift->setEnabled(false);
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setEnabled(false);
-    auto* shiftRow = new QHBoxLayout(Frame1);
-    Label1 = new QLabel(QStringLiteral("&Shift"), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    cboShift = shiftList(QStringLiteral("cboShift"));
-    cboShift->setParent(Frame1);
-    Label1->setBuddy(cboShift);
-    shiftRow->addWidget(Label1);
-    shiftRow->addWidget(cboShift, 1);
-    cmdGenerate = new QPushButton(QStringLiteral("&Generate Report"), this);
-    cmdGenerate->setObjectName(QStringLiteral("cmdGenerate"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    Frame1 = shiftFrame(Label1, cboShift);
     layout->addWidget(Label2, 0, 0);
     layout->addWidget(dpReportDate, 0, 1);
     layout->addWidget(chkShift, 1, 0, 1, 2);
     layout->addWidget(Frame1, 2, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdGenerate);
-    buttons->addWidget(cmdClose);
+    auto* buttons = generateCloseRow(cmdGenerate, cmdClose, [this] { cmdGenerate_Click(); }, [this] { cmdClose_Click(); });
     layout->addLayout(buttons, 3, 0, 1, 2);
     setTabOrder(dpReportDate, chkShift);
     setTabOrder(chkShift, cboShift);
@@ -74,8 +57,6 @@ frmReports::frmReports(QWidget* parent) : ReportDialog(parent) {
     setTabOrder(cmdGenerate, cmdClose);
 
     connect(chkShift, &QCheckBox::toggled, this, [this] { chkShift_Click(); });
-    connect(cmdGenerate, &QPushButton::clicked, this, [this] { cmdGenerate_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 
 bool frmReports::Form_Load() {

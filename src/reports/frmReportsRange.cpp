@@ -51,17 +51,7 @@ frmReportsRange::frmReportsRange(QWidget* parent) : ReportDialog(parent) {
     Label3 = new QLabel(QStringLiteral("Ending Date"), this);
     dpEndDate = todayPicker(QStringLiteral("dpEndDate"));
     chkShift = rangeCheck(this, "chkShift", "PER SHIFT");
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setEnabled(false);
-    auto* shiftRow = new QHBoxLayout(Frame1);
-    Label1 = new QLabel(QStringLiteral("&Shift"), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    cboShift = shiftList(QStringLiteral("cboShift"));
-    cboShift->setParent(Frame1);
-    Label1->setBuddy(cboShift);
-    shiftRow->addWidget(Label1);
-    shiftRow->addWidget(cboShift, 1);
+    Frame1 = shiftFrame(Label1, cboShift);
     chkSummary = rangeCheck(this, "chkSummary", "Summary");
     chkSummary->setVisible(false);
     chkType = rangeCheck(this, "chkType", "New Format");
@@ -89,10 +79,6 @@ frmReportsRange::frmReportsRange(QWidget* parent) : ReportDialog(parent) {
     optIPD->setChecked(true);
     kindRow->addWidget(optIPD);
     kindRow->addWidget(optOPD);
-    cmdGenerate = new QPushButton(QStringLiteral("&Generate Report"), this);
-    cmdGenerate->setObjectName(QStringLiteral("cmdGenerate"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     layout->addWidget(Label2, 0, 0);
     layout->addWidget(dpStartDate, 0, 1);
@@ -107,16 +93,11 @@ frmReportsRange::frmReportsRange(QWidget* parent) : ReportDialog(parent) {
     layout->addWidget(chkClass, 6, 1);
     layout->addWidget(cboClass, 7, 0, 1, 2);
     layout->addWidget(Frame2, 8, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdGenerate);
-    buttons->addWidget(cmdClose);
+    auto* buttons = generateCloseRow(cmdGenerate, cmdClose, [this] { cmdGenerate_Click(); }, [this] { cmdClose_Click(); });
     layout->addLayout(buttons, 9, 0, 1, 2);
 
     connect(chkShift, &QCheckBox::toggled, this, [this] { chkShift_Click(); });
     connect(chkClass, &QCheckBox::toggled, this, [this] { chkClass_Click(); });
-    connect(cmdGenerate, &QPushButton::clicked, this, [this] { cmdGenerate_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 
 bool frmReportsRange::Form_Load() {
