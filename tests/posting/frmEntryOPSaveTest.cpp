@@ -1,5 +1,6 @@
 #include "frmEntryOPItemsFixture.h"
 
+#include "SlipPreview.h"
 #include "SourceTree.h"
 #include "charging/ChargeSlipRestage.h"
 #include "charging/TypeABDiscounts.h"
@@ -164,6 +165,25 @@ TEST_P(frmEntryOPSaveTest, PrintSaveStagesDescribedLinesWithTheSupervisorAndTheC
     DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
     ASSERT_TRUE(drug.SearchDrug(QStringLiteral("1002")));
     EXPECT_EQ(StagedChargeDescription(drug).toStdString(), "AMOXICILLIN 500 MG CAP");
+}
+
+// Print & Save under switch 16 previews the shipped out-patient slip with the screen's header and
+// the posted lines re-read and staged under the workstation, then prints its copy.
+TEST_P(frmEntryOPSaveTest, PrintSaveShowsTheShippedSlipAsItsGoldenFiles) {
+    printToFiles();
+    setPharmaSwitch(QStringLiteral("16"), true);
+    gHospitalName = QStringLiteral("ST. JUDE'S HOSPITAL");
+    gHospitalAddress = QStringLiteral("1 MAIN ST");
+    PreviewedSlip slip;
+    capturePreviewedSlip(*platform.modal, slip);
+    // The age shown is of today: a birthday 56 years ago keeps the reference still.
+    db().execute(QStringLiteral("UPDATE patient_data.tbMaster SET BirthDate = ? WHERE HospNum = 'H000101'"),
+                 {QDateTime(db().serverNow().date().addYears(-56), QTime(0, 0))});
+    twoLines();
+    form->cmdPrintSave->click();
+    EXPECT_EQ(slip.shown, 1);
+    expectSlipGolden(QStringLiteral("OPDChargeSlip"), slip);
+    EXPECT_EQ(printOuts(), 1) << "closed without printing, the preview is followed by the copies";
 }
 
 TEST_P(frmEntryOPSaveTest, NewVisitLinesLandOnOneNewVisit) {

@@ -1,5 +1,6 @@
 #include "frmEntryItemsFixture.h"
 
+#include "SlipPreview.h"
 #include "SourceTree.h"
 #include "charging/frmView.h"
 #include "platform/report/ReportPrinter.h"
@@ -121,6 +122,25 @@ TEST_P(frmEntrySaveTest, PrintSaveLogsStagesAndPrintsWithTheSupervisorAndTheChoi
               2);
     EXPECT_EQ(printOuts(), 1);
     EXPECT_EQ(form->strVerifyID(), "9001");
+}
+
+// Print & Save under switch 16 previews the shipped slip with the screen's header and the lines
+// staged under the workstation, then prints its copy.
+TEST_P(frmEntrySaveTest, PrintSaveShowsTheShippedSlipAsItsGoldenFiles) {
+    printToFiles();
+    setPharmaSwitch(QStringLiteral("16"), true);
+    gHospitalName = QStringLiteral("ST. JUDE'S HOSPITAL");
+    gHospitalAddress = QStringLiteral("1 MAIN ST");
+    PreviewedSlip slip;
+    capturePreviewedSlip(*platform.modal, slip);
+    // The age shown is of today: a birthday 56 years ago keeps the reference still.
+    db().execute(QStringLiteral("UPDATE patient_data.tbMaster SET BirthDate = ? WHERE HospNum = 'H000001'"),
+                 {QDateTime(db().serverNow().date().addYears(-56), QTime(0, 0))});
+    twoLines();
+    form->cmdPrintSave->click();
+    EXPECT_EQ(slip.shown, 1);
+    expectSlipGolden(QStringLiteral("ChargeSlip"), slip);
+    EXPECT_EQ(printOuts(), 1) << "closed without printing, the preview is followed by the copies";
 }
 
 TEST_P(frmEntrySaveTest, ChecksRefuseAndWriteNothing) {
