@@ -305,6 +305,7 @@ TEST_F(MonitorTest, CharactersAnnounceRepeatAndHide) {
     EXPECT_TRUE(w.WarningNotice(QStringLiteral("1001")));
     EXPECT_FALSE(w.WarningNotice(QStringLiteral("1002")));
     db().execute(QStringLiteral("UPDATE patient_data.tbDischargeNotice SET ClearDate = ?"), {db().serverNow()});
+    EXPECT_FALSE(w.WarningNotice(QStringLiteral("1001"))) << "a cleared notice no longer warns";
     w.tmrNotice_Timer();
     EXPECT_FALSE(w.tmrMerlin->isActive());
     EXPECT_EQ(queued(QStringLiteral("merlin")).last(), QStringLiteral("Hide"));

@@ -104,24 +104,36 @@ TEST_F(WorkCommandsTest, OutPatientScreenRefreshesTheEmergencyBadge) {
 TEST_F(WorkCommandsTest, AutomaticDispensingRefusesInOrderThenOpensWithTheUntrimmedId) {
     addAdmittedPatient(db());
     const QString who = QStringLiteral("DELA CRUZ, JUAN ( with Admission # 1001 ) ");
+    const QString withNotice = who + " is with discharge notice. Please verify with the billing section.|16|WARNING";
+    const QString cleared = who + " is already cleared. Please verify with the billing section.|16|MESSAGE";
+    // Notices as department:cleared ("PH:1" a pharmacy notice already cleared).
     struct Case {
-        bool cashBasis, notice;
+        bool cashBasis;
+        QStringList notices;
         QString message;
         const char* opened;
     };
     const Case cases[] = {
-        {true, true, who + "is for cash basis only. Please verify with the billing section.|16|WARNING", ""},
-        {false, true, who + " is with discharge notice. Please verify with the billing section.|16|WARNING", ""},
-        {false, false, QString(), "mnuAutoDispense(PatientID= 1001 )"},
+        {true, {"PH:0"}, who + "is for cash basis only. Please verify with the billing section.|16|WARNING", ""},
+        {false, {"PH:0"}, withNotice, ""},
+        {false, {"PH:1"}, cleared, ""},
+        {false, {"PH:1", "LAB:0"}, withNotice, ""},
+        {false, {"LAB:1"}, QString(), "mnuAutoDispense(PatientID= 1001 )"},
+        {false, {}, QString(), "mnuAutoDispense(PatientID= 1001 )"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.notices.join(u',').toStdString());
         db().execute(QStringLiteral("UPDATE patient_data.tbPatient SET CashBasisOnly = ? WHERE IDNum = '1001'"),
                      {c.cashBasis ? 1 : 0});
         db().execute(QStringLiteral("DELETE FROM patient_data.tbDischargeNotice"));
-        if (c.notice)
-            db().execute(QStringLiteral("INSERT INTO patient_data.tbDischargeNotice (IDNum, DepartmentID, NoticeDate) "
-                                        "VALUES ('1001', 'PH', ?)"),
-                         {QDateTime(QDate(2026, 1, 9), QTime(7, 45))});
+        for (const QString& notice : c.notices) {
+            const QDateTime noticed(QDate(2026, 1, 9), QTime(7, 45));
+            const bool isCleared = notice.section(u':', 1) == QStringLiteral("1");
+            db().execute(QStringLiteral("INSERT INTO patient_data.tbDischargeNotice (IDNum, DepartmentID, NoticeDate, ClearDate) "
+                                        "VALUES ('1001', ?, ?, ?)"),
+                         {notice.section(u':', 0, 0), noticed,
+                          isCleared ? QVariant(noticed.addSecs(3600)) : QVariant(QMetaType::fromType<QDateTime>())});
+        }
         gRefreshWorkList = false;
         row({"H000001", " 1001 ", " DELA CRUZ, JUAN "});
         window->mnuAutoDispense_Click();

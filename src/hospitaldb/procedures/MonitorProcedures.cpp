@@ -112,12 +112,14 @@ const ProcedureRegistration dischargeNoticeCount{{
                        {a.text(QStringLiteral("DEPARTMENTID")).trimmed()});
     }}};
 
-// The admission's discharge notices of any department.
+// The admission's discharge notices of any department still waiting for their clearance. A
+// notice the pharmacy cleared no longer warns: the patient is then told as already cleared.
 const ProcedureRegistration dischargeNoticeWarning{{
     QStringLiteral("Pharma_LoadDischargeNoticeWarning"),
     {text("@IDNum", 20)},
     [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
-        return c.query(QStringLiteral("SELECT IDNum, DepartmentID, NoticeDate FROM patient_data.tbDischargeNotice WHERE IDNum = ?"),
+        return c.query(QStringLiteral("SELECT IDNum, DepartmentID, NoticeDate FROM patient_data.tbDischargeNotice "
+                                      "WHERE IDNum = ? AND ClearDate IS NULL"),
                        {a.text(QStringLiteral("IDNUM")).trimmed()});
     }}};
 
