@@ -236,6 +236,21 @@ TEST_P(PatientReportRowsTest, CensusListsTheStationsPatientsInTheHouseThatDayWit
     expectReportGolden(QStringLiteral("CensusByStationWithAge.csv"), shown.csv);
 }
 
+TEST_P(PatientReportRowsTest, DischargeNoticeListShowsThePharmacysNoticesClearedOrNot) {
+    addWard(db());
+    const QString insert = QStringLiteral("INSERT INTO patient_data.tbDischargeNotice (IDNum, DepartmentID, NoticeDate, "
+                                          "DischargeNurse, ClearDate) VALUES (?, ?, ?, ?, ?)");
+    const QDate d(2026, 12, 9);
+    const QVariant open(QMetaType::fromType<QDateTime>());
+    db().execute(insert, {"260003", "PH", QDateTime(d, QTime(14, 20)), "N. VILLANUEVA", open});
+    db().execute(insert, {"260001", "PH", QDateTime(d, QTime(8, 5)), "M. SANTOS, RN, WITH A NAME LONG ENOUGH TO WRAP",
+                          QDateTime(d, QTime(11, 0))});
+    db().execute(insert, {"260002", "LAB", QDateTime(d, QTime(9, 0)), "N. VILLANUEVA", open});
+    const Shown shown = show(17);
+    expectReportGolden(QStringLiteral("PatientsWithDischargeNotice.txt"), shown.text);
+    expectReportGolden(QStringLiteral("PatientsWithDischargeNotice.csv"), shown.csv);
+}
+
 QX_ON_BOTH_ENGINES(PatientReportRowsTest);
 
 } // namespace

@@ -204,6 +204,19 @@ TEST_P(StockReportRowsTest, DangerousDrugReportListsEachIssueWithItsDoctorsLicen
     EXPECT_EQ(show(87).csv.count(u'\n'), 1);
 }
 
+TEST_P(StockReportRowsTest, CriticalStocksListTheMainPharmacysActiveItemsAtOrBelowTheirMinimum) {
+    addMovements(db());
+    db().execute(QStringLiteral("UPDATE tbInvent SET ItemStatus = 0, MinStockLevel = 100"));
+    db().execute(QStringLiteral("UPDATE tbInvent SET ItemStatus = 1 WHERE ItemID = 'D0033'"));  // inactive: left out
+    // Exactly at the minimum counts; another location's shortage does not.
+    db().execute(QStringLiteral("UPDATE tbInvent SET OnHand = 100 WHERE ItemID = 'D0034'"));
+    db().execute(QStringLiteral("INSERT INTO tbInvent (ItemID, LocationID, OnHand, MinStockLevel, ItemStatus) "
+                                "VALUES ('D0001', '30', 2, 100, 0)"));
+    const Shown shown = show(81);
+    expectReportGolden(QStringLiteral("PharmaCriticalStocks.txt"), shown.text);
+    expectReportGolden(QStringLiteral("PharmaCriticalStocks.csv"), shown.csv);
+}
+
 QX_ON_BOTH_ENGINES(StockReportRowsTest);
 
 } // namespace
