@@ -37,6 +37,35 @@ inline void seedDrugs(Connection& c, int count) {
                   {QStringLiteral("D%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("DRUG %1").arg(i, 4, 10, QLatin1Char('0'))});
 }
 
+// Runs `insertSelect`, an INSERT ... SELECT ... FROM n, over the numbers i = 0 .. count - 1 of a
+// table n(i) put before it: millions of rows in one statement on either engine. `binds` follow
+// the count.
+inline void insertNumbered(Connection& c, int count, const QString& insertSelect, QVariantList binds = {}) {
+    const QString numbers = c.isSQLite()
+                                ? QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < ?) ")
+                                : QStringLiteral("WITH n(i) AS (SELECT generate_series(0, ? - 1)) ");
+    binds.prepend(count);
+    c.execute(numbers + insertSelect, binds);
+}
+
+// Earlier charge slips of many patients over items B000, B001, ... (`items` of them): `lines`
+// stock-card lines of location 20, ten a slip and forty a patient, dated `when`.
+inline void seedStockCardHistory(Connection& c, int lines, int items, const QDateTime& when) {
+    const QString item = c.isSQLite() ? QStringLiteral("'B' || substr('000' || (i % %1), -3)").arg(items)
+                                      : QStringLiteral("'B' || lpad((i % %1)::text, 3, '0')").arg(items);
+    Transaction tx(c);
+    insertNumbered(c, lines,
+                   QStringLiteral("INSERT INTO tbInvStockCard (RefNum, ItemID, IdNum, HospNum, SummaryCode, LocationID, "
+                                  "TransDate, Quantity, Amount, UserID) "
+                                  "SELECT 'H' || (i / 10), %1, '' || (100000 + i / 40), 'H' || (i / 40), 'PH', '20', "
+                                  "?, 1, 12.5, 'E0001' FROM n")
+                       .arg(item),
+                   {when});
+    tx.commit();
+    if (!c.isSQLite())
+        c.executeScript(QStringLiteral("ANALYZE tbInvStockCard"));
+}
+
 // Milliseconds from the request of a catalogue code to its first page laid out.
 inline double requestToFirstPage(Connection& c, qint16 code, frmView& window) {
     QElapsedTimer timer;
