@@ -1,5 +1,6 @@
 #pragma once
 #include "Builders.h"
+#include "ChargeScreenFixture.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "platform/WidgetInput.h"
@@ -45,39 +46,17 @@ public:
 
 // The in-patient posting screen over a fresh database, with an employee logged in and our own
 // patient, drug and doctor components on it; the two pickers are scripted.
-class frmEntryTest : public DbTest {
+class frmEntryTest : public ChargeScreenTest {
 protected:
     void SetUp() override {
-        resetAll();
-        DbTest::SetUp();
-        if (IsSkipped())
+        ChargeScreenTest::SetUp();
+        if (!ready())
             return;
-        login = std::make_shared<ScriptedCurrentUser>(db());
-        login->ShowMain();
-        gComponents.gCurrentUser = login;
-        gEmployeeCode = QStringLiteral("1234");
-        const ConnectionProvider provider = [this] { return &db(); };
-        auto patient = std::make_shared<suite::InpatientFilePatient>(provider);
-        auto drug = std::make_shared<suite::DrugCatalogComponent>(provider);
-        auto doctor = std::make_shared<suite::CliniciansDoctor>(provider);
+        auto patient = std::make_shared<suite::InpatientFilePatient>(provider());
         ASSERT_TRUE(patient->InitConnect(db().connectionString()));
-        ASSERT_TRUE(drug->InitConnect(db().connectionString()));
-        ASSERT_TRUE(doctor->InitConnection(db().connectionString()));
         gComponents.gPatient = patient;
-        gComponents.gDrug = drug;
-        gComponents.gDoctor = doctor;
         gComponents.gInpatientList = admissions;
         gComponents.gDoctorList = doctors;
-    }
-    void TearDown() override {
-        resetAll();
-        DbTest::TearDown();
-    }
-    static void resetAll() {
-        resetSession();
-        resetHospitalSettings();
-        resetSwitches();
-        ClearWindowOpeners();
     }
 
     // The screen as the main window opens it: loaded and shown.
@@ -93,13 +72,6 @@ protected:
         form.cmdFind->click();
         QApplication::processEvents();
     }
-    void setPharmaSwitch(const QString& key, bool on) {
-        db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = ?"), {key});
-        db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
-    }
-
-    ScriptedPlatform platform;
-    std::shared_ptr<ScriptedCurrentUser> login;
     std::shared_ptr<PickedAdmission> admissions = std::make_shared<PickedAdmission>();
     std::shared_ptr<PickedDoctor> doctors = std::make_shared<PickedDoctor>();
 };

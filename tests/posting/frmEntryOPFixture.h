@@ -1,5 +1,6 @@
 #pragma once
 #include "Builders.h"
+#include "ChargeScreenFixture.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "components/AccountFirms.h"
@@ -75,45 +76,23 @@ public:
 
 // The out-patient posting screen over a fresh database with an employee logged in, our own
 // visit, account, doctor and drug components, and scripted pickers.
-class frmEntryOPTest : public DbTest {
+class frmEntryOPTest : public ChargeScreenTest {
 protected:
     void SetUp() override {
-        resetAll();
-        DbTest::SetUp();
-        if (IsSkipped())
+        ChargeScreenTest::SetUp();
+        if (!ready())
             return;
-        login = std::make_shared<ScriptedCurrentUser>(db());
-        login->ShowMain();
-        gComponents.gCurrentUser = login;
-        gEmployeeCode = QStringLiteral("1234");
         gLocationID = QStringLiteral("20");
-        const ConnectionProvider provider = [this] { return &db(); };
-        auto visit = std::make_shared<suite::OutpatientFileOPDPatient>(provider);
-        auto company = std::make_shared<suite::AccountFirmsFirm>(provider);
-        auto doctor = std::make_shared<suite::CliniciansDoctor>(provider);
-        auto drug = std::make_shared<suite::DrugCatalogComponent>(provider);
+        auto visit = std::make_shared<suite::OutpatientFileOPDPatient>(provider());
+        auto company = std::make_shared<suite::AccountFirmsFirm>(provider());
         ASSERT_TRUE(visit->InitConnection(db().connectionString()));
         ASSERT_TRUE(company->InitConnection(db().connectionString()));
-        ASSERT_TRUE(doctor->InitConnection(db().connectionString()));
-        ASSERT_TRUE(drug->InitConnect(db().connectionString()));
         gComponents.gOPDPatient = visit;
         gComponents.gCompany = company;
-        gComponents.gDoctor = doctor;
-        gComponents.gDrug = drug;
         gComponents.gOPDRecentList = recent;
         gComponents.gOPDList = roster;
         gComponents.gCompanyList = accounts;
         gComponents.gDoctorList = doctors;
-    }
-    void TearDown() override {
-        resetAll();
-        DbTest::TearDown();
-    }
-    static void resetAll() {
-        resetSession();
-        resetHospitalSettings();
-        resetSwitches();
-        ClearWindowOpeners();
     }
 
     // The screen as the main window opens it: loaded and shown, writing the user log to `logged`.
@@ -136,18 +115,12 @@ protected:
         recent->choice = roster->choice = id;
         recent->master = master;
     }
-    void setPharmaSwitch(const QString& key, bool on) {
-        db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = ?"), {key});
-        db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
-    }
     void addAccount(const QString& account, const QString& name, const QString& klass = QString(), bool outPrice = false) {
         db().execute(QStringLiteral("INSERT INTO build_file.tbCoCompany (AccountNum, Company, Class, OutPrice) "
                                     "VALUES (?, ?, ?, ?)"),
                      {account, name, klass, int(outPrice)});
     }
 
-    ScriptedPlatform platform;
-    std::shared_ptr<ScriptedCurrentUser> login;
     std::shared_ptr<PickedRecentVisit> recent = std::make_shared<PickedRecentVisit>();
     std::shared_ptr<PickedRosterVisit> roster = std::make_shared<PickedRosterVisit>();
     std::shared_ptr<PickedAccount> accounts = std::make_shared<PickedAccount>();

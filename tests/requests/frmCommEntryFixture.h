@@ -1,5 +1,6 @@
 #pragma once
 #include "Builders.h"
+#include "ChargeScreenFixture.h"
 #include "ScriptedPickers.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
@@ -38,40 +39,17 @@ struct StationRequest {
 // The in-patient request screen over a fresh database: an employee logged in at the main
 // pharmacy, our own patient, drug and doctor components, and one admitted patient (1001 in
 // station 3F) with no requests yet.
-class frmCommEntryTest : public DbTest {
+class frmCommEntryTest : public ChargeScreenTest {
 protected:
     void SetUp() override {
-        resetAll();
-        DbTest::SetUp();
-        if (IsSkipped())
+        ChargeScreenTest::SetUp();
+        if (!ready())
             return;
-        login = std::make_shared<ScriptedCurrentUser>(db());
-        login->ShowMain();
-        gComponents.gCurrentUser = login;
-        gEmployeeCode = QStringLiteral("1234");
         gLocationID = QStringLiteral("20");
-        const ConnectionProvider provider = [this] { return &db(); };
-        auto patient = std::make_shared<suite::InpatientFilePatient>(provider);
-        auto drug = std::make_shared<suite::DrugCatalogComponent>(provider);
-        auto doctor = std::make_shared<suite::CliniciansDoctor>(provider);
+        auto patient = std::make_shared<suite::InpatientFilePatient>(provider());
         ASSERT_TRUE(patient->InitConnect(db().connectionString()));
-        ASSERT_TRUE(drug->InitConnect(db().connectionString()));
-        ASSERT_TRUE(doctor->InitConnection(db().connectionString()));
         gComponents.gPatient = patient;
-        gComponents.gDrug = drug;
-        gComponents.gDoctor = doctor;
         addAdmittedPatient(db());
-    }
-    void TearDown() override {
-        resetAll();
-        DbTest::TearDown();
-    }
-    static void resetAll() {
-        resetSession();
-        resetHospitalSettings();
-        resetSwitches();
-        ClearWindowOpeners();
-        gLocationID.clear();
     }
 
     // The screen loaded as its caller loads it: station and patient set, then the load.
@@ -95,14 +73,6 @@ protected:
                                     "WHERE ItemID = ? AND LocationID = '20'"),
                      {in, rateA, markupIn, rateB, item});
     }
-    void setPharmaSwitch(const QString& key, bool on) {
-        db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = ?"), {key});
-        db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
-    }
-    void setInvSwitch(const QString& key, bool on) {
-        db().execute(QStringLiteral("DELETE FROM tbInvSwitch WHERE IDKey = ?"), {key});
-        db().execute(QStringLiteral("INSERT INTO tbInvSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
-    }
     // Admissions 1002 (an HMO's account), 1003 (the VA's, an HMO class too) and 1004 (a company
     // with a blank name), beside the plain 1001.
     void addSponsoredAdmissions() {
@@ -118,15 +88,6 @@ protected:
                                     "VALUES (?, ?, ?, 0)"),
                      {account, name, cls});
     }
-    static QStringList column(const frmCommEntry& form, int col) {
-        QStringList texts;
-        for (int row = 1; row < form.grdItemList->rows(); ++row)
-            texts << form.grdItemList->textMatrix(row, col);
-        return texts;
-    }
-
-    ScriptedPlatform platform;
-    std::shared_ptr<ScriptedCurrentUser> login;
 };
 
 // The screen shown and edited through its editor, with a scripted drug picker.
@@ -134,7 +95,7 @@ class frmCommEntryEditTest : public frmCommEntryTest {
 protected:
     void SetUp() override {
         frmCommEntryTest::SetUp();
-        if (IsSkipped())
+        if (!ready())
             return;
         gComponents.gDrugList = picker;
     }

@@ -1,4 +1,5 @@
 #include "Builders.h"
+#include "ChargeScreenFixture.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "charging/ChargeGrid.h"
@@ -37,28 +38,16 @@ using OP = frmCommEntryOP;
 // Visits 5001A (ACME, an ordinary company), 5005O (OUTCO, charged out-patient prices), 5008S (a
 // senior citizen's) and 5009N (an account the company file does not know); PARACETAMOL sells at
 // 5.25 in and 4.75 out, AMOXICILLIN (generic 77) at 12 out, IV SET has a fixed charge of 25.
-class frmCommEntryOPTest : public DbTest {
+class frmCommEntryOPTest : public ChargeScreenTest {
 protected:
     void SetUp() override {
-        resetAll();
-        DbTest::SetUp();
-        if (IsSkipped())
+        ChargeScreenTest::SetUp();
+        if (!ready())
             return;
-        login = std::make_shared<ScriptedCurrentUser>(db());
-        login->ShowMain();
-        gComponents.gCurrentUser = login;
-        gEmployeeCode = QStringLiteral("1234");
         gLocationID = QStringLiteral("20");
-        const ConnectionProvider provider = [this] { return &db(); };
-        auto visit = std::make_shared<suite::OutpatientFileOPDPatient>(provider);
-        auto drug = std::make_shared<suite::DrugCatalogComponent>(provider);
-        auto doctor = std::make_shared<suite::CliniciansDoctor>(provider);
+        auto visit = std::make_shared<suite::OutpatientFileOPDPatient>(provider());
         ASSERT_TRUE(visit->InitConnection(db().connectionString()));
-        ASSERT_TRUE(drug->InitConnect(db().connectionString()));
-        ASSERT_TRUE(doctor->InitConnection(db().connectionString()));
         gComponents.gOPDPatient = visit;
-        gComponents.gDrug = drug;
-        gComponents.gDoctor = doctor;
         for (const auto& [account, outPrice] : {std::pair{"ACME", 0}, std::pair{"OUTCO", 1}})
             db().execute(QStringLiteral("INSERT INTO build_file.tbCoCompany (AccountNum, Company, OutPrice) VALUES (?, ?, ?)"),
                          {QString::fromLatin1(account), QString::fromLatin1(account) + QStringLiteral(" CORP"), outPrice});
@@ -75,17 +64,6 @@ protected:
                        .genericName = QStringLiteral("AMOXICILLIN"), .priceIn = 13, .priceOut = 12});
         addItem(db(), {.itemId = QStringLiteral("FIX100"), .name = QStringLiteral("IV SET"), .description = QString(),
                        .fixedCharge = 25});
-    }
-    void TearDown() override {
-        resetAll();
-        DbTest::TearDown();
-    }
-    static void resetAll() {
-        resetSession();
-        resetHospitalSettings();
-        resetSwitches();
-        ClearWindowOpeners();
-        gLocationID.clear();
     }
     // Requests of the visit from station ER, one a minute from 9:00.
     void requests(const QString& visit, const std::vector<std::tuple<const char*, double, const char*, bool>>& lines) {
@@ -109,19 +87,6 @@ protected:
         form->Form_Load();
         return form;
     }
-    static QStringList column(const OP& form, int col) {
-        QStringList texts;
-        for (int row = 1; row < form.grdItemList->rows(); ++row)
-            texts << form.grdItemList->textMatrix(row, col);
-        return texts;
-    }
-    void setPharmaSwitch(const QString& key, bool on) {
-        db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = ?"), {key});
-        db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});
-    }
-
-    ScriptedPlatform platform;
-    std::shared_ptr<ScriptedCurrentUser> login;
 };
 
 TEST_P(frmCommEntryOPTest, LoadsTheVisitsHeader) {

@@ -153,9 +153,11 @@ TEST_P(frmUDEntryLoadTest, UnknownOrEmptyAdmissionLeavesTheHeaderBlank) {
     for (const QString& id : {QString(), QStringLiteral("9999")}) {
         SCOPED_TRACE(id.toStdString());
         open(id);
-        for (QLabel* label : form->lblPatInfo)
-            if (label != form->lblPatInfo[6])
+        for (QLabel* label : form->lblPatInfo) {
+            if (label != form->lblPatInfo[6]) {
                 EXPECT_EQ(label->text(), QString());
+            }
+        }
         EXPECT_EQ(form->flexMSEntry->rows(), 2);
         EXPECT_FALSE(form->flexMSEntry->isEnabled());
     }

@@ -10,6 +10,7 @@
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "platform/TwipsControls.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -24,24 +25,6 @@ namespace qx {
 namespace {
 const QString kCommEntryModule = QStringLiteral("frmCommEntry");
 
-QLabel* commLabel(QWidget* parent, const QString& text, QRect twips) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return l;
-}
-
-QPushButton* commButton(QWidget* parent, const QString& caption, QRect twips) {
-    auto* b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return b;
-}
-
-void setTextColor(QWidget* w, ColorValue color) {
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::WindowText, toQColor(color));
-    w->setPalette(palette);
-}
 
 QLineEdit* hiddenBox(QWidget* parent) {
     auto* box = new QLineEdit(parent);
@@ -129,41 +112,41 @@ void frmCommEntry::buildHeader() {
         {7, "Total Charges", {9800, 1020, 1100, 285}, 6, {10950, 1020, 1400, 285}},
     };
     for (const Field& field : fields) {
-        Label1[static_cast<size_t>(field.caption)] = commLabel(f, QString::fromLatin1(field.text), field.captionAt);
-        QLabel* value = commLabel(f, QString(), field.valueAt);
+        Label1[static_cast<size_t>(field.caption)] = twipsLabel(f, QString::fromLatin1(field.text), field.captionAt);
+        QLabel* value = twipsLabel(f, QString(), field.valueAt);
         value->setFrameShape(QFrame::Box);
         lblPatInfo[static_cast<size_t>(field.value)] = value;
     }
-    Label1[8] = commLabel(f, QStringLiteral("&Senior Citizen"), {11400, 300, 1200, 285});
+    Label1[8] = twipsLabel(f, QStringLiteral("&Senior Citizen"), {11400, 300, 1200, 285});
     Label1[8]->hide();
-    Label1[9] = commLabel(f, QStringLiteral("%"), {13300, 300, 200, 285});
+    Label1[9] = twipsLabel(f, QStringLiteral("%"), {13300, 300, 200, 285});
     Label1[9]->hide();
-    Label1[13] = commLabel(f, QStringLiteral("LocationID:"), {11400, 1020, 1000, 285});
-    lblTargetLocationID = commLabel(f, QString(), {12450, 1020, 1000, 285});
+    Label1[13] = twipsLabel(f, QStringLiteral("LocationID:"), {11400, 1020, 1000, 285});
+    lblTargetLocationID = twipsLabel(f, QString(), {12450, 1020, 1000, 285});
     txtDiscount = new QLineEdit(f);
     txtDiscount->setGeometry(twipsToPixels(12650, 300, 600, 285));
     txtDiscount->hide();
     txtDocCode = new QLineEdit(f);
     txtDocCode->setGeometry(twipsToPixels(1350, 1020, 1000, 285));
-    cmdDocCode = commButton(f, QStringLiteral("..."), {2370, 1020, 330, 285});
-    lblRoomClass = commLabel(f, QString(), {11400, 660, 1800, 285});
-    lblMarkUp = commLabel(f, QString(), {13300, 660, 1500, 285});
+    cmdDocCode = twipsButton(f, QStringLiteral("..."), {2370, 1020, 330, 285});
+    lblRoomClass = twipsLabel(f, QString(), {11400, 660, 1800, 285});
+    lblMarkUp = twipsLabel(f, QString(), {13300, 660, 1500, 285});
     for (QLabel* red : {lblRoomClass, lblMarkUp}) {
-        setTextColor(red, 255);
+        paintRole(red, QPalette::WindowText, 255);
         red->hide();
     }
 
-    lblExecPackage = commLabel(body_, QStringLiteral("Executive Package"), {120, 60, 4000, 300});
+    lblExecPackage = twipsLabel(body_, QStringLiteral("Executive Package"), {120, 60, 4000, 300});
     lblExecPackage->hide();
-    lblVelmira = commLabel(body_, QStringLiteral("VELMIRA  PATIENT"), {4300, 60, 2400, 300});
+    lblVelmira = twipsLabel(body_, QStringLiteral("VELMIRA  PATIENT"), {4300, 60, 2400, 300});
     lblVelmira->setFrameShape(QFrame::Box);
     lblVelmira->setAlignment(Qt::AlignCenter);
     lblVelmira->hide();
-    lblVIP = commLabel(body_, QStringLiteral("VIP"), {6900, 60, 700, 300});
+    lblVIP = twipsLabel(body_, QStringLiteral("VIP"), {6900, 60, 700, 300});
     lblVIP->setAlignment(Qt::AlignCenter);
     lblVIP->setAutoFillBackground(true);
     lblVIP->hide();
-    cmdPosted = commButton(body_, QStringLiteral("&List of Posted Medicines"), {12400, 30, 2780, 360});
+    cmdPosted = twipsButton(body_, QStringLiteral("&List of Posted Medicines"), {12400, 30, 2780, 360});
 
     connect(cmdDocCode, &QPushButton::clicked, this, &frmCommEntry::cmdDocCode_Click);
     connect(new ControlEvents(txtDocCode), &ControlEvents::keyPress, this, &frmCommEntry::txtDocCode_KeyPress);
@@ -179,36 +162,33 @@ void frmCommEntry::buildLowerPanels() {
 
     Frame3 = new QGroupBox(QStringLiteral("Grid Cell Color"), body_);
     Frame3->setGeometry(twipsToPixels(9840, 6120, 5340, 660));
-    commLabel(Frame3, QStringLiteral("Medicare Items"), {120, 270, 2400, 285});
-    QLabel* nonMedicare = commLabel(Frame3, QStringLiteral("Non Medicare Items"), {2640, 270, 2400, 285});
+    twipsLabel(Frame3, QStringLiteral("Medicare Items"), {120, 270, 2400, 285});
+    QLabel* nonMedicare = twipsLabel(Frame3, QStringLiteral("Non Medicare Items"), {2640, 270, 2400, 285});
     nonMedicare->setAutoFillBackground(true);
-    QPalette legend = nonMedicare->palette();
-    legend.setColor(QPalette::Window, toQColor(kNonMedicareColor));
-    nonMedicare->setPalette(legend);
+    paintRole(nonMedicare, QPalette::Window, kNonMedicareColor);
 
     Frame4 = new ColorLegend(body_);
     Frame4->setTitle(QStringLiteral("Grid Font Color"));
     Frame4->setGeometry(twipsToPixels(120, 7920, 11600, 660));
     Frame4->hide();
 
-    commLabel(body_, QStringLiteral("Legend :"), {9840, 6900, 800, 285});
-    commLabel(body_, QStringLiteral("Price Type:"), {10700, 6900, 1000, 285});
-    setTextColor(commLabel(body_, QStringLiteral("Fixed Price"), {11750, 6900, 1000, 285}), kFixedPriceColor);
-    commLabel(body_, QStringLiteral("Regular Price"), {12800, 6900, 1200, 285});
-    lblMDRP = commLabel(body_, QStringLiteral("MDRP"), {14050, 6900, 700, 285});
+    twipsLabel(body_, QStringLiteral("Legend :"), {9840, 6900, 800, 285});
+    twipsLabel(body_, QStringLiteral("Price Type:"), {10700, 6900, 1000, 285});
+    paintRole(twipsLabel(body_, QStringLiteral("Fixed Price"), {11750, 6900, 1000, 285}), QPalette::WindowText,
+              kFixedPriceColor);
+    twipsLabel(body_, QStringLiteral("Regular Price"), {12800, 6900, 1200, 285});
+    lblMDRP = twipsLabel(body_, QStringLiteral("MDRP"), {14050, 6900, 700, 285});
     lblMDRP->setAutoFillBackground(true);
-    QPalette pink = lblMDRP->palette();
-    pink.setColor(QPalette::Window, toQColor(kMDRPCellColor));
-    lblMDRP->setPalette(pink);
+    paintRole(lblMDRP, QPalette::Window, kMDRPCellColor);
 
     const int y = 8700;
-    cmdPrintSave = commButton(body_, QStringLiteral("&Print / Save"), {120, y, 1500, 495});
-    cmdSave = commButton(body_, QStringLiteral("&Save"), {1700, y, 1300, 495});
-    cmdCancel = commButton(body_, QStringLiteral("&Cancel Request"), {3080, y, 1600, 495});
-    cmdDelay = commButton(body_, QStringLiteral("&Delay Request"), {4760, y, 1600, 495});
-    cmdDrugProfile = commButton(body_, QStringLiteral("Print &Drug Profile"), {6440, y, 1800, 495});
-    cmdPrintBarCode = commButton(body_, QStringLiteral("Print &Barcode"), {8320, y, 1600, 495});
-    cmdClose = commButton(body_, QStringLiteral("E&xit"), {13680, y, 1500, 495});
+    cmdPrintSave = twipsButton(body_, QStringLiteral("&Print / Save"), {120, y, 1500, 495});
+    cmdSave = twipsButton(body_, QStringLiteral("&Save"), {1700, y, 1300, 495});
+    cmdCancel = twipsButton(body_, QStringLiteral("&Cancel Request"), {3080, y, 1600, 495});
+    cmdDelay = twipsButton(body_, QStringLiteral("&Delay Request"), {4760, y, 1600, 495});
+    cmdDrugProfile = twipsButton(body_, QStringLiteral("Print &Drug Profile"), {6440, y, 1800, 495});
+    cmdPrintBarCode = twipsButton(body_, QStringLiteral("Print &Barcode"), {8320, y, 1600, 495});
+    cmdClose = twipsButton(body_, QStringLiteral("E&xit"), {13680, y, 1500, 495});
     chkOPPrice = new QCheckBox(QStringLiteral("Out-Patient Price"), body_);
     chkOPPrice->setGeometry(twipsToPixels(10000, y + 100, 2000, 300));
     chkOPPrice->hide();
@@ -251,9 +231,7 @@ bool frmCommEntry::ExcemptCol(int col) const { return chargeGrid_->isExempt(col)
 void frmCommEntry::timerB_Timer() {
     ignoringErrors([&] {
         vipColor_ = NextVIPBlinkColor(vipColor_);
-        QPalette palette = lblVIP->palette();
-        palette.setColor(QPalette::Window, toQColor(vipColor_));
-        lblVIP->setPalette(palette);
+        paintRole(lblVIP, QPalette::Window, vipColor_);
     });
 }
 

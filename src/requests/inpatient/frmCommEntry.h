@@ -22,6 +22,7 @@ class ColorLegend;
 class FlexGrid;
 class UpDown;
 struct ChargeGridConfig;
+struct RequestScreenGrid;
 
 // "Communication File Entry ( IN-PATIENT )": one admitted patient's pending requests from one
 // nursing station, served with stock and prices. One instance serves every use; each showing
@@ -191,6 +192,8 @@ private:
     void fillLine(int row);
     void takeDosage(int row);
     RequestLineActions lineActions();
+    // The steps this screen shares with the out-patient one, over its own columns and controls.
+    RequestScreenGrid requestGrid();
 
     QString patientID_;
     QString requestedStationID_;

@@ -188,16 +188,6 @@ void frmCommEntry::chkOPPrice_Click() {
     });
 }
 
-RequestLineActions frmCommEntry::lineActions() {
-    RequestLineActions actions;
-    actions.chargeGrid = chargeGrid_;
-    actions.greyedBox = pictures_.greyedBox;
-    actions.total = lblPatInfo[6];
-    actions.patientId = [this] { return Trim(lblPatInfo[7]->text()); };
-    actions.patientName = [this] { return Trim(lblPatInfo[2]->text()); };
-    return actions;
-}
-
 void frmCommEntry::cmdCancel_Click() {
     eventHandler(kCommEntryItemsModule, QStringLiteral("cmdCancel_Click"), [&] { lineActions().cancelLine(); });
 }

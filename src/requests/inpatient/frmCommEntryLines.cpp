@@ -4,6 +4,7 @@
 #include "charging/ColorLegend.h"
 #include "charging/InpatientPriceRule.h"
 #include "charging/RequestLineMarks.h"
+#include "charging/RequestScreenGrid.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/PlatformServices.h"
@@ -33,9 +34,7 @@ void frmCommEntry::LoadPendingLines() {
                               .location = gLocationID,
                               .patientKey = lblPatInfo[7]->text()});
     loader.priceItemLine = [this](int row, const Recordset& rs, int index) { priceItemLine(row, rs, index); };
-    loader.lineWritten = [this](int row) {
-        MarkFixedPriceLine(*grdItemList, row, kColFixedCharge, kColCode, kLastMarkedCol);
-    };
+    loader.lineWritten = [grid = requestGrid()](int row) { grid.markFixedPriceLine(row); };
     const RequestLineLoader::Result listed = loader.load(con, drug, *grdItemList, requests);
 
     lblTargetLocationID->setText(gSiteCode == QLatin1String("QVH") ? listed.targetLocation : QString());

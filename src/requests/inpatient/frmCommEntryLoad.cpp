@@ -4,6 +4,7 @@
 #include "charging/ChargeGrid.h"
 #include "charging/DoctorLookup.h"
 #include "charging/InpatientBanner.h"
+#include "charging/RequestScreenGrid.h"
 #include "components/Connection.h"
 #include "components/InpatientFile.h"
 #include "components/PlatformServices.h"
@@ -31,15 +32,10 @@ const QString kCommLoadModule = QStringLiteral("frmCommEntry");
 
 void frmCommEntry::Form_Load() {
     buildForm();
-    chargeGrid_->layout();
-    grdItemList->setEnabled(true);
-    grdItemList->setRow(1);
-    grdItemList->setCol(1);
+    requestGrid().start();
     const int cellHeight = grdItemList->rowHeight(1);
     for (QWidget* part : std::initializer_list<QWidget*>{txtEntry(), cmdEntry(), UpDownCtl()})
         part->setFixedHeight(twipsToPixels(cellHeight));
-    chargeGrid_->pending().clearAll();
-    chargeGrid_->pending().set(PendingGridMove::FirstFocus);
 
     if (gSiteCode != QLatin1String("QVH")) {
         Label1[13]->hide();
@@ -71,11 +67,7 @@ void frmCommEntry::Form_Load() {
     const QString admission = Trim(lblPatInfo[7]->text());
     if (!admission.isEmpty() && IsVIPPatient(con, admission))
         lblVIP->show();
-    if (gCheckBarCode) {
-        grdItemList->setRow(1);
-        grdItemList->setCol(kColCode);
-        PutTextBox(1, kColCode, chargeGrid_->config().editorKind(kColCode), chargeGrid_->config().maxLength(kColCode));
-    }
+    requestGrid().openEditorForScan();
     SetSupplierColWidth();
     SetPNFColWidth();
     SetGenericNameColWidth();

@@ -6,11 +6,13 @@
 #include "charging/InpatientPriceRule.h"
 #include "charging/RequestLineMarks.h"
 #include "charging/RequestRowTests.h"
+#include "charging/RequestScreenGrid.h"
 #include "components/PlatformServices.h"
 #include "platform/ControlEvents.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "platform/TwipsControls.h"
 #include "platform/Values.h"
 #include "shell/HospitalSettings.h"
 #include "shell/Session.h"
@@ -29,24 +31,6 @@ namespace qx {
 namespace {
 const QString kOPModule = QStringLiteral("frmCommEntryOP");
 
-QLabel* opLabel(QWidget* parent, const QString& text, QRect twips) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return l;
-}
-
-QPushButton* opButton(QWidget* parent, const QString& caption, QRect twips) {
-    auto* b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return b;
-}
-
-void paintLabel(QLabel* label, QPalette::ColorRole role, ColorValue color) {
-    QPalette palette = label->palette();
-    palette.setColor(role, toQColor(color));
-    label->setPalette(palette);
-}
 
 // Where the out-patient grid keeps what the row tests read: the scan state is in column 30, read
 // as a number.
@@ -110,13 +94,13 @@ void frmCommEntryOP::buildForm() {
     flexMSHPrevious->setGeometry(twipsToPixels(240, 4980, 6960, 900));
     profile_ = ItemProfile(flexMSHPrevious, ItemProfile::Variant::Request);
 
-    opLabel(body_, QStringLiteral("Price Type:"), {7440, 4800, 1000, 285});
-    paintLabel(opLabel(body_, QStringLiteral("Fixed Price"), {8480, 4800, 1000, 285}), QPalette::WindowText,
+    twipsLabel(body_, QStringLiteral("Price Type:"), {7440, 4800, 1000, 285});
+    paintRole(twipsLabel(body_, QStringLiteral("Fixed Price"), {8480, 4800, 1000, 285}), QPalette::WindowText,
                kFixedPriceColor);
-    opLabel(body_, QStringLiteral("Regular Price"), {9520, 4800, 1200, 285});
-    QLabel* mdrp = opLabel(body_, QStringLiteral("MDRP"), {10760, 4800, 700, 285});
+    twipsLabel(body_, QStringLiteral("Regular Price"), {9520, 4800, 1200, 285});
+    QLabel* mdrp = twipsLabel(body_, QStringLiteral("MDRP"), {10760, 4800, 700, 285});
     mdrp->setAutoFillBackground(true);
-    paintLabel(mdrp, QPalette::Window, kMDRPCellColor);
+    paintRole(mdrp, QPalette::Window, kMDRPCellColor);
 
     Frame4 = new ColorLegend(body_);
     Frame4->setTitle(QStringLiteral("LEGEND: Grid Font Color"));
@@ -143,20 +127,20 @@ void frmCommEntryOP::buildHeader(QWidget* body) {
         {"Total Charges", {8800, 1020, 1100, 285}, 6, {9950, 1020, 1400, 285}},
     };
     for (const Field& field : fields) {
-        opLabel(fraPatInfo, QString::fromLatin1(field.caption), field.captionAt);
-        QLabel* value = opLabel(fraPatInfo, QString(), field.valueAt);
+        twipsLabel(fraPatInfo, QString::fromLatin1(field.caption), field.captionAt);
+        QLabel* value = twipsLabel(fraPatInfo, QString(), field.valueAt);
         value->setFrameShape(QFrame::Box);
         lblPatInfo[static_cast<size_t>(field.value)] = value;
     }
     txtDocCode = new QLineEdit(fraPatInfo);
     txtDocCode->setGeometry(twipsToPixels(1350, 1020, 1000, 285));
-    cmdDocCode = opButton(fraPatInfo, QStringLiteral("..."), {2370, 1020, 330, 285});
+    cmdDocCode = twipsButton(fraPatInfo, QStringLiteral("..."), {2370, 1020, 330, 285});
     chkSenior = new QCheckBox(fraPatInfo);
     chkSenior->hide();
     txtDiscount = new QLineEdit(QStringLiteral("0"), fraPatInfo);
     txtDiscount->hide();
-    lblPrice = opLabel(body, QStringLiteral("OUT PATIENT PRICE"), {120, 60, 3000, 300});
-    paintLabel(lblPrice, QPalette::WindowText, 255);
+    lblPrice = twipsLabel(body, QStringLiteral("OUT PATIENT PRICE"), {120, 60, 3000, 300});
+    paintRole(lblPrice, QPalette::WindowText, 255);
     lblPrice->hide();
     TimerPrice = new QTimer(body);
     TimerPrice->setInterval(1000);
@@ -172,14 +156,14 @@ void frmCommEntryOP::buildHeader(QWidget* body) {
 
 void frmCommEntryOP::buildButtons(QWidget* body) {
     const int y = 6000;
-    cmdPrintSave = opButton(body, QStringLiteral("&Print / Save"), {120, y, 1500, 495});
-    cmdSave = opButton(body, QStringLiteral("&Save"), {1700, y, 1300, 495});
-    cmdCancel = opButton(body, QStringLiteral("&Cancel Request"), {3080, y, 1600, 495});
-    cmdDelay = opButton(body, QStringLiteral("&Delay Request"), {4760, y, 1600, 495});
-    cmdPrintPrescription = opButton(body, QStringLiteral("&Print Prescription"), {6440, y, 1800, 495});
+    cmdPrintSave = twipsButton(body, QStringLiteral("&Print / Save"), {120, y, 1500, 495});
+    cmdSave = twipsButton(body, QStringLiteral("&Save"), {1700, y, 1300, 495});
+    cmdCancel = twipsButton(body, QStringLiteral("&Cancel Request"), {3080, y, 1600, 495});
+    cmdDelay = twipsButton(body, QStringLiteral("&Delay Request"), {4760, y, 1600, 495});
+    cmdPrintPrescription = twipsButton(body, QStringLiteral("&Print Prescription"), {6440, y, 1800, 495});
     cmdPrintPrescription->hide();
-    cmdPosted = opButton(body, QStringLiteral("&List of Posted Medicines"), {8320, y, 2200, 495});
-    cmdClose = opButton(body, QStringLiteral("E&xit"), {10680, y, 1500, 495});
+    cmdPosted = twipsButton(body, QStringLiteral("&List of Posted Medicines"), {8320, y, 2200, 495});
+    cmdClose = twipsButton(body, QStringLiteral("E&xit"), {10680, y, 1500, 495});
     connect(cmdCancel, &QPushButton::clicked, this, &frmCommEntryOP::cmdCancel_Click);
     connect(cmdDelay, &QPushButton::clicked, this, &frmCommEntryOP::cmdDelay_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmCommEntryOP::cmdClose_Click);
@@ -217,15 +201,20 @@ void frmCommEntryOP::cmdDocCode_Click() {
     });
 }
 
-RequestLineActions frmCommEntryOP::lineActions() {
-    RequestLineActions actions;
-    actions.chargeGrid = chargeGrid_;
-    actions.greyedBox = pictures_.greyedBox;
-    actions.total = lblPatInfo[6];
-    actions.patientId = [this] { return Trim(lblPatInfo[7]->text()); };
-    actions.patientName = [this] { return Trim(lblPatInfo[2]->text()); };
-    return actions;
+RequestScreenGrid frmCommEntryOP::requestGrid() {
+    return {.module = kOPModule,
+            .columns = {.fixedCharge = kColFixedCharge, .lastMarked = kLastMarkedCol},
+            .window = this,
+            .gridFrame = Frame1,
+            .chargeGrid = chargeGrid_,
+            .profile = &profile_,
+            .greyedBox = pictures_.greyedBox,
+            .total = lblPatInfo[6],
+            .patientId = lblPatInfo[7],
+            .patientName = lblPatInfo[2]};
 }
+
+RequestLineActions frmCommEntryOP::lineActions() { return requestGrid().lineActions(); }
 
 void frmCommEntryOP::cmdCancel_Click() {
     eventHandler(kOPModule, QStringLiteral("cmdCancel_Click"), [&] { lineActions().cancelLine(); });

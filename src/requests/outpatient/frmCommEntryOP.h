@@ -19,6 +19,7 @@ class ChargeGrid;
 class ColorLegend;
 class FlexGrid;
 struct ChargeGridConfig;
+struct RequestScreenGrid;
 
 // "Communication File Entry ( OUT-PATIENT )": one out-patient or emergency visit's pending
 // requests from one nursing station, priced by the out-patient request rule. One instance serves
@@ -113,6 +114,8 @@ private:
     bool loadVisit(bool& senior);
     void priceItemLine(int row, const Recordset& requests, int index);
     RequestLineActions lineActions();
+    // The steps this screen shares with the in-patient one, over its own columns and controls.
+    RequestScreenGrid requestGrid();
 
     QString patientID_;
     QString requestedStationID_;

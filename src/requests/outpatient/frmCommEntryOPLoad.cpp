@@ -8,6 +8,7 @@
 #include "charging/InpatientPriceRule.h"
 #include "charging/OutPatientPricing.h"
 #include "charging/RequestLineMarks.h"
+#include "charging/RequestScreenGrid.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/OutpatientFile.h"
@@ -31,21 +32,10 @@
 
 namespace qx {
 
-namespace {
-const QString kOPLoadModule = QStringLiteral("frmCommEntryOP");
-constexpr int kOPSupplierWidth = 2400, kOPPNFWidth = 1000, kOPGenericNameWidth = 2400;
-constexpr int kOPLastAntibioticCol = 3;
-} // namespace
-
 void frmCommEntryOP::Form_Load() {
     strAccountNum_.clear();
     buildForm();
-    chargeGrid_->layout();
-    grdItemList->setEnabled(true);
-    grdItemList->setRow(1);
-    grdItemList->setCol(kColCode);
-    chargeGrid_->pending().clearAll();
-    chargeGrid_->pending().set(PendingGridMove::FirstFocus);
+    requestGrid().start();
 
     bool senior = false;
     if (!patientID_.isEmpty() && gComponents.gOPDPatient->Search(patientID_) && loadVisit(senior))
@@ -68,12 +58,7 @@ void frmCommEntryOP::Form_Load() {
     }
     cmdPrintSave->setEnabled(false);
     cmdSave->setEnabled(false);
-    if (gCheckBarCode) {
-        grdItemList->setRow(1);
-        grdItemList->setCol(kColCode);
-        const ChargeGridConfig& config = chargeGrid_->config();
-        chargeGrid_->putTextBox(1, kColCode, config.editorKind(kColCode), config.maxLength(kColCode));
-    }
+    requestGrid().openEditorForScan();
     if (gSiteCode == QLatin1String("SIKE") || gPharmaSwitches.IsKelvarHospital())
         cmdPrintPrescription->show();
     if (canSave()) {
@@ -136,9 +121,7 @@ void frmCommEntryOP::LoadPendingLines() {
                               .patientKey = lblPatInfo[7]->text(),
                               .numberGenericLines = false});
     loader.priceItemLine = [this](int row, const Recordset& rs, int index) { priceItemLine(row, rs, index); };
-    loader.lineWritten = [this](int row) {
-        MarkFixedPriceLine(*grdItemList, row, kColFixedCharge, kColCode, kLastMarkedCol);
-    };
+    loader.lineWritten = [grid = requestGrid()](int row) { grid.markFixedPriceLine(row); };
     const RequestLineLoader::Result listed = loader.load(con, drug, *grdItemList, requests);
     if (!listed.anyRequest)
         return;
@@ -171,44 +154,13 @@ void frmCommEntryOP::priceItemLine(int row, const Recordset& rs, int index) {
 }
 
 void frmCommEntryOP::LoadListProfile(const QString& visit, const QString& itemCode, int row) {
-    generalProcedure(kOPLoadModule, QStringLiteral("LoadListProfile"), [&] {
-        const ItemProfile::RequestLine line{
-            .genericRequest = grdItemList->textMatrix(row, kColGenericMark) == QLatin1String("*"),
-            .remarks = grdItemList->textMatrix(row, kColRemarks),
-            .dosage = grdItemList->textMatrix(row, kColDosage)};
-        profile_.load(gComponents.gDrug->Drug(), visit, itemCode, line);
-    });
+    requestGrid().loadListProfile(visit, itemCode, row);
 }
 
-void frmCommEntryOP::Mark_FixedPrice() {
-    generalProcedure(kOPLoadModule, QStringLiteral("Mark_FixedPrice"),
-                     [&] { MarkFixedPrice(*grdItemList, kColFixedCharge, kColCode, kLastMarkedCol); });
-}
-
-void frmCommEntryOP::MarkAntiBiotic() {
-    generalProcedure(kOPLoadModule, QStringLiteral("MarkAntiBiotic"), [&] {
-        qx::MarkAntiBiotic(SQLConnection(), *grdItemList, kColCode, kColCode, kOPLastAntibioticCol);
-    });
-}
-
-void frmCommEntryOP::SetSupplierColWidth() {
-    generalProcedure(kOPLoadModule, QStringLiteral("SetSupplierColWidth"), [&] {
-        if (gPharmaSwitches.DisplaySupplierInCommunicationEntry(gSiteCode))
-            OpenOptionalColumn(*grdItemList, kColSupplier, kOPSupplierWidth, *this, *Frame1);
-    });
-}
-
-void frmCommEntryOP::SetPNFColWidth() {
-    generalProcedure(kOPLoadModule, QStringLiteral("SetPNFColWidth"), [&] {
-        if (gPharmaSwitches.DisplayPNFInCommunicationEntry(gSiteCode))
-            OpenOptionalColumn(*grdItemList, kColPNF, kOPPNFWidth, *this, *Frame1);
-    });
-}
-
-void frmCommEntryOP::SetGenericNameColWidth() {
-    generalProcedure(kOPLoadModule, QStringLiteral("SetGenericNameColWidth"), [&] {
-        OpenOptionalColumn(*grdItemList, kColGenericName, kOPGenericNameWidth, *this, *Frame1);
-    });
-}
+void frmCommEntryOP::Mark_FixedPrice() { requestGrid().markFixedPrices(); }
+void frmCommEntryOP::MarkAntiBiotic() { requestGrid().markAntibiotics(); }
+void frmCommEntryOP::SetSupplierColWidth() { requestGrid().setSupplierColWidth(); }
+void frmCommEntryOP::SetPNFColWidth() { requestGrid().setPNFColWidth(); }
+void frmCommEntryOP::SetGenericNameColWidth() { requestGrid().setGenericNameColWidth(); }
 
 } // namespace qx

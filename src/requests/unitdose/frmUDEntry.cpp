@@ -6,6 +6,7 @@
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "platform/TwipsControls.h"
 #include "shell/GridHelpers.h"
 
 #include <QCloseEvent>
@@ -26,18 +27,6 @@ const QString frmUDEntry::kDiscontinuedRemark = QStringLiteral("--Discontinued--
 namespace {
 const QString kUDEntryModule = QStringLiteral("frmUDEntry");
 
-QLabel* udLabel(QWidget* parent, const QString& text, QRect twips) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return l;
-}
-
-QPushButton* udButton(QWidget* parent, const QString& caption, QRect twips) {
-    auto* b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return b;
-}
 } // namespace
 
 frmUDEntry::frmUDEntry(QWidget* parent) : QDialog(parent), profile_(nullptr, ItemProfile::Variant::UnitDose) {
@@ -92,19 +81,19 @@ void frmUDEntry::buildHeader() {
         {9, "Sex", {6950, 1020, 450, 285}, {7450, 1020, 500, 285}},
     };
     for (const Field& field : fields) {
-        Label1[static_cast<size_t>(field.index)] = udLabel(f, QString::fromLatin1(field.caption), field.captionAt);
-        QLabel* value = udLabel(f, QString(), field.valueAt);
+        Label1[static_cast<size_t>(field.index)] = twipsLabel(f, QString::fromLatin1(field.caption), field.captionAt);
+        QLabel* value = twipsLabel(f, QString(), field.valueAt);
         value->setFrameShape(QFrame::Box);
         lblPatInfo[static_cast<size_t>(field.index)] = value;
     }
-    Label1[5] = udLabel(this, QStringLiteral("Charge Slip"), {9840, 480, 1200, 285});
-    lblPatInfo[5] = udLabel(this, QString(), {9840, 780, 2640, 315});
-    Label1[6] = udLabel(this, QStringLiteral("Total Charges"), {9840, 1200, 1200, 285});
-    lblPatInfo[6] = udLabel(this, QString(), {9840, 1500, 2640, 315});
+    Label1[5] = twipsLabel(this, QStringLiteral("Charge Slip"), {9840, 480, 1200, 285});
+    lblPatInfo[5] = twipsLabel(this, QString(), {9840, 780, 2640, 315});
+    Label1[6] = twipsLabel(this, QStringLiteral("Total Charges"), {9840, 1200, 1200, 285});
+    lblPatInfo[6] = twipsLabel(this, QString(), {9840, 1500, 2640, 315});
     for (int i : {5, 6})
         lblPatInfo[static_cast<size_t>(i)]->setFrameShape(QFrame::Box);
 
-    lblVelmira = udLabel(this, QStringLiteral("VELMIRA  PATIENT"), {120, 60, 2400, 300});
+    lblVelmira = twipsLabel(this, QStringLiteral("VELMIRA  PATIENT"), {120, 60, 2400, 300});
     lblVelmira->setFrameShape(QFrame::Box);
     lblVelmira->setAlignment(Qt::AlignCenter);
     lblVelmira->hide();
@@ -118,19 +107,19 @@ void frmUDEntry::buildHeader() {
     connect(Option1, &QRadioButton::clicked, this, &frmUDEntry::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &frmUDEntry::Option2_Click);
 
-    cmdPosted = udButton(this, QStringLiteral("&List of Posted Medicines"), {9700, 30, 2780, 360});
+    cmdPosted = twipsButton(this, QStringLiteral("&List of Posted Medicines"), {9700, 30, 2780, 360});
     connect(cmdPosted, &QPushButton::clicked, this, &frmUDEntry::cmdPosted_Click);
 }
 
 void frmUDEntry::buildButtons() {
     const int y = 8250;
-    cmdPrintSave = udButton(this, QStringLiteral("&Print"), {120, y, 1300, 495});
-    cmdSave = udButton(this, QStringLiteral("&Save"), {1500, y, 1300, 495});
-    cmdCancel = udButton(this, QStringLiteral("&By-Pass Request"), {2880, y, 1700, 495});
-    cmdDiscontinue = udButton(this, QStringLiteral("&Discontinue"), {4660, y, 1500, 495});
-    cmdDrugProfile = udButton(this, QStringLiteral("Print &Drug Profile"), {6240, y, 1900, 495});
-    cmdPrintBarCode = udButton(this, QStringLiteral("Print &Barcode"), {8220, y, 1600, 495});
-    cmdClose = udButton(this, QStringLiteral("E&xit"), {11080, y, 1400, 495});
+    cmdPrintSave = twipsButton(this, QStringLiteral("&Print"), {120, y, 1300, 495});
+    cmdSave = twipsButton(this, QStringLiteral("&Save"), {1500, y, 1300, 495});
+    cmdCancel = twipsButton(this, QStringLiteral("&By-Pass Request"), {2880, y, 1700, 495});
+    cmdDiscontinue = twipsButton(this, QStringLiteral("&Discontinue"), {4660, y, 1500, 495});
+    cmdDrugProfile = twipsButton(this, QStringLiteral("Print &Drug Profile"), {6240, y, 1900, 495});
+    cmdPrintBarCode = twipsButton(this, QStringLiteral("Print &Barcode"), {8220, y, 1600, 495});
+    cmdClose = twipsButton(this, QStringLiteral("E&xit"), {11080, y, 1400, 495});
     connect(cmdPrintSave, &QPushButton::clicked, this, &frmUDEntry::cmdPrintSave_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmUDEntry::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmUDEntry::cmdCancel_Click);

@@ -1,0 +1,54 @@
+#pragma once
+#include "charging/RequestLineStates.h"
+
+#include <QPixmap>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace qx {
+
+class ChargeGrid;
+class ItemProfile;
+
+// Where a request screen's grid keeps what the steps below read and paint.
+struct RequestScreenColumns {
+    int code = 1, genericName = 2, supplier = 5, pnf = 6, dosage = 8, remarks = 13, genericMark = 22;
+    int fixedCharge = 28;
+    int lastMarked = 23;  // fixed-charge marks paint columns 1 to this one
+};
+
+// The steps the in-patient and out-patient request screens take alike over their list of
+// requests, configured by each screen's columns and controls. A screen builds one whenever it
+// needs it: its controls are rebuilt at every load.
+struct RequestScreenGrid {
+    QString module;  // the screen's name in the error log
+    RequestScreenColumns columns;
+    QWidget* window = nullptr;
+    QWidget* gridFrame = nullptr;
+    ChargeGrid* chargeGrid = nullptr;
+    ItemProfile* profile = nullptr;
+    QPixmap greyedBox;
+    QLabel* total = nullptr;        // the total of the amounts
+    QLabel* patientId = nullptr;    // the admission or visit shown
+    QLabel* patientName = nullptr;
+
+    // A fresh grid laid out with the first code cell current, the first focus pending.
+    void start() const;
+    // With the barcode check on, the editor waits on the first code cell for the first scan.
+    void openEditorForScan() const;
+
+    RequestLineActions lineActions() const;
+    // The "Previous Orders" of the item on a line, with the line's generic mark, remarks and dosage.
+    void loadListProfile(const QString& patientKey, const QString& itemCode, int row) const;
+    void markFixedPrices() const;
+    void markFixedPriceLine(int row) const;
+    void markAntibiotics() const;
+    // The optional columns: supplier and PNF as the site's switches say, the generic name always.
+    void setSupplierColWidth() const;
+    void setPNFColWidth() const;
+    void setGenericNameColWidth() const;
+};
+
+} // namespace qx

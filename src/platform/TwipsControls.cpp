@@ -1,0 +1,29 @@
+#include "platform/TwipsControls.h"
+
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace qx {
+
+QLabel* twipsLabel(QWidget* parent, const QString& text, QRect twips) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    return l;
+}
+
+QPushButton* twipsButton(QWidget* parent, const QString& caption, QRect twips) {
+    auto* b = new QPushButton(caption, parent);
+    b->setAutoDefault(false);
+    b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    return b;
+}
+
+void paintRole(QWidget* widget, QPalette::ColorRole role, ColorValue color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQColor(color));
+    widget->setPalette(palette);
+}
+
+} // namespace qx
