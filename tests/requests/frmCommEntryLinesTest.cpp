@@ -61,6 +61,8 @@ TEST_P(frmCommEntryLinesTest, ItemAndGenericLinesOfTheFirstDoctor) {
     EXPECT_EQ(column(*form, C::kColPriceTaken), (QStringList{"5.25", ""}));
     EXPECT_EQ(column(*form, C::kColRequestNumber), (QStringList{"RQ1", "RQ2"}));
     EXPECT_EQ(column(*form, C::kColGenericMark), (QStringList{"", "*"}));
+    // The in-patient load leaves column 23 empty; only the out-patient screen marks it too.
+    EXPECT_EQ(column(*form, C::kColGenericMark + 1), (QStringList{"", ""}));
     EXPECT_EQ(column(*form, C::kColRequestedCode), (QStringList{"PARA500", "77"}));
     EXPECT_EQ(column(*form, C::kColOldAmount), (QStringList{"0", ""}));
     EXPECT_EQ(column(*form, C::kColFixedCharge), (QStringList{"0", "0"}));

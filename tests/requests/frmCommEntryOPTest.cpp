@@ -191,6 +191,83 @@ TEST_P(frmCommEntryOPTest, LinesOfTheFirstDoctorPricedByTheOutPatientRule) {
     EXPECT_EQ(column(*outPrice, OP::kColUnitPrice).first(), QStringLiteral("4.40"));
 }
 
+TEST_P(frmCommEntryOPTest, OptionalColumnsWidenTheWindowBySiteAndSwitch) {
+    struct Case { const char* site; bool supplier203, pnf204; int supplierWidth, pnfWidth; };
+    const Case cases[] = {
+        {"", false, false, 0, 0},
+        {"BOSNEV", false, false, 2400, 0},
+        {"TRAVU", false, false, 0, 1000},
+        {"", true, true, 2400, 1000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.site);
+        gSiteCode = QString::fromLatin1(c.site);
+        setPharmaSwitch(QStringLiteral("203"), c.supplier203);
+        setPharmaSwitch(QStringLiteral("204"), c.pnf204);
+        gPharmaSwitches.Load(db(), gSiteCode);
+        auto form = load();
+        EXPECT_EQ(form->grdItemList->colWidth(OP::kColSupplier), c.supplierWidth);
+        EXPECT_EQ(form->grdItemList->colWidth(OP::kColPNF), c.pnfWidth);
+        EXPECT_EQ(form->grdItemList->colWidth(OP::kColGenericName), 2400);
+        int expected = twipsToPixels(OP::kDesignWidth) + twipsToPixels(2400);
+        if (c.supplierWidth)
+            expected += twipsToPixels(2400);
+        if (c.pnfWidth)
+            expected += twipsToPixels(1000);
+        EXPECT_EQ(form->width(), expected);
+        EXPECT_EQ(form->Frame1->width(), twipsToPixels(12060) + expected - twipsToPixels(OP::kDesignWidth));
+    }
+}
+
+TEST_P(frmCommEntryOPTest, PrescriptionButtonAtSikeAndAtKelvarHospitals) {
+    struct Case { const char* site; bool kelvar; bool shown; };
+    for (const Case& c : {Case{"", false, false}, Case{"SIKE", false, true}, Case{"", true, true},
+                          Case{"QVH", true, true}}) {
+        SCOPED_TRACE(std::string(c.site) + (c.kelvar ? " Kelvar" : ""));
+        gSiteCode = QString::fromLatin1(c.site);
+        db().execute(QStringLiteral("DELETE FROM patient_data.tbHospitalInfo"));
+        db().execute(QStringLiteral("INSERT INTO patient_data.tbHospitalInfo (Kelvarin) VALUES (?)"), {int(c.kelvar)});
+        gPharmaSwitches.Load(db(), gSiteCode);
+        ASSERT_EQ(gPharmaSwitches.IsKelvarHospital(), c.kelvar);
+        auto form = load();
+        EXPECT_EQ(form->cmdPrintPrescription->isVisibleTo(form.get()), c.shown);
+        EXPECT_EQ(form->cmdPrintPrescription->text(), QStringLiteral("&Print Prescription"));
+    }
+}
+
+TEST_P(frmCommEntryOPTest, AntibioticClassesColourTheFirstColumnsWithTheLegend) {
+    db().execute(QStringLiteral("DELETE FROM tbInvAntibioticClass"));
+    db().execute(QStringLiteral("INSERT INTO tbInvAntibioticClass (AntibioticClassID, AntibioticClass) VALUES "
+                                "('1', 'RESERVED'), ('2', 'PENICILLINS'), ('5', 'OTHERS')"));
+    db().execute(QStringLiteral("UPDATE tbInvMaster SET AntibioticClassID = '2' WHERE ItemID = 'AMOX500'"));
+    db().execute(QStringLiteral("UPDATE tbInvMaster SET AntibioticClassID = '5' WHERE ItemID = 'FIX100'"));
+    requests(QStringLiteral("5001A"), {{"PARA500", 1, "D001", false},
+                                       {"FIX100", 2, "D001", false},
+                                       {"AMOX500", 1, "D001", false}});
+    for (bool legend : {false, true}) {
+        SCOPED_TRACE(legend);
+        gShowColorAntibioticClass = legend;
+        auto form = load();
+        const FlexGrid& g = *form->grdItemList;
+        ASSERT_EQ(g.rows(), 4);
+        EXPECT_EQ(g.cellForeColorAt(1, OP::kColCode), g.foreColor());
+        // The fixed-charge line is red over columns 1 to 22 only; a class colour replaces the red
+        // of columns 1 to 3, and only with the legend on.
+        for (int col : {4, 13, OP::kLastMarkedCol})
+            EXPECT_EQ(g.cellForeColorAt(2, col), kFixedPriceColor) << col;
+        EXPECT_EQ(g.cellForeColorAt(2, OP::kLastMarkedCol + 1), g.foreColor());
+        EXPECT_EQ(g.cellForeColorAt(2, 1), legend ? ColorValue(12583104) : kFixedPriceColor);
+        EXPECT_EQ(g.cellForeColorAt(3, 3), legend ? ColorValue(16711680) : g.foreColor());
+        EXPECT_EQ(g.cellForeColorAt(3, 4), g.foreColor());
+        EXPECT_EQ(g.cellFontBoldAt(3, 2), legend);
+        EXPECT_FALSE(g.cellFontBoldAt(3, 4));
+        EXPECT_EQ(form->Frame4->lblBlue->text(), legend ? QStringLiteral("- PENICILLINS") : QString());
+        EXPECT_EQ(form->height(), twipsToPixels(legend ? OP::kHeightWithLegend : OP::kDesignHeight));
+        EXPECT_EQ(g.row(), 1);
+        EXPECT_EQ(g.col(), OP::kColCode);
+    }
+}
+
 TEST_P(frmCommEntryOPTest, BarcodeCheckingWaitsOnTheFirstLine) {
     gCheckBarCode = true;
     db().execute(QStringLiteral("UPDATE tbInvMaster SET Barcode = NULL WHERE ItemID = 'FIX100'"));
