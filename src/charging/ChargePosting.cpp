@@ -100,16 +100,14 @@ QString postingLineName(const ManualPostingGrid& screen, int row) {
 
 bool isUnpostedLine(const ManualPostingGrid& screen, int row) {
     return !Trim(screen.grid->textMatrix(row, screen.codeCol)).isEmpty() &&
-           Trim(screen.grid->textMatrix(row, screen.postedCol)).isEmpty();
+           (screen.postedCol < 0 || Trim(screen.grid->textMatrix(row, screen.postedCol)).isEmpty());
 }
 } // namespace
 
-std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& drug, const ManualPostingGrid& screen,
-                                           QString& verifyId) {
+SaveCheck ZeroEntriesCheck(const ManualPostingGrid& screen) {
     const auto cell = [screen](int row, int col) { return screen.grid->textMatrix(row, col); };
     const int lastRow = screen.grid->rows() - 1;
-    std::vector<SaveCheck> checks;
-    checks.push_back([=]() -> std::optional<SaveRefusal> {
+    return [=]() -> std::optional<SaveRefusal> {
         for (int row = 1; row <= lastRow; ++row) {
             if (Trim(cell(row, screen.codeCol)).isEmpty())
                 continue;
@@ -120,9 +118,17 @@ std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& d
                                    vbCritical, QStringLiteral("WARNING"), nullptr};
         }
         return std::nullopt;
-    });
-    checks.push_back([&verifyId]() -> std::optional<SaveRefusal> {
-        if (!gHasValidation)
+    };
+}
+
+std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& drug, const ManualPostingGrid& screen,
+                                           QString& verifyId, const ManualPostingCheckOptions& options) {
+    const auto cell = [screen](int row, int col) { return screen.grid->textMatrix(row, col); };
+    const int lastRow = screen.grid->rows() - 1;
+    std::vector<SaveCheck> checks;
+    checks.push_back(ZeroEntriesCheck(screen));
+    checks.push_back([&verifyId, options]() -> std::optional<SaveRefusal> {
+        if (!gHasValidation || !options.supervisorValidation)
             return std::nullopt;
         frmDeletePassword& supervisor = frmDeletePassword::Default();
         supervisor.setFixedHeight(twipsToPixels(2400));
@@ -133,8 +139,8 @@ std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& d
         }
         return SaveRefusal{QStringLiteral("Invalid Password."), vbInformation, QStringLiteral("MESSAGE"), nullptr};
     });
-    checks.push_back([&con, screen]() -> std::optional<SaveRefusal> {
-        if (!GetPharmaSwitch(con, QStringLiteral("93")) ||
+    checks.push_back([&con, screen, options]() -> std::optional<SaveRefusal> {
+        if (!options.dangerousDrugLicence || !GetPharmaSwitch(con, QStringLiteral("93")) ||
             CheckDangerousDrugLicense(con, Trim(screen.doctorBox->text()), *screen.grid, screen.codeCol))
             return std::nullopt;
         return SaveRefusal{QStringLiteral("Please check S2Number and S2 Expiry of doctor: ") + screen.doctorName +

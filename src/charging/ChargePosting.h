@@ -93,7 +93,7 @@ struct ManualPostingGrid {
     int stockCol = 7;
     int amountCol = 8;
     int overStockChoiceCol = 14;
-    int postedCol = 16;
+    int postedCol = 16;  // -1: the screen marks no line posted
     std::function<bool(int row)> canSaveRow;
     QLineEdit* doctorBox = nullptr;  // the doctor code the S2 check reads; focused by its refusal
     QString doctorName;              // as the S2 refusal names the doctor
@@ -104,8 +104,14 @@ struct ManualPostingGrid {
 // licence (switch 93), some complete line; then every unposted line with a code must be complete
 // and its item still found at the location, or the line is named. `verifyId` receives the
 // supervisor who approved.
+struct ManualPostingCheckOptions {
+    bool supervisorValidation = true;  // the supervisor of hospitals that validate every save
+    bool dangerousDrugLicence = true;  // the doctor's S2 licence under switch 93
+};
 std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& drug, const ManualPostingGrid& screen,
-                                           QString& verifyId);
+                                           QString& verifyId, const ManualPostingCheckOptions& options = {});
+// A line with a code whose quantity or amount is 0 or empty: the "WARNING" refusal.
+SaveCheck ZeroEntriesCheck(const ManualPostingGrid& screen);
 // The rows a save posts: complete, with a code and without the posted mark.
 std::vector<int> UnpostedCompleteRows(const ManualPostingGrid& screen);
 // The line of a row with the stock-card values both manual screens give alike: item (3), date

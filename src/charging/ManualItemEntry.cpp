@@ -45,7 +45,7 @@ void ManualItemEntry::lookUp() {
     bool ok = false;
     const int col = grid().col();
     if (col == config_.cols.code) {
-        if (Trim(config_.patientBox->text()).isEmpty()) {
+        if (!config_.noPatientText.isEmpty() && Trim(config_.patientBox->text()).isEmpty()) {
             MsgBox(config_.noPatientText, vbInformation);
             config_.patientBox->setFocus(Qt::OtherFocusReason);
             return;
@@ -162,7 +162,10 @@ QuantityVerdict ManualItemEntry::commitQuantity(int row, const QString& typed, Q
     request.parent = config_.window;
     request.typed = typed;
     request.stockOnHand = Val(grid().textMatrix(row, config_.cols.stock));
-    request.refuseOverStock = gAllowZeroOnHand;
+    request.refuseOverStock =
+        gAllowZeroOnHand && (!config_.overStockRefusedOnlyAtQVH || gSiteCode == QLatin1String("QVH"));
+    request.wholeOnly = config_.wholeQuantities;
+    request.leadingNumber = config_.leadingNumberQuantities;
     request.overStockRefusal = QStringLiteral(
         "Stock is not available to fill Prescription. Please enter quantity not greater than the stock onhand.");
     request.overStockRefusalTitle = QStringLiteral("MESSAGE");
@@ -190,6 +193,8 @@ bool ManualItemEntry::findSubstitute(int row) {
         config_.substituteNotFound();
         return false;
     }
+    if (config_.substituteAcceptable && !config_.substituteAcceptable(row))
+        return false;
     config_.substituteFound(row);
     return true;
 }

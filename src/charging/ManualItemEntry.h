@@ -30,7 +30,7 @@ struct ManualItemEntryConfig {
     QWidget* window = nullptr;  // parent of the prompts
     ChargeGrid* chargeGrid = nullptr;
     QLineEdit* patientBox = nullptr;  // the patient the lines are charged to
-    QString noPatientText;            // told when a code is looked up before there is a patient
+    QString noPatientText;            // told when a code is looked up before there is a patient; empty: no test
     struct Columns {
         int code = 1, description = 2, dosage = 5, quantity = 6, stock = 7, amount = 8, unitPrice = 10,
             overStockChoice = 14;
@@ -43,6 +43,13 @@ struct ManualItemEntryConfig {
     std::vector<int> antibioticColorCols;
     // The item picker also lists supplies and controlled items.
     bool pickDrugsOrCsr = false;
+    // Only whole quantities are taken.
+    bool wholeQuantities = true;
+    // A quantity counts by its leading number ("1.2.3" is 1.2).
+    bool leadingNumberQuantities = false;
+    // A quantity above the stock is refused (with AllowZeroOnHand) only at site QVH; elsewhere
+    // the over-stock prompt asks.
+    bool overStockRefusedOnlyAtQVH = false;
 
     // Run before every look-up (a location the screen switches to, say).
     std::function<void()> beforeLookUp;
@@ -57,6 +64,8 @@ struct ManualItemEntryConfig {
     // drug component) to be put on the line.
     std::function<void()> substituteNotFound;
     std::function<void(int row)> substituteFound;
+    // Run on the found substitute before it is put on the line; false refuses it (told there).
+    std::function<bool(int row)> substituteAcceptable;
 };
 
 class ManualItemEntry {

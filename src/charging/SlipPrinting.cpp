@@ -131,6 +131,13 @@ int PrintSlipReport(const std::shared_ptr<report::Report>& report, bool useSiteD
     return printOuts;
 }
 
+int PrintSlipCopies(const std::shared_ptr<report::Report>& report, int copies) {
+    int printOuts = 0;
+    for (; printOuts < copies; ++printOuts)
+        report->printOut(false);
+    return printOuts;
+}
+
 qint16 GetChargeSlipCopies(bool useSiteDefault) {
     if (gSiteCode == QStringLiteral("ZMX") && useSiteDefault)
         return 2;

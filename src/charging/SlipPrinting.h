@@ -56,6 +56,9 @@ void PrintCashCMSlip(const QString& orNumber, const QString& adviseNumber, const
 // print-outs made here, the preview's own print not counted. Errors reach the caller.
 int PrintSlipReport(const std::shared_ptr<report::Report>& report, bool useSiteDefault);
 
+// Prints a filled slip report `copies` times without any dialog or preview; answers the
+// print-outs made.
+int PrintSlipCopies(const std::shared_ptr<report::Report>& report, int copies);
 // The copies a charge slip prints in: the stored setting, 1 when it is missing, not a number,
 // or below 1; always 2 at site ZMX when `useSiteDefault`.
 qint16 GetChargeSlipCopies(bool useSiteDefault);

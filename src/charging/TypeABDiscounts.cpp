@@ -73,7 +73,10 @@ TypeABDiscounts::TypeABDiscounts(QWidget* parent, FlexGrid* grid, Columns column
             txtDiscount->setFocus(Qt::OtherFocusReason);
             return;
         }
-        txtDiscount_LostFocus();
+        if (percentageLeft)
+            percentageLeft();
+        else
+            txtDiscount_LostFocus();
     });
 }
 

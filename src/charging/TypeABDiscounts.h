@@ -45,6 +45,8 @@ public:
     QLabel* lblGross = nullptr;
     QLabel* lblDiscount = nullptr;
     QLabel* lblNet = nullptr;
+    // Run when the focus leaves a valid percentage, in place of txtDiscount_LostFocus.
+    std::function<void()> percentageLeft;
 
     // Fills the rate lists from tbPharmaDiscounts ("20.00%"), each on its first entry; resets the
     // ticks, frames and apply buttons to their state after loading.

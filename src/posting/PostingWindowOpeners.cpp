@@ -3,6 +3,8 @@
 #include "components/PlatformServices.h"
 #include "posting/frmEntry.h"
 #include "posting/frmEntryOP.h"
+#include "posting/frmEntryMarkup.h"
+#include "posting/frmEntryOPMarkUp.h"
 #include "shell/WindowOpeners.h"
 
 namespace qx {
@@ -17,6 +19,18 @@ void RegisterPostingWindowOpeners() {
     });
     RegisterWindowOpener(QStringLiteral("mnuManualOutPatient"), [](const WindowValues&) {
         frmEntryOP form;
+        form.Form_Load();
+        showModal(form);
+        return WindowValues{};
+    });
+    RegisterWindowOpener(QStringLiteral("mnuCompanyMeds"), [](const WindowValues&) {
+        frmEntryMarkup form;
+        form.Form_Load();
+        showModal(form);
+        return WindowValues{};
+    });
+    RegisterWindowOpener(QStringLiteral("mnuCompanyOut"), [](const WindowValues&) {
+        frmEntryOPMarkUp form;
         form.Form_Load();
         showModal(form);
         return WindowValues{};

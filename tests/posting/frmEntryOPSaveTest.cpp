@@ -2,6 +2,7 @@
 
 #include "SlipPreview.h"
 #include "SourceTree.h"
+#include "platform/Values.h"
 #include "charging/ChargeSlipRestage.h"
 #include "charging/TypeABDiscounts.h"
 #include "charging/frmView.h"
