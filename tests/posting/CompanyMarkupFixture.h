@@ -35,7 +35,6 @@ protected:
     void TearDown() override {
         ip.reset();
         op.reset();
-        CompanyMarkupTest::resetAll();
         frmEntryOPItemsTest::TearDown();
     }
 
