@@ -27,15 +27,21 @@ void WriteRequestItemNames(Connection& con, FlexGrid& grid, int row, const QStri
 
 QString RequestCommitAmount(Connection& con, const RequestCommitPricing& line) {
     const double q = line.quantity;
-    QString amount = Format(q * line.unitPrice, QStringLiteral("######.00"));
-    if (GetFixedCharge(con, line.itemCode, gLocationID) != 0)
-        amount = Format(q * line.fixedCharge, QStringLiteral("#####0.00"));
+    QString amount = Format(q * line.basePrice.value_or(line.unitPrice), QStringLiteral("######.00"));
+    const auto fixedCharge = [&] {
+        if (GetFixedCharge(con, line.itemCode, gLocationID) != 0)
+            amount = Format(q * line.fixedCharge, QStringLiteral("#####0.00"));
+    };
+    if (!line.fixedChargeAfterSpecialPrices)
+        fixedCharge();
     if (gInvSwitchHMOMarkupPrice && GetHMOClass(con, line.patientKey) == QLatin1String("HMO"))
         amount = Format(GetHMOPrice(con, line.itemCode, line.patientKey, kInpatientPriceLocation) * q,
                         QStringLiteral("######0.00"));
     if (gInvSwitchVAPrice && IsVAPatient(con, line.patientKey))
         amount = Format(GetVAPrice(con, line.patientKey, line.itemCode, kInpatientPriceLocation) * q,
                         QStringLiteral("######0.00"));
+    if (line.fixedChargeAfterSpecialPrices)
+        fixedCharge();
     if (GetMDRPFlag(con, line.itemCode) == 1)
         amount = Format(line.unitPrice * q, QStringLiteral("######.00"));
     return amount;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 
 namespace qx {
 
@@ -24,6 +25,10 @@ struct RequestCommitPricing {
     double quantity = 0;
     double unitPrice = 0;    // the line's unit price as shown
     double fixedCharge = 0;  // the line's fixed charge as shown
+    // The out-patient screen: the base amount from its out-patient selling price, and the fixed
+    // charge after the HMO and VA prices.
+    std::optional<double> basePrice;
+    bool fixedChargeAfterSpecialPrices = false;
 };
 QString RequestCommitAmount(Connection& con, const RequestCommitPricing& line);
 

@@ -1,13 +1,17 @@
 #include "charging/RequestScreenGrid.h"
 
 #include "charging/ChargeGrid.h"
+#include "charging/ItemEntry.h"
 #include "charging/ItemProfile.h"
 #include "charging/RequestLineMarks.h"
+#include "charging/RequestRowTests.h"
+#include "charging/SeniorDiscountToggle.h"
 #include "components/DrugCatalog.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Values.h"
+#include "shell/GridHelpers.h"
 #include "shell/HospitalSettings.h"
 #include "shell/Session.h"
 #include "shell/Switches.h"
@@ -20,6 +24,7 @@ namespace {
 constexpr int kSupplierWidth = 2400, kPNFWidth = 1000, kGenericNameWidth = 2400;
 // Antibiotic classes colour the code to the description.
 constexpr int kLastAntibioticCol = 3;
+constexpr int kSeniorCheckCol = 16;  // "S.C. Discount" on both request grids
 } // namespace
 
 void RequestScreenGrid::start() const {
@@ -63,6 +68,31 @@ void RequestScreenGrid::loadListProfile(const QString& patientKey, const QString
             .dosage = grid.textMatrix(row, columns.dosage)};
         profile->load(gComponents.gDrug->Drug(), patientKey, itemCode, line);
     });
+}
+
+void RequestScreenGrid::doubleClick(QWidget* parent, int mouseCol, double discountPercent, int pictureCol,
+                                    const QPixmap& tickedBox, const QPixmap& emptyBox) const {
+    FlexGrid& grid = *chargeGrid->grid();
+    const int row = grid.row();
+    if (mouseCol == kSeniorCheckCol) {
+        const SeniorDiscountLine line{.row = row, .pictureRow = row, .pictureCol = pictureCol};
+        if (ToggleSeniorDiscount(grid, line, discountPercent, tickedBox, emptyBox))
+            total->setText(Text(SumGridColumn(grid, columns.amount, 1)));
+    }
+    // The dialog needs numbers: a cancelled, delayed or unresolved generic line has none.
+    const auto cell = [&](int col) { return grid.textMatrix(row, col); };
+    if (grid.col() == columns.amount && !IsBlankRequestRow(grid, row) && gAllowPriceChange &&
+        IsNumeric(cell(columns.issued)) && IsNumeric(cell(columns.unitPrice)) && IsNumeric(cell(columns.amount))) {
+        const LinePrice asked{.description = cell(columns.description),
+                              .quantity = CInt(cell(columns.issued)),
+                              .itemPrice = CDbl(cell(columns.unitPrice)),
+                              .newItemPrice = Val(cell(columns.proposedPrice)),
+                              .totalAmount = CDbl(cell(columns.amount))};
+        const LinePrice answer = AskPriceChange(parent, asked);
+        const int current = grid.row();
+        grid.setTextMatrix(current, columns.amount, Format(answer.totalAmount, QStringLiteral("#######0.00")));
+        grid.setTextMatrix(current, columns.proposedPrice, Format(answer.itemPrice, QStringLiteral("#######0.00")));
+    }
 }
 
 void RequestScreenGrid::markFixedPrices() const {

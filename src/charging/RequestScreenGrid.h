@@ -14,7 +14,9 @@ class ItemProfile;
 
 // Where a request screen's grid keeps what the steps below read and paint.
 struct RequestScreenColumns {
-    int code = 1, genericName = 2, supplier = 5, pnf = 6, dosage = 8, remarks = 13, genericMark = 22;
+    int code = 1, genericName = 2, description = 3, supplier = 5, pnf = 6, dosage = 8, issued = 10, amount = 12,
+        remarks = 13, unitPrice = 14, genericMark = 22;
+    int proposedPrice = 25;  // the price the price-change dialog proposes, and takes back
     int fixedCharge = 28;
     int lastMarked = 23;  // fixed-charge marks paint columns 1 to this one
 };
@@ -42,6 +44,11 @@ struct RequestScreenGrid {
     RequestLineActions lineActions() const;
     // The "Previous Orders" of the item on a line, with the line's generic mark, remarks and dosage.
     void loadListProfile(const QString& patientKey, const QString& itemCode, int row) const;
+    // A double click or Space in the grid: with the pointer over "S.C. Discount" the line's senior
+    // discount goes on or off (its box drawn at `pictureCol` of the line); on the amount column the
+    // price-change dialog, where the hospital allows it and the line has numbers to offer.
+    void doubleClick(QWidget* parent, int mouseCol, double discountPercent, int pictureCol, const QPixmap& tickedBox,
+                     const QPixmap& emptyBox) const;
     void markFixedPrices() const;
     void markFixedPriceLine(int row) const;
     void markAntibiotics() const;

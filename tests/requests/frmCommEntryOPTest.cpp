@@ -1,5 +1,8 @@
 #include "Builders.h"
 #include "ChargeScreenFixture.h"
+#include "ScriptedPickers.h"
+#include "charging/frmOverStock.h"
+#include "charging/frmPriceInOut.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "charging/ChargeGrid.h"
@@ -316,6 +319,132 @@ TEST_P(frmCommEntryOPTest, CancelDelayAndExit) {
     OP::Default().setCancelledForm(false);
 }
 
+// Visit 5001A asks for 2 PARACETAMOL (4.75 out, stock 100) and 2 IV SET (fixed charge 25), shown
+// and edited through the cell editor; AMOXICILLIN (12 out) is there to substitute.
+class frmCommEntryOPEditTest : public frmCommEntryOPTest {
+protected:
+    void SetUp() override {
+        frmCommEntryOPTest::SetUp();
+        if (!ready())
+            return;
+        gComponents.gDrugList = picker;
+        requests(QStringLiteral("5001A"), {{"PARA500", 2, "D001", false}, {"FIX100", 2, "D001", false}});
+    }
+    void TearDown() override {
+        form.reset();
+        frmCommEntryOPTest::TearDown();
+    }
+    void open() {
+        form = load();
+        showActive(form.get());
+    }
+    void enter(int row, int col, const QString& text) {
+        openEditorAt(*form->chargeGrid(), row, col);
+        form->txtEntry()->setText(text);
+        pressKey(form->txtEntry(), Qt::Key_Return, QStringLiteral("\r"));
+        QApplication::processEvents();
+    }
+    QString cell(int row, int col) const { return form->grdItemList->textMatrix(row, col); }
+
+    std::unique_ptr<OP> form;
+    std::shared_ptr<ScriptedDrugPicker> picker = std::make_shared<ScriptedDrugPicker>();
+};
+
+TEST_P(frmCommEntryOPEditTest, IssuedQuantityCommitAndTheAmountRule) {
+    struct Case {
+        const char* name;
+        int row;
+        QString typed;
+        QString stock = QStringLiteral("100");
+        QString overStock;  // the over-stock answer, "" when it must not show
+        QStringList picked;
+        QString message, code = QStringLiteral("PARA500"), issued, amount, unitPrice = QStringLiteral("4.75"),
+                        logChoice = QStringLiteral("earlier");
+        bool written = true;
+    };
+    const Case cases[] = {
+        {.name = "base amount from the out-patient price", .row = 1, .typed = "3", .issued = "3", .amount = "14.25",
+         .logChoice = ""},
+        {.name = "fixed charge", .row = 2, .typed = "3", .code = "FIX100", .issued = "3", .amount = "75.00",
+         .logChoice = ""},
+        {.name = "invalid", .row = 1, .typed = "0", .message = "Quantity is invalid.", .issued = "2",
+         .amount = "9.50", .written = false},
+        {.name = "over the stock, proceed", .row = 1, .typed = "3", .stock = "2", .overStock = "1", .issued = "3",
+         .amount = "14.25", .logChoice = "Proceed with Transaction"},
+        {.name = "over the stock, cancel", .row = 1, .typed = "3", .stock = "2", .overStock = "X", .issued = "2",
+         .amount = "9.50", .written = false},
+        {.name = "substitute", .row = 1, .typed = "3", .stock = "2", .overStock = "2", .picked = {"AMOX500"},
+         .code = "AMOX500", .issued = "3", .amount = "36.00", .unitPrice = "12",
+         .logChoice = "Find Substitute Drug"},
+        {.name = "substitute not found", .row = 1, .typed = "3", .stock = "2", .overStock = "2",
+         .picked = {"NOSUCH"}, .message = "Drug code not found!", .issued = "2", .amount = "9.50",
+         .logChoice = "Find Substitute Drug", .written = false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        open();
+        form->grdItemList->setTextMatrix(c.row, OP::kColStock, c.stock);
+        form->grdItemList->setTextMatrix(c.row, OP::kColLogChoice, QStringLiteral("earlier"));
+        platform.messages->clear();
+        picker->answers = c.picked;
+        int overStockAsked = 0;
+        platform.modal->onShow<frmOverStock>([&](frmOverStock& w) {
+            ++overStockAsked;
+            w.setChoice(c.overStock);
+            w.setLogChoice(c.overStock == QLatin1String("X") ? QStringLiteral("Cancel")
+                           : c.overStock == QLatin1String("1") ? QStringLiteral("Proceed with Transaction")
+                                                                : QStringLiteral("Find Substitute Drug"));
+            w.close();
+        });
+        enter(c.row, OP::kColIssued, c.typed);
+        EXPECT_EQ(overStockAsked, c.overStock.isEmpty() ? 0 : 1);
+        EXPECT_EQ(platform.messages->boxes().empty() ? QString() : platform.messages->last().text, c.message);
+        EXPECT_EQ(cell(c.row, OP::kColCode), c.code);
+        EXPECT_EQ(cell(c.row, OP::kColIssued), c.issued);
+        EXPECT_EQ(cell(c.row, OP::kColAmount), c.amount);
+        EXPECT_EQ(cell(c.row, OP::kColUnitPrice), c.unitPrice);
+        EXPECT_EQ(cell(c.row, OP::kColLogChoice), c.logChoice);
+        // A refused commit keeps the editor open with what was typed.
+        if (c.written) {
+            EXPECT_EQ(form->lblPatInfo[6]->text(), form->TotalCharges());
+        } else {
+            EXPECT_TRUE(form->chargeGrid()->isEditorVisible());
+            EXPECT_EQ(form->txtEntry()->text(), c.typed);
+        }
+        form->close();
+    }
+}
+
+TEST_P(frmCommEntryOPEditTest, SeniorDiscountPriceChangeAndTheRemarksTip) {
+    gSeniorCitizenDiscount = 20;
+    gAllowPriceChange = true;
+    open();
+    FlexGrid& g = *form->grdItemList;
+    form->txtDiscount->setText(QStringLiteral("20"));
+    g.setRow(1);
+    g.setCol(OP::kColCode);
+    form->grdItemList_DblClick(OP::kColSCDiscount);
+    EXPECT_EQ(cell(1, OP::kColAmount), QStringLiteral("7.6"));
+    EXPECT_EQ(cell(1, 19), QStringLiteral("*"));
+    EXPECT_EQ(g.cellPicture(1, OP::kColSCDiscount).toImage(), form->pictures().tickedBox.toImage());
+    form->grdItemList_DblClick(OP::kColSCDiscount);
+    EXPECT_EQ(cell(1, OP::kColAmount), QStringLiteral("9.50"));
+    EXPECT_EQ(g.cellPicture(1, OP::kColSCDiscount).toImage(), form->pictures().emptyBox.toImage());
+
+    g.setCol(OP::kColAmount);
+    platform.modal->onNextShow([](QWidget& w) {
+        auto& dialog = static_cast<frmPriceInOut&>(w);
+        EXPECT_EQ(dialog.ItemQuantity(), 2);
+        dialog.txtNewPrice->setText(QStringLiteral("5"));
+        dialog.imgProceed_Click();
+    });
+    form->grdItemList_DblClick(OP::kColAmount);
+    EXPECT_EQ(cell(1, OP::kColAmount), QStringLiteral("10.00"));
+    EXPECT_EQ(cell(1, OP::kColPriceIn), QStringLiteral("5.00"));
+    EXPECT_EQ(form->chargeGrid()->toolTipFor(1, 1), QStringLiteral("REMARKS: ") + cell(1, OP::kColRemarks));
+}
+
+QX_ON_BOTH_ENGINES(frmCommEntryOPEditTest);
 QX_ON_BOTH_ENGINES(frmCommEntryOPTest);
 
 } // namespace

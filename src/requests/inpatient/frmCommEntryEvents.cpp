@@ -4,6 +4,7 @@
 #include "charging/ChargeGrid.h"
 #include "charging/ItemEntry.h"
 #include "charging/RequestRowTests.h"
+#include "charging/RequestScreenGrid.h"
 #include "charging/SeniorDiscountToggle.h"
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
@@ -75,27 +76,8 @@ void frmCommEntry::grdItemList_GotFocus() {
 
 void frmCommEntry::grdItemList_DblClick(int mouseCol) {
     eventHandler(kCommEventsModule, QStringLiteral("grdItemList_DblClick"), [&] {
-        const int row = grdItemList->row();
-        if (mouseCol == kColSCDiscount) {
-            SeniorDiscountLine line{.row = row, .pictureRow = row, .pictureCol = grdItemList->col()};
-            if (ToggleSeniorDiscount(*grdItemList, line, Val(txtDiscount->text()), pictures_.tickedBox,
-                                     pictures_.emptyBox))
-                lblPatInfo[6]->setText(Text(SumGridColumn(*grdItemList, kColAmount, 1)));
-        }
-        // The dialog needs numbers: a cancelled, delayed or unresolved generic line has none.
-        const auto cell = [&](int col) { return grdItemList->textMatrix(row, col); };
-        if (grdItemList->col() == kColAmount && !BlankRow(row) && gAllowPriceChange && IsNumeric(cell(kColIssued)) &&
-            IsNumeric(cell(kColSellPriceIn)) && IsNumeric(cell(kColAmount))) {
-            LinePrice asked{.description = cell(kColDescription),
-                            .quantity = CInt(cell(kColIssued)),
-                            .itemPrice = CDbl(cell(kColSellPriceIn)),
-                            .newItemPrice = Val(cell(kColPriceTaken)),
-                            .totalAmount = CDbl(cell(kColAmount))};
-            const LinePrice answer = AskPriceChange(this, asked);
-            const int current = grdItemList->row();
-            grdItemList->setTextMatrix(current, kColAmount, Format(answer.totalAmount, QStringLiteral("#######0.00")));
-            grdItemList->setTextMatrix(current, kColPriceTaken, Format(answer.itemPrice, QStringLiteral("#######0.00")));
-        }
+        requestGrid().doubleClick(this, mouseCol, Val(txtDiscount->text()), grdItemList->col(), pictures_.tickedBox,
+                                  pictures_.emptyBox);
     });
 }
 

@@ -10,8 +10,8 @@
 
 namespace qx {
 
-namespace {
-QString baseUnitPrice(Connection& con, const DrugCatalog::InventRecord& invent, const OutPatientRequestLine& line) {
+QString OutPatientBaseUnitPrice(Connection& con, const DrugCatalog::InventRecord& invent,
+                                const OutPatientRequestLine& line) {
     const double markUp = line.outPriceAccount ? invent.MarkupOut : invent.MarkupIn;
     if (gMarkUpGroup)
         return Format(invent.RateA * (1 + markUp / 100), QStringLiteral("######0.00"));
@@ -22,13 +22,12 @@ QString baseUnitPrice(Connection& con, const DrugCatalog::InventRecord& invent, 
         return Text(invent.SellingPriceIn);
     return Text(invent.SellingPriceOut);
 }
-} // namespace
 
 OutPatientRequestPrice ComputeUnitPrice(Connection& con, const DrugCatalog::InventRecord& invent,
                                         const OutPatientRequestLine& line) {
     OutPatientRequestPrice price;
     const double q = line.quantity;
-    price.unitPrice = baseUnitPrice(con, invent, line);
+    price.unitPrice = OutPatientBaseUnitPrice(con, invent, line);
     price.amount = Format(q * (line.fixedCharge != 0 ? line.fixedCharge : Val(price.unitPrice)),
                           QStringLiteral("#####0.00"));
     const auto replace = [&](double unitPrice) {

@@ -31,6 +31,10 @@ struct OutPatientRequestPrice {
 // company class "I", the in-patient selling price. The amount follows the fixed charge when
 // there is one; then the E.R. and HMO price at FENT, the HMO (switch 104), VA (switch 103) and
 // MDRP prices replace price and amount, each later one the earlier.
+// The rule's unit price alone, before the fixed charge and the special prices.
+QString OutPatientBaseUnitPrice(Connection& con, const DrugCatalog::InventRecord& invent,
+                                const OutPatientRequestLine& line);
+
 OutPatientRequestPrice ComputeUnitPrice(Connection& con, const DrugCatalog::InventRecord& invent,
                                         const OutPatientRequestLine& line);
 

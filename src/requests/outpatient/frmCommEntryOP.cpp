@@ -64,7 +64,8 @@ ChargeGridConfig frmCommEntryOP::gridConfig() {
     c.exemptCols = {0, 2, 3, 4, 5, 6, 7, 9, 11, 12, 13, 14, 15, 17, 18, 19, 20, 21, 22, 23, 24, 25};
     c.editorKinds = {{kColCode, 1}, {kColDosage, 1}, {kColIssued, 2}};
     c.maxLengths = {{kColDosage, 8}, {kColRequested, 5}};
-    c.digitsOnlyCols = {kColIssued};
+    // The editor refuses no character here; the commit tells what it cannot take.
+    c.spaceDoubleClicks = true;
     c.rightWrapColumn = kColIssued;
     return c;
 }
@@ -86,7 +87,7 @@ void frmCommEntryOP::buildForm() {
     chargeGrid_->editorBlocked = [this](int row, int) {
         return grdItemList->textMatrix(row, kColDosage) == kCancelledLineState;
     };
-    connect(chargeGrid_, &ChargeGrid::escapePressed, this, &frmCommEntryOP::cmdClose_Click);
+    connectGridEvents();
 
     auto* previous = new QGroupBox(QStringLiteral("&Previous Orders"), body_);
     previous->setGeometry(twipsToPixels(120, 4740, 7200, 1200));

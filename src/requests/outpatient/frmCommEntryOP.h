@@ -75,6 +75,19 @@ public:
     bool BlankRow(int row) const;
     bool canSave() const;
     void TimerPrice_Timer();
+
+    // ---- Grid events and the issued quantity (frmCommEntryOPEntry.cpp) ----
+    void grdItemList_EnterCell();
+    void grdItemList_GotFocus();
+    // The senior discount (pointer over "S.C. Discount") or the price change (current column
+    // "Amount"), as a double click or Space in the grid asks.
+    void grdItemList_DblClick(int mouseCol);
+    // Enter or a double click in the editor: the issued quantity on its column, else the "..." action.
+    void txtEntry_DblClick();
+    void cmdEntry_Click();
+    QString TotalCharges() const;
+    int BarcodeCheckRow() const { return barcodeCheckRow_; }
+    QLineEdit* txtEntry() const;
     void cmdDocCode_Click();
     void cmdCancel_Click();
     void cmdDelay_Click();
@@ -114,6 +127,10 @@ private:
     bool loadVisit(bool& senior);
     void priceItemLine(int row, const Recordset& requests, int index);
     RequestLineActions lineActions();
+    void connectGridEvents();
+    void commitIssuedQuantity(int row, const QString& typed);
+    // The over-stock prompt's "Find Substitute Drug": false when nothing was taken.
+    bool findSubstitute(int row);
     // The steps this screen shares with the in-patient one, over its own columns and controls.
     RequestScreenGrid requestGrid();
 
@@ -127,6 +144,8 @@ private:
     ChargeGrid* chargeGrid_ = nullptr;
     RequestGridPictures pictures_;
     ItemProfile profile_;
+    // Kept from one use of the screen to the next, as the barcode check reads it.
+    int barcodeCheckRow_ = 0;
 };
 
 } // namespace qx
