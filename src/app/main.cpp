@@ -9,6 +9,7 @@
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportWindows.h"
 #include "requests/RequestWindowOpeners.h"
+#include "returns/ReturnWindowOpeners.h"
 #include "shell/Session.h"
 #include "shell/Startup.h"
 #include "suite/DefaultComponents.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     qx::RegisterPostingWindowOpeners();
     qx::RegisterReportWindowOpeners();
     qx::RegisterRequestWindowOpeners();
+    qx::RegisterReturnWindowOpeners();
     qx::RegisterWorkQueueWindowOpeners();
     qx::unhandledErrorGuard([&factory] {
         qx::Main(factory, [] { return std::make_unique<qx::frmPharma>(); });

@@ -3,7 +3,13 @@
 #include "charging/PrintStaging.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
+#include "components/Recordset.h"
+
+#include <cmath>
+#include "platform/Values.h"
 #include "shell/HospitalSettings.h"
+#include "shell/QueryHelpers.h"
+#include "shell/clsInvMaster.h"
 #include "shell/Switches.h"
 #include "shell/frmShift.h"
 
@@ -18,7 +24,32 @@ QString StagedChargeDescription(const DrugCatalog::Drug& drug) {
     return generic + u' ' + description + QStringLiteral(" (") + name + u')';
 }
 
-QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const PostedSlipRestage& restage) {
+QString BracketedDescriptionCharge(const DrugCatalog::Drug& drug) {
+    const QString name = drug.DrugName().trimmed();
+    const QString description = drug.Description().trimmed();
+    if (drug.GenericName().isEmpty())
+        return name + u' ' + description;
+    return name + QStringLiteral(" (") + description + QStringLiteral(") ") + drug.GenericName().trimmed();
+}
+
+namespace {
+
+void readFirstLine(const Recordset& rs, PostedSlipFirstLine* firstLine, bool withDate) {
+    if (!firstLine)
+        return;
+    firstLine->userId = rs.text(QStringLiteral("UserID"));
+    firstLine->dispenserName = rs.text(QStringLiteral("DispenserName"));
+    firstLine->encoder = rs.text(QStringLiteral("Encoder"));
+    if (withDate) {
+        const QVariant when = rs.value(QStringLiteral("DateTrans"));
+        firstLine->transDate = when.isNull() ? QString() : Format(CDate(when), QStringLiteral("mm/dd/yyyy hh:nn:ss AMPM"));
+    }
+}
+
+} // namespace
+
+QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const PostedSlipRestage& restage,
+                                PostedSlipFirstLine* firstLine) {
     const QString idNum = restage.idNum.trimmed();
     const QString slip = restage.slipNumber.trimmed();
     std::optional<Recordset> posted = con.callProcedure(QStringLiteral("Pharma_GetChargePrint"),
@@ -27,6 +58,7 @@ QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const 
     if (!posted || posted->eof())
         return QString();
     Recordset& rs = *posted;
+    readFirstLine(rs, firstLine, true);
     const QString key = restage.key.isEmpty() ? rs.text(QStringLiteral("UserID")).trimmed() : restage.key;
     // Cleared here rather than through ClearChargePrint, whose error ends the program: a failure
     // must reach the caller's transaction.
@@ -34,7 +66,7 @@ QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const 
                       {{QStringLiteral("@strUserID"), key},
                        {QStringLiteral("@strIdNum"), idNum},
                        {QStringLiteral("@strRefNum"), rs.text(QStringLiteral("refnum")).trimmed()}});
-    const bool byLocation = GetInvSwitch(con, QStringLiteral("89"));
+    const bool byLocation = !restage.byCodeOnly && GetInvSwitch(con, QStringLiteral("89"));
     for (; !rs.eof(); rs.moveNext()) {
         const QString item = rs.text(QStringLiteral("ItemID")).trimmed();
         const bool found = byLocation ? drug.SearchDrug(item, gLocationID, idNum) : drug.SearchDrug(item);
@@ -43,15 +75,18 @@ QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const 
         const QString refNum = rs.text(QStringLiteral("refnum")).trimmed();
         const double quantity = rs.number(QStringLiteral("Quantity"));
         const double amount = rs.number(QStringLiteral("Amount"));
+        const QString description = restage.describe ? restage.describe(drug) : StagedChargeDescription(drug);
         if (restage.toDump) {
-            AppendChargePrintDump(con, key, refNum, StagedChargeDescription(drug), quantity, amount, idNum, item, 0, 0,
+            AppendChargePrintDump(con, key, refNum, description, quantity, amount, idNum, item, 0, 0,
                                   0, QString(), QString(), QString());
             continue;
         }
         ChargePrintLine line;
         line.key = key;
         line.refNum = refNum;
-        line.description = StagedChargeDescription(drug);
+        line.description = description;
+        if (restage.withDosage)
+            line.dosage = rs.text(QStringLiteral("DosageID")).trimmed();
         line.quantity = QString::number(quantity);
         line.amount = amount;
         line.idNum = idNum;
@@ -59,6 +94,43 @@ QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const 
         AppendChargePrint(con, line);
     }
     return key;
+}
+
+QString ItemMasterMemoDescription(Connection& con, const QString& itemCode) {
+    clsInvMaster item;
+    item.Init(con, itemCode);
+    if (item.ItemID.isEmpty())
+        return itemCode;
+    const QString generic = item.Generic().GenericName.trimmed();
+    if (generic.isEmpty())
+        return item.ItemName.trimmed() + u' ' + item.ItemDesc.trimmed();
+    return generic + u' ' + item.ItemDesc.trimmed() + QStringLiteral(" (") + item.ItemName.trimmed() + u')';
+}
+
+bool RestagePostedCreditMemo(Connection& con, const PostedMemoRestage& restage, PostedSlipFirstLine* firstLine) {
+    const QString idNum = restage.idNum.trimmed();
+    const QString memo = restage.memoNumber.trimmed();
+    std::optional<Recordset> posted = con.callProcedure(QStringLiteral("Pharma_GetCMPrint"),
+                                                        {{QStringLiteral("@strIdNum"), idNum},
+                                                         {QStringLiteral("@strRefNum"), memo}});
+    if (!posted || posted->eof())
+        return false;
+    Recordset& rs = *posted;
+    readFirstLine(rs, firstLine, false);
+    EraseCreditMemoPrint(con, restage.key, idNum, memo);
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString item = rs.text(QStringLiteral("ItemID")).trimmed();
+        const std::optional<QString> description =
+            restage.describe ? restage.describe(item) : std::optional<QString>(ItemMasterMemoDescription(con, item));
+        if (!description)
+            continue;
+        // The charge slip the line was returned from; an older procedure gives it as refnum.
+        const QString chargeSlip =
+            GetFieldValue(rs, QStringLiteral("ChargeSlip"), rs.value(QStringLiteral("refnum"))).toString().trimmed();
+        AppendCreditMemoPrint(con, restage.key, memo, *description, std::abs(rs.number(QStringLiteral("Quantity"))),
+                              rs.number(QStringLiteral("Amount")), chargeSlip, 0, idNum);
+    }
+    return true;
 }
 
 } // namespace qx

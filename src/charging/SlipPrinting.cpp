@@ -138,6 +138,32 @@ int PrintSlipCopies(const std::shared_ptr<report::Report>& report, int copies) {
     return printOuts;
 }
 
+std::shared_ptr<report::Report> OpenSlipReport(const QString& fileName, const QVariantMap& values) {
+    QHash<QString, QVariant> byName;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        byName.insert(UCase(Trim(it.key())), it.value());
+    auto opened = report::Report::open(ResolveReportPath(fileName));
+    opened->setTitle(gHospitalName);
+    LogOnReportTables(*opened, QStringLiteral("Inventory"));
+    for (report::ParameterField& field : opened->parameterFields()) {
+        field.clearCurrentValues();
+        const auto value = byName.constFind(UCase(Trim(field.name())));
+        if (value != byName.constEnd())
+            field.addCurrentValue(value.value());
+    }
+    opened->setEnableParameterPrompting(false);
+    return opened;
+}
+
+int ReprintCopies(bool useSiteDefault) {
+    if (gSiteCode == QStringLiteral("ZMX")) {
+        frmChargeSlipCopies dialog;
+        showModal(dialog);
+        return dialog.NumCopies;
+    }
+    return GetChargeSlipCopies(useSiteDefault);
+}
+
 qint16 GetChargeSlipCopies(bool useSiteDefault) {
     if (gSiteCode == QStringLiteral("ZMX") && useSiteDefault)
         return 2;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QVariantMap>
 #include <memory>
 #include <optional>
 
@@ -59,6 +60,16 @@ int PrintSlipReport(const std::shared_ptr<report::Report>& report, bool useSiteD
 // Prints a filled slip report `copies` times without any dialog or preview; answers the
 // print-outs made.
 int PrintSlipCopies(const std::shared_ptr<report::Report>& report, int copies);
+
+// Opens a slip for printing straight to the printer: the file found by the site's report rule,
+// titled with the hospital's name, its tables on Inventory, every parameter cleared and given the
+// value `values` names for it (names compared trimmed, any letter case), prompting off. Errors
+// reach the caller.
+std::shared_ptr<report::Report> OpenSlipReport(const QString& fileName, const QVariantMap& values);
+// The copies a reprint prints in: at site ZMX what the copies dialog is given (0 when it is
+// closed without OK), elsewhere GetChargeSlipCopies(useSiteDefault).
+int ReprintCopies(bool useSiteDefault);
+
 // The copies a charge slip prints in: the stored setting, 1 when it is missing, not a number,
 // or below 1; always 2 at site ZMX when `useSiteDefault`.
 qint16 GetChargeSlipCopies(bool useSiteDefault);

@@ -109,8 +109,9 @@ Recordset DrugCatalogDrug::ListProfileGeneric(const QString& patientKey, double 
     return profile(patientKey, QStringLiteral("TRIM(m.GenericID) = ?"), DrugCatalogGeneric::idText(genericId), true);
 }
 
-// One row per posted line. Positions callers read: 0 date-time, 1 reference (slip for issues, memo
-// or adjustment number otherwise), 4 item code, 5 transaction, 7 amount text, 11 station, 13 gross.
+// One row per posted line, found through the patient-id index (ids are stored trimmed). Positions
+// callers read: 0 date-time, 1 reference (slip for issues, memo or adjustment number otherwise),
+// 4 item code, 5 transaction, 7 amount text, 11 station, 13 gross.
 Recordset DrugCatalogDrug::ListPostedDrugs(const QString& patientId, int /*mode*/) {
     Recordset rs = c_("ListPostedDrugs").query(
         QStringLiteral("SELECT s.TransDate, s.RefNum, s.CreditMemoNum, s.UserID, "
@@ -118,8 +119,8 @@ Recordset DrugCatalogDrug::ListPostedDrugs(const QString& patientId, int /*mode*
                        "s.SummaryCode, s.PostOrReturn, s.Quantity, s.Amount, s.DosageID, s.RequestByID, "
                        "s.TargetLocationID, s.LocationID "
                        "FROM tbInvStockCard s LEFT JOIN tbInvMaster m ON m.ItemID = s.ItemID "
-                       "WHERE TRIM(s.IdNum) = TRIM(?) ORDER BY s.TransDate, s.RefNum, s.ItemID, s.SequenceNumber"),
-        {patientId});
+                       "WHERE s.IdNum = ? ORDER BY s.TransDate, s.RefNum, s.ItemID, s.SequenceNumber"),
+        {patientId.trimmed()});
     const QStringList names{QStringLiteral("Trans. Date"), QStringLiteral("Ref. #"),      QStringLiteral("Issued by"),
                             QStringLiteral("Drug Name"),   QStringLiteral("Drug Code"),   QStringLiteral("Transaction"),
                             QStringLiteral("Quantity"),    QStringLiteral("Amount"),      QStringLiteral("Charge Slip"),

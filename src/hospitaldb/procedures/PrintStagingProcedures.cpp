@@ -73,19 +73,24 @@ const ProcedureRegistration appendChargeDump{{
 const QString kEncoder = QStringLiteral("COALESCE((SELECT TRIM(COALESCE(p.FirstName, '') || ' ' || COALESCE(p.LastName, '')) "
                                         "FROM password.tbPasswordMaster p WHERE p.EmployeeID = s.UserID), '')");
 
+// The dispenser who issued the line, by name.
+const QString kDispenser = QStringLiteral("COALESCE((SELECT TRIM(COALESCE(p.FirstName, '') || ' ' || COALESCE(p.LastName, '')) "
+                                          "FROM password.tbPasswordMaster p "
+                                          "WHERE p.EmployeeID = CAST(CAST(s.DispenserCode AS INTEGER) AS TEXT)), '')");
+
 // A reprint restages from what was posted, not from earlier staging rows.
 const ProcedureRegistration getChargePrint{{
     QStringLiteral("Pharma_GetChargePrint"),
     {text("@strIdNum", 15), text("@strRefNum", 20)},
     [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
-        return c.query(QStringLiteral("SELECT s.UserID AS UserID, '' AS DispenserName, %1 AS Encoder, s.TransDate AS DateTrans, "
+        return c.query(QStringLiteral("SELECT s.UserID AS UserID, %2 AS DispenserName, %1 AS Encoder, s.TransDate AS DateTrans, "
                                       "s.RefNum AS refnum, s.ItemID AS ItemID, s.IdNum AS IDNum, s.Quantity AS Quantity, "
                                       "s.Amount AS Amount, s.DosageID AS DosageID, "
                                       "CASE WHEN s.Quantity <> 0 THEN s.Amount / s.Quantity ELSE 0 END AS UnitPrice, "
                                       "COALESCE(s.Discount, 0) AS Discount, COALESCE(s.DiscountRevenueID, '') AS DiscountType "
                                       "FROM tbInvStockCard s WHERE s.IdNum = ? AND s.RefNum = ? AND s.SummaryCode = 'PH' "
                                       "ORDER BY s.TransDate, s.id")
-                           .arg(kEncoder),
+                           .arg(kEncoder, kDispenser),
                        {t(a, "STRIDNUM").trimmed(), t(a, "STRREFNUM").trimmed()});
     }}};
 
@@ -93,12 +98,12 @@ const ProcedureRegistration getCMPrint{{
     QStringLiteral("Pharma_GetCMPrint"),
     {text("@strIdNum", 15), text("@strRefNum", 20)},
     [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
-        return c.query(QStringLiteral("SELECT s.UserID AS UserID, '' AS DispenserName, %1 AS Encoder, s.ItemID AS ItemID, "
+        return c.query(QStringLiteral("SELECT s.UserID AS UserID, %2 AS DispenserName, %1 AS Encoder, s.ItemID AS ItemID, "
                                       "s.IdNum AS IDNum, s.Quantity AS Quantity, s.Amount AS Amount, "
                                       "s.CreditMemoNum AS refnum, s.RefNum AS ChargeSlip "
                                       "FROM tbInvStockCard s WHERE s.IdNum = ? AND s.CreditMemoNum = ? "
                                       "ORDER BY s.TransDate, s.id")
-                           .arg(kEncoder),
+                           .arg(kEncoder, kDispenser),
                        {t(a, "STRIDNUM").trimmed(), t(a, "STRREFNUM").trimmed()});
     }}};
 
