@@ -677,7 +677,8 @@ static void printAssessmentSlip(frmCashEntry& w, bool inPatient) {
     put("TRANSTYPE", QString());
     if (!inPatient)
         put("@REFNUM", w.mPreNumberRefNum);
-    PrintSlipReport(report, false);
+    // The assessment slips take the stored copies at every site, ZMX included.
+    PrintSlipReport(report, false, false);
     w.ClearAll(true);
 }
 

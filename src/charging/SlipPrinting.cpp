@@ -101,7 +101,7 @@ void PrintCashCMSlip(const QString& orNumber, const QString& adviseNumber, const
     });
 }
 
-int PrintSlipReport(const std::shared_ptr<report::Report>& report, bool useSiteDefault) {
+int PrintSlipReport(const std::shared_ptr<report::Report>& report, bool useSiteDefault, bool askCopiesAtZmx) {
     int printOuts = 0;
     bool printedFromPreview = false;
     if (GetPharmaSwitch(QStringLiteral("16"))) {
@@ -117,7 +117,7 @@ int PrintSlipReport(const std::shared_ptr<report::Report>& report, bool useSiteD
     if (printedFromPreview)
         return printOuts;
     int copies = 1;
-    if (gSiteCode == QStringLiteral("ZMX")) {
+    if (askCopiesAtZmx && gSiteCode == QStringLiteral("ZMX")) {
         frmChargeSlipCopies dialog;
         showModal(dialog);
         copies = std::max<int>(dialog.NumCopies, 1);

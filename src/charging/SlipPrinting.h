@@ -52,10 +52,10 @@ void PrintCashCMSlip(const QString& orNumber, const QString& adviseNumber, const
 
 // Prints a filled slip report at the end of a save: under pharmacy switch 16 it is shown in the
 // report window first (printed once before that under switch 28); unless the user printed from
-// that preview, it then prints its copies without a dialog: at site ZMX as many as the copies
-// dialog is given (0 prints one), elsewhere GetChargeSlipCopies(useSiteDefault). Answers the
-// print-outs made here, the preview's own print not counted. Errors reach the caller.
-int PrintSlipReport(const std::shared_ptr<report::Report>& report, bool useSiteDefault);
+// that preview, it then prints its copies without a dialog: with `askCopiesAtZmx` at site ZMX as
+// many as the copies dialog is given (0 prints one), else GetChargeSlipCopies(useSiteDefault).
+// Answers the print-outs made here, the preview's own print not counted. Errors reach the caller.
+int PrintSlipReport(const std::shared_ptr<report::Report>& report, bool useSiteDefault, bool askCopiesAtZmx = true);
 
 // Prints a filled slip report `copies` times without any dialog or preview; answers the
 // print-outs made.

@@ -4,17 +4,23 @@
 
 #include "cash/frmSISequence.h"
 #include "charging/CashAssessmentNumbers.h"
+#include "charging/SlipPrinting.h"
 #include "charging/frmChargeslip.h"
 #include "charging/frmView.h"
 #include "components/AppError.h"
+#include "shell/frmDeletePassword.h"
+#include "../platform/report/ReportTestSupport.h"
+#include "platform/report/ReportDocument.h"
 #include "platform/report/ReportPrinter.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QTemporaryDir>
 #include <atomic>
@@ -68,8 +74,11 @@ protected:
         fillLine(1, QStringLiteral("PARA500"), QStringLiteral("2"), QStringLiteral("10.00"));
         fillLine(2, QStringLiteral("AMOX500"), QStringLiteral("1"), QStringLiteral("45.50"));
         fillLine(3, QStringLiteral("VITC100"), QStringLiteral("5"), QStringLiteral("12.00"));
-        for (int row = 1; row <= 3; ++row)
-            grid()->setTextMatrix(row, frmCashEntry::colPriceBase, grid()->textMatrix(row, frmCashEntry::colAmount));
+        for (int row = 1; row <= 3; ++row) {
+            const QString amount = grid()->textMatrix(row, frmCashEntry::colAmount);
+            grid()->setTextMatrix(row, frmCashEntry::colGross, amount);
+            grid()->setTextMatrix(row, frmCashEntry::colPriceBase, amount);
+        }
     }
     int printed() const { return int(QDir(printFolder->path()).entryList(QDir::Files).size()); }
     // The assessment lines: number, item, quantity, amount, user, discount type.
@@ -366,6 +375,247 @@ TEST_P(CashAssessmentSaveTest, CommandChecksBySite) {
         } else {
             EXPECT_EQ(lines, 3);
         }
+    }
+}
+
+} // namespace
+} // namespace qx::test
+
+namespace qx::test {
+namespace {
+
+// The rate the assessment procedure itself received, kept in Remarks (times ten, so that 12.5 and
+// 12 differ) before the screen's own update rewrites DiscountRate.
+void keepRateSentToTheProcedure(Connection& db) {
+    if (db.isSQLite()) {
+        db.executeScript(QStringLiteral(
+            "CREATE TRIGGER billing.trKeepSentRate AFTER INSERT ON tbCashAssessment BEGIN "
+            "UPDATE tbCashAssessment SET Remarks = CAST(CAST(NEW.DiscountRate * 10 AS INTEGER) AS TEXT) "
+            "WHERE id = NEW.id; END"));
+    } else {
+        db.executeScript(QStringLiteral(
+            "CREATE FUNCTION billing.keep_sent_rate() RETURNS trigger AS $$ BEGIN "
+            "UPDATE billing.tbCashAssessment SET Remarks = CAST(CAST(NEW.DiscountRate * 10 AS INTEGER) AS TEXT) "
+            "WHERE id = NEW.id; RETURN NEW; END $$ LANGUAGE plpgsql"));
+        db.executeScript(QStringLiteral("CREATE TRIGGER trKeepSentRate AFTER INSERT ON billing.tbCashAssessment "
+                                        "FOR EACH ROW EXECUTE FUNCTION billing.keep_sent_rate()"));
+    }
+}
+
+TEST_P(CashAssessmentSaveTest, LineVariantsBySwitchSiteAndSupervisor) {
+    keepRateSentToTheProcedure(db());
+    db().execute(QStringLiteral("UPDATE tbInvMaster SET isVATExempt = 1 WHERE ItemID = 'PARA500'"));
+    enum Discounts { Plain, TypeA, Senior };
+    struct Case {
+        const char* name;
+        const char* site;
+        QStringList pharmaSwitches;  // on; every other one off
+        bool invSwitch106;
+        Discounts discounts;
+        const char* rate;            // type A rate
+        bool supervisor;
+        // Amount | UnitPrice | Discount | DiscountType | DiscountRate | rate sent x10 | VATExempt | UserID | MDRP
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"plain", "DEMO", {}, false, Plain, "", false, "100.00|50.00|3.456||0|0|0|E001|0"},
+        {"206 rounds the discount", "DEMO", {"206"}, false, Plain, "", false, "100.00|50.00|3.46||0|0|0|E001|0"},
+        {"207 sends no discount", "DEMO", {"207", "206"}, false, Plain, "", false, "100.00|50.00|0||0|0|0|E001|0"},
+        {"type A 12.5 sends 12", "DEMO", {}, false, TypeA, "12.5", false, "87.50|50.00|12.5|EM|12.5|120|0|E001|0"},
+        {"type A 13.5 sends 14", "DEMO", {}, false, TypeA, "13.5", false, "86.50|50.00|13.5|EM|13.5|140|0|E001|0"},
+        {"207 keeps the type and rate of the update", "DEMO", {"207"}, false, TypeA, "12.5", false,
+         "87.50|50.00|0|EM|12.5|120|0|E001|0"},
+        {"17 posts the gross", "DEMO", {"17"}, false, TypeA, "12.5", false, "100.00|50.00|12.5|EM|12.5|120|0|E001|0"},
+        {"106 posts the gross and marks the exempt item", "DEMO", {}, true, TypeA, "12.5", false,
+         "100.00|50.00|12.5|EM|12.5|120|1|E001|0"},
+        {"LAZE types by the rate", "LAZE", {}, false, TypeA, "12.5", false, "87.50|50.00|12.5|12.5|12.5|120|0|E001|0"},
+        {"13 types by the class at LAZE too", "LAZE", {"13"}, false, TypeA, "12.5", false,
+         "87.50|50.00|12.5|EM|12.5|120|0|E001|0"},
+        {"KTH: the fixed price, no rate", "KTH", {}, false, TypeA, "12.5", false, "87.50|45.00|12.5|EM|0|0|0|E001|45"},
+        {"senior citizen", "DEMO", {}, false, Senior, "", false, "80.00|50.00|20|CF|20|200|0|E001|0"},
+        {"supervisor", "DEMO", {}, false, Plain, "", true, "100.00|50.00|3.456||0|0|0|SUP1|0"},
+    };
+    platform.modal->onShow<frmDeletePassword>([](frmDeletePassword& w) {
+        w.setOKCharge(true);
+        w.setVerifyID(QStringLiteral("SUP1"));
+        w.close();
+    });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        db().execute(QStringLiteral("DELETE FROM billing.tbCashAssessment"));
+        gSiteCode = QString::fromLatin1(c.site);
+        for (const char* key : {"13", "17", "206", "207"})
+            setPharmaSwitch(QString::fromLatin1(key), c.pharmaSwitches.contains(QString::fromLatin1(key)));
+        db().execute(QStringLiteral("DELETE FROM tbInvSwitch WHERE IDKey = '106'"));
+        db().execute(QStringLiteral("INSERT INTO tbInvSwitch (IDKey, KeyValue) VALUES ('106', ?)"), {c.invSwitch106 ? 1 : 0});
+        gInvSwitchVATExemptItems = c.invSwitch106;
+        gHasValidation = c.supervisor;
+        gPharmaOptDiscountType = c.discounts == Senior;
+        gDiscountSeniorCitizen = 20;
+        openShown();
+        fillLine(1, QStringLiteral("PARA500"), QStringLiteral("2"), QStringLiteral("100.00"), QStringLiteral("3.456"));
+        grid()->setTextMatrix(1, frmCashEntry::colUnitPrice, QStringLiteral("50.00"));
+        grid()->setTextMatrix(1, frmCashEntry::colPriceBase, QStringLiteral("50.00"));
+        grid()->setTextMatrix(1, frmCashEntry::colGross, QStringLiteral("100.00"));
+        grid()->setTextMatrix(1, frmCashEntry::colSeniorDiscounted, QStringLiteral("1"));
+        if (gSiteCode == QLatin1String("KTH"))
+            grid()->setTextMatrix(1, frmCashEntry::colFixedPrice, QStringLiteral("45.00"));
+        if (c.discounts == TypeA) {
+            form->chkTypeA->setChecked(true);
+            form->cboClass->setEditText(QStringLiteral("EM-EMPLOYEE DISCOUNT"));
+            form->cmbA->setEditText(QString::fromLatin1(c.rate));
+        } else if (c.discounts == Senior) {
+            form->optSeniorCitizen->setChecked(true);
+        }
+        form->cmdSave->click();
+        const Recordset rs = db().query(QStringLiteral(
+            "SELECT Amount, UnitPrice, Discount, COALESCE(DiscountType, ''), DiscountRate, COALESCE(Remarks, ''), "
+            "VATExempt, UserID, MDRP FROM billing.tbCashAssessment"));
+        ASSERT_EQ(rs.recordCount(), 1);
+        const QStringList got{Format(rs.valueAt(0, 0), QStringLiteral("0.00")),
+                              Format(rs.valueAt(0, 1), QStringLiteral("0.00")),
+                              Text(rs.valueAt(0, 2).toDouble()),
+                              Text(rs.valueAt(0, 3)),
+                              Text(rs.valueAt(0, 4).toDouble()),
+                              Text(rs.valueAt(0, 5)),
+                              Text(rs.valueAt(0, 6).toLongLong()),
+                              Text(rs.valueAt(0, 7)),
+                              Text(rs.valueAt(0, 8).toDouble())};
+        EXPECT_EQ(got.join(QLatin1Char('|')).toStdString(), std::string(c.expected));
+    }
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbInvUserLog WHERE Activity LIKE 'Saved Assessment%'")),
+              qint64(std::size(cases)));
+}
+
+// The SC/PWD and S2 ids reach the staged slip lines only under their switches and where the
+// staging table has their columns.
+TEST_P(CashAssessmentSaveTest, StagedIdsBySwitchAndColumn) {
+    struct Case {
+        const char* name;
+        bool s200, s201, dropColumns;
+        const char* expected;  // SCPWDID | S2ID
+    };
+    const Case cases[] = {
+        {"switches off", false, false, false, "|"},
+        {"200 and 201", true, true, false, "SC-77|S2-88"},
+        {"201 only", false, true, false, "|S2-88"},
+        {"columns missing", true, true, true, "|"},
+    };
+    platform.modal->onShow<frmView>([](frmView& v) { v.close(); });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        setPharmaSwitch(QStringLiteral("200"), c.s200);
+        setPharmaSwitch(QStringLiteral("201"), c.s201);
+        if (c.dropColumns) {
+            db().executeScript(QStringLiteral("ALTER TABLE tbPharmaChargePrint DROP COLUMN SCPWDID"));
+            db().executeScript(QStringLiteral("ALTER TABLE tbPharmaChargePrint DROP COLUMN S2ID"));
+        }
+        openShown();
+        fillThree();
+        form->txtSCPWDID->setText(QStringLiteral("SC-77"));
+        form->txtS2Number->setText(QStringLiteral("S2-88"));
+        form->cmdPrintPreview->click();
+        ASSERT_EQ(stagedUnder(QStringLiteral("PREVIEW")), 3);
+        if (c.dropColumns)
+            continue;
+        const Recordset rs = db().query(QStringLiteral(
+            "SELECT DISTINCT COALESCE(SCPWDID, ''), COALESCE(S2ID, '') FROM tbPharmaChargePrint WHERE RefNum = 'PREVIEW'"));
+        ASSERT_EQ(rs.recordCount(), 1);
+        EXPECT_EQ(Text(rs.valueAt(0, 0)) + QLatin1Char('|') + Text(rs.valueAt(0, 1)), c.expected);
+    }
+}
+
+// Save checks the doctor's dangerous-drug licence under inventory switch 93, Save and Print under
+// pharmacy switch 93.
+TEST_P(CashAssessmentSaveTest, DoctorLicenceCheckedUnderEachCommandsOwnSwitch) {
+    db().execute(QStringLiteral("INSERT INTO tbInvClassification (ItemClassificationID, ItemClassificationName) "
+                                "VALUES ('DD', 'DANGEROUS DRUGS')"));
+    db().execute(QStringLiteral("UPDATE tbInvMaster SET ItemClassificationID = 'DD' WHERE ItemID = 'AMOX500'"));
+    struct Case {
+        const char* name;
+        bool invSwitch, pharmaSwitch, printSave, refused;
+    };
+    const Case cases[] = {
+        {"Save under inventory 93", true, false, false, true},
+        {"Save and Print ignores inventory 93", true, false, true, false},
+        {"Save ignores pharmacy 93", false, true, false, false},
+        {"Save and Print under pharmacy 93", false, true, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        db().execute(QStringLiteral("DELETE FROM billing.tbCashAssessment"));
+        db().execute(QStringLiteral("DELETE FROM tbInvSwitch WHERE IDKey = '93'"));
+        db().execute(QStringLiteral("INSERT INTO tbInvSwitch (IDKey, KeyValue) VALUES ('93', ?)"), {c.invSwitch ? 1 : 0});
+        setPharmaSwitch(QStringLiteral("93"), c.pharmaSwitch);
+        platform.messages->clear();
+        openShown();
+        fillThree();
+        form->txtDoctorID->setText(QStringLiteral("D9"));
+        form->txtDoctor->setText(QStringLiteral("DR. SANTOS"));
+        (c.printSave ? form->cmdPrintSave : form->cmdSave)->click();
+        const qint64 lines = count(QStringLiteral("SELECT COUNT(*) FROM billing.tbCashAssessment"));
+        if (c.refused) {
+            ASSERT_FALSE(platform.messages->boxes().empty());
+            EXPECT_EQ(platform.messages->last().text,
+                      "Please check S2Number and S2 Expiry of doctor: DR. SANTOS on build file module. ");
+            EXPECT_EQ(lines, 0);
+        } else {
+            EXPECT_EQ(lines, 3);
+        }
+    }
+}
+
+} // namespace
+} // namespace qx::test
+
+namespace qx::test {
+namespace {
+
+// Both slip files after a real save, shown first under switch 16: the walk-in slip with the
+// sponsorship suffix and the senior mark, the in-patient slip with the room; copies follow only
+// when the user did not print from the window (a stored 0 prints one).
+TEST_P(CashAssessmentSaveTest, SlipsOfBothFilesAfterTheSave) {
+    setPharmaSwitch(QStringLiteral("16"), true);
+    setPharmaSwitch(QStringLiteral("28"), false);
+    SaveChargeSlipCopies(QStringLiteral("0"));
+    gSiteCode = QStringLiteral("ZMX");  // the stored copies, no copies dialog
+    gEmployeeName = QStringLiteral("SANTOS, ANA");
+    gHospitalName = QStringLiteral("ST. JUDE'S HOSPITAL");
+    gVelmira = true;
+    struct Case {
+        const char* name;
+        bool inPatient, printedFromWindow;
+        int copies;
+        const char* golden;
+    };
+    const Case cases[] = {
+        {"walk-in, printed from the window", false, true, 0, "AssessSlip_Saved.txt"},
+        {"in-patient, window closed", true, false, 1, "AssessSlipInPatient_Saved.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString text;
+        platform.modal->onShow<frmView>([&](frmView& v) {
+            v.report()->setPrintTime(QDateTime(QDate(2026, 12, 10), QTime(9, 30)));
+            text = v.report()->document().toText();
+            v.clickedPrint = c.printedFromWindow;
+            v.close();
+        });
+        openShown();
+        if (c.inPatient)
+            form->chkInPatient->setChecked(true);
+        fillThree();
+        form->txtPatName->setText(QStringLiteral("ANA REYES"));
+        form->txtDoctor->setText(QStringLiteral("DR. REYES"));
+        form->mRoomID = QStringLiteral("301");
+        form->chkVelmira->setChecked(true);
+        form->chkTypeA->setChecked(true);
+        form->cboClass->setEditText(QStringLiteral("CF-SENIOR CITIZENS DISCOUNT"));
+        const int before = printed();
+        form->cmdPrintSave->click();
+        EXPECT_EQ(printed() - before, c.copies);
+        report::test::expectGolden(QStringLiteral("../../../cash/golden/") + QString::fromLatin1(c.golden), text);
+        EXPECT_EQ(platform.modal->shown().count("qx::frmChargeSlipCopies"), 0);
     }
 }
 

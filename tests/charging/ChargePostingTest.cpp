@@ -194,6 +194,7 @@ TEST_P(SlipPrintRunTest, PreviewPrintBeforeAndCopies) {
         QVariant setting;     // the copies setting; invalid: none
         int typedCopies;      // in the ZMX dialog
         int printOuts;
+        bool askAtZmx = true;
     };
     const Case cases[] = {
         {"no preview, no setting", false, false, false, "DEMO", QVariant(), 0, 1},
@@ -206,6 +207,9 @@ TEST_P(SlipPrintRunTest, PreviewPrintBeforeAndCopies) {
         {"print first, preview closed, 2 copies", true, true, false, "DEMO", "2", 0, 3},
         {"ZMX dialog 3", false, false, false, "ZMX", "x", 3, 3},
         {"ZMX dialog 0", false, false, false, "ZMX", "2", 0, 1},
+        {"ZMX stored copies, no dialog", false, false, false, "ZMX", "3", 5, 3, false},
+        {"ZMX stored 0, no dialog", false, false, false, "ZMX", "0", 5, 1, false},
+        {"ZMX stored, preview closed", true, true, false, "ZMX", "2", 5, 3, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -220,16 +224,19 @@ TEST_P(SlipPrintRunTest, PreviewPrintBeforeAndCopies) {
             w.clickedPrint = c.printedFromPreview;
             w.close();
         });
+        int dialogs = 0;
         platform.modal->onShow<frmChargeSlipCopies>([&](frmChargeSlipCopies& w) {
+            ++dialogs;
             w.NumCopies = qint16(c.typedCopies);
             w.close();
         });
         std::shared_ptr<report::Report> slip;
         SetChargeSlipReport(slip, QStringLiteral("ChargeSlip.rpt"), {});
         const int before = int(QDir(folder.path()).entryList(QDir::Files).size());
-        EXPECT_EQ(PrintSlipReport(slip, false), c.printOuts);
+        EXPECT_EQ(PrintSlipReport(slip, false, c.askAtZmx), c.printOuts);
         EXPECT_EQ(int(QDir(folder.path()).entryList(QDir::Files).size()) - before, c.printOuts);
         EXPECT_EQ(previews, c.preview ? 1 : 0);
+        EXPECT_EQ(dialogs, c.askAtZmx && gSiteCode == QLatin1String("ZMX") ? 1 : 0);
     }
 }
 
