@@ -1,7 +1,10 @@
 #include "cash/CashWindowOpeners.h"
 
 #include "cash/frmCashEntry.h"
+#include "cash/frmCashReplace.h"
 #include "cash/frmEntryCash.h"
+#include "cash/frmReturnCash.h"
+#include "cash/frmSurcharge.h"
 #include "cash/frmSICancellation.h"
 #include "cash/frmSIRange.h"
 #include "cash/frmSISequence.h"
@@ -34,6 +37,24 @@ void RegisterCashWindowOpeners() {
         frmSISequence sequence;
         showModal(sequence);
         return WindowValues{{QStringLiteral("SISequenceNumber"), frmSISequence::SISequenceNumber()}};
+    });
+    // "Credit Advise": a new screen at every opening, nothing passed in.
+    RegisterWindowOpener(QStringLiteral("mnuCash"), [](const WindowValues&) {
+        frmReturnCash advise;
+        showModal(advise);
+        return WindowValues{};
+    });
+    // "Surcharge" (the main window offers it at site ZMX only): idle at every opening.
+    RegisterWindowOpener(QStringLiteral("mnuSurcharge"), [](const WindowValues&) {
+        frmSurcharge surcharge;
+        showModal(surcharge);
+        return WindowValues{};
+    });
+    // "Replace Medicine" (its command is kept hidden): a new screen at every opening.
+    RegisterWindowOpener(QStringLiteral("mnuCashAdjustment"), [](const WindowValues&) {
+        frmCashReplace replace;
+        showModal(replace);
+        return WindowValues{};
     });
     // "Sales Invoice Cancellation": empty at every opening.
     RegisterWindowOpener(QStringLiteral("mnuSICancellation"), [](const WindowValues&) {

@@ -11,6 +11,9 @@ namespace {
 const QString kAssessmentNumTable = QStringLiteral("billing.tbAssessmentNum");
 const QString kAssessmentClaimKind = QStringLiteral("PA");
 const QString kSalesInvoiceClaimKind = QStringLiteral("SI");
+const QString kCreditAdviseClaimKind = QStringLiteral("CA");
+const QString kCashCreditMemoClaimKind = QStringLiteral("CC");
+const QString kSurchargeClaimKind = QStringLiteral("SU");
 constexpr int kMaxBillingClaimTries = 1000;
 
 hospitaldb::CounterRow billingCounterRow(const QString& column) {
@@ -63,6 +66,27 @@ const BillingNumberSeries& PreNumberedAssessmentSeries() {
     return s;
 }
 
+const BillingNumberSeries& CreditAdviseNumberSeries() {
+    static const BillingNumberSeries s{QStringLiteral("CMAdviseNum"), QStringLiteral("PH"), 0, kCreditAdviseClaimKind,
+                                       QStringLiteral("billing.tbCashCreditAdvise"), QStringLiteral("AdviseNo"),
+                                       BillingNumberSeries::Zero::One};
+    return s;
+}
+
+const BillingNumberSeries& CashCreditMemoNumberSeries() {
+    static const BillingNumberSeries s{QStringLiteral("CMNumber"), QStringLiteral("CM"), 0, kCashCreditMemoClaimKind,
+                                       QStringLiteral("tbInvStockCard"), QStringLiteral("CreditMemoNum"),
+                                       BillingNumberSeries::Zero::AsIs};
+    return s;
+}
+
+const BillingNumberSeries& SurchargeNumberSeries() {
+    static const BillingNumberSeries s{QStringLiteral("assessmentnum"), QStringLiteral("SU"), 0, kSurchargeClaimKind,
+                                       QStringLiteral("billing.tbCashAssessment"), QStringLiteral("RefNum"),
+                                       BillingNumberSeries::Zero::One};
+    return s;
+}
+
 std::optional<qint64> BillingCounterValue(Connection& con, const QString& counterColumn) {
     return hospitaldb::readCounter(con, billingCounterRow(counterColumn));
 }
@@ -73,8 +97,12 @@ QString ClaimBillingNumber(Connection& con, const BillingNumberSeries& s, const 
     if (!counter)
         noNumber(QStringLiteral("The number counter of the cash assessments is missing."));
     qint64 n = *counter;
-    if (n <= 0)
+    if (n <= 0 && s.zero == BillingNumberSeries::Zero::PastLargestTail)
         n = nextAfterLargestTail(con, s);
+    else if (n <= 0 && s.zero == BillingNumberSeries::Zero::One)
+        n = 1;
+    else if (n < 0)
+        n = 0;
     for (int tries = 0; tries < kMaxBillingClaimTries; ++tries, ++n) {
         const QString number = billingNumber(s, n);
         if (postedUnder(con, s, number) || !hospitaldb::reserveDocumentNumber(con, s.claimKind, number, idNum, claimedBy))

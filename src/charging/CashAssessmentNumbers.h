@@ -17,6 +17,9 @@ struct BillingNumberSeries {
     QString claimKind;       // kind in tbInvDocumentClaim
     QString postedTable;     // where a posted number stands, e.g. billing.tbCashAssessment
     QString postedColumn;    // its number column
+    // What a counter of 0 (not started) gives: one past the largest numeric tail of the posted
+    // numbers, the number 1, or 0 itself.
+    enum class Zero { PastLargestTail, One, AsIs } zero = Zero::PastLargestTail;
 };
 
 // "PH" + six digits from `assessmentnum`; a counter of 0 starts one past the largest numeric
@@ -24,6 +27,14 @@ struct BillingNumberSeries {
 const BillingNumberSeries& AssessmentNumberSeries();
 // "PH" + eight digits from `PreNumberAssessment`.
 const BillingNumberSeries& PreNumberedAssessmentSeries();
+
+// Cash credit advises: "PH" + the plain digits of `CMAdviseNum` (PH1 from 0).
+const BillingNumberSeries& CreditAdviseNumberSeries();
+// Cash credit memos: "CM" + the plain digits of `CMNumber` (CM0 from 0).
+const BillingNumberSeries& CashCreditMemoNumberSeries();
+
+// Surcharges: "SU" + the plain digits of `assessmentnum`, the assessments' own counter (SU1 from 0).
+const BillingNumberSeries& SurchargeNumberSeries();
 
 // Claims the first free number at or after the counter (see above). Throws AppError when the row
 // is missing or no number is free.

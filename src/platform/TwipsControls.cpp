@@ -20,6 +20,18 @@ QPushButton* twipsButton(QWidget* parent, const QString& caption, QRect twips) {
     return b;
 }
 
+void setTwipsGeometry(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twipsToPixels(left, top, width, height));
+}
+
+QLabel* twipsValueLabel(QWidget* parent, int left, int top, int width, Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    setTwipsGeometry(label, left, top, width, 315);
+    return label;
+}
+
 void paintRole(QWidget* widget, QPalette::ColorRole role, ColorValue color) {
     QPalette palette = widget->palette();
     palette.setColor(role, toQColor(color));

@@ -47,5 +47,44 @@ const ProcedureRegistration loadORDetails{{
         return Recordset(kReceiptDetailColumns, rows);
     }}};
 
+// The paid pharmacy lines of a receipt, for taking back or replacing, in the order the replacement
+// screen lists them (item, name, unit price, quantity, discount, amount, date, assessment, then the
+// receipt's doctor, hospital number and admission), each with the receipt number as stored
+// (refnum) and its payee (PaymentFrom); none for an unknown or unpaid number.
+const ProcedureRegistration getProductToReplace{{
+    QStringLiteral("Pharma_GetProductToReplace"),
+    {text("@ORNumber", 20)},
+    [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
+        return c.query(QStringLiteral("SELECT a.ItemID, COALESCE(i.ItemName, '') AS ItemName, a.UnitPrice, a.Quantity, "
+                                      "a.Discount, a.Amount, a.TransDate, a.RefNum AS AssessmentNum, "
+                                      "COALESCE(a.DoctorID, '') AS DoctorID, COALESCE(a.HospNum, '') AS HospNum, "
+                                      "COALESCE(a.IDNum, '') AS IDNum, a.ORNumber AS refnum, a.Name AS PaymentFrom "
+                                      "FROM billing.tbCashAssessment a LEFT JOIN tbInvMaster i ON i.ItemID = a.ItemID "
+                                      "WHERE UPPER(TRIM(a.ORNumber)) = UPPER(TRIM(?)) AND a.RevenueID = 'PH' "
+                                      "AND COALESCE(a.RecordStatus, '') <> 'R' ORDER BY a.id"),
+                       {a.text(QStringLiteral("ORNUMBER"))});
+    }}};
+
+// One line of a cash credit advise, pending until the cashier posts it (RecordStatus Null).
+const ProcedureRegistration saveCMAdvise{{
+    QStringLiteral("spCash_SaveCMAdvise"),
+    {text("@Code", 10), text("@AdviseNo", 20), text("@ORNumber", 20), text("@Payee", 100), text("@ItemID", 20),
+     number("@UnitPrice"), number("@Quantity"), number("@Amount"), text("@UserID", 20), text("@DiscountType", 20),
+     number("@DiscountAmount"), number("@VATAmount"), flag("@VATExempt"), number("@DiscountRate"),
+     integer("@LineNumber")},
+    [](Connection& c, ProcArgs& a) -> std::optional<Recordset> {
+        const auto t = [&a](const char* name) { return a.text(QString::fromLatin1(name)); };
+        const auto n = [&a](const char* name) { return a.number(QString::fromLatin1(name)); };
+        c.execute(QStringLiteral("INSERT INTO billing.tbCashCreditAdvise (RevenueID, AdviseNo, ORNumber, Payee, ItemID, "
+                                 "UnitPrice, Quantity, Amount, UserID, DiscountType, DiscountAmount, VATAmount, VATExempt, "
+                                 "DiscountRate, LineNumber, TransDate) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                  {t("CODE"), t("ADVISENO").trimmed(), t("ORNUMBER").trimmed(), t("PAYEE"), t("ITEMID").trimmed(),
+                   n("UNITPRICE"), n("QUANTITY"), n("AMOUNT"), t("USERID"), t("DISCOUNTTYPE"), n("DISCOUNTAMOUNT"),
+                   n("VATAMOUNT"), a.flag(QStringLiteral("VATEXEMPT")) ? 1 : 0, n("DISCOUNTRATE"),
+                   a.integer(QStringLiteral("LINENUMBER")), c.serverNow()});
+        return std::nullopt;
+    }}};
+
 } // namespace
 } // namespace qx::hospitaldb
