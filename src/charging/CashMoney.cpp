@@ -10,6 +10,18 @@ bool CashierVATDeductionInForce() { return gPharmaSwitches.ActivateCashierRegula
 
 double Round2(double value) { return Round(value, CashierVATDeductionInForce() ? 5 : 2); }
 
+double SurchargeAmount(double itemsPrice, double percent) { return Round(itemsPrice * (percent / 100), 2); }
+
+double RoundPrice(double price, double step) {
+    const qint64 cents = qRound64(price * 100);
+    const qint64 stepCents = qRound64(step * 100);
+    const qint64 fraction = cents % 100;
+    if (fraction == 0 || stepCents <= 0)
+        return price;
+    const qint64 up = (fraction + stepCents - 1) / stepCents * stepCents;
+    return double(cents - fraction + up) / 100;
+}
+
 QString FormatNumber2(double value) {
     if (CashierVATDeductionInForce())
         return Text(value);

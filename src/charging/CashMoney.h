@@ -12,6 +12,11 @@ namespace qx {
 bool CashierVATDeductionInForce();
 // Amounts to 5 decimals while the cashier's VAT deduction holds, else to 2; halves to even.
 double Round2(double value);
+// A surcharge of `percent` on an items price, to the centavo (halves to even).
+double SurchargeAmount(double itemsPrice, double percent);
+// The price rounded up to the next multiple of `step` in its fraction (10.10 by 0.25 is 10.25,
+// 10.80 is 11); a whole price stays. Worked in centavos.
+double RoundPrice(double price, double step);
 // While the deduction holds, the value's general text, unrounded ("12.5"); else the value rounded
 // to 2 decimals, halves to even, written "0.00" ("12.50").
 QString FormatNumber2(double value);
