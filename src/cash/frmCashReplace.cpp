@@ -6,10 +6,12 @@
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/DrugPicker.h"
+#include "components/Locations.h"
 #include "components/PlatformServices.h"
 #include "platform/CellEditor.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
+#include "platform/Twips.h"
 #include "platform/TwipsControls.h"
 #include "platform/Values.h"
 #include "shell/HospitalSettings.h"
@@ -24,8 +26,6 @@
 namespace qx {
 
 namespace {
-
-const QString kReplaceLocation = QStringLiteral("20");
 
 // W/16 of the grid's width, rounded to a whole number.
 int replaceSixteenth() { return int(Round(frmCashReplace::kGridWidth / 16.0)); }
@@ -77,12 +77,12 @@ void frmCashReplace::buildControls() {
     resize(twipsToPixels(10700), twipsToPixels(9000));
     Frame1 = new QGroupBox(QStringLiteral("&1. List of Drug to Replace"), this);
     setTwipsGeometry(Frame1, 120, 60, 10455, 3300);
-    twipsLabel(Frame1, QStringLiteral("OR NUMBER"), 150, 300, 1100);
+    twipsLabel(Frame1, QStringLiteral("OR NUMBER"), QRect(150, 300, 1100, 285));
     txtORNumber = new QLineEdit(Frame1);
     txtORNumber->setMaxLength(80);
     setTwipsGeometry(txtORNumber, 1300, 280, 2200, 315);
-    cmdORNumber = twipsButton(Frame1, QStringLiteral("..."), 3550, 280, 400, 315);
-    twipsLabel(Frame1, QStringLiteral("Patient/Business Name"), 4200, 300, 1900);
+    cmdORNumber = twipsButton(Frame1, QStringLiteral("..."), QRect(3550, 280, 400, 315));
+    twipsLabel(Frame1, QStringLiteral("Patient/Business Name"), QRect(4200, 300, 1900, 285));
     txtPatName = new QLineEdit(Frame1);
     txtPatName->setEnabled(false);
     setTwipsGeometry(txtPatName, 6150, 280, 4100, 315);
@@ -90,7 +90,7 @@ void frmCashReplace::buildControls() {
     setTwipsGeometry(flexGrdReplace, 150, 700, 10155, 2100);
     flexGrdReplace->setRows(1);
     flexGrdReplace->setFixedRows(1);
-    twipsLabel(Frame1, QStringLiteral("Total Amount"), 6900, 2900, 1300);
+    twipsLabel(Frame1, QStringLiteral("Total Amount"), QRect(6900, 2900, 1300, 285));
     lblTotalReplace = twipsValueLabel(Frame1, 8250, 2880, 2000, Qt::AlignRight);
 
     Frame2 = new QGroupBox(QStringLiteral("&2. List of Drugs "), this);
@@ -101,18 +101,18 @@ void frmCashReplace::buildControls() {
 
     auto* amountFrame = new QGroupBox(QStringLiteral("&3. Amount"), this);
     setTwipsGeometry(amountFrame, 6900, 7200, 3675, 700);
-    twipsLabel(amountFrame, QStringLiteral("Total Amount"), 120, 300, 1300);
+    twipsLabel(amountFrame, QStringLiteral("Total Amount"), QRect(120, 300, 1300, 285));
     lblTotal = twipsValueLabel(amountFrame, 1450, 280, 2100, Qt::AlignRight);
 
-    cmdSave = twipsButton(this, QStringLiteral("&Save"), 120, 8100, 1300, 450);
+    cmdSave = twipsButton(this, QStringLiteral("&Save"), QRect(120, 8100, 1300, 450));
     cmdSave->setToolTip(QStringLiteral("Save Entry"));
-    cmdPrintSave = twipsButton(this, QStringLiteral("&Print"), 1500, 8100, 1300, 450);
+    cmdPrintSave = twipsButton(this, QStringLiteral("&Print"), QRect(1500, 8100, 1300, 450));
     cmdPrintSave->setToolTip(QStringLiteral("Print/Save Entry"));
-    cmdClearRow = twipsButton(this, QStringLiteral("C&ancel "), 2880, 8100, 1300, 450);
+    cmdClearRow = twipsButton(this, QStringLiteral("C&ancel "), QRect(2880, 8100, 1300, 450));
     cmdClearRow->setToolTip(QStringLiteral("Cancel Request"));
-    cmdClearAll = twipsButton(this, QStringLiteral("Clear &All"), 4260, 8100, 1300, 450);
+    cmdClearAll = twipsButton(this, QStringLiteral("Clear &All"), QRect(4260, 8100, 1300, 450));
     cmdClearAll->setToolTip(QStringLiteral("Clear all entries"));
-    cmdClose = twipsButton(this, QStringLiteral("&Close"), 9270, 8100, 1300, 450);
+    cmdClose = twipsButton(this, QStringLiteral("&Close"), QRect(9270, 8100, 1300, 450));
     cmdClose->setToolTip(QStringLiteral("Close this Window"));
 }
 
@@ -204,7 +204,7 @@ bool frmCashReplace::enterItem() {
     request.grid = flexMSEntry;
     request.codeCol = colCode;
     request.parent = this;
-    request.location = kReplaceLocation;
+    request.location = kMainPharmacyLocation;
     request.pick = [](const QString& text) { return SlotComponent(gComponents.gDrugList).ShowList(text); };
     DrugCatalog::Drug& drug = replaceDrug();
     const ItemCodeOutcome outcome = ResolveItemCode(SQLConnection(), drug, request);

@@ -5,6 +5,7 @@
 #include "charging/ChargeGrid.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
+#include "components/Locations.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
@@ -43,7 +44,7 @@ DrugCatalog::StockCardArgs replacementLine(Connection& con, const QString& hospN
     a[9] = gEmployeeCode;
     a[10] = QString();
     a[11] = doctor;
-    a[12] = QStringLiteral("20");
+    a[12] = kMainPharmacyLocation;
     a[13] = QString();
     a[14] = QStringLiteral("OPD");
     a[15] = qint16(frmShift::Default().Shift());

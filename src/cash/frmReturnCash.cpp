@@ -8,6 +8,7 @@
 #include "platform/ControlEvents.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
+#include "platform/Twips.h"
 #include "platform/TwipsControls.h"
 #include "platform/Values.h"
 

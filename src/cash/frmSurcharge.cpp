@@ -7,6 +7,7 @@
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
+#include "platform/Twips.h"
 #include "platform/TwipsControls.h"
 #include "platform/Values.h"
 #include "platform/report/Report.h"
@@ -31,7 +32,7 @@ namespace {
 const QString kSurchargeNotAboveZero = QStringLiteral("Quantity must be greater than zero.");
 
 QLineEdit* surchargeBox(QWidget* parent, const QString& caption, int top) {
-    twipsLabel(parent, caption, 240, top + 30, 1900);
+    twipsLabel(parent, caption, QRect(240, top + 30, 1900, 285));
     auto* box = new QLineEdit(parent);
     setTwipsGeometry(box, 2200, top, 2200, 315);
     return box;

@@ -5,6 +5,7 @@
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
+#include "platform/Twips.h"
 #include "platform/TwipsControls.h"
 #include "platform/Values.h"
 
