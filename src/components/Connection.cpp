@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
 #include <QSysInfo>
 #include <atomic>
 #include <sqlite3.h>
@@ -20,6 +21,20 @@ namespace qx {
 namespace {
 
 std::atomic<int> connectionSerial{0};
+
+// Statements run on SQLite that may have written (anything not known to only read), on any
+// connection of this thread. A procedure call during which it did not move wrote nothing.
+thread_local qint64 sqliteWritingStatements = 0;
+
+void countIfWriting(const QSqlQuery& q) {
+    const QVariant handle = q.result() ? q.result()->handle() : QVariant();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3_stmt*") == 0) {
+        auto* statement = *static_cast<sqlite3_stmt* const*>(handle.constData());
+        if (statement && sqlite3_stmt_readonly(statement))
+            return;
+    }
+    ++sqliteWritingStatements;
+}
 
 const char* const kDateTimeText = "yyyy-MM-dd hh:mm:ss";
 
@@ -244,6 +259,8 @@ QSqlQuery& Connection::run(const QString& sql, const QVariantList* binds, const 
         bindNamed(q, *named);
     }
     ++roundTrips_;
+    if (isSQLite())
+        countIfWriting(q);
     if (!q.exec()) {
         const QString error = q.lastError().text();
         q.finish();
@@ -269,6 +286,8 @@ std::unique_ptr<RowCursor> Connection::openCursor(const QString& sql, const QVar
     if (!q->prepare(sql))
         fail(QStringLiteral("Invalid statement"), sql, q->lastError().text());
     bindNamed(*q, namedBinds);
+    if (isSQLite())
+        countIfWriting(*q);
     if (!q->exec())
         fail(QStringLiteral("Statement failed"), sql, q->lastError().text());
     std::unique_ptr<RowCursor> cursor(new RowCursor(this, std::move(q)));
@@ -337,6 +356,8 @@ void Connection::executeScript(const QString& sql) {
     settleCursor();
     if (!sql.trimmed().startsWith(QLatin1String("SET "), Qt::CaseInsensitive))
         forgetPreparedStatements();
+    if (isSQLite())
+        ++sqliteWritingStatements;
     runPlain(sql);
 }
 
@@ -435,9 +456,15 @@ std::optional<Recordset> Connection::callProcedure(const QString& name, const QV
         }
         args.set(key, v);
     }
+    // On SQLite a transaction begins writing on every attached database, and committing one
+    // that spans several files costs a super-journal and three syncs even when nothing was
+    // written: a call of its own that wrote nothing is ended with a rollback, which costs none.
+    const bool readOnlyEndsInRollback = isSQLite() && txDepth_ == 0;
+    const qint64 writingBefore = sqliteWritingStatements;
     Transaction tx(*this);
     std::optional<Recordset> result = decl->body(*this, args);
-    tx.commit();
+    if (!readOnlyEndsInRollback || sqliteWritingStatements != writingBefore)
+        tx.commit();
     if (outputs)
         for (const ProcParam& p : decl->params)
             if (p.direction != ParamDirection::In)

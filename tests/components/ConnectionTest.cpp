@@ -1,3 +1,4 @@
+#include "EngineProbes.h"
 #include "TestDatabase.h"
 #include "components/AppError.h"
 #include "components/Procedures.h"
@@ -230,6 +231,34 @@ TEST_P(ConnectionTest, ProcedureErrorsLeaveNothingBehind) {
     EXPECT_THROW(db().callProcedure(QStringLiteral("Test_ProbeInsert"), {{QStringLiteral("@Qty"), QStringLiteral("XXX")}}),
                  AppError);
     EXPECT_EQ(count(QStringLiteral("tbProbe")), 0);
+}
+
+ProcedureRegistration probeRead{{QStringLiteral("Test_ProbeRead"), {}, [](Connection& c, ProcArgs&) -> std::optional<Recordset> {
+    return c.query(QStringLiteral("SELECT COUNT(*) AS n FROM tbProbe"));
+}}};
+ProcedureRegistration probeWorkTable{{QStringLiteral("Test_ProbeWorkTable"), {}, [](Connection& c, ProcArgs&) -> std::optional<Recordset> {
+    c.executeScript(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS tbProbeWork (x INTEGER)"));
+    return std::nullopt;
+}}};
+
+// A call that only reads commits nothing (on SQLite a commit over the attached files would cost
+// syncs); what a call writes, a work table included, is kept; inside a caller's transaction a
+// call joins it.
+TEST_P(ConnectionTest, ProcedureCallsCommitOnlyWhatTheyWrote) {
+    EXPECT_EQ(writeCommitsOf(db(), [&] { EXPECT_EQ(db().callProcedure(QStringLiteral("Test_ProbeRead"))->value(0).toInt(), 0); }), 0);
+    EXPECT_EQ(writeCommitsOf(db(), [&] { db().callProcedure(QStringLiteral("Test_ProbeInsert"), {{QStringLiteral("@strCode"), QStringLiteral("W")}}); }),
+              1);
+    EXPECT_EQ(count(QStringLiteral("tbProbe")), 1);
+    db().callProcedure(QStringLiteral("Test_ProbeWorkTable"));
+    EXPECT_EQ(db().query(QStringLiteral("SELECT COUNT(*) FROM tbProbeWork")).value(0).toInt(), 0);
+    EXPECT_EQ(writeCommitsOf(db(), [&] {
+                  Transaction tx(db());
+                  db().callProcedure(QStringLiteral("Test_ProbeRead"));
+                  db().execute(QStringLiteral("INSERT INTO tbProbe (IDKey) VALUES ('X')"));
+                  tx.commit();
+              }),
+              1);
+    EXPECT_EQ(count(QStringLiteral("tbProbe")), 2);
 }
 
 QX_ON_BOTH_ENGINES(ConnectionTest);
