@@ -26,8 +26,10 @@ QString openRequests(Connection& c, RequestKind kind) {
     QString sql = QStringLiteral("FROM station.tbNurseCommunicationFile r WHERE r.DepartmentID = ? AND r.InOut = '%1' "
                                  "AND COALESCE(r.RecordStatus, '') = ''")
                       .arg(kind == RequestKind::In ? QLatin1Char('I') : QLatin1Char('O'));
-    const QString emergencyVisit =
-        QStringLiteral("EXISTS (SELECT 1 FROM patient_data.tbOutPatient p WHERE p.IDNum = r.IDNum AND p.ERNum <> 0)");
+    // The visit is looked up line by line (a scalar subquery, never turned into a join): the open
+    // lines are few, while the emergency visits of all time only grow.
+    const QString emergencyVisit = QStringLiteral(
+        "COALESCE((SELECT p.ERNum FROM patient_data.tbOutPatient p WHERE p.IDNum = r.IDNum), 0) <> 0");
     if (kind == RequestKind::ER)
         sql += QStringLiteral(" AND ") + emergencyVisit;
     else if (kind == RequestKind::Out && emergencyListedApart(c))
