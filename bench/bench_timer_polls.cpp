@@ -5,7 +5,7 @@
 // the plan of every statement it sends must search an index; on SQLite each request poll (check
 // with its count, and the package check) must stay under 2 ms. PostgreSQL (when QUILLAX_TEST_PG
 // names a server) is measured and printed beside it, the statements caught on SQLite explained
-// there and held to the same rule.
+// there and held to the same rule. QX_BENCH_PLANS=1 prints every statement with its plan.
 #include "BenchSupport.h"
 #include "EngineProbes.h"
 #include "ScriptedPlatform.h"
@@ -27,6 +27,7 @@ using namespace qx;
 namespace {
 
 constexpr int kHistory = 1000000, kServed = 1000000, kVisits = 100000, kDone = 100000, kPending = 100;
+constexpr int kItems = 5000, kLocations = 20;
 constexpr double kRequestPollLimitMs = 2;
 
 // The statements of each tick, as the SQLite run caught them.
@@ -75,10 +76,18 @@ void seed(Connection& c) {
                           QStringLiteral("INSERT INTO patient_data.tbDischargeNotice (IDNum, DepartmentID, NoticeDate, ClearDate) "
                                          "SELECT '' || (100000 + i), 'PH', ?, ? FROM n"),
                           {earlier, earlier.addSecs(3600)});
-    bench::insertNumbered(c, 5000,
+    // Admissions 100000, 100001, ... of the served lines.
+    bench::insertNumbered(c, kVisits,
+                          QStringLiteral("INSERT INTO patient_data.tbPatient (IDNum, HospNum, RoomID) "
+                                         "SELECT '' || (100000 + i), 'H' || i, 'R' || (i % 500) FROM n"));
+    // 5,000 items stocked at 20 locations, the main pharmacy (20) among them.
+    bench::insertNumbered(c, kItems,
+                          QStringLiteral("INSERT INTO tbInvMaster (ItemID, ItemName, ItemDesc) SELECT 'I' || i, 'ITEM ' || i, "
+                                         "'500 MG TABLET' FROM n"));
+    bench::insertNumbered(c, kItems * kLocations,
                           QStringLiteral("INSERT INTO tbInvent (ItemID, LocationID, OnHand, MinStockLevel, ItemStatus, MacExpiry) "
-                                         "SELECT 'I' || i, CASE WHEN i % 5 = 0 THEN '20' ELSE '' || (30 + i % 5) END, 100, 10, 0, ? "
-                                         "FROM n"),
+                                         "SELECT 'I' || (i / %1), '' || (20 + i % %1), 100, 10, 0, ? FROM n")
+                              .arg(kLocations),
                           {QDateTime(now.date().addYears(2), QTime(0, 0))});
     c.execute(QStringLiteral("DELETE FROM tbHospitalInfo"));
     c.execute(QStringLiteral("INSERT INTO tbHospitalInfo (isSeparateER) VALUES (1)"));
@@ -121,9 +130,13 @@ bool run(Engine engine, const char* name) {
             if (c.isSQLite())
                 gSent[QString::fromLatin1(poll.name)] = test::statementsOf(c, tick);
             QStringList scans;
-            for (const test::SentStatement& statement : gSent.value(QString::fromLatin1(poll.name)))
-                for (const QString& scan : test::fullScans(c, test::queryPlan(c, statement), test::kPollSmallTables))
+            for (const test::SentStatement& statement : gSent.value(QString::fromLatin1(poll.name))) {
+                const QString plan = test::queryPlan(c, statement);
+                if (qEnvironmentVariableIsSet("QX_BENCH_PLANS"))
+                    std::printf("%s\n%s\n\n", qPrintable(statement.withValues), qPrintable(plan));
+                for (const QString& scan : test::fullScans(c, plan, test::kPollSmallTables))
                     scans << scan + QStringLiteral("  <- ") + statement.sql.left(120);
+            }
             QList<double> times;
             for (int i = 0; i < 41; ++i) {
                 QElapsedTimer timer;

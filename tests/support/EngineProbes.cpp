@@ -64,6 +64,11 @@ QList<SentStatement> statementsOf(Connection& c, const std::function<void()>& wo
 }
 
 QString queryPlan(Connection& c, const SentStatement& statement) {
+    // Transaction control and settings have no plan.
+    static const QRegularExpression planned(QStringLiteral("^\\s*(SELECT|WITH|INSERT|UPDATE|DELETE)\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (!planned.match(statement.sql).hasMatch())
+        return QString();
     // EXPLAIN cannot be prepared on PostgreSQL: both go as plain text, values written in.
     QSqlQuery q(c.database());
     const QString explain = c.isSQLite() ? QStringLiteral("EXPLAIN QUERY PLAN ") : QStringLiteral("EXPLAIN ");
@@ -86,6 +91,10 @@ QStringList fullScans(Connection& c, const QString& plan, const QStringList& sma
     static const QRegularExpression pgScan(QStringLiteral("Seq Scan on (\\S+)(?: (\\S+))?"));
     QStringList scans;
     for (const QString& line : lines) {
+        if (line.startsWith(QStringLiteral("EXPLAIN failed"))) {
+            scans << line;
+            continue;
+        }
         QStringList names;
         if (c.isSQLite()) {
             const auto m = sqliteScan.match(line.trimmed());

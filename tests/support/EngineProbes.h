@@ -19,12 +19,13 @@ struct SentStatement {
 // left out). Nothing on PostgreSQL: capture on SQLite and read the plans on either engine.
 QList<SentStatement> statementsOf(Connection& c, const std::function<void()>& work);
 
-// SQLite: the details of EXPLAIN QUERY PLAN, one a line. PostgreSQL: the text of EXPLAIN.
+// SQLite: the details of EXPLAIN QUERY PLAN, one a line. PostgreSQL: the text of EXPLAIN. Empty
+// for a statement without a plan (transaction control, settings).
 QString queryPlan(Connection& c, const SentStatement& statement);
 
 // The lines of a plan that read a table whole (SQLite "SCAN t", also of a whole index;
 // PostgreSQL "Seq Scan on t"), leaving out the tables or aliases in `smallTables` and the
-// statement's own subqueries.
+// statement's own subqueries; an EXPLAIN that failed counts as such a line.
 QStringList fullScans(Connection& c, const QString& plan, const QStringList& smallTables = {});
 
 // Transactions that wrote, committed while `work` ran.
