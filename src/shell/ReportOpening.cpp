@@ -14,6 +14,11 @@
 
 namespace qx {
 
+namespace {
+// Pictures a report names are found by the same rule as the report files.
+const bool kReportFileRule = (report::setReportFileResolver(&ResolveReportPath), true);
+} // namespace
+
 QString ResolveReportPath(const QString& fileName) {
     const QDir program(AppPath());
     const QStringList candidates{

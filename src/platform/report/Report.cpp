@@ -25,6 +25,57 @@ const char* kindName(ParameterKind k) {
     }
     return "text";
 }
+
+// The definition as laid out with these values: the numbers and fonts its lines take from
+// parameters filled in, and the omitblank lines whose texts print empty left out.
+std::shared_ptr<const ReportDefinition> withParameterOptions(const ReportDefinition& def, const QVariantList& values) {
+    auto filled = [&](const QVector<TemplatePart>& parts) {
+        QString out;
+        for (const TemplatePart& p : parts)
+            out += p.kind == TemplatePart::Kind::Literal ? p.text : Text(values.value(p.index));
+        return out;
+    };
+    auto number = [&](const ParameterOption& o) {
+        const QVariant v = values.value(o.parameter);
+        if (IsNull(v) || !IsNumeric(v))
+            fail(QStringLiteral("%1: the report parameter %2 is \"%3\", not a number")
+                     .arg(QFileInfo(def.fileName).fileName(), def.parameters[o.parameter].name, Text(v)));
+        return CDbl(v) * o.scale;
+    };
+    auto resolve = [&](Band& band) {
+        QVector<BandLine> kept;
+        for (BandLine bl : band.lines) {
+            for (const ParameterOption& o : bl.options) {
+                TextItem& item = bl.items[o.item];
+                switch (o.target) {
+                case ParameterOption::Target::X: item.x = number(o); break;
+                case ParameterOption::Target::Width: item.width = number(o); break;
+                case ParameterOption::Target::Size: item.size = number(o); break;
+                case ParameterOption::Target::Top: bl.top = number(o); break;
+                case ParameterOption::Target::Space: bl.space = number(o); break;
+                }
+            }
+            for (TextItem& item : bl.items)
+                if (!item.familyParts.isEmpty())
+                    item.family = filled(item.familyParts).trimmed();
+            if (bl.omitBlank && std::all_of(bl.items.cbegin(), bl.items.cend(),
+                                            [&](const TextItem& item) { return filled(item.parts).isEmpty(); }))
+                continue;
+            kept << bl;
+        }
+        band.lines = kept;
+    };
+    auto out = std::make_shared<ReportDefinition>(def);
+    resolve(out->reportHeader);
+    resolve(out->pageHeader);
+    resolve(out->reportFooter);
+    resolve(out->pageFooter);
+    for (GroupDef& g : out->groups) {
+        resolve(g.header);
+        resolve(g.footer);
+    }
+    return out;
+}
 } // namespace
 
 QVariant ParameterField::convert(const QVariant& value) const {
@@ -134,8 +185,10 @@ QVariantList Report::effectiveValues() const {
 Connection* Report::dataConnection() const { return connection_ ? connection_ : sharedConnection; }
 
 std::shared_ptr<const ReportDocument> Report::layOut(const QVariantList& values, const QDateTime& when) {
+    const std::shared_ptr<const ReportDefinition> laidOut =
+        def_->hasParameterOptions ? withParameterOptions(*def_, values) : def_;
     auto document = [&](auto&& rows) {
-        return std::make_shared<const ReportDocument>(def_, std::move(rows), values, title_, subtitle_, when);
+        return std::make_shared<const ReportDocument>(laidOut, std::move(rows), values, title_, subtitle_, when);
     };
     const DataSource& d = def_->data;
     if (d.kind == DataSource::Kind::None)

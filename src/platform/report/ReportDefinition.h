@@ -38,7 +38,9 @@ struct TemplatePart {
 };
 
 struct TextItem {
-    QVector<TemplatePart> parts;
+    QVector<TemplatePart> parts;  // the text; an image's file, a barcode's data
+    QVector<TemplatePart> familyParts;  // font="..." (parameters only), filled when laid out
+    QString family;     // the font family; empty = the report's font
     double x = -1;      // mm from the left margin; -1 = after the previous item
     double width = -1;  // mm; -1 = share what is left of the line
     Qt::Alignment align = Qt::AlignLeft;
@@ -48,14 +50,29 @@ struct TextItem {
     double size = 0;  // points; 0 = the report's font size
 };
 
-// One printed line of a band: texts side by side, a horizontal rule, a gap, or the
-// column-aligned sums of a footer.
+// A number of a band line given by a parameter ("x={LEFT}tw"): the parameter's value times
+// `scale` (millimetres per unit for a length, 1 for a font size), set when the report is laid out.
+struct ParameterOption {
+    enum class Target : quint8 { X, Width, Size, Top, Space };
+    Target target = Target::X;
+    int item = 0;       // the text item of the line
+    int parameter = -1;
+    double scale = 1;
+};
+
+// One printed line of a band: texts side by side, a horizontal rule, a gap, the
+// column-aligned sums of a footer, a picture or a barcode.
 struct BandLine {
-    enum class Kind { Text, Rule, Space, Totals };
+    enum class Kind { Text, Rule, Space, Totals, Image, Barcode };
     Kind kind = Kind::Text;
-    QVector<TextItem> items;
+    QVector<TextItem> items;  // an image or a barcode is one item: its source, x, size and font
     double space = 0;  // mm, for Space
     QString label;     // for Totals
+    // mm from the top of the body: the line is placed there (the flow goes on below it). A
+    // picture placed so takes no room in the flow.
+    double top = -1;
+    bool omitBlank = false;  // a text line whose texts all print empty takes no room
+    QVector<ParameterOption> options;
     int line = 0;
 };
 
@@ -131,6 +148,8 @@ struct ReportDefinition {
     Band pageHeader;
     Band reportFooter;
     Band pageFooter;
+    // Whether some band line takes a number, a font or its presence from a parameter.
+    bool hasParameterOptions = false;
 
     QSizeF pageSizeMm() const { return landscape ? paperMm.transposed() : paperMm; }
     int parameterIndex(const QString& name) const;

@@ -1,6 +1,7 @@
 #include "platform/report/ReportDocument.h"
 #include "platform/Values.h"
 #include "platform/report/ReportError.h"
+#include "platform/report/ReportLoader.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -105,12 +106,13 @@ void ReportDocument::prepare(const QStringList& fieldNames) {
     }
 }
 
-int ReportDocument::fontFor(double points, bool bold, bool italic, bool underline) const {
-    const QString key = QStringLiteral("%1|%2%3%4").arg(points).arg(bold).arg(italic).arg(underline);
+int ReportDocument::fontFor(double points, bool bold, bool italic, bool underline, const QString& family) const {
+    const QString name = family.isEmpty() ? def_->font.family : family;
+    const QString key = QStringLiteral("%1|%2%3%4|%5").arg(points).arg(bold).arg(italic).arg(underline).arg(name);
     const auto it = fontIndex_.constFind(key);
     if (it != fontIndex_.constEnd())
         return *it;
-    const QFont f = unitFont(def_->font.family, points, bold, italic, underline);
+    const QFont f = unitFont(name, points, bold, italic, underline);
     const QFontMetricsF fm(f);
     fonts_ << f;
     fontHeights_ << fm.height() + fm.leading() + 0.15 * points * 10.0;
@@ -119,7 +121,37 @@ int ReportDocument::fontFor(double points, bool bold, bool italic, bool underlin
 }
 
 int ReportDocument::fontFor(const TextItem& item) const {
-    return fontFor(item.size > 0 ? item.size : def_->font.size, item.bold, item.italic, item.underline);
+    return fontFor(item.size > 0 ? item.size : def_->font.size, item.bold, item.italic, item.underline, item.family);
+}
+
+QString ReportDocument::picturePath(const BandLine& bl) const {
+    const QString name = fill(bl.items[0].parts, LayoutEntry{}, 0).trimmed();
+    if (name.isEmpty())
+        return QString();  // no picture given: nothing is drawn
+    const QString path = resolveReportFile(name, def_->fileName);
+    if (path.isEmpty())
+        fail(QStringLiteral("%1, line %2: the picture \"%3\" was not found")
+                 .arg(QFileInfo(def_->fileName).fileName()).arg(bl.line).arg(name));
+    return path;
+}
+
+const QImage& ReportDocument::picture(const QString& path) const {
+    auto it = pictures_.find(path);
+    if (it == pictures_.end()) {
+        QImage image(path);
+        if (image.isNull())
+            fail(QStringLiteral("The picture %1 cannot be read").arg(path));
+        it = pictures_.insert(path, image);
+    }
+    return *it;
+}
+
+QSizeF ReportDocument::pictureSize(const QString& path) const {
+    // A picture's own size: its pixels at its resolution (96 dots an inch when it states none).
+    const QImage& image = picture(path);
+    const double dpmX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() : 96 / 0.0254;
+    const double dpmY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() : 96 / 0.0254;
+    return QSizeF(image.width() / dpmX * 1000 * kUnitsPerMm, image.height() / dpmY * 1000 * kUnitsPerMm);
 }
 
 double ReportDocument::lineHeight(int font) const { return fontHeights_[font]; }
@@ -141,6 +173,12 @@ double ReportDocument::bandLineHeight(const BandLine& bl) const {
     case BandLine::Kind::Rule: return kRuleHeight;
     case BandLine::Kind::Space: return bl.space * kUnitsPerMm;
     case BandLine::Kind::Totals: return lineHeight(headingFont_);
+    case BandLine::Kind::Image: {
+        // The picture is read when placed, so that a missing one fails before any page is drawn.
+        const QString path = picturePath(bl);
+        return path.isEmpty() || bl.top >= 0 ? 0.0 : pictureSize(path).height();
+    }
+    case BandLine::Kind::Barcode:
     case BandLine::Kind::Text: break;
     }
     double h = 0;
@@ -224,6 +262,12 @@ const Recordset& ReportDocument::data() const {
 }
 
 void ReportDocument::add(LayoutEntry e) const {
+    // A line placed at its own height moves the flow there; a placed picture stays out of it.
+    if (e.kind == LayoutEntry::Kind::BandLine) {
+        const BandLine& bl = bandLine(e);
+        if (bl.top >= 0 && bl.kind != BandLine::Kind::Image)
+            state_.y = body_.top() + bl.top * kUnitsPerMm;
+    }
     e.y = state_.y;
     e.page = pages_.size();
     state_.y += e.height;
@@ -434,9 +478,14 @@ QString ReportDocument::fill(const QVector<TemplatePart>& parts, const LayoutEnt
 }
 
 QStringList ReportDocument::bandLineTexts(const LayoutEntry& e) const {
+    const BandLine& bl = bandLine(e);
     QStringList out;
-    for (const TextItem& item : bandLine(e).items)
+    if (bl.kind == BandLine::Kind::Image)
+        return out;
+    for (const TextItem& item : bl.items)
         out << fill(item.parts, e, e.page);
+    if (bl.kind == BandLine::Kind::Barcode)
+        out[0] = barcodeText(out[0], symbologyForFont(bl.items[0].family));
     return out;
 }
 
@@ -519,6 +568,29 @@ void ReportDocument::emitEntries(PageContent& out, const LayoutEntry& e, int pag
                     d.columns[c].alignGiven ? d.columns[c].align : Qt::AlignRight, headingFont_);
         return;
     }
+    case BandLine::Kind::Image: {
+        const QString path = picturePath(bl);
+        if (path.isEmpty())
+            return;
+        const double x = body_.left() + qMax(0.0, bl.items[0].x) * kUnitsPerMm;
+        const double y = bl.top >= 0 ? body_.top() + bl.top * kUnitsPerMm : e.y;
+        out.images << PageImage{QRectF(QPointF(x, y), pictureSize(path)), path};
+        return;
+    }
+    case BandLine::Kind::Barcode: {
+        const TextItem& item = bl.items[0];
+        const QString data = fill(item.parts, e, pageIndex);
+        if (data.isEmpty())
+            return;
+        const Symbology symbology = symbologyForFont(item.family);
+        // The narrowest bar is about as wide as a barcode font's at the same size.
+        const double points = item.size > 0 ? item.size : def_->font.size;
+        const double module = points / 24.0 * kUnitsPerInch / 72.0;
+        const BarPattern bars = encodeBarcode(data, symbology);
+        const double x = body_.left() + qMax(0.0, item.x) * kUnitsPerMm;
+        out.barcodes << PageBarcode{QRectF(x, e.y, bars.modules * module, e.height * 0.85), data, symbology, module};
+        return;
+    }
     case BandLine::Kind::Text: break;
     }
     const QVector<ItemSpan> spans = textItemSpans(bl, body_.width() / kUnitsPerMm);
@@ -573,6 +645,10 @@ void ReportDocument::paintPage(QPainter& painter, int index) const {
     painter.setPen(QPen(Qt::black, 0.6 * kUnitsPerInch / 72.0));
     for (const QLineF& l : content.rules)
         painter.drawLine(l);
+    for (const PageImage& image : content.images)
+        painter.drawImage(image.rect, picture(image.path));
+    for (const PageBarcode& b : content.barcodes)
+        paintBarcode(painter, b.rect, b.module, encodeBarcode(b.data, b.symbology));
     for (const PageText& t : content.texts) {
         painter.setFont(fonts_[t.font]);
         const int flags = t.align | (t.wrap ? Qt::AlignTop | Qt::TextWordWrap : Qt::AlignVCenter);
@@ -610,7 +686,14 @@ QString ReportDocument::pageText(int index) const {
     // sit on lines of their own. Keys order them down the page.
     using Key = std::pair<qint64, int>;
     std::map<Key, QVector<std::pair<const PageText*, QString>>> lines;
-    for (const PageText& t : content.texts) {
+    // Barcodes read as a barcode font prints them, pictures by their file name.
+    QVector<PageText> texts = content.texts;
+    for (const PageBarcode& b : content.barcodes)
+        texts << PageText{b.rect, barcodeText(b.data, b.symbology), Qt::AlignLeft, 0, false};
+    for (const PageImage& image : content.images)
+        texts << PageText{image.rect, QStringLiteral("[%1]").arg(QFileInfo(image.path).fileName()), Qt::AlignLeft, 0,
+                          false};
+    for (const PageText& t : texts) {
         const qint64 top = qRound64(t.rect.top());
         QString s = t.text;
         s.replace(QLatin1Char('\n'), QLatin1Char(' '));

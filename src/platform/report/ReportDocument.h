@@ -1,10 +1,12 @@
 #pragma once
 #include "components/Recordset.h"
 #include "components/RowCursor.h"
+#include "platform/report/ReportBarcode.h"
 #include "platform/report/ReportDefinition.h"
 
 #include <QDateTime>
 #include <QFont>
+#include <QImage>
 #include <QLineF>
 #include <QRectF>
 #include <QVariantList>
@@ -28,9 +30,25 @@ struct PageText {
     bool wrap = false;
 };
 
+// A picture drawn at its own size.
+struct PageImage {
+    QRectF rect;
+    QString path;
+};
+
+// A barcode drawn as bars from the rectangle's left, one module `module` units wide.
+struct PageBarcode {
+    QRectF rect;
+    QString data;
+    Symbology symbology = Symbology::Code128;
+    double module = 0;
+};
+
 struct PageContent {
     QVector<PageText> texts;
     QVector<QLineF> rules;
+    QVector<PageImage> images;
+    QVector<PageBarcode> barcodes;
 };
 
 // A group's value and the page where it starts, for the viewer's group tree.
@@ -161,7 +179,11 @@ private:
     void place(LayoutEntry e, double keepWith) const;
     void placeBand(qint16 id, int row, int group, double keepWith) const;
     int fontFor(const TextItem& item) const;
-    int fontFor(double points, bool bold, bool italic, bool underline) const;
+    int fontFor(double points, bool bold, bool italic, bool underline, const QString& family = QString()) const;
+    // The picture of an image line: its file and its size in units (read once).
+    const QImage& picture(const QString& path) const;
+    QString picturePath(const BandLine& bl) const;
+    QSizeF pictureSize(const QString& path) const;
     double lineHeight(int font) const;
     double bandLineHeight(const BandLine& bl) const;
     double detailHeight(int row) const;
@@ -182,6 +204,7 @@ private:
     mutable QVector<QFont> fonts_;
     mutable QVector<double> fontHeights_;
     mutable QHash<QString, int> fontIndex_;
+    mutable QHash<QString, QImage> pictures_;
     QVector<int> columnFields_;  // data column of each report column
     QVector<int> groupFields_;
     Recordset fields_;  // the data's field names, for look-ups by name

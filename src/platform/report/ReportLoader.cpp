@@ -51,8 +51,13 @@ private:
     QVector<Token> tokenize(const QString& line);
     void topLevel(const QVector<Token>& t);
     void bandLine(const QVector<Token>& t);
-    TextItem textItem(const QVector<Token>& t, int from, int to);
+    TextItem textItem(const QVector<Token>& t, int from, int to, BandLine& bl, int index);
     double number(const Token& t, const char* what) const;
+    double length(const Token& t, const char* what) const;
+    // A length or size option: a number, or "{PARAMETER}" with an optional unit, which the
+    // line takes when the report is laid out. Returns the number, or -1 for a parameter.
+    double option(const Token& t, const char* what, ParameterOption::Target target, BandLine& bl, int item,
+                  bool isLength);
     Qt::Alignment alignment(const Token& t) const;
     ParameterKind kind(const Token& t) const;
     void finish();
@@ -140,6 +145,53 @@ double Parser::number(const Token& t, const char* what) const {
     return v;
 }
 
+namespace {
+// Millimetres per unit of a length written with a unit: "1250tw" twips, "2in" inches, "5mm".
+double unitScale(QString& text) {
+    const QString lower = text.toLower();
+    if (lower.endsWith(QLatin1String("tw"))) {
+        text.chop(2);
+        return 25.4 / 1440.0;
+    }
+    if (lower.endsWith(QLatin1String("in"))) {
+        text.chop(2);
+        return 25.4;
+    }
+    if (lower.endsWith(QLatin1String("mm")))
+        text.chop(2);
+    return 1.0;
+}
+} // namespace
+
+double Parser::length(const Token& t, const char* what) const {
+    QString text = t.value;
+    const double scale = unitScale(text);
+    Token bare = t;
+    bare.value = text;
+    return number(bare, what) * scale;
+}
+
+double Parser::option(const Token& t, const char* what, ParameterOption::Target target, BandLine& bl, int item,
+                      bool isLength) {
+    if (!t.value.startsWith(QLatin1Char('{')))
+        return isLength ? length(t, what) : number(t, what);
+    const int close = t.value.indexOf(QLatin1Char('}'));
+    if (close < 0)
+        error(line_, QStringLiteral("\"{\" without \"}\" in %1=%2").arg(QLatin1String(what), t.value));
+    const QString name = t.value.mid(1, close - 1);
+    QString unit = t.value.mid(close + 1);
+    const QString given = unit;
+    const double scale = isLength ? unitScale(unit) : 1.0;
+    if (!unit.isEmpty())
+        error(line_, QStringLiteral("unknown unit \"%1\" after {%2} (tw, in or mm)").arg(given, name));
+    const int parameter = def_.parameterIndex(name);
+    if (parameter < 0)
+        error(line_, QStringLiteral("{%1} names no parameter (declare the parameters first)").arg(name));
+    bl.options << ParameterOption{target, item, parameter, scale};
+    def_.hasParameterOptions = true;
+    return -1;
+}
+
 Qt::Alignment Parser::alignment(const Token& t) const {
     const QString v = t.value.toLower();
     if (v == QLatin1String("left"))
@@ -198,20 +250,24 @@ void Parser::topLevel(const QVector<Token>& t) {
         (w.is("title") ? def_.title : def_.subtitle) = t[1].value;
         options(2, [](const Token&) { return false; });
     } else if (w.is("paper")) {
-        need(2, "paper A4|A5|Letter|Legal|<width>x<height> [portrait|landscape]");
+        need(2, "paper A4|A5|Letter|Legal|HalfLetter|Label|<width>x<height>[in] [portrait|landscape]");
         static const QHash<QString, QSizeF> sizes{{QStringLiteral("a4"), {210, 297}},
                                                    {QStringLiteral("a5"), {148, 210}},
                                                    {QStringLiteral("letter"), {215.9, 279.4}},
                                                    {QStringLiteral("legal"), {215.9, 355.6}},
-                                                   {QStringLiteral("halfletter"), {139.7, 215.9}}};
+                                                   {QStringLiteral("halfletter"), {139.7, 215.9}},
+                                                   // a 4 by 2 inch label of a label printer
+                                                   {QStringLiteral("label"), {101.6, 50.8}}};
         const QString p = t[1].value.toLower();
         if (sizes.contains(p)) {
             def_.paperMm = sizes.value(p);
         } else {
-            const QStringList wh = p.split(QLatin1Char('x'));
+            QString dims = p;
+            const double scale = unitScale(dims);
+            const QStringList wh = dims.split(QLatin1Char('x'));
             bool ok1 = false, ok2 = false;
-            const double wmm = wh.value(0).toDouble(&ok1), hmm = wh.value(1).toDouble(&ok2);
-            if (wh.size() != 2 || !ok1 || !ok2 || wmm < 20 || hmm < 20)
+            const double wmm = wh.value(0).toDouble(&ok1) * scale, hmm = wh.value(1).toDouble(&ok2) * scale;
+            if (wh.size() != 2 || !ok1 || !ok2 || wmm < 10 || hmm < 10)
                 error(line_, QStringLiteral("unknown paper \"%1\"").arg(t[1].value));
             def_.paperMm = {wmm, hmm};
         }
@@ -391,34 +447,50 @@ void Parser::topLevel(const QVector<Token>& t) {
     }
 }
 
-TextItem Parser::textItem(const QVector<Token>& t, int from, int to) {
+TextItem Parser::textItem(const QVector<Token>& t, int from, int to, BandLine& bl, int index) {
+    using Target = ParameterOption::Target;
     TextItem item;
     bool haveText = false;
+    const bool picture = bl.kind == BandLine::Kind::Image;
     for (int i = from; i < to; ++i) {
         const Token& o = t[i];
         if (o.quoted && o.key.isEmpty() && !haveText) {
             item.parts.append(TemplatePart{TemplatePart::Kind::Literal, o.value, -1, QString()});  // resolved in finish()
             haveText = true;
         } else if (o.key == QLatin1String("x")) {
-            item.x = number(o, "x");
-        } else if (o.key == QLatin1String("width")) {
-            item.width = number(o, "width");
-        } else if (o.key == QLatin1String("align")) {
+            item.x = option(o, "x", Target::X, bl, index, true);
+        } else if (o.key == QLatin1String("y")) {
+            bl.top = option(o, "y", Target::Top, bl, index, true);
+            if (bl.top < 0)
+                bl.top = 0;  // set from the parameter when laid out
+        } else if (o.key == QLatin1String("width") && !picture) {
+            item.width = option(o, "width", Target::Width, bl, index, true);
+        } else if (o.key == QLatin1String("align") && !picture) {
             item.align = alignment(o);
-        } else if (o.key == QLatin1String("size")) {
-            item.size = number(o, "size");
-        } else if (o.is("bold")) {
+        } else if (o.key == QLatin1String("size") && !picture) {
+            item.size = option(o, "size", Target::Size, bl, index, false);
+        } else if (o.key == QLatin1String("font") && !picture) {
+            item.familyParts.append(TemplatePart{TemplatePart::Kind::Literal, o.value, -1, QString()});
+        } else if (o.is("bold") && !picture) {
             item.bold = true;
-        } else if (o.is("italic")) {
+        } else if (o.is("italic") && !picture) {
             item.italic = true;
-        } else if (o.is("underline")) {
+        } else if (o.is("underline") && !picture) {
             item.underline = true;
+        } else if (o.is("omitblank") && bl.kind == BandLine::Kind::Text) {
+            bl.omitBlank = true;
         } else {
-            error(line_, QStringLiteral("unexpected \"%1\" in a text item").arg(o.key.isEmpty() ? o.value : o.key + QLatin1Char('=')));
+            error(line_, QStringLiteral("unexpected \"%1\" in %2").arg(o.key.isEmpty() ? o.value : o.key + QLatin1Char('='),
+                                                                     picture ? QStringLiteral("an image")
+                                                                     : bl.kind == BandLine::Kind::Barcode
+                                                                         ? QStringLiteral("a barcode")
+                                                                         : QStringLiteral("a text item")));
         }
     }
     if (!haveText)
-        error(line_, QStringLiteral("a text item needs its \"text\""));
+        error(line_, picture ? QStringLiteral("an image needs its \"file\"")
+                     : bl.kind == BandLine::Kind::Barcode ? QStringLiteral("a barcode needs its \"data\"")
+                                                          : QStringLiteral("a text item needs its \"text\""));
     return item;
 }
 
@@ -431,10 +503,13 @@ void Parser::bandLine(const QVector<Token>& t) {
         int from = 1;
         for (int i = 1; i <= t.size(); ++i) {
             if (i == t.size() || (!t[i].quoted && t[i].value == QLatin1String("|"))) {
-                bl.items << textItem(t, from, i);
+                bl.items << textItem(t, from, i, bl, bl.items.size());
                 from = i + 1;
             }
         }
+    } else if (w.is("image") || w.is("barcode")) {
+        bl.kind = w.is("image") ? BandLine::Kind::Image : BandLine::Kind::Barcode;
+        bl.items << textItem(t, 1, t.size(), bl, 0);
     } else if (w.is("rule")) {
         bl.kind = BandLine::Kind::Rule;
         if (t.size() != 1)
@@ -442,8 +517,10 @@ void Parser::bandLine(const QVector<Token>& t) {
     } else if (w.is("space")) {
         bl.kind = BandLine::Kind::Space;
         if (t.size() != 2)
-            error(line_, QStringLiteral("expected: space <mm>"));
-        bl.space = number(t[1], "space");
+            error(line_, QStringLiteral("expected: space <length>"));
+        bl.space = option(t[1], "space", ParameterOption::Target::Space, bl, 0, true);
+        if (bl.space < 0)
+            bl.space = 0;
     } else if (w.is("totals")) {
         if (band_ != BandKind::GroupFooter && band_ != BandKind::ReportFooter)
             error(line_, QStringLiteral("totals belong in a group footer or the report footer"));
@@ -454,7 +531,8 @@ void Parser::bandLine(const QVector<Token>& t) {
         if (std::none_of(def_.columns.cbegin(), def_.columns.cend(), [](const ColumnDef& c) { return c.sum; }))
             error(line_, QStringLiteral("totals need a column marked sum (declare the columns first)"));
     } else {
-        error(line_, QStringLiteral("unknown band statement \"%1\" (text, rule, space, totals or end)").arg(w.value));
+        error(line_, QStringLiteral("unknown band statement \"%1\" (text, image, barcode, rule, space, totals or end)")
+                         .arg(w.value));
     }
     current_->lines << bl;
 }
@@ -530,8 +608,26 @@ QVector<TemplatePart> Parser::parseTemplate(const QString& s, BandKind band, int
 void Parser::finish() {
     auto resolve = [&](Band& b, BandKind kind) {
         for (BandLine& bl : b.lines)
-            for (TextItem& item : bl.items)
+            for (TextItem& item : bl.items) {
                 item.parts = parseTemplate(item.parts.value(0).text, kind, bl.line);
+                const bool byParameters = std::all_of(item.parts.cbegin(), item.parts.cend(), [](const TemplatePart& p) {
+                    return p.kind == TemplatePart::Kind::Literal || p.kind == TemplatePart::Kind::Parameter;
+                });
+                if (bl.omitBlank && !byParameters)
+                    error(bl.line, QStringLiteral("omitblank lines print literal texts and parameters only"));
+                if (bl.omitBlank)
+                    def_.hasParameterOptions = true;
+                if (!item.familyParts.isEmpty()) {
+                    item.familyParts = parseTemplate(item.familyParts[0].text, kind, bl.line);
+                    for (const TemplatePart& p : item.familyParts)
+                        if (p.kind != TemplatePart::Kind::Literal && p.kind != TemplatePart::Kind::Parameter)
+                            error(bl.line, QStringLiteral("a font name takes literal text and parameters only"));
+                    if (item.familyParts.size() == 1 && item.familyParts[0].kind == TemplatePart::Kind::Literal)
+                        item.family = item.familyParts.takeFirst().text;
+                    else
+                        def_.hasParameterOptions = true;
+                }
+            }
     };
     resolve(def_.reportHeader, BandKind::ReportHeader);
     resolve(def_.pageHeader, BandKind::PageHeader);
@@ -666,6 +762,27 @@ QString findPathIgnoringCase(const QString& path) {
         built = next;
     }
     return clean.startsWith(QLatin1Char('/')) ? built : QDir::cleanPath(built);
+}
+
+namespace {
+std::function<QString(const QString&)>& fileResolver() {
+    static std::function<QString(const QString&)> resolver;
+    return resolver;
+}
+} // namespace
+
+void setReportFileResolver(std::function<QString(const QString& name)> resolver) {
+    fileResolver() = std::move(resolver);
+}
+
+QString resolveReportFile(const QString& name, const QString& reportPath) {
+    if (name.isEmpty())
+        return QString();
+    if (QDir::isAbsolutePath(name) || name.startsWith(QLatin1Char('\\')))
+        return findPathIgnoringCase(name);
+    if (fileResolver())
+        return fileResolver()(name);
+    return findPathIgnoringCase(QFileInfo(reportPath).dir().filePath(name));
 }
 
 } // namespace qx::report

@@ -21,6 +21,21 @@ QString& folderSetting() {
     return folder;
 }
 
+std::function<QStringList()>& printerSource() {
+    static std::function<QStringList()> source;
+    return source;
+}
+
+QString& currentPrinterSetting() {
+    static QString name;
+    return name;
+}
+
+QVector<PrintedJob>& jobLog() {
+    static QVector<PrintedJob> jobs;
+    return jobs;
+}
+
 QPageLayout pageLayoutOf(const ReportDocument& doc) {
     const QSizeF mm = doc.pageSize() / kUnitsPerMm;
     const bool landscape = mm.width() > mm.height();
@@ -58,6 +73,27 @@ QString nextPrintFile(const QString& folder, const QString& jobName) {
 void setPrintFolder(const QString& folder) { folderSetting() = folder; }
 QString printFolder() { return folderSetting(); }
 
+void setInstalledPrinters(std::function<QStringList()> source) { printerSource() = std::move(source); }
+
+QStringList installedPrinters() {
+    return printerSource() ? printerSource()() : QPrinterInfo::availablePrinterNames();
+}
+
+bool selectPrinter(const QString& deviceName) {
+    for (const QString& name : installedPrinters())
+        if (name == deviceName) {
+            currentPrinterSetting() = name;
+            return true;
+        }
+    return false;
+}
+
+QString currentPrinter() { return currentPrinterSetting(); }
+void resetCurrentPrinter() { currentPrinterSetting().clear(); }
+
+QVector<PrintedJob> printedJobs() { return jobLog(); }
+void clearPrintedJobs() { jobLog().clear(); }
+
 void printDocument(const ReportDocument& doc, const QString& jobName, bool prompt) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(jobName);
@@ -67,6 +103,8 @@ void printDocument(const ReportDocument& doc, const QString& jobName, bool promp
         QDir().mkpath(printFolder());
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(nextPrintFile(printFolder(), jobName));
+    } else if (!currentPrinter().isEmpty()) {
+        printer.setPrinterName(currentPrinter());
     } else if (QPrinterInfo::defaultPrinter().isNull()) {
         fail(QStringLiteral("No printer is installed on this workstation: %1 was not printed.").arg(jobName));
     }
@@ -77,6 +115,8 @@ void printDocument(const ReportDocument& doc, const QString& jobName, bool promp
             return;
     }
     paintPages(printer, doc, printer.resolution(), QStringLiteral("printing ") + jobName);
+    if (!printFolder().isEmpty())
+        jobLog() << PrintedJob{jobName, currentPrinter(), printer.outputFileName()};
 }
 
 void writePdf(const ReportDocument& doc, const QString& path) {

@@ -107,6 +107,7 @@ void writeRtf(const ReportDocument& doc, const QString& path) {
         const BandLine& bl = doc.bandLine(e);
         switch (bl.kind) {
         case BandLine::Kind::Rule: out += QLatin1String("\\pard\\brdrb\\brdrs\\brdrw10\\brsp20\\par\n"); break;
+        case BandLine::Kind::Image: break;  // pictures stay on the printed pages
         case BandLine::Kind::Space:
             out += QStringLiteral("\\pard\\sl-%1\\slmult0\\par\n").arg(qMax(1, qRound(bl.space * kTwipsPerMm)));
             break;
@@ -122,6 +123,7 @@ void writeRtf(const ReportDocument& doc, const QString& path) {
             row(out, cells);
             break;
         }
+        case BandLine::Kind::Barcode:
         case BandLine::Kind::Text: {
             const QStringList texts = doc.bandLineTexts(e);
             if (bl.items.size() == 1) {

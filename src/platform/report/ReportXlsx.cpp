@@ -131,8 +131,8 @@ void writeXlsx(const ReportDocument& doc, const QString& path) {
             break;
         case LayoutEntry::Kind::BandLine: {
             const BandLine& bl = doc.bandLine(e);
-            if (bl.kind == BandLine::Kind::Rule || bl.kind == BandLine::Kind::Space)
-                continue;  // no row for lines and gaps
+            if (bl.kind == BandLine::Kind::Rule || bl.kind == BandLine::Kind::Space || bl.kind == BandLine::Kind::Image)
+                continue;  // no row for lines, gaps and pictures
             if (bl.kind == BandLine::Kind::Totals) {
                 sheet.text(row, 0, bl.label, true);
                 for (int c = 0; c < d.columns.size(); ++c)
