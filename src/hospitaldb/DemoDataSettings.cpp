@@ -1,8 +1,36 @@
 // Demo data: hospital settings, switches, shifts, counters and the reference files.
 #include "hospitaldb/Schema.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
 namespace qx::hospitaldb {
 namespace {
+
+// A demo doctor's signature: a scrawl of `loops` loops, as a 96 dpi BMP.
+QByteArray demoSignature(int loops) {
+    QImage image(180, 48, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(20, 30, 110), 2));
+        QPainterPath path(QPointF(8, 30));
+        for (int x = 8; x <= 172; x += 2)
+            path.lineTo(x + 6 * std::sin(x * loops * 0.04), 24 + 14 * std::sin(x * loops * 0.02) * std::cos(x * 0.05));
+        painter.drawPath(path);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
 
 void fillSettings(Connection& c) {
     // The site code names no real site, so no site-specific behaviour is switched on.
@@ -92,6 +120,17 @@ void fillReferenceFiles(Connection& c) {
                                  "VALUES (?, ?, ?, ?, ?)"),
                   {QString::fromLatin1(d.id), QString::fromLatin1(d.last), QString::fromLatin1(d.first),
                    QString::fromLatin1(d.s2), QDateTime(today.addYears(d.expiryYears), QTime(0, 0))});
+
+    // Licence numbers and a signature for the doctors whose prescriptions are printed.
+    for (const char* id : {"D001", "D002"}) {
+        const QString doctor = QString::fromLatin1(id);
+        c.execute(QStringLiteral("UPDATE build_file.tbCoDoctor SET PRCNumber = ?, PTRNumber = ?, TINNumber = ? "
+                                 "WHERE doctorid = ?"),
+                  {QStringLiteral("PRC-0") + doctor.mid(1), QStringLiteral("PTR-26") + doctor.mid(1),
+                   QStringLiteral("TIN-100-") + doctor.mid(1), doctor});
+        c.execute(QStringLiteral("INSERT INTO build_file.tbDbImage (IDKey, FieldName, DbImage) VALUES (?, 'Doctor Sign', ?)"),
+                  {doctor, demoSignature(doctor == QLatin1String("D001") ? 3 : 5)});
+    }
 
     struct Station { const char* id; const char* name; };
     for (const Station& s : {Station{"2F", "2ND FLOOR NURSE STATION"}, Station{"3F", "3RD FLOOR NURSE STATION"},

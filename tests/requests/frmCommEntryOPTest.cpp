@@ -3,6 +3,7 @@
 #include "ScriptedPickers.h"
 #include "charging/frmOverStock.h"
 #include "charging/frmPriceInOut.h"
+#include "SourceTree.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "charging/ChargeGrid.h"
@@ -14,6 +15,7 @@
 #include "platform/Twips.h"
 #include "platform/Values.h"
 #include "platform/WidgetInput.h"
+#include "platform/report/ReportPrinter.h"
 #include "requests/RequestWindowOpeners.h"
 #include "requests/outpatient/frmCommEntryOP.h"
 #include "shell/HospitalSettings.h"
@@ -27,6 +29,7 @@
 #include "suite/OutpatientFileOPDPatient.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -445,6 +448,72 @@ TEST_P(frmCommEntryOPEditTest, SeniorDiscountPriceChangeAndTheRemarksTip) {
 }
 
 QX_ON_BOTH_ENGINES(frmCommEntryOPEditTest);
+// The prescription: issued quantities written back to the station's open requests by request
+// number (cancelled, unreadable and closed ones left alone), then one print per prescribed item
+// with the doctor's numbers and signature.
+TEST_P(frmCommEntryOPTest, PrintPrescriptionWritesBackAndPrintsOnePerItem) {
+    gSiteCode = QStringLiteral("SIKE");
+    ASSERT_TRUE(installShippedReport(platform.folders->program, QStringLiteral("DocPrescription.rpt")));
+    QTemporaryDir out;
+    report::setPrintFolder(out.path());
+    report::clearPrintedJobs();
+    requests(QStringLiteral("5001A"), {{"PARA500", 2, "D001", false}, {"AMOX500", 1, "D001", false},
+                                       {"FIX100", 1, "D001", false}});
+    db().execute(QStringLiteral("UPDATE build_file.tbCoDoctor SET PRCNumber = 'PRC-77', PTRNumber = 'PTR-5', "
+                                "TINNumber = 'TIN-9' WHERE doctorid = 'D001'"));
+    QFile logo(sourcePath(QStringLiteral("Reports/yrd3.bmp")));
+    ASSERT_TRUE(logo.open(QIODevice::ReadOnly));
+    db().execute(QStringLiteral("INSERT INTO build_file.tbDbImage (IDKey, FieldName, DbImage) VALUES ('D001', 'Doctor Sign', ?)"),
+                 {logo.readAll()});
+    auto form = load();
+    EXPECT_FALSE(form->cmdPrintPrescription->isHidden());
+    auto rowOf = [&](const char* code) {
+        for (int row = 1; row < form->grdItemList->rows(); ++row)
+            if (form->grdItemList->textMatrix(row, OP::kColCode) == QLatin1String(code))
+                return row;
+        return -1;
+    };
+    form->grdItemList->setTextMatrix(rowOf("PARA500"), OP::kColIssued, QStringLiteral("3"));
+    form->grdItemList->setTextMatrix(rowOf("AMOX500"), OP::kColDosage, QStringLiteral("CANCELLED"));
+    form->grdItemList->setTextMatrix(rowOf("AMOX500"), OP::kColIssued, QStringLiteral("XXX"));
+    form->grdItemList->setTextMatrix(rowOf("FIX100"), OP::kColIssued, QStringLiteral("5"));
+    db().execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET RecordStatus = 'W' WHERE ItemID = 'FIX100'"));
+    form->setCancelledForm(true);
+    form->cmdPrintPrescription->click();
+    QStringList quantities;
+    for (Recordset rs = db().query(QStringLiteral("SELECT Quantity FROM station.tbNurseCommunicationFile ORDER BY RequestNumber"));
+         !rs.eof(); rs.moveNext())
+        quantities << Format(rs.value(QStringLiteral("Quantity")), QStringLiteral("0"));
+    EXPECT_EQ(quantities, (QStringList{"3", "1", "1"}));
+    EXPECT_FALSE(form->CancelledForm());
+    ASSERT_EQ(report::printedJobs().size(), 2);
+    auto text = [](const QString& pdf) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    };
+    const QString first = text(report::printedJobs()[0].file);
+    for (const char* expected : {"PARACETAMOL", "Quantity: 3", "Sig.: 1 TAB Q4H", "PRC No.: PRC-77", "TIN: TIN-9"})
+        EXPECT_TRUE(first.contains(QString::fromLatin1(expected))) << expected << "\n" << first.toStdString();
+    EXPECT_TRUE(text(report::printedJobs()[1].file).contains(QStringLiteral("AMOXICILLIN")));
+    EXPECT_TRUE(QFileInfo::exists(QDir(platform.folders->program).filePath(QStringLiteral("Reports/SIKE/DocSign.bmp"))));
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), report::printedJobs()[0].file});
+    images.waitForFinished(30000);
+    EXPECT_EQ(QString::fromUtf8(images.readAllStandardOutput()).trimmed().split(QLatin1Char('\n')).size(), 3);
+
+    // Again: printed again; without a signature on file the prescription prints without one.
+    db().execute(QStringLiteral("DELETE FROM build_file.tbDbImage"));
+    form->cmdPrintPrescription->click();
+    ASSERT_EQ(report::printedJobs().size(), 4);
+    images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), report::printedJobs()[3].file});
+    images.waitForFinished(30000);
+    EXPECT_EQ(QString::fromUtf8(images.readAllStandardOutput()).trimmed().split(QLatin1Char('\n')).size(), 2);
+    report::setPrintFolder(QString());
+    report::clearPrintedJobs();
+}
+
 QX_ON_BOTH_ENGINES(frmCommEntryOPTest);
 
 } // namespace

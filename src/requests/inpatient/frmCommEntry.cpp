@@ -35,7 +35,6 @@ QLineEdit* hiddenBox(QWidget* parent) {
 
 frmCommEntry::frmCommEntry(QWidget* parent)
     : QDialog(parent), profile_(nullptr, ItemProfile::Variant::Request) {
-    setWindowTitle(QStringLiteral("Communication File Entry ( IN-PATIENT )"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 }
 
@@ -74,6 +73,8 @@ void frmCommEntry::ensureLoaded() {
 
 void frmCommEntry::buildForm() {
     unload();
+    // Each load starts from the design's caption (the reprint mode renames the window).
+    setWindowTitle(QStringLiteral("Communication File Entry ( IN-PATIENT )"));
     setFixedSize(twipsToPixels(kDesignWidth), twipsToPixels(kDesignHeight));
     if (pictures_.emptyBox.isNull())
         pictures_ = RequestGridPictures::standard();
@@ -204,6 +205,7 @@ void frmCommEntry::buildLowerPanels() {
     connect(cmdCancel, &QPushButton::clicked, this, &frmCommEntry::cmdCancel_Click);
     connect(cmdDelay, &QPushButton::clicked, this, &frmCommEntry::cmdDelay_Click);
     connect(chkOPPrice, &QCheckBox::clicked, this, &frmCommEntry::chkOPPrice_Click);
+    connect(cmdPrintBarCode, &QPushButton::clicked, this, &frmCommEntry::cmdPrintBarCode_Click);
 }
 
 void frmCommEntry::unload() {

@@ -116,6 +116,12 @@ public:
     void cmdCancel_Click();
     void cmdDelay_Click();
 
+    // ---- Medication labels (labels/frmCommEntryLabels.cpp) ----
+    // Fills the hidden Initial box with the patient's initials for the labels (site YRD).
+    void PatientInitial();
+    // Labels of the lines shown; in reprint mode the screen closes once some were printed.
+    void cmdPrintBarCode_Click();
+
     // ---- Handlers ----
     void cmdDocCode_Click();
     void txtDocCode_KeyPress(int& keyAscii);

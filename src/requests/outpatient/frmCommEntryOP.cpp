@@ -168,6 +168,7 @@ void frmCommEntryOP::buildButtons(QWidget* body) {
     connect(cmdCancel, &QPushButton::clicked, this, &frmCommEntryOP::cmdCancel_Click);
     connect(cmdDelay, &QPushButton::clicked, this, &frmCommEntryOP::cmdDelay_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmCommEntryOP::cmdClose_Click);
+    connect(cmdPrintPrescription, &QPushButton::clicked, this, &frmCommEntryOP::cmdPrintPrescription_Click);
     connect(cmdPosted, &QPushButton::clicked, this, [this] {
         eventHandler(kOPModule, QStringLiteral("cmdPosted_Click"), [&] {
             OpenWindow(QStringLiteral("frmListPosted"), {{QStringLiteral("IDNum"), Trim(lblPatInfo[7]->text())}});

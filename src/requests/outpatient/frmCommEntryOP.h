@@ -92,6 +92,9 @@ public:
     void cmdCancel_Click();
     void cmdDelay_Click();
     void cmdClose_Click();
+    // Writes the issued quantities back to the station and prints the doctor's prescription
+    // (labels/frmCommEntryOPPrescription.cpp).
+    void cmdPrintPrescription_Click();
 
     // ---- Controls (rebuilt at every load) ----
     QGroupBox* fraPatInfo = nullptr;
