@@ -227,7 +227,8 @@ TEST_P(ReportCatalogueTest, PrescriptionGetsTrimmedValuesAndNeverAsksToExport) {
     EXPECT_EQ(shown.caption, QStringLiteral("Prescription"));
     EXPECT_EQ(shown.values, (QStringList{"PATIENTNAME=O'NEIL, MARY", "DOCTOR=DR. REYES", "ITEMNAME=AMOXICILLIN",
                                          "ITEMDESC=500 MG CAPSULE", "DOSAGE=1 capsule every 8 hours for 7 days",
-                                         "QUANTITY=21", "REMARKS=-", "ISDOCTOR=", "PRC=0123456", "PTR=", "TIN=", "S2="}));
+                                         "QUANTITY=21", "REMARKS=-", "ISDOCTOR=", "PRC=0123456", "PTR=", "TIN=", "S2=",
+                                         "SIGNATURE=-"}));
     EXPECT_TRUE(platform.messages->boxes().empty());
     expectReportGolden(QStringLiteral("DocPrescription.txt"), shown.text);
 }
