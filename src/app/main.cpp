@@ -6,6 +6,7 @@
 #include "platform/QtInputBox.h"
 #include "platform/QtPlatformServices.h"
 #include "posting/PostingWindowOpeners.h"
+#include "prescriptions/PrescriptionWindowOpeners.h"
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportWindows.h"
 #include "requests/RequestWindowOpeners.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     qx::RegisterReportOpeners();
     qx::RegisterCashWindowOpeners();
     qx::RegisterPostingWindowOpeners();
+    qx::RegisterPrescriptionWindowOpeners();
     qx::RegisterReportWindowOpeners();
     qx::RegisterRequestWindowOpeners();
     qx::RegisterReturnWindowOpeners();

@@ -1,5 +1,7 @@
 #include "charging/ChargeGrid.h"
 
+#include "components/PlatformServices.h"
+
 #include "platform/CellEditor.h"
 #include "platform/ControlEvents.h"
 #include "platform/FlexGrid.h"
@@ -243,6 +245,10 @@ void ChargeGrid::onEditorKeyDown(int& keyCode, int) {
 void ChargeGrid::onEditorKeyPress(int& keyAscii) {
     if (keyAscii == keys::Return) {
         keyAscii = 0;
+        if (config_.refuseZeroOnEnter && editor_->text() == QLatin1String("0")) {
+            MsgBox(QStringLiteral("Zero Value is not allowed!"), vbInformation, QStringLiteral("MESSAGE"));
+            return;
+        }
         emit commitRequested(grid_->row(), grid_->col(), editor_->text());
         emit editorTextEdited(editor_->text());
         return;

@@ -38,6 +38,8 @@ struct ChargeGridConfig {
     bool loadTextOnEnterCell = true;
     // Space on the grid acts as a double click on the current cell.
     bool spaceDoubleClicks = false;
+    // Enter on the editor's text "0" is refused ("Zero Value is not allowed!") before any commit.
+    bool refuseZeroOnEnter = false;
 
     // ---- Saveable lines (ChargeGrid::canSaveRow) ----
     // A line is saveable when it is not blank and each of these cells has text after trimming...

@@ -73,6 +73,16 @@ QuantityCommitOutcome CommitQuantity(const QuantityCommitRequest& request) {
         ShowInfo(QStringLiteral("Invalid quantity because of the decimal."));
         return outcome;
     }
+    if (request.refillLeft && *request.refillLeft < quantity) {
+        const QString question =
+            QStringLiteral("Quantity of item to be dispensed is more than the number of item left for refill. "
+                           "Patient  has ") +
+            Text(*request.refillLeft) + QStringLiteral(" item/s left for refill. DO YOU WANT TO CONTINUE?");
+        if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("DO YOU WANT TO CONTINUE?")) != vbYes) {
+            outcome.refillDeclined = true;
+            return outcome;
+        }
+    }
     outcome.quantity = quantity;
     outcome.verdict = QuantityVerdict::Commit;
     bool cancelled = false;

@@ -73,6 +73,9 @@ struct QuantityCommitRequest {
     std::optional<double> requestedLimit;
     // Only whole quantities are taken ("Invalid quantity because of the decimal." otherwise).
     bool wholeOnly = true;
+    // A whole quantity above what a prescription has left for refill asks whether to go on; No
+    // stops the commit (the outcome tells it, so that the editor can show "0").
+    std::optional<double> refillLeft;
     // A quantity of 0 or less is refused ("Quantity is invalid.").
     bool refuseNonPositive = true;
     // The typed text counts by its leading number ("12 TABS" is 12), not only when it is numeric.
@@ -106,10 +109,12 @@ struct QuantityCommitOutcome {
     double quantity = 0;
     bool overStockAsked = false;
     QString logChoice;  // the over-stock prompt's choice text, "" when it was not shown
+    bool refillDeclined = false;  // the refill question was answered No
 };
 
-// Checks a typed quantity: above 0, within the requested limit, whole, within the stock (or the over-stock prompt: proceed,
-// substitute, cancel), then the large-quantity question unless the entry was cancelled.
+// Checks a typed quantity: above 0, within the requested limit, whole, within the refill balance
+// (a question), within the stock (or the over-stock prompt: proceed, substitute, cancel), then the
+// large-quantity question unless the entry was cancelled.
 QuantityCommitOutcome CommitQuantity(const QuantityCommitRequest& request);
 
 // ---- Price change ----

@@ -2,8 +2,11 @@
 #include <QString>
 #include <optional>
 
+class QWidget;
+
 namespace qx {
 
+class ChargeGrid;
 class Connection;
 class FlexGrid;
 struct RequestGridColumns;
@@ -31,5 +34,17 @@ struct RequestCommitPricing {
     bool fixedChargeAfterSpecialPrices = false;
 };
 QString RequestCommitAmount(Connection& con, const RequestCommitPricing& line);
+
+// The dosage column's look-up: the typed dosage, else the dosage picker's choice. A found
+// dosage's id is committed into the cell, and its frequency fills the requested quantity only
+// when the line has none (a refill balance stays); otherwise the editor stays open.
+void TakeRequestDosage(ChargeGrid& chargeGrid, int row, int requestedCol);
+
+// The price-change dialog over one line, where its quantity, unit price and amount are numbers
+// (a cancelled "XXX" line has none): the amount and the price taken come back "#######0.00".
+struct LinePriceColumns {
+    int description = 3, issued = 10, unitPrice = 14, priceTaken = 25, amount = 12;
+};
+void ChangeLinePrice(QWidget* parent, FlexGrid& grid, int row, const LinePriceColumns& columns);
 
 } // namespace qx

@@ -47,8 +47,13 @@ QPixmap statePicture(const QColor& color, bool tick, bool cross) {
     return picture;
 }
 
+// A field the list does not carry reads as empty.
+QString fieldText(const Recordset& rs, int index, const QString& field) {
+    const int col = rs.fieldIndex(field);
+    return col < 0 ? QString() : Text(rs.valueAt(index, col));
+}
 QString fieldText(const Recordset& rs, int index, const char* field) {
-    return Text(rs.valueAt(index, rs.fieldIndex(QString::fromLatin1(field))));
+    return fieldText(rs, index, QString::fromLatin1(field));
 }
 
 } // namespace
@@ -72,7 +77,7 @@ void RequestLineLoader::writeShared(Connection& con, FlexGrid& grid, int row, co
     grid.setTextMatrix(row, c.issued, fieldText(rs, index, "Quantity"));
     grid.setTextMatrix(row, c.remarks, fieldText(rs, index, "Remarks"));
     grid.setTextMatrix(row, c.requestNumber, fieldText(rs, index, "RequestNumber"));
-    grid.setTextMatrix(row, c.nurse, fieldText(rs, index, "user"));
+    grid.setTextMatrix(row, c.nurse, fieldText(rs, index, settings_.nurseField));
     grid.setTextMatrix(row, c.requestDate, fieldText(rs, index, "Request Date"));
     grid.setTextMatrix(row, c.requestedCode, code);
     if (settings_.checkBarcode) {
@@ -88,11 +93,10 @@ RequestLineLoader::Result RequestLineLoader::load(Connection& con, DrugCatalog::
         return result;
     const RequestGridColumns& c = columns_;
     result.anyRequest = true;
-    result.doctorId = Text(rs.valueAt(0, rs.fieldIndex(QStringLiteral("DoctorID"))));
-    result.doctor = Text(rs.valueAt(0, rs.fieldIndex(QStringLiteral("Doctor"))));
-    const int target = rs.fieldIndex(QStringLiteral("TargetLocationID"));
-    if (target >= 0)
-        result.targetLocation = Text(rs.valueAt(0, target));
+    result.doctorId = fieldText(rs, 0, "DoctorID");
+    result.doctor = fieldText(rs, 0, "Doctor");
+    result.targetLocation = fieldText(rs, 0, "TargetLocationID");
+    const int genericField = rs.fieldIndex(QStringLiteral("IsGeneric"));
 
     const int keptRow = grid.row();
     const int keptCol = grid.col();
@@ -102,7 +106,7 @@ RequestLineLoader::Result RequestLineLoader::load(Connection& con, DrugCatalog::
         if (!result.doctorId.isEmpty() && fieldText(rs, i, "DoctorID") != result.doctorId)
             continue;
         const QString requestCode = fieldText(rs, i, "Drug Code");
-        const bool generic = CBool(rs.valueAt(i, rs.fieldIndex(QStringLiteral("IsGeneric"))));
+        const bool generic = genericField >= 0 && CBool(rs.valueAt(i, genericField));
         if (generic) {
             DrugCatalog::GenericLookup& genericLookup = drug.Generic();
             if (!genericLookup.Search(Val(requestCode)))

@@ -14,7 +14,8 @@ namespace DrugCatalog {
 class Drug;
 }
 
-// Where a request screen's grid keeps each value of a pending request line.
+// Where a request screen's grid keeps each value of a pending request line. A grid without one
+// of the item-name columns gives it as -1.
 struct RequestGridColumns {
     int code = 1, genericName = 2, description = 3, brand = 4, supplier = 5, pnf = 6, uom = 7, dosage = 8,
         requested = 9, issued = 10, stock = 11, amount = 12, remarks = 13, unitPrice = 14, requestNumber = 15,
@@ -38,7 +39,8 @@ struct RequestGridPictures {
 // Lists a patient's pending requests into a request grid, one line per request the screen can
 // serve: the lines of the first request's doctor only (all lines when it names none), generic
 // requests as "G: " lines waiting for a product, item requests with names, stock and prices.
-// A generic or an item that cannot be found is left out without a message.
+// A generic or an item that cannot be found is left out without a message. A list without a
+// doctor or generic field (take-home prescriptions) has every line, each an item line.
 class RequestLineLoader {
 public:
     struct Settings {
@@ -47,6 +49,7 @@ public:
         QString location;              // the dispensing location searched
         QString patientKey;            // the admission or visit passed with switch 89
         bool numberGenericLines = true;  // a generic request's column 0: its number and "+"
+        QString nurseField = QStringLiteral("user");  // the list's field naming the requesting nurse
     };
     struct Result {
         bool anyRequest = false;       // the list had a row (whether or not it was shown)

@@ -1,5 +1,6 @@
 #include "charging/RequestLineMarks.h"
 
+#include "components/Connection.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
 #include "platform/Values.h"
@@ -30,6 +31,23 @@ void MarkAntiBiotic(Connection& con, FlexGrid& grid, int codeCol, int firstCol, 
             grid.setCellFontBoldAt(row, col, true);
             grid.setCellForeColorAt(row, col, static_cast<ColorValue>(Val(color)));
         }
+    }
+}
+
+bool IsMedicareItem(Connection& con, const QString& itemId) {
+    const std::optional<Recordset> rs =
+        con.callProcedure(QStringLiteral("Pharma_IsMedicareItem"), {{QStringLiteral("@ItemID"), itemId}});
+    if (!rs || rs->isEmpty() || rs->isNull(QStringLiteral("MedicareType")))
+        return false;
+    return Text(rs->value(QStringLiteral("MedicareType"))) != QLatin1String("N");
+}
+
+void MarkNonMedicareLines(Connection& con, FlexGrid& grid, int codeCol, int firstCol, int lastCol) {
+    for (int row = grid.fixedRows(); row < grid.rows(); ++row) {
+        if (IsMedicareItem(con, grid.textMatrix(row, codeCol)))
+            continue;
+        for (int col = firstCol; col <= lastCol; ++col)
+            grid.setCellBackColorAt(row, col, kNonMedicareColor);
     }
 }
 

@@ -23,6 +23,15 @@ void MarkFixedPrice(FlexGrid& grid, int fixedChargeCol, int firstCol, int lastCo
 // look-up per line); a line without a class keeps its colours.
 void MarkAntiBiotic(Connection& con, FlexGrid& grid, int codeCol, int firstCol, int lastCol);
 
+// The background of a line whose item Medicare does not cover ("Non Medicare Items").
+constexpr ColorValue kNonMedicareColor = 12640511;
+// Pharma_IsMedicareItem gives a medicare type other than "N" (compared exactly; no row or a null
+// type is no medicare item).
+bool IsMedicareItem(Connection& con, const QString& itemId);
+// Every line whose code is no medicare item, blank lines included, gets the non-medicare
+// background in columns firstCol to lastCol; nothing is ever set back.
+void MarkNonMedicareLines(Connection& con, FlexGrid& grid, int codeCol, int firstCol, int lastCol);
+
 // Opens an optional column that the layout left at width 0, and widens the window, the frame
 // around the grid and the grid by as much, so that the other columns keep their room.
 void OpenOptionalColumn(FlexGrid& grid, int col, int twips, QWidget& window, QWidget& gridFrame);

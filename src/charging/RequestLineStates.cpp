@@ -17,7 +17,7 @@ bool RequestLineActions::cancelLine() const {
     return markLine(QStringLiteral("Are you sure to cancel the request?"), kCancelledLineState,
                     QStringLiteral("Cancelled Request ItemID# : "), [this](const QString& itemCode) {
                         CancelNursingRequest(SQLConnection(), patientId(), QStringLiteral("PH"), itemCode,
-                                             gComponents.gCurrentUser->EmployeeCode(), 0);
+                                             gComponents.gCurrentUser->EmployeeCode(), cancelMode);
                     });
 }
 
@@ -32,7 +32,8 @@ bool RequestLineActions::markLine(const QString& question, const QString& state,
     const int row = grid.row();
     const RequestStateColumns& c = columns;
     // A line with nothing behind it has no request to cancel or put off.
-    if (row < grid.fixedRows() || chargeGrid->isBlankRow(row) || Trim(grid.textMatrix(row, c.requestNumber)).isEmpty())
+    if (row < grid.fixedRows() || chargeGrid->isBlankRow(row) ||
+        (requireRequestNumber && Trim(grid.textMatrix(row, c.requestNumber)).isEmpty()))
         return false;
     if (MsgBox(question, vbYesNo | vbQuestion) != vbYes)
         return false;
@@ -41,7 +42,8 @@ bool RequestLineActions::markLine(const QString& question, const QString& state,
         beforeMarks(itemCode);
     grid.setTextMatrix(row, c.dosage, state);
     grid.setTextMatrix(row, c.remarks, state);
-    SaveUserLog(logText + itemCode + QStringLiteral(" | Under Patient : ") + patientName());
+    if (writeUserLog)
+        SaveUserLog(logText + itemCode + QStringLiteral(" | Under Patient : ") + patientName());
     for (int col = c.firstMarked; col <= c.lastMarked; ++col)
         grid.setTextMatrix(row, col, QStringLiteral("XXX"));
     grid.setCellPicture(row, c.seniorCheck, greyedBox);

@@ -30,10 +30,15 @@ struct RequestLineActions {
     QLabel* total = nullptr;     // the screen's total of the amounts
     std::function<QString()> patientId;    // the admission or visit
     std::function<QString()> patientName;  // for the user log
+    // The take-home screen cancels the prescription's records (mode 1), writes no user log and
+    // cancels a line whose request number is empty.
+    int cancelMode = 0;
+    bool writeUserLog = true;
+    bool requireRequestNumber = true;
 
     // Asks, cancels the station's request of the line's item at once, marks the line "CANCELLED"
     // and logs it. False when nothing was done: the user said No, or the line is blank or has no
-    // request behind it.
+    // request behind it (where a request number is required).
     bool cancelLine() const;
     // Asks, then marks the line "DELAYED" and logs it; the request stays pending.
     bool delayLine() const;

@@ -3,6 +3,8 @@
 
 #include "charging/ChargeGrid.h"
 #include "charging/ItemEntry.h"
+#include "charging/RequestLineEntry.h"
+#include "charging/RequestLineMarks.h"
 #include "charging/RequestRowTests.h"
 #include "charging/RequestScreenGrid.h"
 #include "charging/SeniorDiscountToggle.h"
@@ -82,13 +84,8 @@ void frmCommEntry::grdItemList_DblClick(int mouseCol) {
 }
 
 bool frmCommEntry::IsMedicareItem(const QString& itemId) {
-    return generalProcedure(kCommEventsModule, QStringLiteral("IsMedicareItem"), [&] {
-        const std::optional<Recordset> rs =
-            SQLConnection().callProcedure(QStringLiteral("Pharma_IsMedicareItem"), {{QStringLiteral("@ItemID"), itemId}});
-        if (!rs || rs->isEmpty() || rs->isNull(QStringLiteral("MedicareType")))
-            return false;
-        return Text(rs->value(QStringLiteral("MedicareType"))) != QLatin1String("N");
-    });
+    return generalProcedure(kCommEventsModule, QStringLiteral("IsMedicareItem"),
+                            [&] { return qx::IsMedicareItem(SQLConnection(), itemId); });
 }
 
 void frmCommEntry::Form_Activate() {

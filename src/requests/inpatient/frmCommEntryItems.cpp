@@ -7,6 +7,7 @@
 #include "charging/ItemEntry.h"
 #include "charging/PriceLookups.h"
 #include "charging/RequestBarcodeWalk.h"
+#include "charging/RequestLineEntry.h"
 #include "charging/SeniorDiscountToggle.h"
 #include "components/Connection.h"
 #include "components/DoseForms.h"
@@ -153,24 +154,7 @@ void frmCommEntry::fillLine(int row) {
     put(kColBarCode, drug.Invent().Barcode);
 }
 
-void frmCommEntry::takeDosage(int row) {
-    DoseForms::Dosage& dosage = *gComponents.gDosage;
-    QString text = chargeGrid_->editorText();
-    bool taken = dosage.GetInfo(text);
-    if (!taken) {
-        text = gComponents.gDosageList->ShowList();
-        taken = dosage.GetInfo(text);
-    }
-    if (!taken) {
-        if (!text.isEmpty())
-            chargeGrid_->setEditorText(text);
-        chargeGrid_->rejectCommit();
-        return;
-    }
-    if (Val(grdItemList->textMatrix(row, kColRequested)) <= 0)
-        grdItemList->setTextMatrix(row, kColRequested, Text(dosage.Frequency()));
-    chargeGrid_->acceptCommit(dosage.DosageID());
-}
+void frmCommEntry::takeDosage(int row) { TakeRequestDosage(*chargeGrid_, row, kColRequested); }
 
 void frmCommEntry::chkOPPrice_Click() {
     eventHandler(kCommEntryItemsModule, QStringLiteral("chkOPPrice_Click"), [&] {
