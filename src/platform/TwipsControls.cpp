@@ -13,9 +13,11 @@ QLabel* twipsLabel(QWidget* parent, const QString& text, QRect twips) {
     return l;
 }
 
-QPushButton* twipsButton(QWidget* parent, const QString& caption, QRect twips) {
+QPushButton* twipsButton(QWidget* parent, const QString& caption, QRect twips, const QString& toolTip) {
     auto* b = new QPushButton(caption, parent);
     b->setAutoDefault(false);
+    if (!toolTip.isEmpty())
+        b->setToolTip(toolTip);
     b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
     return b;
 }

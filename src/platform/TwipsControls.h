@@ -15,7 +15,7 @@ namespace qx {
 // twips.
 QLabel* twipsLabel(QWidget* parent, const QString& text, QRect twips);
 // Buttons never become the dialog's default: Enter belongs to the grid and the editors.
-QPushButton* twipsButton(QWidget* parent, const QString& caption, QRect twips);
+QPushButton* twipsButton(QWidget* parent, const QString& caption, QRect twips, const QString& toolTip = QString());
 
 // Moves a control to a rectangle given in twips.
 void setTwipsGeometry(QWidget* widget, int left, int top, int width, int height);

@@ -8,6 +8,7 @@
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "platform/TwipsControls.h"
 #include "platform/Values.h"
 #include "shell/UserLog.h"
 
@@ -26,32 +27,16 @@ const QString kFrmEntryModule = QStringLiteral("frmEntry");
 
 constexpr int kCode = 1, kDosage = 5, kQuantity = 6, kAmount = 8, kLastCol = 16;
 
-QPushButton* entryButton(QWidget* parent, const QString& caption, const QString& tip, QRect twips) {
-    auto* b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setToolTip(tip);
-    b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return b;
-}
-
-QLabel* entryCaption(QWidget* parent, const QString& text, QRect twips) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return l;
-}
-
 QLabel* redTopLineLabel(QWidget* parent, QRect twips) {
-    auto* l = entryCaption(parent, QString(), twips);
+    auto* l = twipsLabel(parent, QString(), twips);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette palette = l->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    l->setPalette(palette);
+    paintRole(l, QPalette::WindowText, 255);
     l->hide();
     return l;
 }
 
 QPushButton* findButton(QWidget* parent, const QString& tip, QRect twips) {
-    auto* b = entryButton(parent, QString(), tip, twips);
+    auto* b = twipsButton(parent, QString(), twips, tip);
     b->setIcon(parent->style()->standardIcon(QStyle::SP_FileDialogContentsView));
     return b;
 }
@@ -94,15 +79,18 @@ frmEntry::frmEntry(QWidget* parent)
     grdItemList->setGeometry(twipsToPixels(240, 2220, 11520, 3840));
     chargeGrid_ = new ChargeGrid(grdItemList, gridConfig());
 
-    cmdClearRow = entryButton(this, QStringLiteral("&Cancel Request"), QStringLiteral("Cancel Request"), {120, 6300, 1600, 495});
-    cmdPrintPreview = entryButton(this, QStringLiteral("Print Pre&view"), QString(), {1800, 6300, 1600, 495});
+    cmdClearRow = twipsButton(this, QStringLiteral("&Cancel Request"), {120, 6300, 1600, 495},
+                              QStringLiteral("Cancel Request"));
+    cmdPrintPreview = twipsButton(this, QStringLiteral("Print Pre&view"), {1800, 6300, 1600, 495});
     cmdPrintPreview->hide();
     chkDirectTransaction = new QCheckBox(QStringLiteral("Direct Transaction"), this);
     chkDirectTransaction->setGeometry(twipsToPixels(3600, 6400, 2000, 300));
     chkDirectTransaction->hide();
-    cmdSave = entryButton(this, QStringLiteral("&Save"), QStringLiteral("Save Entry"), {6600, 6300, 1600, 495});
-    cmdPrintSave = entryButton(this, QStringLiteral("&Print && Save"), QStringLiteral("Print/Save Entry"), {8300, 6300, 1600, 495});
-    cmdClose = entryButton(this, QStringLiteral("E&xit"), QStringLiteral("Close this Window"), {10000, 6300, 1600, 495});
+    cmdSave = twipsButton(this, QStringLiteral("&Save"), {6600, 6300, 1600, 495}, QStringLiteral("Save Entry"));
+    cmdPrintSave = twipsButton(this, QStringLiteral("&Print && Save"), {8300, 6300, 1600, 495},
+                               QStringLiteral("Print/Save Entry"));
+    cmdClose = twipsButton(this, QStringLiteral("E&xit"), {10000, 6300, 1600, 495},
+                           QStringLiteral("Close this Window"));
 
     buildLowerPanels();
     itemEntry_ = std::make_unique<ManualItemEntry>(itemEntryConfig());
@@ -135,9 +123,9 @@ void frmEntry::resetEntry() {
 }
 
 void frmEntry::buildPatientPanel() {
-    lblExecPackage = entryCaption(this, QStringLiteral("EXECUTIVE PACKAGE"), {120, 60, 4000, 300});
+    lblExecPackage = twipsLabel(this, QStringLiteral("EXECUTIVE PACKAGE"), {120, 60, 4000, 300});
     lblExecPackage->hide();
-    lblVIP = entryCaption(this, QStringLiteral("VIP"), {4300, 60, 700, 300});
+    lblVIP = twipsLabel(this, QStringLiteral("VIP"), {4300, 60, 700, 300});
     lblVIP->setAlignment(Qt::AlignCenter);
     lblVIP->setAutoFillBackground(true);
     lblVIP->hide();
@@ -149,12 +137,12 @@ void frmEntry::buildPatientPanel() {
     lblRoomClass = redTopLineLabel(f, {7100, 0, 2600, 255});
     lblMarkUp = redTopLineLabel(f, {9800, 0, 1800, 255});
 
-    auto* findLabel = entryCaption(f, QStringLiteral("&Admission No."), {120, 300, 1200, 315});
+    auto* findLabel = twipsLabel(f, QStringLiteral("&Admission No."), {120, 300, 1200, 315});
     txtFind = new QLineEdit(f);
     txtFind->setGeometry(twipsToPixels(1350, 300, 1400, 315));
     findLabel->setBuddy(txtFind);
     cmdFind = findButton(f, QStringLiteral("Find Patient"), {2770, 300, 360, 315});
-    entryCaption(f, QStringLiteral("Doctor"), {120, 1020, 1200, 315});
+    twipsLabel(f, QStringLiteral("Doctor"), {120, 1020, 1200, 315});
     txtDocCode = new QLineEdit(f);
     txtDocCode->setGeometry(twipsToPixels(1350, 1020, 1000, 315));
     cmdDocCode = findButton(f, QStringLiteral("Find Doctor"), {2370, 1020, 360, 315});
@@ -175,13 +163,13 @@ void frmEntry::buildPatientPanel() {
     };
     for (const Field& field : fields) {
         if (field.caption)
-            entryCaption(f, QString::fromLatin1(field.caption), field.captionAt);
-        QLabel* label = entryCaption(f, QString(), field.labelAt);
+            twipsLabel(f, QString::fromLatin1(field.caption), field.captionAt);
+        QLabel* label = twipsLabel(f, QString(), field.labelAt);
         label->setFrameShape(QFrame::Box);
         lblPatInfo[field.index] = label;
     }
 
-    cmdPosted = entryButton(this, QStringLiteral("&List of Posted Medicines"), QString(), {9200, 30, 2680, 390});
+    cmdPosted = twipsButton(this, QStringLiteral("&List of Posted Medicines"), {9200, 30, 2680, 390});
 
     connect(cmdFind, &QPushButton::clicked, this, &frmEntry::cmdFind_Click);
     connect(txtFind, &QLineEdit::textChanged, this, &frmEntry::txtFind_Change);
@@ -198,7 +186,7 @@ void frmEntry::buildLowerPanels() {
     flexMSHPrevious->setGeometry(twipsToPixels(240, 7190, 11520, 1020));
     profile_ = ItemProfile(flexMSHPrevious, ItemProfile::Variant::ManualPosting);
 
-    lblVelmira = entryCaption(this, QStringLiteral("VELMIRA  PATIENT"), {120, 8400, 2400, 480});
+    lblVelmira = twipsLabel(this, QStringLiteral("VELMIRA  PATIENT"), {120, 8400, 2400, 480});
     lblVelmira->setFrameShape(QFrame::Box);
     lblVelmira->setAlignment(Qt::AlignCenter);
     lblVelmira->hide();

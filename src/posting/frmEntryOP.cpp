@@ -9,6 +9,7 @@
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "platform/TwipsControls.h"
 #include "platform/Values.h"
 #include "shell/HospitalSettings.h"
 #include "shell/Session.h"
@@ -29,17 +30,8 @@ namespace qx {
 namespace {
 const QString kEntryOPModule = QStringLiteral("frmEntryOP");
 
-QPushButton* opButton(QWidget* parent, const QString& caption, const QString& tip, QRect twips) {
-    auto* b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setToolTip(tip);
-    b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return b;
-}
-
 QLabel* opLabel(QWidget* parent, const QString& text, QRect twips, bool boxed = false) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    auto* l = twipsLabel(parent, text, twips);
     if (boxed)
         l->setFrameShape(QFrame::Box);
     return l;
@@ -53,9 +45,7 @@ QLineEdit* opTextBox(QWidget* parent, QRect twips) {
 
 void paintBack(QLabel* label, ColorValue color) {
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, toQColor(color));
-    label->setPalette(palette);
+    paintRole(label, QPalette::Window, color);
 }
 } // namespace
 
@@ -141,7 +131,7 @@ void frmEntryOP::buildHeader() {
     QWidget* f = fraPatInfo;
 
     opLabel(f, QStringLiteral("&OPD No."), {120, 300, 950, 315})->setBuddy(txtIDNum = opTextBox(f, {1100, 300, 1400, 315}));
-    cmdHospNum = opButton(f, QStringLiteral("..."), QStringLiteral("Find Patient"), {2520, 300, 360, 315});
+    cmdHospNum = twipsButton(f, QStringLiteral("..."), {2520, 300, 360, 315}, QStringLiteral("Find Patient"));
     opLabel(f, QStringLiteral("Name"), {3000, 300, 550, 315});
     lblPatInfo[0] = opLabel(f, QString(), {3580, 300, 4300, 315}, true);
     opLabel(f, QStringLiteral("Hosp. #"), {8000, 300, 700, 315});
@@ -152,11 +142,11 @@ void frmEntryOP::buildHeader() {
     lblPatInfo[3] = opLabel(f, QString(), {2130, 660, 750, 315}, true);
     opLabel(f, QStringLiteral("&Account No."), {3000, 660, 1050, 315})
         ->setBuddy(txtAcctNum = opTextBox(f, {4080, 660, 1200, 315}));
-    cmdAcctNum = opButton(f, QStringLiteral("..."), QString(), {5300, 660, 360, 315});
+    cmdAcctNum = twipsButton(f, QStringLiteral("..."), {5300, 660, 360, 315});
     lblAccount = opLabel(f, QString(), {5700, 660, 4330, 315}, true);
     opLabel(f, QStringLiteral("&Doctor's Code"), {120, 1020, 1150, 315})
         ->setBuddy(txtDocCode = opTextBox(f, {1300, 1020, 1200, 315}));
-    cmdDocCode = opButton(f, QStringLiteral("..."), QString(), {2520, 1020, 360, 315});
+    cmdDocCode = twipsButton(f, QStringLiteral("..."), {2520, 1020, 360, 315});
     lblDoctor = opLabel(f, QString(), {3000, 1020, 4880, 315}, true);
     opLabel(f, QStringLiteral("Charge Slip"), {8000, 1020, 900, 315});
     lblChargeSlip = opLabel(f, QString(), {8930, 1020, 1400, 315}, true);
@@ -170,9 +160,7 @@ void frmEntryOP::buildHeader() {
     lblVelmira->setAlignment(Qt::AlignCenter);
     lblVelmira->hide();
     lblPrice = opLabel(this, QStringLiteral("OUT PATIENT PRICE"), {4200, 1620, 2600, 360});
-    QPalette red = lblPrice->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    lblPrice->setPalette(red);
+    paintRole(lblPrice, QPalette::WindowText, 255);
     lblPrice->hide();
     chkGSIS = new QCheckBox(QStringLiteral("&GSIS Member"), this);
     chkGSIS->setGeometry(twipsToPixels(6900, 1620, 1600, 300));
@@ -206,12 +194,15 @@ void frmEntryOP::buildButtons() {
     chkDirectTransaction->setGeometry(twipsToPixels(2350, 6900, 2000, 300));
     chkDirectTransaction->hide();
 
-    cmdClearRow = opButton(this, QStringLiteral("&Cancel Request"), QStringLiteral("Cancel Request"), {3150, 6450, 1500, 450});
-    cmdPosted = opButton(this, QStringLiteral("&LIST OF POSTED MEDICINES"), QStringLiteral("Posted Mediciines"),
-                         {4730, 6450, 2700, 450});
-    cmdPrintSave = opButton(this, QStringLiteral("&Print && Save"), QStringLiteral("Print/Save Entry"), {7510, 6450, 1350, 450});
-    cmdSave = opButton(this, QStringLiteral("&Save"), QStringLiteral("Save Entry"), {8940, 6450, 1250, 450});
-    cmdClose = opButton(this, QStringLiteral("E&xit"), QStringLiteral("Close this Window"), {10270, 6450, 1250, 450});
+    cmdClearRow = twipsButton(this, QStringLiteral("&Cancel Request"), {3150, 6450, 1500, 450},
+                              QStringLiteral("Cancel Request"));
+    cmdPosted = twipsButton(this, QStringLiteral("&LIST OF POSTED MEDICINES"), {4730, 6450, 2700, 450},
+                            QStringLiteral("Posted Mediciines"));
+    cmdPrintSave = twipsButton(this, QStringLiteral("&Print && Save"), {7510, 6450, 1350, 450},
+                               QStringLiteral("Print/Save Entry"));
+    cmdSave = twipsButton(this, QStringLiteral("&Save"), {8940, 6450, 1250, 450}, QStringLiteral("Save Entry"));
+    cmdClose = twipsButton(this, QStringLiteral("E&xit"), {10270, 6450, 1250, 450},
+                           QStringLiteral("Close this Window"));
 
     connect(cmdClearRow, &QPushButton::clicked, this, &frmEntryOP::cmdClearRow_Click);
     connect(cmdPosted, &QPushButton::clicked, this, &frmEntryOP::cmdPosted_Click);
