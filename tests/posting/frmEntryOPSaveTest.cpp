@@ -1,38 +1,23 @@
 #include "frmEntryOPItemsFixture.h"
 
+#include "PostingSaveFixture.h"
 #include "SlipPreview.h"
-#include "SourceTree.h"
 #include "platform/Values.h"
 #include "charging/ChargeSlipRestage.h"
 #include "charging/TypeABDiscounts.h"
-#include "charging/frmView.h"
-#include "platform/report/ReportPrinter.h"
 #include "shell/frmDeletePassword.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 
 namespace qx::test {
 namespace {
 
+const QString kOutpatientSlip = QStringLiteral("OPDChargeSlip.rpt");
+
 // Two complete lines of visit 5001A (doctor D001, account ACME), entered by keys.
-class frmEntryOPSaveTest : public frmEntryOPItemsTest {
+class frmEntryOPSaveTest : public PostingSaveTest<frmEntryOPItemsTest> {
 protected:
-    void SetUp() override {
-        frmEntryOPItemsTest::SetUp();
-        if (IsSkipped())
-            return;
-        gHostID = QStringLiteral("HOST1");
-        gEmployeeName = QStringLiteral("JOSE C. REYES");
-    }
-    void TearDown() override {
-        report::setPrintFolder(QString());
-        ReleaseReportWindow();
-        frmEntryOPItemsTest::TearDown();
-    }
     void twoLines(const QString& visit = QStringLiteral("5001A")) {
         openOn(visit);
         enter(1, frmEntryOP::colCode, "1001");
@@ -40,34 +25,10 @@ protected:
         enter(2, frmEntryOP::colCode, "1002");
         enter(2, frmEntryOP::colDosage, "QID");
     }
-    qint64 count(const QString& sql, const QVariantList& binds = {}) {
-        return db().query(sql, binds).value(0).toLongLong();
-    }
-    QStringList column(const QString& sql, const QVariantList& binds = {}) {
-        QStringList values;
-        for (Recordset rs = db().query(sql, binds); !rs.eof(); rs.moveNext())
-            values << rs.value(0).toString();
-        return values;
-    }
-    QStringList userLog() { return column(QStringLiteral("SELECT Activity FROM tbInvUserLog ORDER BY LogID")); }
-    // The shipped out-patient slip beside the program, printed into a folder of files.
-    void printToFiles() {
-        QFile source(sourcePath(QStringLiteral("Reports/OPDChargeSlip.rpt")));
-        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-        const QString path = QDir(platform.folders->program).filePath(QStringLiteral("Reports/OPDChargeSlip.rpt"));
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile target(path);
-        ASSERT_TRUE(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        target.write(source.readAll());
-        report::setPrintFolder(printFolder.path());
-    }
-    int printOuts() { return int(QDir(printFolder.path()).entryList(QDir::Files).size()); }
-
-    QTemporaryDir printFolder;
 };
 
 TEST_P(frmEntryOPSaveTest, SaveAndPrintSavePostTheLinesUnderTheShownNumberLogAndReset) {
-    printToFiles();
+    printToFiles(kOutpatientSlip);
     struct Case {
         const char* name;
         int mode;
@@ -129,7 +90,7 @@ TEST_P(frmEntryOPSaveTest, SaveAndPrintSavePostTheLinesUnderTheShownNumberLogAnd
 }
 
 TEST_P(frmEntryOPSaveTest, PrintSaveStagesDescribedLinesWithTheSupervisorAndTheChoices) {
-    printToFiles();
+    printToFiles(kOutpatientSlip);
     gHasValidation = true;
     gSiteCode = QStringLiteral("JAWKC");
     platform.modal->onShow<frmDeletePassword>([](frmDeletePassword& w) {
@@ -171,7 +132,7 @@ TEST_P(frmEntryOPSaveTest, PrintSaveStagesDescribedLinesWithTheSupervisorAndTheC
 // Print & Save under switch 16 previews the shipped out-patient slip with the screen's header and
 // the posted lines re-read and staged under the workstation, then prints its copy.
 TEST_P(frmEntryOPSaveTest, PrintSaveShowsTheShippedSlipAsItsGoldenFiles) {
-    printToFiles();
+    printToFiles(kOutpatientSlip);
     setPharmaSwitch(QStringLiteral("16"), true);
     gHospitalName = QStringLiteral("ST. JUDE'S HOSPITAL");
     gHospitalAddress = QStringLiteral("1 MAIN ST");
@@ -188,7 +149,7 @@ TEST_P(frmEntryOPSaveTest, PrintSaveShowsTheShippedSlipAsItsGoldenFiles) {
 }
 
 TEST_P(frmEntryOPSaveTest, NewVisitLinesLandOnOneNewVisit) {
-    printToFiles();
+    printToFiles(kOutpatientSlip);
     addOutPatientVisit(db(), {.idNum = QStringLiteral("5002B"),
                               .person = {.hospNum = QStringLiteral("H000202"), .lastName = QStringLiteral("SANTOS"),
                                          .firstName = QStringLiteral("ANA"), .middleName = QString()}});

@@ -1,33 +1,18 @@
 #include "frmEntryItemsFixture.h"
 
+#include "PostingSaveFixture.h"
 #include "SlipPreview.h"
-#include "SourceTree.h"
-#include "charging/frmView.h"
-#include "platform/report/ReportPrinter.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace qx::test {
 namespace {
 
+const QString kInpatientSlip = QStringLiteral("ChargeSlip.rpt");
+
 // Two complete lines for admission 1001 (doctor D001, room 301), entered by keys.
-class frmEntrySaveTest : public frmEntryItemsTest {
+class frmEntrySaveTest : public PostingSaveTest<frmEntryItemsTest> {
 protected:
-    void SetUp() override {
-        frmEntryItemsTest::SetUp();
-        if (IsSkipped())
-            return;
-        gHostID = QStringLiteral("HOST1");
-        gEmployeeName = QStringLiteral("JOSE C. REYES");
-    }
-    void TearDown() override {
-        report::setPrintFolder(QString());
-        ReleaseReportWindow();
-        frmEntryItemsTest::TearDown();
-    }
     void twoLines() {
         openOn();
         enter(1, frmEntry::colCode, "1001");
@@ -36,29 +21,7 @@ protected:
         enter(2, frmEntry::colCode, "1002");
         enter(2, frmEntry::colDosage, "QID");
     }
-    qint64 count(const QString& sql) { return db().query(sql).value(0).toLongLong(); }
     qint64 stockCardLines() { return count(QStringLiteral("SELECT COUNT(*) FROM tbInvStockCard")); }
-    QStringList userLog() {
-        QStringList lines;
-        for (Recordset rs = db().query(QStringLiteral("SELECT Activity FROM tbInvUserLog ORDER BY LogID")); !rs.eof();
-             rs.moveNext())
-            lines << rs.text(QStringLiteral("Activity"));
-        return lines;
-    }
-    // The shipped charge slip beside the program, printed into a folder of files.
-    void printToFiles() {
-        QFile source(sourcePath(QStringLiteral("Reports/ChargeSlip.rpt")));
-        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-        const QString path = QDir(platform.folders->program).filePath(QStringLiteral("Reports/ChargeSlip.rpt"));
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile target(path);
-        ASSERT_TRUE(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        target.write(source.readAll());
-        report::setPrintFolder(printFolder.path());
-    }
-    int printOuts() { return int(QDir(printFolder.path()).entryList(QDir::Files).size()); }
-
-    QTemporaryDir printFolder;
 };
 
 TEST_P(frmEntrySaveTest, SavePostsTheLinesUnderTheShownNumberAndResets) {
@@ -94,7 +57,7 @@ TEST_P(frmEntrySaveTest, SavePostsTheLinesUnderTheShownNumberAndResets) {
 }
 
 TEST_P(frmEntrySaveTest, PrintSaveLogsStagesAndPrintsWithTheSupervisorAndTheChoices) {
-    printToFiles();
+    printToFiles(kInpatientSlip);
     gHasValidation = true;
     gSiteCode = QStringLiteral("JAWKC");
     platform.modal->onShow<frmDeletePassword>([](frmDeletePassword& w) {
@@ -127,7 +90,7 @@ TEST_P(frmEntrySaveTest, PrintSaveLogsStagesAndPrintsWithTheSupervisorAndTheChoi
 // Print & Save under switch 16 previews the shipped slip with the screen's header and the lines
 // staged under the workstation, then prints its copy.
 TEST_P(frmEntrySaveTest, PrintSaveShowsTheShippedSlipAsItsGoldenFiles) {
-    printToFiles();
+    printToFiles(kInpatientSlip);
     setPharmaSwitch(QStringLiteral("16"), true);
     gHospitalName = QStringLiteral("ST. JUDE'S HOSPITAL");
     gHospitalAddress = QStringLiteral("1 MAIN ST");
