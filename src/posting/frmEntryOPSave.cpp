@@ -163,7 +163,8 @@ void frmEntryOP::PrintChargeSlip(const QString& visitId) {
         header.position = gEmployeePosition;
         std::shared_ptr<report::Report> report;
         SetChargeSlipReport(report, QStringLiteral("OPDChargeSlip.rpt"), header);
-        PrintSlipReport(report, true);
+        // The out-patient slip asks no copies: the site default decides them (2 at site ZMX).
+        PrintSlipReport(report, true, false);
     });
 }
 

@@ -4,6 +4,7 @@
 #include "SlipPreview.h"
 #include "platform/Values.h"
 #include "charging/ChargeSlipRestage.h"
+#include "charging/SlipPrinting.h"
 #include "charging/TypeABDiscounts.h"
 #include "shell/frmDeletePassword.h"
 
@@ -168,6 +169,24 @@ TEST_P(frmEntryOPSaveTest, NewVisitLinesLandOnOneNewVisit) {
                     {visits[0], shown}),
               2);
     EXPECT_EQ(printOuts(), 1);
+}
+
+// The copies follow the site default: no copies dialog, at site ZMX always two.
+TEST_P(frmEntryOPSaveTest, PrintSaveCopiesFollowTheSiteDefault) {
+    printToFiles(kOutpatientSlip);
+    struct Case { const char* site; const char* stored; int copies; };
+    const Case cases[] = {{"DEMO", "3", 3}, {"DEMO", "0", 1}, {"ZMX", "3", 2}, {"ZMX", "1", 2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.site) + " " + c.stored);
+        gSiteCode = QString::fromLatin1(c.site);
+        SaveChargeSlipCopies(QString::fromLatin1(c.stored));
+        db().execute(QStringLiteral("UPDATE tbInvent SET OnHand = 100"));
+        twoLines();
+        const int before = printOuts();
+        form->cmdPrintSave->click();
+        EXPECT_EQ(printOuts() - before, c.copies);
+        EXPECT_EQ(platform.modal->shown().count("qx::frmChargeSlipCopies"), 0);
+    }
 }
 
 TEST_P(frmEntryOPSaveTest, ChecksRefuseAndWriteNothing) {
