@@ -5,7 +5,7 @@
 #include "charging/ChargeGrid.h"
 #include "charging/DoctorLookup.h"
 #include "charging/InpatientBanner.h"
-#include "charging/PatientSelection.h"
+#include "charging/PatientLookupBoxes.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/InpatientFile.h"
@@ -149,23 +149,17 @@ void frmEntryMarkup::txtFind_Change() {
 
 void frmEntryMarkup::txtFind_KeyPress(int& keyAscii) {
     eventHandler(kMarkupModule, QStringLiteral("txtFind_KeyPress"), [&] {
-        if (keyAscii == 13) {
-            keyAscii = 0;
+        LookupBoxKeyPress(keyAscii, [&] {
             cmdFind_Click();
             focusIfEnabled(flexMSEntry);
-            return;
-        }
-        keyAscii = QChar(keyAscii).toUpper().unicode();
+        });
     });
 }
 
 void frmEntryMarkup::cmdFind_Click() {
     eventHandler(kMarkupModule, QStringLiteral("cmdFind_Click"), [&] {
         InpatientFile::Patient& patient = *gComponents.gPatient;
-        QString box = txtFind->text();
-        const AdmissionFind found = FindAdmission(patient, *gComponents.gInpatientList, box);
-        if (box != txtFind->text())
-            txtFind->setText(box);
+        const AdmissionFind found = FindAdmissionInBox(patient, *gComponents.gInpatientList, *txtFind);
         if (found == AdmissionFind::Cancelled)
             return;
         if (found == AdmissionFind::NotFound) {
@@ -173,7 +167,8 @@ void frmEntryMarkup::cmdFind_Click() {
             txtFind->setFocus(Qt::OtherFocusReason);
             return;
         }
-        const AdmissionCheckOutcome outcome = CheckAdmissionAccount(SQLConnection(), patient, Trim(box), {});
+        const AdmissionCheckOutcome outcome =
+            CheckAdmissionAccount(SQLConnection(), patient, Trim(txtFind->text()), {});
         if (!outcome.loads) {
             restoreShownPatient(patient);
             focusIfEnabled(txtFind);

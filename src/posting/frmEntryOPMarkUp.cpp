@@ -6,7 +6,7 @@
 #include "charging/DoctorLookup.h"
 #include "charging/InpatientBanner.h"
 #include "charging/OutPatientPricing.h"
-#include "charging/PatientSelection.h"
+#include "charging/PatientLookupBoxes.h"
 #include "charging/TypeABDiscounts.h"
 #include "components/AccountFirms.h"
 #include "components/Connection.h"
@@ -211,34 +211,19 @@ void frmEntryOPMarkUp::Form_Load() {
 
 void frmEntryOPMarkUp::txtHospNum_KeyPress(int& keyAscii) {
     eventHandler(kOPMarkUpModule, QStringLiteral("txtHospNum_KeyPress"), [&] {
-        if (keyAscii == 13) {
-            keyAscii = 0;
-            cmdHospNum_Click();
-            return;
-        }
-        keyAscii = QChar(keyAscii).toUpper().unicode();
+        LookupBoxKeyPress(keyAscii, [&] { cmdHospNum_Click(); });
     });
 }
 
 void frmEntryOPMarkUp::txtAcctNum_KeyPress(int& keyAscii) {
     eventHandler(kOPMarkUpModule, QStringLiteral("txtAcctNum_KeyPress"), [&] {
-        if (keyAscii == 13) {
-            keyAscii = 0;
-            cmdAcctNum_Click();
-            return;
-        }
-        keyAscii = QChar(keyAscii).toUpper().unicode();
+        LookupBoxKeyPress(keyAscii, [&] { cmdAcctNum_Click(); });
     });
 }
 
 void frmEntryOPMarkUp::txtDocCode_KeyPress(int& keyAscii) {
     eventHandler(kOPMarkUpModule, QStringLiteral("txtDocCode_KeyPress"), [&] {
-        if (keyAscii == 13) {
-            keyAscii = 0;
-            cmdDocCode_Click();
-            return;
-        }
-        keyAscii = QChar(keyAscii).toUpper().unicode();
+        LookupBoxKeyPress(keyAscii, [&] { cmdDocCode_Click(); });
     });
 }
 
@@ -249,6 +234,10 @@ void frmEntryOPMarkUp::cmdHospNum_Click() {
         const VisitLookupResult found =
             LookUpVisit(con, visit, *gComponents.gOPDRecentList, txtHospNum->text(),
                         {.openAccountRule = OpenAccountRule::TodayOwnOrSupervisor, .refuseEmployeeMasterAccount = true});
+        const VisitBanner banner{.visitBox = txtHospNum, .name = lblPatInfo[0], .hospitalNumber = lblPatInfo[1],
+                                 .sex = lblPatInfo[2], .age = lblPatInfo[3], .doctorCode = txtDocCode,
+                                 .doctor = lblDoctor, .accountNumber = txtAcctNum, .accountName = lblAccount,
+                                 .suffix = QStringLiteral(" ")};
         switch (found.kind) {
         case VisitLookupResult::Cancelled:
             if (found.id.isEmpty())
@@ -263,15 +252,7 @@ void frmEntryOPMarkUp::cmdHospNum_Click() {
             return;
         case VisitLookupResult::Registered:
             fromMasterRecord_ = false;
-            txtHospNum->setText(visit.OPDNumber());
-            lblPatInfo[0]->setText(visit.PatientName() + QStringLiteral(" "));
-            lblPatInfo[1]->setText(visit.HospitalNumber() + QStringLiteral(" "));
-            lblPatInfo[2]->setText(Left(visit.Sex(), 1) + QStringLiteral(" "));
-            lblPatInfo[3]->setText(visit.Age() + QStringLiteral(" "));
-            txtDocCode->setText(visit.DoctorCode() + QStringLiteral(" "));
-            lblDoctor->setText(visit.Doctor() + QStringLiteral(" "));
-            txtAcctNum->setText(visit.AccountNumber());
-            lblAccount->setText(visit.AccountName());
+            banner.showVisit(visit);
             shownVisit_ = visit.OPDNumber();
             shownHospNum_ = visit.HospitalNumber();
             shownAccount_ = visit.AccountNumber();
@@ -287,11 +268,7 @@ void frmEntryOPMarkUp::cmdHospNum_Click() {
         }
         const clsPatient& patient = gPatientInfo();
         fromMasterRecord_ = true;
-        txtHospNum->setText(QStringLiteral("NEW"));
-        lblPatInfo[0]->setText(patient.PatientName() + QStringLiteral(" "));
-        lblPatInfo[1]->setText(patient.HospitalNumber() + QStringLiteral(" "));
-        lblPatInfo[2]->setText(Left(patient.Sex(), 1) + QStringLiteral(" "));
-        lblPatInfo[3]->setText(patient.Age() + QStringLiteral(" "));
+        banner.showNewVisit(patient);
         shownVisit_ = QStringLiteral("NEW");
         shownHospNum_ = patient.HospitalNumber();
         showChargeSlip();
@@ -361,19 +338,9 @@ void frmEntryOPMarkUp::showChargeSlip() {
     lblChargeSlip->setText(ShownDispensingChargeSlip(SQLConnection(), Trim(txtHospNum->text())));
 }
 
-void frmEntryOPMarkUp::setOutPriceBlink(bool on) {
-    if (on) {
-        if (!TimerPrice->isActive())
-            TimerPrice->start();
-        return;
-    }
-    TimerPrice->stop();
-    lblPrice->hide();
-}
+void frmEntryOPMarkUp::setOutPriceBlink(bool on) { SetOutPriceBlink(*TimerPrice, *lblPrice, on); }
 
-void frmEntryOPMarkUp::TimerPrice_Timer() {
-    ignoringErrors([&] { lblPrice->setVisible(lblPrice->isHidden()); });
-}
+void frmEntryOPMarkUp::TimerPrice_Timer() { BlinkOutPriceLabel(*lblPrice); }
 
 void frmEntryOPMarkUp::cmdPosted_Click() {
     eventHandler(kOPMarkUpModule, QStringLiteral("cmdPosted_Click"), [&] {

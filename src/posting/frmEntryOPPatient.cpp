@@ -7,7 +7,7 @@
 #include "charging/DoctorLookup.h"
 #include "charging/Numbering.h"
 #include "charging/OutPatientPricing.h"
-#include "charging/PatientSelection.h"
+#include "charging/PatientLookupBoxes.h"
 #include "components/AccountFirms.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
@@ -42,23 +42,13 @@ void focusIfEnabled(QWidget* control) {
 
 void frmEntryOP::txtIDNum_KeyPress(int& keyAscii) {
     eventHandler(kVisitModule, QStringLiteral("txtIDNum_KeyPress"), [&] {
-        if (keyAscii == 13) {
-            keyAscii = 0;
-            cmdHospNum_Click();
-            return;
-        }
-        keyAscii = QChar(keyAscii).toUpper().unicode();
+        LookupBoxKeyPress(keyAscii, [&] { cmdHospNum_Click(); });
     });
 }
 
 void frmEntryOP::txtDocCode_KeyPress(int& keyAscii) {
     eventHandler(kVisitModule, QStringLiteral("txtDocCode_KeyPress"), [&] {
-        if (keyAscii == 13) {
-            keyAscii = 0;
-            cmdDocCode_Click();
-            return;
-        }
-        keyAscii = QChar(keyAscii).toUpper().unicode();
+        LookupBoxKeyPress(keyAscii, [&] { cmdDocCode_Click(); });
     });
 }
 
@@ -72,6 +62,9 @@ void frmEntryOP::cmdHospNum_Click() {
         if (gSiteCode != QLatin1String("QVH") && gSiteCode != QLatin1String("JAWKC"))
             options.picker = [](const QString& typed) { return gComponents.gOPDList->ShowList(typed); };
         const VisitLookupResult found = LookUpVisit(con, visit, *gComponents.gOPDRecentList, txtIDNum->text(), options);
+        const VisitBanner banner{.visitBox = txtIDNum, .name = lblPatInfo[0], .hospitalNumber = lblPatInfo[1],
+                                 .sex = lblPatInfo[2], .age = lblPatInfo[3], .doctorCode = txtDocCode,
+                                 .doctor = lblDoctor, .accountNumber = txtAcctNum, .accountName = lblAccount};
         switch (found.kind) {
         case VisitLookupResult::Cancelled:
             return;
@@ -95,18 +88,10 @@ void frmEntryOP::cmdHospNum_Click() {
             focusIfEnabled(txtIDNum);
             return;
         case VisitLookupResult::Registered:
-            txtIDNum->setText(visit.OPDNumber());
+            banner.showVisit(visit);
             if (gVelmira)
                 lblVelmira->setVisible(IsVelmiraPatient(con, txtIDNum->text()));
-            lblPatInfo[0]->setText(visit.PatientName());
-            lblPatInfo[1]->setText(visit.HospitalNumber());
-            lblPatInfo[2]->setText(Left(visit.Sex(), 1));
-            lblPatInfo[3]->setText(visit.Age());
-            txtDocCode->setText(visit.DoctorCode());
-            lblDoctor->setText(visit.Doctor());
-            txtAcctNum->setText(visit.AccountNumber());
             visitAccountNum_ = visit.AccountNumber();
-            lblAccount->setText(visit.AccountName());
             showChargeSlip();
             setOutPriceBlink(isForOutPrice(con, visitAccountNum_));
             enableEntry(true);
@@ -115,11 +100,7 @@ void frmEntryOP::cmdHospNum_Click() {
             break;
         }
         const clsPatient& patient = gPatientInfo();
-        txtIDNum->setText(QStringLiteral("NEW"));
-        lblPatInfo[0]->setText(patient.PatientName());
-        lblPatInfo[1]->setText(patient.HospitalNumber());
-        lblPatInfo[2]->setText(Left(patient.Sex(), 1));
-        lblPatInfo[3]->setText(patient.Age());
+        banner.showNewVisit(patient);
         showChargeSlip();
         txtAcctNum->setText(patient.MasterAccountCode());
         if (!patient.MasterAccountCode().isEmpty())
@@ -180,19 +161,9 @@ void frmEntryOP::showChargeSlip() {
         lblChargeSlip->setText(slips.CurrentDispensingChargeSlip());
 }
 
-void frmEntryOP::setOutPriceBlink(bool on) {
-    if (on) {
-        if (!tmrPrice->isActive())
-            tmrPrice->start();
-        return;
-    }
-    tmrPrice->stop();
-    lblPrice->hide();
-}
+void frmEntryOP::setOutPriceBlink(bool on) { SetOutPriceBlink(*tmrPrice, *lblPrice, on); }
 
-void frmEntryOP::tmrPrice_Timer() {
-    ignoringErrors([&] { lblPrice->setVisible(lblPrice->isHidden()); });
-}
+void frmEntryOP::tmrPrice_Timer() { BlinkOutPriceLabel(*lblPrice); }
 
 void frmEntryOP::enableEntry(bool enabled) {
     grdItemList->setEnabled(enabled);

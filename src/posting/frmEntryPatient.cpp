@@ -4,7 +4,7 @@
 #include "charging/ChargeEligibility.h"
 #include "charging/ChargeGrid.h"
 #include "charging/InpatientBanner.h"
-#include "charging/PatientSelection.h"
+#include "charging/PatientLookupBoxes.h"
 #include "charging/ColorLegend.h"
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
@@ -50,24 +50,18 @@ void frmEntry::txtFind_Change() {
 
 void frmEntry::txtFind_KeyPress(int& keyAscii) {
     eventHandler(kPatientModule, QStringLiteral("txtFind_KeyPress"), [&] {
-        if (keyAscii == 13) {
-            keyAscii = 0;
+        LookupBoxKeyPress(keyAscii, [&] {
             cmdFind_Click();
             if (grdItemList->isEnabled())
                 grdItemList->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-        keyAscii = QChar(keyAscii).toUpper().unicode();
+        });
     });
 }
 
 void frmEntry::cmdFind_Click() {
     eventHandler(kPatientModule, QStringLiteral("cmdFind_Click"), [&] {
         InpatientFile::Patient& patient = *gComponents.gPatient;
-        QString box = txtFind->text();
-        const AdmissionFind found = FindAdmission(patient, *gComponents.gInpatientList, box);
-        if (box != txtFind->text())
-            txtFind->setText(box);
+        const AdmissionFind found = FindAdmissionInBox(patient, *gComponents.gInpatientList, *txtFind);
         if (found == AdmissionFind::Cancelled)
             return;
         if (found == AdmissionFind::NotFound) {
@@ -76,7 +70,7 @@ void frmEntry::cmdFind_Click() {
         }
         Connection& con = SQLConnection();
         const AdmissionCheckOutcome outcome =
-            CheckAdmissionAccount(con, patient, Trim(box),
+            CheckAdmissionAccount(con, patient, Trim(txtFind->text()),
                                   {.proceedOnSwitch1 = true, .restrictedItemsForCashBasis = hasUnrestrictedColumn_});
         if (!outcome.loads) {
             restoreShownPatient(patient);
