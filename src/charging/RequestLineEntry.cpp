@@ -58,6 +58,20 @@ QString RequestCommitAmount(Connection& con, const RequestCommitPricing& line) {
     return amount;
 }
 
+bool AcceptRequestItem(const ItemCodeOutcome& outcome, const DrugCatalog::Drug& drug) {
+    if (outcome.result == ItemCodeResult::Duplicate) {
+        MsgBox(QStringLiteral("The same medicine was already requested"), vbExclamation);
+        return false;
+    }
+    if (outcome.result != ItemCodeResult::Found)
+        return false;
+    if (drug.Status() != 0) {
+        MsgBox(QStringLiteral("The drug was set to inactive.  Please refer to pharmacy warehouse staff."), vbOKOnly);
+        return false;
+    }
+    return true;
+}
+
 void TakeRequestDosage(ChargeGrid& chargeGrid, int row, int requestedCol) {
     DoseForms::Dosage& dosage = *gComponents.gDosage;
     QString text = chargeGrid.editorText();

@@ -9,10 +9,19 @@ namespace qx {
 class ChargeGrid;
 class Connection;
 class FlexGrid;
+struct ItemCodeOutcome;
 struct RequestGridColumns;
+
+namespace DrugCatalog {
+class Drug;
+}
 
 // What the request screens share when a line is edited: the names of an item written into the
 // line, and the amount of a committed issued quantity.
+
+// Whether a resolved code may go on the line: a code already on another line and an inactive
+// item are told and refused; a code not found is refused without a word.
+bool AcceptRequestItem(const ItemCodeOutcome& outcome, const DrugCatalog::Drug& drug);
 
 // The item's generic name, brand, supplier, formulary mark and unit of measure.
 void WriteRequestItemNames(Connection& con, FlexGrid& grid, int row, const QString& itemCode,

@@ -1,8 +1,8 @@
 #include "charging/RequestScreenGrid.h"
 
 #include "charging/ChargeGrid.h"
-#include "charging/ItemEntry.h"
 #include "charging/ItemProfile.h"
+#include "charging/RequestLineEntry.h"
 #include "charging/RequestLineMarks.h"
 #include "charging/RequestRowTests.h"
 #include "charging/SeniorDiscountToggle.h"
@@ -22,9 +22,6 @@ namespace qx {
 
 namespace {
 constexpr int kSupplierWidth = 2400, kPNFWidth = 1000, kGenericNameWidth = 2400;
-// Antibiotic classes colour the code to the description.
-constexpr int kLastAntibioticCol = 3;
-constexpr int kSeniorCheckCol = 16;  // "S.C. Discount" on both request grids
 } // namespace
 
 void RequestScreenGrid::start() const {
@@ -74,25 +71,17 @@ void RequestScreenGrid::doubleClick(QWidget* parent, int mouseCol, double discou
                                     const QPixmap& tickedBox, const QPixmap& emptyBox) const {
     FlexGrid& grid = *chargeGrid->grid();
     const int row = grid.row();
-    if (mouseCol == kSeniorCheckCol) {
-        const SeniorDiscountLine line{.row = row, .pictureRow = row, .pictureCol = pictureCol};
+    if (mouseCol == columns.seniorCheck) {
+        const SeniorDiscountLine line{.row = row, .amountCol = columns.amount, .markCol = columns.seniorMark,
+                                      .oldAmountCol = columns.oldAmount, .stateCol = columns.dosage,
+                                      .pictureRow = row, .pictureCol = pictureCol};
         if (ToggleSeniorDiscount(grid, line, discountPercent, tickedBox, emptyBox))
             total->setText(Text(SumGridColumn(grid, columns.amount, 1)));
     }
-    // The dialog needs numbers: a cancelled, delayed or unresolved generic line has none.
-    const auto cell = [&](int col) { return grid.textMatrix(row, col); };
-    if (grid.col() == columns.amount && !IsBlankRequestRow(grid, row) && gAllowPriceChange &&
-        IsNumeric(cell(columns.issued)) && IsNumeric(cell(columns.unitPrice)) && IsNumeric(cell(columns.amount))) {
-        const LinePrice asked{.description = cell(columns.description),
-                              .quantity = CInt(cell(columns.issued)),
-                              .itemPrice = CDbl(cell(columns.unitPrice)),
-                              .newItemPrice = Val(cell(columns.proposedPrice)),
-                              .totalAmount = CDbl(cell(columns.amount))};
-        const LinePrice answer = AskPriceChange(parent, asked);
-        const int current = grid.row();
-        grid.setTextMatrix(current, columns.amount, Format(answer.totalAmount, QStringLiteral("#######0.00")));
-        grid.setTextMatrix(current, columns.proposedPrice, Format(answer.itemPrice, QStringLiteral("#######0.00")));
-    }
+    if (grid.col() == columns.amount && !IsBlankRequestRow(grid, row) && gAllowPriceChange)
+        ChangeLinePrice(parent, grid, row,
+                        {.description = columns.description, .issued = columns.issued, .unitPrice = columns.unitPrice,
+                         .priceTaken = columns.proposedPrice, .amount = columns.amount});
 }
 
 void RequestScreenGrid::markFixedPrices() const {
@@ -107,7 +96,7 @@ void RequestScreenGrid::markFixedPriceLine(int row) const {
 
 void RequestScreenGrid::markAntibiotics() const {
     generalProcedure(module, QStringLiteral("MarkAntiBiotic"), [&] {
-        MarkAntiBiotic(SQLConnection(), *chargeGrid->grid(), columns.code, columns.code, kLastAntibioticCol);
+        MarkAntiBiotic(SQLConnection(), *chargeGrid->grid(), columns.code, columns.code, columns.description);
     });
 }
 

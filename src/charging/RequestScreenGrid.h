@@ -16,13 +16,14 @@ class ItemProfile;
 struct RequestScreenColumns {
     int code = 1, genericName = 2, description = 3, supplier = 5, pnf = 6, dosage = 8, issued = 10, amount = 12,
         remarks = 13, unitPrice = 14, genericMark = 22;
+    int seniorCheck = 16, seniorMark = 19, oldAmount = 20;  // "S.C. Discount", its mark and the amount before it
     int proposedPrice = 25;  // the price the price-change dialog proposes, and takes back
     int fixedCharge = 28;
     int lastMarked = 23;  // fixed-charge marks paint columns 1 to this one
 };
 
-// The steps the in-patient and out-patient request screens take alike over their list of
-// requests, configured by each screen's columns and controls. A screen builds one whenever it
+// The steps the request screens (in-patient, out-patient, take-home) take alike over their list
+// of requests, configured by each screen's columns and controls. A screen builds one whenever it
 // needs it: its controls are rebuilt at every load.
 struct RequestScreenGrid {
     QString module;  // the screen's name in the error log
@@ -51,6 +52,7 @@ struct RequestScreenGrid {
                      const QPixmap& emptyBox) const;
     void markFixedPrices() const;
     void markFixedPriceLine(int row) const;
+    // Antibiotic classes colour the code to the description.
     void markAntibiotics() const;
     // The optional columns: supplier and PNF as the site's switches say, the generic name always.
     void setSupplierColWidth() const;

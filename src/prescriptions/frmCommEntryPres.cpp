@@ -10,6 +10,7 @@
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "platform/TwipsControls.h"
 #include "shell/HospitalSettings.h"
 
 #include <QCheckBox>
@@ -24,25 +25,6 @@ namespace qx {
 
 namespace {
 const QString kPresModule = QStringLiteral("frmCommEntryPres");
-
-QLabel* presLabel(QWidget* parent, const QString& text, QRect twips) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return l;
-}
-
-QPushButton* presButton(QWidget* parent, const QString& caption, QRect twips) {
-    auto* b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return b;
-}
-
-void setLabelColor(QLabel* label, QPalette::ColorRole role, ColorValue color) {
-    QPalette palette = label->palette();
-    palette.setColor(role, toQColor(color));
-    label->setPalette(palette);
-}
 } // namespace
 
 frmCommEntryPres::frmCommEntryPres(QWidget* parent)
@@ -123,8 +105,8 @@ void frmCommEntryPres::buildHeader() {
         {7, "Total Charges", {9800, 1020, 1100, 285}, 6, {10950, 1020, 1400, 285}},
     };
     for (const Field& field : fields) {
-        Label1[static_cast<size_t>(field.caption)] = presLabel(f, QString::fromLatin1(field.text), field.captionAt);
-        QLabel* value = presLabel(f, QString(), field.valueAt);
+        Label1[static_cast<size_t>(field.caption)] = twipsLabel(f, QString::fromLatin1(field.text), field.captionAt);
+        QLabel* value = twipsLabel(f, QString(), field.valueAt);
         value->setFrameShape(QFrame::Box);
         lblPatInfo[static_cast<size_t>(field.value)] = value;
     }
@@ -132,38 +114,38 @@ void frmCommEntryPres::buildHeader() {
     chkSenior = new QCheckBox(f);
     chkSenior->setGeometry(twipsToPixels(11200, 300, 200, 285));
     chkSenior->hide();
-    Label1[8] = presLabel(f, QStringLiteral("&Senior Citizen"), {11400, 300, 1200, 285});
+    Label1[8] = twipsLabel(f, QStringLiteral("&Senior Citizen"), {11400, 300, 1200, 285});
     Label1[8]->hide();
     txtDiscount = new QLineEdit(f);
     txtDiscount->setGeometry(twipsToPixels(12650, 300, 600, 285));
     txtDiscount->hide();
-    Label1[9] = presLabel(f, QStringLiteral("%"), {13300, 300, 200, 285});
+    Label1[9] = twipsLabel(f, QStringLiteral("%"), {13300, 300, 200, 285});
     Label1[9]->hide();
-    Label1[13] = presLabel(f, QStringLiteral("LocationID:"), {12500, 1020, 1000, 285});
-    lblTargetLocationID = presLabel(f, QString(), {13550, 1020, 1000, 285});
+    Label1[13] = twipsLabel(f, QStringLiteral("LocationID:"), {12500, 1020, 1000, 285});
+    lblTargetLocationID = twipsLabel(f, QString(), {13550, 1020, 1000, 285});
     txtDocCode = new QLineEdit(f);
     txtDocCode->setGeometry(twipsToPixels(1350, 1020, 1000, 285));
-    cmdDocCode = presButton(f, QStringLiteral("..."), {2370, 1020, 330, 285});
-    lblRoomClass = presLabel(f, QString(), {11400, 660, 1800, 285});
-    lblMarkUp = presLabel(f, QString(), {13300, 660, 1500, 285});
+    cmdDocCode = twipsButton(f, QStringLiteral("..."), {2370, 1020, 330, 285});
+    lblRoomClass = twipsLabel(f, QString(), {11400, 660, 1800, 285});
+    lblMarkUp = twipsLabel(f, QString(), {13300, 660, 1500, 285});
     for (QLabel* red : {lblRoomClass, lblMarkUp}) {
-        setLabelColor(red, QPalette::WindowText, 255);
+        paintRole(red, QPalette::WindowText, 255);
         red->hide();
     }
 
-    lblExecPackage = presLabel(body_, QStringLiteral("Executive Package"), {120, 60, 4000, 300});
+    lblExecPackage = twipsLabel(body_, QStringLiteral("Executive Package"), {120, 60, 4000, 300});
     lblExecPackage->hide();
-    lblVelmira = presLabel(body_, QStringLiteral("VELMIRA  PATIENT"), {4300, 60, 2400, 300});
+    lblVelmira = twipsLabel(body_, QStringLiteral("VELMIRA  PATIENT"), {4300, 60, 2400, 300});
     lblVelmira->setFrameShape(QFrame::Box);
     lblVelmira->setAlignment(Qt::AlignCenter);
     lblVelmira->hide();
-    lblVIP = presLabel(body_, QStringLiteral("VIP"), {6900, 60, 700, 300});
+    lblVIP = twipsLabel(body_, QStringLiteral("VIP"), {6900, 60, 700, 300});
     lblVIP->setAlignment(Qt::AlignCenter);
     lblVIP->setAutoFillBackground(true);
     lblVIP->hide();
     vipColor_ = kVIPBlinkStart;
-    setLabelColor(lblVIP, QPalette::Window, vipColor_);
-    cmdPosted = presButton(body_, QStringLiteral("&List of Posted Medicines"), {12400, 30, 2780, 360});
+    paintRole(lblVIP, QPalette::Window, vipColor_);
+    cmdPosted = twipsButton(body_, QStringLiteral("&List of Posted Medicines"), {12400, 30, 2780, 360});
 
     connect(cmdDocCode, &QPushButton::clicked, this, &frmCommEntryPres::cmdDocCode_Click);
     connect(new ControlEvents(txtDocCode), &ControlEvents::keyPress, this, &frmCommEntryPres::txtDocCode_KeyPress);
@@ -178,15 +160,15 @@ void frmCommEntryPres::buildLowerPanels() {
     flexMSHPrevious->setFormatString(ItemProfile::kItemLayout);
     profile_ = ItemProfile(flexMSHPrevious, ItemProfile::Variant::Request);
 
-    presLabel(body_, QStringLiteral("Legend :"), {9840, 6120, 800, 285});
+    twipsLabel(body_, QStringLiteral("Legend :"), {9840, 6120, 800, 285});
     Frame3 = new QGroupBox(QStringLiteral("Grid Cell Color"), body_);
     Frame3->setGeometry(twipsToPixels(9840, 6420, 5340, 660));
-    QLabel* medicare = presLabel(Frame3, QStringLiteral("Medicare Items"), {120, 270, 2400, 285});
+    QLabel* medicare = twipsLabel(Frame3, QStringLiteral("Medicare Items"), {120, 270, 2400, 285});
     medicare->setAutoFillBackground(true);
-    setLabelColor(medicare, QPalette::Window, colors::InfoBackground);
-    QLabel* nonMedicare = presLabel(Frame3, QStringLiteral("Non Medicare Items"), {2640, 270, 2400, 285});
+    paintRole(medicare, QPalette::Window, colors::InfoBackground);
+    QLabel* nonMedicare = twipsLabel(Frame3, QStringLiteral("Non Medicare Items"), {2640, 270, 2400, 285});
     nonMedicare->setAutoFillBackground(true);
-    setLabelColor(nonMedicare, QPalette::Window, kNonMedicareColor);
+    paintRole(nonMedicare, QPalette::Window, kNonMedicareColor);
 
     Frame4 = new ColorLegend(body_);
     Frame4->setTitle(QStringLiteral("Grid Font Color"));
@@ -194,13 +176,13 @@ void frmCommEntryPres::buildLowerPanels() {
     Frame4->hide();
 
     const int y = 8700;
-    cmdPinrtPresSave = presButton(body_, QStringLiteral("Print/Save"), {120, y, 1500, 495});
-    cmdSave = presButton(body_, QStringLiteral("&Save"), {1700, y, 1300, 495});
-    cmdPrintSave = presButton(body_, QStringLiteral("&Print"), {1700, y, 1300, 495});
+    cmdPinrtPresSave = twipsButton(body_, QStringLiteral("Print/Save"), {120, y, 1500, 495});
+    cmdSave = twipsButton(body_, QStringLiteral("&Save"), {1700, y, 1300, 495});
+    cmdPrintSave = twipsButton(body_, QStringLiteral("&Print"), {1700, y, 1300, 495});
     cmdPrintSave->hide();
-    cmdCancel = presButton(body_, QStringLiteral("&Cancel Request"), {3080, y, 1600, 495});
-    cmdPrintPrescription = presButton(body_, QStringLiteral("&Print Prescription"), {4760, y, 1800, 495});
-    cmdClose = presButton(body_, QStringLiteral("E&xit"), {13680, y, 1500, 495});
+    cmdCancel = twipsButton(body_, QStringLiteral("&Cancel Request"), {3080, y, 1600, 495});
+    cmdPrintPrescription = twipsButton(body_, QStringLiteral("&Print Prescription"), {4760, y, 1800, 495});
+    cmdClose = twipsButton(body_, QStringLiteral("E&xit"), {13680, y, 1500, 495});
 
     timerB = new QTimer(body_);
     timerB->setInterval(250);
@@ -235,7 +217,7 @@ bool frmCommEntryPres::ExcemptCol(int col) const { return chargeGrid_->isExempt(
 void frmCommEntryPres::timerB_Timer() {
     ignoringErrors([&] {
         vipColor_ = NextVIPBlinkColor(vipColor_);
-        setLabelColor(lblVIP, QPalette::Window, vipColor_);
+        paintRole(lblVIP, QPalette::Window, vipColor_);
     });
 }
 

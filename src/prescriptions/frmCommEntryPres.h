@@ -23,6 +23,7 @@ class FlexGrid;
 class UpDown;
 struct ChargeGridConfig;
 struct ItemCodeRequest;
+struct RequestScreenGrid;
 struct SeniorDiscountLine;
 
 // "Communication File Entry" for take-home prescriptions: one admitted patient's pending
@@ -42,7 +43,6 @@ public:
     static constexpr int kCols = 28;
     static constexpr int kLastFixedPriceCol = 23;    // the fixed-price mark paints columns 1 to this one
     static constexpr int kLastNonMedicareCol = 19;   // the non-medicare background, columns 1 to this one
-    static constexpr int kLastAntibioticCol = 2;
     static constexpr int kDesignWidth = 15300;  // twips
     static constexpr int kDesignHeight = 9600;
     static constexpr int kGridWidth = 14820;
@@ -159,6 +159,8 @@ private:
     void loadPendingLines();
     void priceLoadedLine(int row, const Recordset& lines, int index);
     RequestLineActions lineActions();
+    // The steps this screen shares with the request screens, over its own columns and controls.
+    RequestScreenGrid requestGrid();
     // ---- Item entry (frmCommEntryPresEntry.cpp) ----
     QString pickedCode(const QString& text);
     void enterItemCode(int row);

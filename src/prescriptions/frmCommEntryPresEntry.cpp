@@ -80,16 +80,8 @@ bool frmCommEntryPres::takeItem(int row, const ItemCodeRequest& request) {
     const ItemCodeOutcome outcome = ResolveItemCode(SQLConnection(), drug, request);
     if (outcome.code != request.typed)
         chargeGrid_->setEditorText(outcome.code);
-    if (outcome.result == ItemCodeResult::Duplicate) {
-        MsgBox(QStringLiteral("The same medicine was already requested"), vbExclamation);
+    if (!AcceptRequestItem(outcome, drug))
         return false;
-    }
-    if (outcome.result != ItemCodeResult::Found)
-        return false;
-    if (drug.Status() != 0) {
-        MsgBox(QStringLiteral("The drug was set to inactive.  Please refer to pharmacy warehouse staff."), vbOKOnly);
-        return false;
-    }
     // The line is posted under column 1: it names the item its prices and names describe.
     flexMSEntry->setTextMatrix(row, kColCode, drug.DrugCode());
     fillLine(row);

@@ -5,6 +5,7 @@
 #include "charging/ChargeGrid.h"
 #include "charging/DoctorLookup.h"
 #include "charging/RequestLineMarks.h"
+#include "charging/RequestScreenGrid.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/PlatformServices.h"
@@ -37,13 +38,8 @@ bool frmCommEntryPres::canSave() const { return CanSaveRequestGrid(*flexMSEntry,
 
 bool frmCommEntryPres::IsMedicareItem(const QString& ItemID) { return qx::IsMedicareItem(SQLConnection(), ItemID); }
 
-void frmCommEntryPres::Mark_FixedPrice() {
-    MarkFixedPrice(*flexMSEntry, kColFixedCharge, kColCode, kLastFixedPriceCol);
-}
-
-void frmCommEntryPres::MarkAntiBiotic() {
-    qx::MarkAntiBiotic(SQLConnection(), *flexMSEntry, kColCode, kColCode, kLastAntibioticCol);
-}
+void frmCommEntryPres::Mark_FixedPrice() { requestGrid().markFixedPrices(); }
+void frmCommEntryPres::MarkAntiBiotic() { requestGrid().markAntibiotics(); }
 
 void frmCommEntryPres::LoadListProfile(const QString& strIDNum, const QString& strItemID, int /*intRow*/) {
     profile_.load(gComponents.gDrug->Drug(), strIDNum, strItemID);
@@ -59,16 +55,29 @@ bool frmCommEntryPres::event(QEvent* e) {
     return QDialog::event(e);
 }
 
+RequestScreenGrid frmCommEntryPres::requestGrid() {
+    // The take-home grid has no optional columns (supplier, PNF, generic name).
+    return {.module = kPresLinesModule,
+            .columns = {.code = kColCode, .description = kColDescription, .dosage = kColDosage,
+                        .issued = kColIssued, .amount = kColAmount, .remarks = kColRemarks,
+                        .unitPrice = kColSellPriceIn, .genericMark = kColGenericMark, .seniorCheck = kColSCDiscount,
+                        .seniorMark = kColMark, .oldAmount = kColOldAmount, .proposedPrice = kColPriceTaken,
+                        .fixedCharge = kColFixedCharge, .lastMarked = kLastFixedPriceCol},
+            .window = this,
+            .gridFrame = Frame1,
+            .chargeGrid = chargeGrid_,
+            .profile = &profile_,
+            .greyedBox = pictures_.greyedBox,
+            .total = lblPatInfo[6],
+            .patientId = lblPatInfo[7],
+            .patientName = lblPatInfo[2]};
+}
+
 RequestLineActions frmCommEntryPres::lineActions() {
-    RequestLineActions actions;
-    actions.chargeGrid = chargeGrid_;
+    RequestLineActions actions = requestGrid().lineActions();
     actions.columns = {.code = kColCode, .dosage = kColDosage, .remarks = kColRemarks, .seniorCheck = kColSCDiscount,
                        .requestNumber = kColRequestNumber, .firstMarked = kColRequested, .lastMarked = kColAmount,
                        .amount = kColAmount};
-    actions.greyedBox = pictures_.greyedBox;
-    actions.total = lblPatInfo[6];
-    actions.patientId = [this] { return Trim(lblPatInfo[7]->text()); };
-    actions.patientName = [this] { return Trim(lblPatInfo[2]->text()); };
     // The prescription's own records are cancelled; the save revokes the station's request.
     actions.cancelMode = 1;
     actions.writeUserLog = false;

@@ -7,6 +7,7 @@
 #include "charging/InpatientBanner.h"
 #include "charging/PriceLookups.h"
 #include "charging/RequestLineMarks.h"
+#include "charging/RequestScreenGrid.h"
 #include "charging/TakeHomePriceRule.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
@@ -33,9 +34,8 @@ void frmCommEntryPres::Form_Load() {
     buildForm();
     entriesSaved_ = false;
     senior_ = false;
+    requestGrid().start();
     layOutGrid();
-    chargeGrid_->pending().clearAll();
-    chargeGrid_->pending().set(PendingGridMove::FirstFocus);
     if (gSiteCode != QLatin1String("QVH")) {
         Label1[13]->hide();
         lblTargetLocationID->hide();
@@ -62,19 +62,10 @@ void frmCommEntryPres::Form_Load() {
     const QString admission = Trim(lblPatInfo[7]->text());
     if (!admission.isEmpty() && IsVIPPatient(SQLConnection(), admission))
         lblVIP->show();
-    if (gCheckBarCode) {
-        flexMSEntry->setRow(1);
-        flexMSEntry->setCol(kColCode);
-        const ChargeGridConfig& c = chargeGrid_->config();
-        PutTextBox(1, kColCode, c.editorKind(kColCode), c.maxLength(kColCode));
-    }
+    requestGrid().openEditorForScan();
 }
 
 void frmCommEntryPres::layOutGrid() {
-    chargeGrid_->layout();
-    flexMSEntry->setEnabled(true);
-    flexMSEntry->setRow(1);
-    flexMSEntry->setCol(1);
     const double w = pixelsToTwips(flexMSEntry->width());
     const int u = static_cast<int>(std::lround(w / 19));
     const int v = static_cast<int>(std::lround(w / 16 + 300));
@@ -145,7 +136,7 @@ void frmCommEntryPres::loadPendingLines() {
                               .nurseField = QStringLiteral("clsCurrentUser")});
     loader.priceItemLine = [this](int row, const Recordset& rs, int index) { priceLoadedLine(row, rs, index); };
     loader.lineWritten = [this](int row) {
-        MarkFixedPriceLine(*flexMSEntry, row, kColFixedCharge, kColCode, kLastFixedPriceCol);
+        requestGrid().markFixedPriceLine(row);
         flexMSEntry->setCellPicture(row, kColSCDiscount, pictures_.emptyBox);
     };
     const RequestLineLoader::Result result = loader.load(con, drug, *flexMSEntry, listed);

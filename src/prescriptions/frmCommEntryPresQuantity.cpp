@@ -5,6 +5,7 @@
 #include "charging/ChargeGrid.h"
 #include "charging/ItemEntry.h"
 #include "charging/RequestLineEntry.h"
+#include "charging/RequestScreenGrid.h"
 #include "charging/SeniorDiscountToggle.h"
 #include "charging/TakeHomePriceRule.h"
 #include "components/Connection.h"
@@ -84,33 +85,19 @@ bool frmCommEntryPres::findSubstitute(int row) {
     request.location = gLocationID;
     DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
     const ItemCodeOutcome outcome = ResolveItemCode(SQLConnection(), drug, request);
-    if (outcome.result == ItemCodeResult::Duplicate) {
-        MsgBox(QStringLiteral("The same medicine was already requested"), vbExclamation);
-        return false;
-    }
     // A code nobody stocks here leaves the line as it was; the quantity is still committed.
-    if (outcome.result != ItemCodeResult::Found)
+    if (outcome.result != ItemCodeResult::Found && outcome.result != ItemCodeResult::Duplicate)
         return true;
-    if (drug.Status() != 0) {
-        MsgBox(QStringLiteral("The drug was set to inactive.  Please refer to pharmacy warehouse staff."), vbOKOnly);
+    if (!AcceptRequestItem(outcome, drug))
         return false;
-    }
     writeItem(row);
     return true;
 }
 
 void frmCommEntryPres::flexMSEntry_DblClick(int mouseCol) {
     eventHandler(kPresQuantityModule, QStringLiteral("flexMSEntry_DblClick"), [&] {
-        const int row = flexMSEntry->row();
-        SeniorDiscountLine line = seniorLine(row);
-        line.pictureCol = flexMSEntry->col();
-        if (mouseCol == kColSCDiscount &&
-            ToggleSeniorDiscount(*flexMSEntry, line, Val(txtDiscount->text()), pictures_.tickedBox, pictures_.emptyBox))
-            lblPatInfo[6]->setText(Text(SumGridColumn(*flexMSEntry, kColAmount, 1)));
-        if (flexMSEntry->col() == kColAmount && !BlankRow(row) && gAllowPriceChange)
-            ChangeLinePrice(this, *flexMSEntry, row,
-                            {.description = kColDescription, .issued = kColIssued, .unitPrice = kColSellPriceIn,
-                             .priceTaken = kColPriceTaken, .amount = kColAmount});
+        requestGrid().doubleClick(this, mouseCol, Val(txtDiscount->text()), flexMSEntry->col(), pictures_.tickedBox,
+                                  pictures_.emptyBox);
     });
 }
 

@@ -99,17 +99,8 @@ bool frmCommEntry::lookUpAndFill(int row, const QString& code, bool scanned) {
     request.byGeneric = gDrugListByGeneric && !scanned;
     request.location = gLocationID;
     request.patientKey = Trim(lblPatInfo[7]->text());
-    const ItemCodeOutcome outcome = ResolveItemCode(con, drug, request);
-    if (outcome.result == ItemCodeResult::Duplicate) {
-        MsgBox(QStringLiteral("The same medicine was already requested"), vbExclamation);
+    if (!AcceptRequestItem(ResolveItemCode(con, drug, request), drug))
         return false;
-    }
-    if (outcome.result != ItemCodeResult::Found)
-        return false;
-    if (drug.Status() != 0) {
-        MsgBox(QStringLiteral("The drug was set to inactive.  Please refer to pharmacy warehouse staff."), vbOKOnly);
-        return false;
-    }
     // The line is posted under column 1: it must name the item its prices and names describe.
     grdItemList->setTextMatrix(row, kColCode, drug.DrugCode());
     fillLine(row);
