@@ -32,6 +32,14 @@ QString BracketedDescriptionCharge(const DrugCatalog::Drug& drug) {
     return name + QStringLiteral(" (") + description + QStringLiteral(") ") + drug.GenericName().trimmed();
 }
 
+QString GenericFirstDescription(const DrugCatalog::Drug& drug) {
+    const QString name = drug.DrugName().trimmed();
+    const QString description = drug.Description().trimmed();
+    if (drug.GenericName().isEmpty())
+        return name + u' ' + description;
+    return drug.GenericName().trimmed() + u' ' + description + QStringLiteral(" (") + name + u')';
+}
+
 namespace {
 
 void readFirstLine(const Recordset& rs, PostedSlipFirstLine* firstLine, bool withDate) {
@@ -87,6 +95,11 @@ QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const 
         line.description = description;
         if (restage.withDosage)
             line.dosage = rs.text(QStringLiteral("DosageID")).trimmed();
+        if (restage.withPrices) {
+            line.unitPrice = rs.number(QStringLiteral("UnitPrice"));
+            line.discount = rs.number(QStringLiteral("Discount"));
+            line.discountType = rs.text(QStringLiteral("DiscountType"));
+        }
         line.quantity = QString::number(quantity);
         line.amount = amount;
         line.idNum = idNum;

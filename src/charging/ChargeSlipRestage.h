@@ -28,6 +28,7 @@ struct PostedSlipRestage {
     // staged, and described by `describe` when given.
     bool byCodeOnly = false;
     bool withDosage = false;
+    bool withPrices = false;  // the line's unit price, discount and discount type staged too
     std::function<QString(const DrugCatalog::Drug&)> describe;
 };
 
@@ -57,6 +58,11 @@ bool RestagePostedCreditMemo(Connection& con, const PostedMemoRestage& restage, 
 // in brackets, or the name and the description for an item without a generic name; the code
 // itself for a code the master lacks.
 QString ItemMasterMemoDescription(Connection& con, const QString& itemCode);
+
+// The line form of the out-patient list's reprints: the generic name, the description and the
+// name in brackets when the drug has a generic name (blanks count as one), else the name and the
+// description.
+QString GenericFirstDescription(const DrugCatalog::Drug& drug);
 
 // The charge-slip line form of the in-patient list's reprint: the drug name, the description in
 // brackets and the generic name, or the name and the description without a generic name.

@@ -218,7 +218,10 @@ double PostedList::cellAmount(const QString& text) {
 void PostedList::Form_Load() {
     handler("Form_Load", [this] {
         ClearGridList();
-        const QString seniorCaption = layout_.seniorCaption + QString::number(gSeniorCitizenDiscount) + QStringLiteral(" %)");
+        QString rate = QString::number(gSeniorCitizenDiscount);
+        if (layout_.rateSignSlot && gSeniorCitizenDiscount >= 0)
+            rate.prepend(u' ');
+        const QString seniorCaption = layout_.seniorCaption + rate + QStringLiteral(" %)");
         if (layout_.seniorCaptionAlways)
             chkSenior->setText(seniorCaption);
         if (idNum_.isEmpty())

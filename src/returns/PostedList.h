@@ -39,6 +39,7 @@ struct PostedListLayout {
     bool seniorBox = true;        // the senior box shown
     QString seniorCaption = QStringLiteral("&Senior Citizen (");  // the rate and " %)" follow
     bool seniorCaptionAlways = false;  // the rate shown in free use too
+    bool rateSignSlot = false;         // the rate written after a blank, or its minus sign
 };
 
 // A patient's posted medicine lines, one row each, with their totals and the pharmacy

@@ -2,6 +2,7 @@
 
 #include "components/PlatformServices.h"
 #include "returns/frmListPosted.h"
+#include "returns/frmListPostedOP.h"
 #include "shell/WindowOpeners.h"
 
 namespace qx {
@@ -25,6 +26,8 @@ WindowOpener postedListOpener() {
 void RegisterReturnWindowOpeners() {
     RegisterWindowOpener(QStringLiteral("mnuListInPatient"), postedListOpener<frmListPosted>());
     RegisterWindowOpener(QStringLiteral("frmListPosted"), postedListOpener<frmListPosted>());
+    RegisterWindowOpener(QStringLiteral("mnuListOutPatient"), postedListOpener<frmListPostedOP>());
+    RegisterWindowOpener(QStringLiteral("frmListPostedOP"), postedListOpener<frmListPostedOP>());
 }
 
 } // namespace qx
