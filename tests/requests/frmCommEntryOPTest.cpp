@@ -289,6 +289,18 @@ TEST_P(frmCommEntryOPTest, BarcodeCheckingWaitsOnTheFirstLine) {
     EXPECT_FALSE(form->cmdSave->isEnabled()) << "no line is scanned yet";
 }
 
+TEST_P(frmCommEntryOPTest, PostedListButtonOpensTheOutPatientListForTheVisit) {
+    QStringList opened;
+    for (const char* window : {"frmListPosted", "frmListPostedOP"})
+        RegisterWindowOpener(QString::fromLatin1(window), [&opened, window](const WindowValues& in) {
+            opened << QString::fromLatin1(window) + QLatin1Char(' ') + in.value(QStringLiteral("IDNum")).toString();
+            return WindowValues{};
+        });
+    auto form = load();
+    form->cmdPosted->click();
+    EXPECT_EQ(opened, QStringList{QStringLiteral("frmListPostedOP 5001A")});
+}
+
 TEST_P(frmCommEntryOPTest, CancelDelayAndExit) {
     requests(QStringLiteral("5001A"), {{"PARA500", 2, "D001", false}, {"FIX100", 1, "D001", false}});
     RegisterRequestWindowOpeners();

@@ -1,4 +1,5 @@
 #include "PostedListFixture.h"
+#include "../platform/report/ReportTestSupport.h"
 #include "charging/SlipPrinting.h"
 #include "charging/frmChargeSlipCopies.h"
 #include "platform/report/Report.h"
@@ -295,6 +296,32 @@ TEST_P(frmListPostedOPReprintTest, TheChargeSlipPrintsTheVisitsHeader) {
                                  QStringLiteral("Station: Emergency Room"), QStringLiteral("Room: ") + doctor,
                                  QStringLiteral("Doctor: ") + doctor, QStringLiteral("PHARMACIST"), QStringLiteral("120.00")})
         EXPECT_TRUE(texts[0].contains(field)) << field.toStdString() << "\n" << texts[0].toStdString();
+}
+
+TEST_P(frmListPostedOPReprintTest, ThePreviewedChargeSlipMatchesItsReference) {
+    setPharmaSwitch(QStringLiteral("28"), false);
+    gEmployeePosition = QStringLiteral("PHARMACIST");
+    frmListPostedOP::ReprintRemarks() = QStringLiteral("REISSUED");
+    auto form = open(QStringLiteral("5001A"));
+    QString text, csv;
+    platform.modal->onShow<frmView>([&](frmView& view) {
+        if (const std::shared_ptr<report::Report> r = view.report()) {
+            r->setPrintTime(QDateTime(QDate(2026, 12, 10), QTime(9, 30)));
+            text = r->document().toText();
+            csv = r->document().toCsv();
+        }
+        view.close();
+    });
+    select(*form, QStringLiteral("Issued"));
+    form->cmdPrint->click();
+    EXPECT_TRUE(printed().isEmpty());
+    // The age follows today's date.
+    const QString age = QStringLiteral("Age/Sex: ") + form->lblPatInfo[3]->text() + QStringLiteral(" F");
+    ASSERT_TRUE(text.contains(age));
+    text.replace(age, QStringLiteral("Age/Sex: <age> F"));
+    const QString folder = QStringLiteral("../../../returns/golden/");
+    report::test::expectGolden(folder + QStringLiteral("OPDChargeSlipReprint.txt"), text);
+    report::test::expectGolden(folder + QStringLiteral("OPDChargeSlipReprint.csv"), csv);
 }
 
 TEST_P(frmListPostedOPReprintTest, OpensFromTheMenuAndThePostedListButtonsAndEscCloses) {

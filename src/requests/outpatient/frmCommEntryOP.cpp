@@ -171,7 +171,7 @@ void frmCommEntryOP::buildButtons(QWidget* body) {
     connect(cmdPrintPrescription, &QPushButton::clicked, this, &frmCommEntryOP::cmdPrintPrescription_Click);
     connect(cmdPosted, &QPushButton::clicked, this, [this] {
         eventHandler(kOPModule, QStringLiteral("cmdPosted_Click"), [&] {
-            OpenWindow(QStringLiteral("frmListPosted"), {{QStringLiteral("IDNum"), Trim(lblPatInfo[7]->text())}});
+            OpenWindow(QStringLiteral("frmListPostedOP"), {{QStringLiteral("IDNum"), Trim(lblPatInfo[7]->text())}});
         });
     });
 }
