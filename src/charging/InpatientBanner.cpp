@@ -3,6 +3,7 @@
 #include "charging/Numbering.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
+#include "components/InpatientFile.h"
 #include "components/PlatformServices.h"
 #include "platform/Values.h"
 #include "shell/HospitalSettings.h"
@@ -11,6 +12,7 @@
 #include "shell/Switches.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace qx {
 
@@ -77,6 +79,26 @@ void ShowRoomMarkUp(Connection& con, QLabel& markUp, QLabel& roomClass, const QS
     roomClass.show();
     markUp.setText(Text(room->value(QStringLiteral("MarkUp"))));
     roomClass.setText(Text(room->value(QStringLiteral("RoomClass"))));
+}
+
+void ShowRequestAdmission(Connection& con, const InpatientFile::Patient& patient, const QString& requestingStation,
+                          const std::array<QLabel*, 11>& patInfo, QLineEdit& doctorCode, QLabel& execPackage,
+                          QLabel& sponsorship) {
+    const QString admission = patient.AdmissionNumber();
+    TellIfPatientsMed(con, admission);
+    ShowExecutivePackage(con, execPackage, admission);
+    ShowSponsorship(con, sponsorship, admission);
+
+    patInfo[7]->setText(admission);
+    patInfo[0]->setText(patient.HospitalNumber());
+    patInfo[1]->setText(patient.StationID() + QStringLiteral(" - ") + patient.Station());
+    patInfo[2]->setText(patient.PatientName());
+    doctorCode.setText(patient.DoctorID());
+    patInfo[3]->setText(patient.Doctor());
+    patInfo[4]->setText(requestingStation + QStringLiteral(" (") + patient.RoomNumber() + QStringLiteral(")"));
+    patInfo[8]->setText(patient.Company());
+    patInfo[9]->setText(patient.Age());
+    patInfo[10]->setText(Left(patient.Sex(), 1));
 }
 
 ColorValue NextVIPBlinkColor(ColorValue current) {

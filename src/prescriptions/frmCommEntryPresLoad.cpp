@@ -83,20 +83,7 @@ bool frmCommEntryPres::loadPatient() {
     Connection& con = SQLConnection();
     InpatientFile::Patient& patient = *gComponents.gPatient;
     const QString admission = patient.AdmissionNumber();
-    TellIfPatientsMed(con, Trim(admission));
-    ShowExecutivePackage(con, *lblExecPackage, admission);
-    ShowSponsorship(con, *lblVelmira, admission);
-
-    lblPatInfo[7]->setText(admission);
-    lblPatInfo[0]->setText(patient.HospitalNumber());
-    lblPatInfo[1]->setText(patient.StationID() + QStringLiteral(" - ") + patient.Station());
-    lblPatInfo[2]->setText(patient.PatientName());
-    txtDocCode->setText(patient.DoctorID());
-    lblPatInfo[3]->setText(patient.Doctor());
-    lblPatInfo[4]->setText(requestedStationID_ + QStringLiteral(" (") + patient.RoomNumber() + QStringLiteral(")"));
-    lblPatInfo[8]->setText(patient.Company());
-    lblPatInfo[9]->setText(patient.Age());
-    lblPatInfo[10]->setText(Left(patient.Sex(), 1));
+    ShowRequestAdmission(con, patient, requestedStationID_, lblPatInfo, *txtDocCode, *lblExecPackage, *lblVelmira);
     ShowRoomMarkUp(con, *lblMarkUp, *lblRoomClass, admission);
 
     senior_ = patient.SeniorCitizen();

@@ -85,20 +85,7 @@ bool frmCommEntry::loadPatient(bool& senior) {
         ShowBillClosedRefusal();
         return false;
     }
-    TellIfPatientsMed(con, admission);
-    ShowExecutivePackage(con, *lblExecPackage, admission);
-    ShowSponsorship(con, *lblVelmira, admission);
-
-    lblPatInfo[7]->setText(admission);
-    lblPatInfo[0]->setText(patient.HospitalNumber());
-    lblPatInfo[1]->setText(patient.StationID() + QStringLiteral(" - ") + patient.Station());
-    lblPatInfo[2]->setText(patient.PatientName());
-    txtDocCode->setText(patient.DoctorID());
-    lblPatInfo[3]->setText(patient.Doctor());
-    lblPatInfo[4]->setText(requestedStationID_ + QStringLiteral(" (") + patient.RoomNumber() + QStringLiteral(")"));
-    lblPatInfo[8]->setText(patient.Company());
-    lblPatInfo[9]->setText(patient.Age());
-    lblPatInfo[10]->setText(Left(patient.Sex(), 1));
+    ShowRequestAdmission(con, patient, requestedStationID_, lblPatInfo, *txtDocCode, *lblExecPackage, *lblVelmira);
     // The design shows the barcode button already; the switch cannot hide it.
     if (GetPharmaSwitch(con, QStringLiteral("18")))
         cmdPrintBarCode->show();
