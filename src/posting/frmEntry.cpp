@@ -229,13 +229,7 @@ QString frmEntry::TotalCharges() const { return chargeGrid_->columnTotal(kAmount
 void frmEntry::ClearAll() {
     eventHandler(kFrmEntryModule, QStringLiteral("ClearAll"), [&] {
         setGrid();
-        for (QLabel* label : lblPatInfo)
-            label->clear();
-        txtDocCode->clear();
-        for (QLabel* label : {lblRoomClass, lblMarkUp}) {
-            label->clear();
-            label->hide();
-        }
+        clearPatientValues();
         lblSC->clear();
         txtFind->clear();
         chargeGrid_->setEditorText(QString());

@@ -186,6 +186,9 @@ private:
 
     void showPatient(Connection& con, InpatientFile::Patient& patient);
     void restoreShownPatient(InpatientFile::Patient& patient);
+    // The patient's values, the doctor's code and the room labels; clearBanner hides the package
+    // and sponsorship labels too.
+    void clearPatientValues();
     void clearBanner();
 
     ChargeGrid* chargeGrid_ = nullptr;

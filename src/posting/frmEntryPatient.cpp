@@ -11,6 +11,7 @@
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "platform/TwipsControls.h"
 #include "platform/Values.h"
 #include "shell/HospitalSettings.h"
 #include "shell/PatientChecks.h"
@@ -129,7 +130,7 @@ void frmEntry::restoreShownPatient(InpatientFile::Patient& patient) {
     txtFind->clear();
 }
 
-void frmEntry::clearBanner() {
+void frmEntry::clearPatientValues() {
     for (QLabel* label : lblPatInfo)
         label->clear();
     txtDocCode->clear();
@@ -137,6 +138,10 @@ void frmEntry::clearBanner() {
         label->clear();
         label->hide();
     }
+}
+
+void frmEntry::clearBanner() {
+    clearPatientValues();
     lblExecPackage->hide();
     lblVelmira->hide();
 }
@@ -144,9 +149,7 @@ void frmEntry::clearBanner() {
 void frmEntry::timerB_Timer() {
     ignoringErrors([&] {
         vipColor_ = NextVIPBlinkColor(vipColor_);
-        QPalette palette = lblVIP->palette();
-        palette.setColor(QPalette::Window, toQColor(vipColor_));
-        lblVIP->setPalette(palette);
+        paintRole(lblVIP, QPalette::Window, vipColor_);
     });
 }
 
