@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -10,6 +11,10 @@ class QLineEdit;
 class QPushButton;
 
 namespace qx {
+
+namespace report {
+class Report;
+}
 
 class ChargeGrid;
 class FlexGrid;
@@ -67,6 +72,8 @@ public:
     // ---- Save and receipt (frmCashReplaceSave.cpp) ----
     bool SaveEntry();
     void PrintReplacementOR();
+    // The replacement receipt of a receipt number opened with its parameters, tables on INVENTORY.
+    static std::shared_ptr<report::Report> OpenReplacementOR(const QString& receiptNumber);
     void cmdSave_Click();
     void cmdPrintSave_Click();
 

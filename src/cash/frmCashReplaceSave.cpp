@@ -124,22 +124,25 @@ bool frmCashReplace::SaveEntry() {
     return posted;
 }
 
+std::shared_ptr<report::Report> frmCashReplace::OpenReplacementOR(const QString& receiptNumber) {
+    const std::shared_ptr<report::Report> slip = report::Report::open(ResolveReportPath(QStringLiteral("ReplacementOR.rpt")));
+    const std::pair<const char*, QString> values[] = {
+        {"HOSPITALNAME", gHospitalName}, {"HOSPITALADDRESS", gHospitalAddress}, {"@REFNUM", receiptNumber}};
+    for (const auto& [name, value] : values) {
+        if (report::ParameterField* field = slip->findParameter(QString::fromLatin1(name))) {
+            field->clearCurrentValues();
+            field->addCurrentValue(value);
+        }
+    }
+    slip->setEnableParameterPrompting(false);
+    LogOnReportTables(*slip, QStringLiteral("Inventory"));
+    return slip;
+}
+
 void frmCashReplace::PrintReplacementOR() {
     generalProcedure(QStringLiteral("frmCashReplace"), QStringLiteral("PrintReplacementOR"), [&] {
         cmdPrintSave->setEnabled(false);
-        const std::shared_ptr<report::Report> slip =
-            report::Report::open(ResolveReportPath(QStringLiteral("ReplacementOR.rpt")));
-        const std::pair<const char*, QString> values[] = {
-            {"HOSPITALNAME", gHospitalName}, {"HOSPITALADDRESS", gHospitalAddress}, {"@REFNUM", txtORNumber->text()}};
-        for (const auto& [name, value] : values) {
-            if (report::ParameterField* field = slip->findParameter(QString::fromLatin1(name))) {
-                field->clearCurrentValues();
-                field->addCurrentValue(value);
-            }
-        }
-        slip->setEnableParameterPrompting(false);
-        LogOnReportTables(*slip, QStringLiteral("Inventory"));
-        slip->printOut(false);
+        OpenReplacementOR(txtORNumber->text())->printOut(false);
         ClearAll(true);
     });
 }

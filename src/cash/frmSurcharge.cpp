@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -215,6 +216,14 @@ void frmSurcharge::mnuBrowse_Click() {
 }
 
 bool frmSurcharge::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cbPercent && event->type() == QEvent::FocusOut) {
+        // Leaving the list for another control works the amount out again; its own drop-down
+        // and another window taking the focus do not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            unhandledErrorGuard([&] { ComputeSurcharge(); });
+        return QDialog::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);

@@ -1,19 +1,24 @@
 #include "../platform/WidgetInput.h"
+#include "../platform/report/ReportTestSupport.h"
 #include "Builders.h"
 #include "ScriptedPickers.h"
 #include "ScriptedPlatform.h"
 #include "SourceTree.h"
 #include "TestDatabase.h"
 #include "shell/LoggedInFixture.h"
+#include "charging/ChargeGridNavigation.h"
 
 #include "cash/CashWindowOpeners.h"
 #include "cash/frmCashReplace.h"
 #include "charging/CashMoney.h"
 #include "charging/ChargeGrid.h"
 #include "charging/frmOverStock.h"
+#include "charging/frmPriceInOut.h"
 #include "components/Connection.h"
 #include "platform/FlexGrid.h"
 #include "platform/Values.h"
+#include "platform/report/Report.h"
+#include "platform/report/ReportDocument.h"
 #include "platform/report/ReportPrinter.h"
 #include "shell/HospitalSettings.h"
 #include "shell/Session.h"
@@ -205,6 +210,75 @@ TEST_P(frmCashReplaceTest, LookUpEntryAndAmounts) {
     EXPECT_EQ(form->lblTotalReplace->text(), "19.70");
 }
 
+TEST_P(frmCashReplaceTest, PagingPriceChangeAndTheCloseQuestion) {
+    using R = frmCashReplace;
+    openShown();
+    for (int row = 1; row < R::kGridRows; ++row) {
+        grid()->setTextMatrix(row, R::colCode, QStringLiteral("C%1").arg(row));
+        grid()->setTextMatrix(row, R::colQuantity, QStringLiteral("1"));
+    }
+    // Nine lines a page, within lines 1 to 30.
+    const NavigationCase cases[] = {
+        {"Page Up from line 12", 12, R::colQuantity, Qt::Key_PageUp, 3, R::colQuantity, true},
+        {"Page Up from line 9 stops on line 1", 9, R::colQuantity, Qt::Key_PageUp, 1, R::colQuantity, true},
+        {"Page Down from line 5", 5, R::colCode, Qt::Key_PageDown, 14, R::colCode, true},
+        {"Page Down from line 25 stops on line 30", 25, R::colQuantity, Qt::Key_PageDown, 30, R::colQuantity, true},
+    };
+    checkNavigation(*form->chargeGrid(), cases);
+    form->ClearAll(true);
+
+    // The price change: only where the hospital allows it, on a priced line's unit price.
+    line(1, QStringLiteral("1001"), QStringLiteral("3"));
+    line(2, QStringLiteral("1002"), QString());
+    QStringList shown;
+    platform.modal->onShow<frmPriceInOut>([&](frmPriceInOut& w) {
+        shown << QStringList{w.ItemDesc(), QString::number(w.ItemQuantity()), Text(w.ItemPrice()),
+                             Text(w.NewItemPrice()), Text(w.TotalAmount())}
+                     .join(u'|');
+        w.close();
+        w.setItemPrice(4.1);
+        w.setTotalAmount(12.3);
+    });
+    const auto doubleClick = [this](int row, int col) {
+        grid()->setRow(row);
+        grid()->setCol(col);
+        form->flexMSEntry_DblClick();
+    };
+    gAllowPriceChange = false;
+    doubleClick(1, R::colUnitPrice);
+    EXPECT_TRUE(shown.isEmpty());
+    gAllowPriceChange = true;
+    doubleClick(1, R::colDescription);
+    doubleClick(2, R::colUnitPrice);
+    EXPECT_TRUE(shown.isEmpty()) << "not the unit price, or no quantity";
+    doubleClick(1, R::colUnitPrice);
+    EXPECT_EQ(shown, QStringList{"PARACETAMOL 500 MG TABLET|3|3.35|3.35|10.25"});
+    EXPECT_EQ(grid()->textMatrix(1, R::colUnitPrice), "4.10");
+    EXPECT_EQ(grid()->textMatrix(1, R::colAmount), "12.30") << "the dialog's amount, not rounded to the quarter";
+    EXPECT_EQ(form->lblTotal->text(), "12.30");
+    gAllowPriceChange = false;
+
+    // Closing with a savable line asks; No keeps the screen, from Close and from Escape.
+    platform.messages->clear();
+    platform.messages->answer({vbNo, vbNo, vbYes});
+    form->cmdClose->click();
+    EXPECT_EQ(platform.messages->last().text, "You have unsaved entry.  Do you wish to exit?");
+    EXPECT_TRUE(form->isVisible());
+    pressKey(grid(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(form->isVisible());
+    form->cmdClose->click();
+    EXPECT_EQ(platform.messages->boxes().size(), 3u);
+    EXPECT_FALSE(form->isVisible());
+    // Without one nothing is asked.
+    openShown();
+    line(1, QStringLiteral("1001"), QString());
+    platform.messages->clear();
+    form->cmdClose->click();
+    EXPECT_TRUE(platform.messages->boxes().empty());
+    EXPECT_FALSE(form->isVisible());
+}
+
 TEST_P(frmCashReplaceTest, SaveTakesTheReceiptBackAndIssuesTheReplacementsInOneTransaction) {
     QTemporaryDir printFolder;
     report::setPrintFolder(printFolder.path());
@@ -248,6 +322,14 @@ TEST_P(frmCashReplaceTest, SaveTakesTheReceiptBackAndIssuesTheReplacementsInOneT
     EXPECT_EQ(QDir(printFolder.path()).entryList(QDir::Files).size(), 1);
     EXPECT_FALSE(form->isVisible()) << "the screen closes";
     report::setPrintFolder(QString());
+    // The receipt lists the lines taken back and the items issued under the receipt's number.
+    gHospitalName = QStringLiteral("ST. JUDE'S HOSPITAL");
+    gHospitalAddress = QStringLiteral("1 MAIN ST");
+    const std::shared_ptr<report::Report> receipt = frmCashReplace::OpenReplacementOR(QStringLiteral("OR-50"));
+    EXPECT_EQ(receipt->findParameter(QStringLiteral("@REFNUM"))->effectiveValue().toString(), "OR-50");
+    receipt->setConnection(&db());
+    receipt->setPrintTime(QDateTime(QDate(2026, 12, 10), QTime(9, 30)));
+    report::test::expectGolden(QStringLiteral("../../../cash/golden/ReplacementOR.txt"), receipt->document().toText());
 
     // A second replacement of the same receipt is refused.
     openShown();

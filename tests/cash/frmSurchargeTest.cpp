@@ -107,6 +107,12 @@ TEST_P(frmSurchargeTest, AmountsPercentagesAndKeys) {
     w.cmdNew->click();
     EXPECT_TRUE(platform.messages->boxes().empty());
     EXPECT_EQ(w.cbPercent->currentText(), "100");
+    // Leaving the percentage list works the amount out again.
+    w.cbPercent->setFocus();
+    platform.messages->clear();
+    w.txtAmount->setFocus();
+    ASSERT_EQ(platform.messages->boxes().size(), 1u);
+    EXPECT_EQ(platform.messages->last().text, "Quantity must be greater than zero.");
     w.cmdCancel->click();
     EXPECT_FALSE(w.frameSurcharge->isEnabled());
     EXPECT_EQ(w.cbPercent->currentText(), "100");
