@@ -6,12 +6,14 @@
 #include "charging/ChargeGrid.h"
 #include "charging/ChargeSlipRestage.h"
 #include "charging/Numbering.h"
+#include "charging/SlipPrinting.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
 #include "platform/Values.h"
+#include "platform/report/Report.h"
 #include "shell/Session.h"
 
 #include <QLabel>
@@ -123,20 +125,33 @@ std::optional<CompanyMarkupScreen::Posted> CompanyMarkupScreen::runSave() {
     return Posted{posted->slipNumber, postedVisit};
 }
 
-void CompanyMarkupScreen::runPrint() {
+void CompanyMarkupScreen::runPrint(int& line) {
+    line = 100;
     if (Trim(txtDocCode->text()).isEmpty()) {
+        line = 102;
         MsgBox(QStringLiteral("pls add requesting doctor.."), vbInformation, QStringLiteral("Message"));
+        line = 104;
         txtDocCode->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (!RunSaveChecks({ZeroEntriesCheck(postingGrid())}))
+    line = 106;
+    const std::optional<SaveRefusal> zero = ZeroEntriesCheck(postingGrid())();
+    line = 120;
+    if (zero) {
+        line = 122;
+        MsgBox(zero->text, zero->style, zero->title);
         return;
+    }
+    line = 124;
     if (slipPrinted_) {
         MsgBox(QStringLiteral("The charge slip of this patient was already printed."), vbInformation);
         return;
     }
+    line = 126;
     cmdPrintSave->setEnabled(false);
+    line = 128;
     savingForPrint_ = true;
+    line = 130;
     const std::optional<Posted> posted = runSave();
     if (!posted) {
         // Nothing was posted (told by the save): no slip, the lines stay.
@@ -144,10 +159,18 @@ void CompanyMarkupScreen::runPrint() {
         cmdPrintSave->setEnabled(canSave());
         return;
     }
-    PrintPostedSlipOrTell(posted->slipNumber, [&] { printSlip(posted->slipNumber, posted->visit); });
+    line = 132;
+    std::shared_ptr<report::Report> slip = openSlip(posted->slipNumber, posted->visit);
+    line = 134;
+    PrintSlipCopies(slip, slipCopies());
+    line = 136;
     ClearAll();
+    line = 138;
     savingForPrint_ = false;
+    line = 140;
     slipPrinted_ = true;
+    line = 142;
+    slip.reset();
 }
 
 } // namespace qx

@@ -14,6 +14,10 @@ class QPushButton;
 
 namespace qx {
 
+namespace report {
+class Report;
+}
+
 class ChargeGrid;
 class FlexGrid;
 class UpDown;
@@ -57,6 +61,8 @@ public:
     bool SlipPrinted() const { return slipPrinted_; }
     // The supervisor who approved the patient on the screen; "" when none had to.
     QString patientVerifyID() const { return patientVerifyID_; }
+    // The slip of a posted save (the visit its lines were posted to), opened and filled to print.
+    virtual std::shared_ptr<report::Report> openSlip(const QString& slipNumber, const QString& visit) = 0;
 
     ChargeGrid* chargeGrid() const { return chargeGrid_; }
     QLineEdit* txtEntry() const;
@@ -128,8 +134,8 @@ protected:
     virtual std::vector<SaveCheck> leadingSaveChecks() { return {}; }
     virtual QLineEdit* patientBox() const = 0;
     virtual QLabel* slipLabel() const = 0;
-    // Prints the slip of the posted lines (the visit they were posted to).
-    virtual void printSlip(const QString& slipNumber, const QString& visit) = 0;
+    // How many copies of the slip print.
+    virtual int slipCopies() const = 0;
     // Runs the save: checks, one transaction, then the screen's state. Answers the slip and the
     // visit posted to, or nothing when nothing was posted (told).
     struct Posted {
@@ -137,7 +143,8 @@ protected:
         QString visit;
     };
     std::optional<Posted> runSave();
-    void runPrint();
+    // Print's steps; `line` follows them, so that an error names the step that failed.
+    void runPrint(int& line);
     ManualPostingGrid postingGrid() const;
 
     // The load steps both screens share: flags, grid layout, editor state and buttons.

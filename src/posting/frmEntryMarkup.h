@@ -60,7 +60,8 @@ protected:
     PostingPlan postingPlan() override;
     QLineEdit* patientBox() const override;
     QLabel* slipLabel() const override;
-    void printSlip(const QString& slipNumber, const QString& visit) override;
+    std::shared_ptr<report::Report> openSlip(const QString& slipNumber, const QString& visit) override;
+    int slipCopies() const override;
 
 private:
     void buildPatientPanel();

@@ -44,14 +44,22 @@ CompanyMarkupScreen::PostingPlan frmEntryMarkup::postingPlan() {
 }
 
 void frmEntryMarkup::cmdSave_Click() {
-    eventHandler(kMarkupSaveModule, QStringLiteral("cmdSave_Click"), [&] { runSave(); });
+    unhandledErrorGuard([&] { runSave(); });
 }
 
+// Any error of the print, its save and its slip included, is shown with the step that failed.
 void frmEntryMarkup::cmdPrintSave_Click() {
-    eventHandler(kMarkupSaveModule, QStringLiteral("cmdPrintSave_Click"), [&] { runPrint(); });
+    int line = 0;
+    try {
+        runPrint(line);
+    } catch (...) {
+        reportApplicationError(kMarkupSaveModule, QStringLiteral("cmdPrintSave_Click"), line);
+    }
 }
 
-void frmEntryMarkup::printSlip(const QString& slipNumber, const QString& visit) {
+int frmEntryMarkup::slipCopies() const { return 1; }
+
+std::shared_ptr<report::Report> frmEntryMarkup::openSlip(const QString& slipNumber, const QString& visit) {
     Connection& con = SQLConnection();
     const InpatientFile::Patient& patient = *gComponents.gPatient;
     ChargeSlipHeader header;
@@ -73,7 +81,7 @@ void frmEntryMarkup::printSlip(const QString& slipNumber, const QString& visit) 
     header.position = gEmployeePosition;
     std::shared_ptr<report::Report> report;
     SetChargeSlipReport(report, QStringLiteral("ChargeSlip.rpt"), header);
-    PrintSlipCopies(report, 1);
+    return report;
 }
 
 } // namespace qx

@@ -80,7 +80,8 @@ protected:
     std::vector<SaveCheck> leadingSaveChecks() override;
     QLineEdit* patientBox() const override;
     QLabel* slipLabel() const override;
-    void printSlip(const QString& slipNumber, const QString& visit) override;
+    std::shared_ptr<report::Report> openSlip(const QString& slipNumber, const QString& visit) override;
+    int slipCopies() const override;
     void linePriceChanged(int row) override;
 
 private:

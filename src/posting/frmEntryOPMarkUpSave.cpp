@@ -21,8 +21,6 @@
 namespace qx {
 
 namespace {
-const QString kOPMarkUpSaveModule = QStringLiteral("frmEntryOPMarkUp");
-
 QString stationName(const QString& code) {
     if (code == QLatin1String("OR"))
         return QStringLiteral("Operating Room");
@@ -77,14 +75,19 @@ CompanyMarkupScreen::PostingPlan frmEntryOPMarkUp::postingPlan() {
 }
 
 void frmEntryOPMarkUp::cmdSave_Click() {
-    eventHandler(kOPMarkUpSaveModule, QStringLiteral("cmdSave_Click"), [&] { runSave(); });
+    unhandledErrorGuard([&] { runSave(); });
 }
 
 void frmEntryOPMarkUp::cmdPrintSave_Click() {
-    eventHandler(kOPMarkUpSaveModule, QStringLiteral("cmdPrintSave_Click"), [&] { runPrint(); });
+    unhandledErrorGuard([&] {
+        int line = 0;
+        runPrint(line);
+    });
 }
 
-void frmEntryOPMarkUp::printSlip(const QString& slipNumber, const QString& visit) {
+int frmEntryOPMarkUp::slipCopies() const { return GetChargeSlipCopies(true); }
+
+std::shared_ptr<report::Report> frmEntryOPMarkUp::openSlip(const QString& slipNumber, const QString& visit) {
     Connection& con = SQLConnection();
     ChargeSlipHeader header;
     header.name = Trim(lblPatInfo[0]->text());
@@ -103,7 +106,7 @@ void frmEntryOPMarkUp::printSlip(const QString& slipNumber, const QString& visit
     header.position = gEmployeePosition;
     std::shared_ptr<report::Report> report;
     SetChargeSlipReport(report, QStringLiteral("OPDChargeSlip.rpt"), header);
-    PrintSlipCopies(report, GetChargeSlipCopies(true));
+    return report;
 }
 
 } // namespace qx

@@ -5,9 +5,12 @@
 #include "charging/SlipPrinting.h"
 #include "charging/TypeABDiscounts.h"
 #include "platform/report/ReportPrinter.h"
+#include "../platform/report/ReportTestSupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace qx::test {
@@ -67,6 +70,19 @@ protected:
         report::setPrintFolder(printFolder.path());
     }
     int printOuts() { return int(QDir(printFolder.path()).entryList(QDir::Files).size()); }
+    // The text of the last slip printed, its dates and times masked (the server's clock).
+    QString lastPrintedText() {
+        const QVector<report::PrintedJob> jobs = report::printedJobs();
+        if (jobs.isEmpty())
+            return QString();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), jobs.last().file, QStringLiteral("-")});
+        text.waitForFinished(30000);
+        QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        printed.replace(QRegularExpression(QStringLiteral("\\d\\d/\\d\\d/\\d{4}( \\d\\d:\\d\\d(:\\d\\d)?( [AP]M)?)?")),
+                        QStringLiteral("<date>"));
+        return printed;
+    }
     void refuseItem(const QString& item) {
         if (db().isSQLite()) {
             db().executeScript(QStringLiteral("CREATE TRIGGER trRefuseCompanyMed BEFORE INSERT ON tbPharmaCompanyMeds "
@@ -254,6 +270,79 @@ TEST_P(CompanyMarkupSaveTest, PrintCopiesPerScreenAndSite) {
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbPharmaChargePrint WHERE UserID = 'HOST1' AND IdNum = '5001A' "
                                    "AND Description <> ''")),
               3);
+}
+
+// The slips as printed, on a fixed age (a birthday 56 years before the server's day).
+TEST_P(CompanyMarkupSaveTest, PrintedSlipsAsTheirGoldenFiles) {
+    shipReport(QStringLiteral("ChargeSlip.rpt"));
+    shipReport(QStringLiteral("OPDChargeSlip.rpt"));
+    gHospitalName = QStringLiteral("ST. JUDE'S HOSPITAL");
+    gHospitalAddress = QStringLiteral("1 MAIN ST");
+    gEmployeePosition = QStringLiteral("PHARMACIST");
+    db().execute(QStringLiteral("UPDATE tbInvent SET OnHand = 1000"));
+    db().execute(QStringLiteral("UPDATE patient_data.tbMaster SET BirthDate = ?"),
+                 {QDateTime(db().serverNow().date().addYears(-56), QTime(0, 0))});
+    report::clearPrintedJobs();
+    openIP();
+    ip->txtMarkUp->setText(QStringLiteral("0"));
+    line(*ip, 1, QStringLiteral("8080"), QStringLiteral("3"));
+    line(*ip, 2, QStringLiteral("1001"), QStringLiteral("2"), QStringLiteral("QID"));
+    ip->cmdPrintSave->click();
+    ASSERT_EQ(report::printedJobs().size(), 1);
+    report::test::expectGolden(QStringLiteral("../../../posting/golden/CompanyChargeSlip_Printed.txt"), lastPrintedText());
+
+    openOP();
+    op->txtMarkUp->setText(QStringLiteral("0"));
+    line(*op, 1, QStringLiteral("8080"), QStringLiteral("2"));
+    line(*op, 2, QStringLiteral("1001"), QStringLiteral("1"));
+    op->cmdPrintSave->click();
+    ASSERT_EQ(report::printedJobs().size(), 2);
+    report::test::expectGolden(QStringLiteral("../../../posting/golden/CompanyOPDChargeSlip_Printed.txt"),
+                               lastPrintedText());
+    report::clearPrintedJobs();
+}
+
+// An error anywhere in the in-patient print names the step that failed; the posted lines stay.
+TEST_P(CompanyMarkupSaveTest, InPatientPrintErrorsNameTheirStep) {
+    db().execute(QStringLiteral("UPDATE tbInvent SET OnHand = 1000"));
+    struct Case {
+        const char* name;
+        bool shipped;      // the slip's report file is there
+        bool printable;    // the print folder can take the slip
+        int line;
+        const char* description;
+    };
+    const Case cases[] = {
+        {"the slip's file is missing", false, true, 132, "ChargeSlip.rpt does not exists."},
+        {"the slip cannot be printed", true, false, 134, "Could not start printing"},
+    };
+    // A print folder that is a file takes no print-out.
+    const QString blocked = QDir(printFolder.path()).filePath(QStringLiteral("blocked"));
+    QFile(blocked).open(QIODevice::WriteOnly);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(QDir(platform.folders->program).filePath(QStringLiteral("Reports"))).removeRecursively();
+        if (c.shipped)
+            shipReport(QStringLiteral("ChargeSlip.rpt"));
+        report::setPrintFolder(c.printable ? printFolder.path() : blocked);
+        const int ended = platform.programEnd->ended();
+        openIP();
+        ip->txtMarkUp->setText(QStringLiteral("0"));
+        line(*ip, 1, QStringLiteral("8080"), QStringLiteral("1"));
+        const QString shown = Trim(ip->lblPatInfo[5]->text());
+        platform.messages->clear();
+        ip->cmdPrintSave->click();
+        ASSERT_EQ(platform.messages->boxes().size(), 1u);
+        const auto& box = platform.messages->last();
+        EXPECT_EQ(box.title, "Application Error");
+        EXPECT_EQ(box.icon(), vbExclamation);
+        EXPECT_TRUE(box.text.contains(QString::fromLatin1(c.description))) << box.text.toStdString();
+        EXPECT_TRUE(box.text.endsWith(QStringLiteral("\nin prjQuillax.frmEntryMarkup.cmdPrintSave_Click at line %1")
+                                          .arg(c.line)))
+            << box.text.toStdString();
+        EXPECT_EQ(platform.programEnd->ended(), ended + 1);
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbInvStockCard WHERE RefNum = ?"), {shown}), 1);
+    }
 }
 
 QX_ON_BOTH_ENGINES(CompanyMarkupSaveTest);
