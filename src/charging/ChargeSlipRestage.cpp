@@ -146,4 +146,35 @@ bool RestagePostedCreditMemo(Connection& con, const PostedMemoRestage& restage, 
     return true;
 }
 
+Recordset ReadCashAssessmentLines(Connection& con, const QString& refNum) {
+    std::optional<Recordset> rs =
+        con.callProcedure(QStringLiteral("Pharma_GetCashReprint"), {{QStringLiteral("@RefNum"), refNum}});
+    return rs ? *rs : Recordset();
+}
+
+ChargePrintLine CashAssessmentPrintLine(const Recordset& rs, const QString& refNum, const QString& key,
+                                        bool withLineFacts) {
+    ChargePrintLine line;
+    line.key = key;
+    line.refNum = refNum;
+    line.description = rs.text(QStringLiteral("Description"));
+    line.quantity = rs.text(QStringLiteral("Quantity"));
+    line.amount = rs.value(QStringLiteral("Amount")).toDouble();
+    line.idNum = QStringLiteral("CASH");
+    line.itemId = rs.text(QStringLiteral("ItemID"));
+    line.unitPrice = rs.value(QStringLiteral("UnitPrice")).toDouble();
+    line.discount = rs.value(QStringLiteral("Discount")).toDouble();
+    line.discountType = rs.text(QStringLiteral("DiscountType"));
+    if (!withLineFacts)
+        return line;
+    // Fields an older database does not return take the values of a line without VAT split or marks.
+    line.discountPercentage = GetFieldValue(rs, QStringLiteral("discountRate"), 0).toDouble();
+    line.vatExempt = CBool(GetFieldValue(rs, QStringLiteral("isVATExempt"), false));
+    line.mdrp = CBool(GetFieldValue(rs, QStringLiteral("IsMDRP"), false)) ? 1 : 0;
+    line.taxableAmount = GetFieldValue(rs, QStringLiteral("TaxableAmount"), line.amount).toDouble();
+    line.vatAmount = GetFieldValue(rs, QStringLiteral("VatAmount"), 0).toDouble();
+    line.origUnitPrice = GetFieldValue(rs, QStringLiteral("UnitPrice"), line.amount).toDouble();
+    return line;
+}
+
 } // namespace qx

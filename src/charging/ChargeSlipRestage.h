@@ -1,4 +1,6 @@
 #pragma once
+#include "charging/PrintStaging.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -6,6 +8,7 @@
 namespace qx {
 
 class Connection;
+class Recordset;
 namespace DrugCatalog {
 class Drug;
 }
@@ -72,5 +75,15 @@ QString BracketedDescriptionCharge(const DrugCatalog::Drug& drug);
 // or for a drug without a generic name, else the generic name, the description and the name in
 // brackets.
 QString StagedChargeDescription(const DrugCatalog::Drug& drug);
+
+// The lines of a cash assessment as its reprints read them back (Pharma_GetCashReprint): the
+// assessing user, the doctor and each item line.
+Recordset ReadCashAssessmentLines(Connection& con, const QString& refNum);
+
+// The current line of that read as its assessment slip stages it: under `key`, the patient
+// "CASH" and the reference. `withLineFacts` carries the line's discount rate, VAT split and MDRP
+// mark too; without, they stage as a line without them.
+ChargePrintLine CashAssessmentPrintLine(const Recordset& rs, const QString& refNum, const QString& key,
+                                        bool withLineFacts);
 
 } // namespace qx

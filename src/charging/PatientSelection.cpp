@@ -35,9 +35,10 @@ bool askSupervisor(QString& verifyID) {
 }
 } // namespace
 
-AdmissionFind FindAdmission(InpatientFile::Patient& patient, InpatientRoster::InpatientList& picker, QString& box) {
+AdmissionFind FindAdmission(InpatientFile::Patient& patient, InpatientRoster::InpatientList& picker, QString& box,
+                            const std::optional<int>& pickerMode) {
     if (!IsNumeric(box))
-        box = picker.ShowList(box);
+        box = picker.ShowList(box, pickerMode);
     if (box.isEmpty())
         return AdmissionFind::Cancelled;
     if (!patient.LoadInfo(Trim(box))) {

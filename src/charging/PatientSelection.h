@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace qx {
 
@@ -33,8 +34,9 @@ enum class AdmissionFind { Cancelled, NotFound, Found };
 
 // Selects the admission in the record component: a typed text that is not a number opens the
 // admitted-patient picker first (its answer replaces `box`). An unknown number is told with
-// "Patient number not found!".
-AdmissionFind FindAdmission(InpatientFile::Patient& patient, InpatientRoster::InpatientList& picker, QString& box);
+// "Patient number not found!". `pickerMode` is handed to the picker as its list mode.
+AdmissionFind FindAdmission(InpatientFile::Patient& patient, InpatientRoster::InpatientList& picker, QString& box,
+                            const std::optional<int>& pickerMode = std::nullopt);
 
 struct AdmissionCheckOptions {
     // Pharmacy switch 1 lets the user go on with a closed bill or a cash-basis account, charging

@@ -2,6 +2,7 @@
 // unpaid one) and of the unit-dose lists (the patient's Rx mark).
 #include "mainwindow/frmPharma.h"
 
+#include "charging/ChargeSlipRestage.h"
 #include "charging/PrintStaging.h"
 #include "charging/SlipPrinting.h"
 #include "charging/frmView.h"
@@ -45,30 +46,6 @@ qint16 assessmentPatientType(Connection& con, const QString& refNum) {
     return IsNumeric(rs.value(QStringLiteral("IDNum"))) ? kAdmittedPatientAssessment : kCashCustomerAssessment;
 }
 
-// One staged slip line from the current line of the reprint's recordset; fields an older
-// database does not return take the values of a line without VAT split or marks.
-ChargePrintLine reprintLine(const Recordset& rs, const QString& refNum) {
-    ChargePrintLine line;
-    line.key = rs.text(QStringLiteral("UserID"));
-    line.refNum = refNum;
-    line.description = rs.text(QStringLiteral("Description"));
-    line.quantity = rs.text(QStringLiteral("Quantity"));
-    line.amount = rs.value(QStringLiteral("Amount")).toDouble();
-    line.idNum = kCashPatient;
-    line.itemId = rs.text(QStringLiteral("ItemID"));
-    line.unitPrice = rs.value(QStringLiteral("UnitPrice")).toDouble();
-    line.discount = rs.value(QStringLiteral("Discount")).toDouble();
-    line.discountType = rs.text(QStringLiteral("DiscountType"));
-    line.discountPercentage = GetFieldValue(rs, QStringLiteral("discountRate"), 0).toDouble();
-    line.vatExempt = CBool(GetFieldValue(rs, QStringLiteral("isVATExempt"), false));
-    line.mdrp = CBool(GetFieldValue(rs, QStringLiteral("IsMDRP"), false)) ? 1 : 0;
-    line.taxableAmount = GetFieldValue(rs, QStringLiteral("TaxableAmount"), line.amount).toDouble();
-    line.vatAmount = GetFieldValue(rs, QStringLiteral("VatAmount"), 0).toDouble();
-    line.origUnitPrice = GetFieldValue(rs, QStringLiteral("UnitPrice"), line.amount).toDouble();
-    line.netAmount = 0;
-    return line;
-}
-
 } // namespace
 
 void frmPharma::mnuReprintAssess_Click() {
@@ -79,18 +56,18 @@ void frmPharma::mnuReprintAssess_Click() {
         const QString patientName = currentCell(paidList ? 3 : 1, false);
         Connection& con = SQLConnection();
         const qint16 patientType = assessmentPatientType(con, refNum);
-        std::optional<Recordset> rs =
-            con.callProcedure(QStringLiteral("Pharma_GetCashReprint"), {{QStringLiteral("@RefNum"), refNum}});
+        Recordset rs = ReadCashAssessmentLines(con, refNum);
         QString userId;
-        if (rs && !rs->isEmpty()) {
-            rs->moveFirst();
-            userId = rs->text(QStringLiteral("UserID"));
-            mAssessDoctor = rs->text(QStringLiteral("Doctor"));
-            // The slip is staged whole or not at all: a failure keeps the earlier rows.
+        if (!rs.isEmpty()) {
+            rs.moveFirst();
+            userId = rs.text(QStringLiteral("UserID"));
+            mAssessDoctor = rs.text(QStringLiteral("Doctor"));
+            // The slip is staged whole or not at all: a failure keeps the earlier rows. Every line
+            // goes under the key the slip reads, so none is left off or piles up.
             Transaction staging(con);
             ClearChargePrint(con, userId, kCashPatient, refNum, false);
-            for (; !rs->eof(); rs->moveNext())
-                AppendChargePrint(con, reprintLine(*rs, refNum));
+            for (; !rs.eof(); rs.moveNext())
+                AppendChargePrint(con, CashAssessmentPrintLine(rs, refNum, userId, true));
             staging.commit();
         }
         if (!ReprintPrintAssessSlip(patientName, userId, refNum, patientType))

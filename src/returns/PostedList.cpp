@@ -49,6 +49,23 @@ QLabel* totalLabel(QWidget* parent) {
 
 } // namespace
 
+PostedListLayout AdmissionPostedListLayout() {
+    PostedListLayout l;
+    l.patientFrame = QStringLiteral("Patient Information");
+    l.findLabel = QStringLiteral("&Admission No.");
+    l.bannerCaptions = {QStringLiteral("Hospital No."), QStringLiteral("Name"), QStringLiteral("Doctor"),
+                        QStringLiteral("Station"), QStringLiteral("Room No."), QStringLiteral("Age"),
+                        QStringLiteral("Sex")};
+    l.emptyFormat = QStringLiteral(
+        "<Trans. Date |<Ref. # |<Issued by |<Drug Name |<Drug Code |<Transaction |<Quantity |<Encoder");
+    l.emptyColumns = 14;
+    l.emptyWidths = [](int u) {
+        return QVector<int>{u + 200, u + 100, 3 * u - 100, 3 * u + 900, u, u + 100, u,
+                            u,       u,       3 * u - 100, 3 * u - 100, u, 0, 0};
+    };
+    return l;
+}
+
 PostedList::PostedList(PostedListLayout layout, QWidget* parent) : QDialog(parent), layout_(std::move(layout)) {
     setObjectName(layout_.name);
     setWindowTitle(layout_.caption);
@@ -201,7 +218,10 @@ void PostedList::buildControls() {
 }
 
 void PostedList::handler(const char* procedure, const std::function<void()>& body) {
-    eventHandler(layout_.name, QString::fromLatin1(procedure), body);
+    if (layout_.platformErrorReport)
+        unhandledErrorGuard(body);
+    else
+        eventHandler(layout_.name, QString::fromLatin1(procedure), body);
 }
 
 QString PostedList::bannerText(int slot) const {
@@ -270,39 +290,42 @@ void PostedList::putBackListed() {
 }
 
 void PostedList::cmdFind_Click() {
-    handler("cmdFind_Click", [this] {
-        if (!findPatient()) {
-            putBackListed();
-            if (txtFind->isEnabled())
-                txtFind->setFocus();
-            return;
-        }
-        ClearAll();
-        flexMSHList->setRedraw(false);
-        const QString patientId = currentPatientId();
-        txtFind->setText(patientId);
-        const QStringList banner = bannerValues();
-        for (int slot = 0; slot < lblPatInfo.size(); ++slot)
-            lblPatInfo[slot]->setText(banner.value(slot));
-        cmdFind->setEnabled(false);
-        listed_ = Trim(patientId);
+    handler("cmdFind_Click", [this] { search(); });
+}
 
-        list_ = postedLines(listed_);
-        if (list_.recordCount() == 0)
-            ClearGridList();
-        else
-            BindRecordsetAsList(*flexMSHList, list_);
-        // Every find shows this patient's own totals, also without lines.
-        ComputeTotals();
-        loadSeniorFlag(listed_);
+void PostedList::listPatient() {
+    if (!findPatient()) {
+        putBackListed();
+        if (txtFind->isEnabled())
+            txtFind->setFocus();
+        return;
+    }
+    ClearAll();
+    flexMSHList->setRedraw(false);
+    const QString patientId = currentPatientId();
+    txtFind->setText(patientId);
+    const QStringList banner = bannerValues();
+    for (int slot = 0; slot < lblPatInfo.size(); ++slot)
+        lblPatInfo[slot]->setText(banner.value(slot));
+    cmdFind->setEnabled(false);
+    listed_ = Trim(patientId);
 
-        flexMSHList->setRedraw(true);
-        flexMSHList->setRow(1);
-        flexMSHList->setCol(0);
-        if (idNum_.isEmpty())
-            flexMSHList->setFocus();
-        SetGridHighlight(*flexMSHList, true);
-    });
+    list_ = postedLines(listed_);
+    if (list_.recordCount() == 0)
+        ClearGridList();
+    else
+        BindRecordsetAsList(*flexMSHList, list_, listTitles());
+    // Every find shows this patient's own totals, also without lines.
+    ComputeTotals();
+    loadSeniorFlag(listed_);
+    patientListed(listed_);
+
+    flexMSHList->setRedraw(true);
+    flexMSHList->setRow(1);
+    flexMSHList->setCol(0);
+    if (idNum_.isEmpty())
+        flexMSHList->setFocus();
+    SetGridHighlight(*flexMSHList, true);
 }
 
 Recordset PostedList::postedLines(const QString& patientId) {
@@ -312,7 +335,7 @@ Recordset PostedList::postedLines(const QString& patientId) {
 std::optional<bool> PostedList::storedSeniorFlag(const QString& patientId) {
     const Recordset rs = SQLConnection().query(
         QStringLiteral("SELECT COALESCE(PharmaSeniorDiscounted, 0) AS PharmaSeniorDiscounted FROM %1 WHERE IDNum = ?")
-            .arg(layout_.seniorFlagTable),
+            .arg(seniorFlagTable()),
         {patientId});
     if (rs.eof())
         return std::nullopt;
@@ -321,7 +344,7 @@ std::optional<bool> PostedList::storedSeniorFlag(const QString& patientId) {
 
 void PostedList::writeSeniorFlag(bool on) {
     SQLConnection().execute(
-        QStringLiteral("UPDATE %1 SET PharmaSeniorDiscounted = ? WHERE IDNum = ?").arg(layout_.seniorFlagTable),
+        QStringLiteral("UPDATE %1 SET PharmaSeniorDiscounted = ? WHERE IDNum = ?").arg(seniorFlagTable()),
         {on ? 1 : 0, findText()});
 }
 
@@ -454,6 +477,8 @@ void PostedList::cdmPrintPosted_Click() {
 void PostedList::cmdPrintSeniorList_Click() {
     handler("cmdPrintSeniorList_Click", [this] {
         requestListPrint();
+        if (layout_.seniorListReport != 0)
+            ReportWindow().setWhatReport(layout_.seniorListReport);
         showModal(ReportWindow());
     });
 }

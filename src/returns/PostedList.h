@@ -34,13 +34,20 @@ struct PostedListLayout {
     bool drugProfile = false;     // "Print &Drug Profile" offered
     bool seniorList = false;      // "Print List Senior Citizen Discount" offered
     qint16 listReport = 0;        // the report code of "&Print List"
+    qint16 seniorListReport = 0;  // the report code of the senior list; 0: the list's own
     QString listPrintLog;         // user-log text of the list print, the patient's name follows; empty: none
     QString reprintLog;           // user-log text of a reprint, the patient's name follows; empty: none
     bool seniorBox = true;        // the senior box shown
     QString seniorCaption = QStringLiteral("&Senior Citizen (");  // the rate and " %)" follow
     bool seniorCaptionAlways = false;  // the rate shown in free use too
     bool rateSignSlot = false;         // the rate written after a blank, or its minus sign
+    // A handler's error ends the program with the platform's report, not the "Application
+    // Error" box.
+    bool platformErrorReport = false;
 };
+
+// The admission form of a list: its patient frame, find box, seven-slot banner and empty grid.
+PostedListLayout AdmissionPostedListLayout();
 
 // A patient's posted medicine lines, one row each, with their totals and the pharmacy
 // senior-citizen discount: the window every posted-medicine list configures. One patient is
@@ -104,6 +111,9 @@ protected:
     explicit PostedList(PostedListLayout layout, QWidget* parent = nullptr);
 
     // ---- What each list supplies ----
+    // Runs the find and lists the patient found (listPatient); a list may guard it its own way.
+    virtual void search() { listPatient(); }
+    void listPatient();
     // Looks the typed text up (picker included) and makes the patient current; false when none
     // is found, the refusal already told.
     virtual bool findPatient() = 0;
@@ -111,9 +121,15 @@ protected:
     virtual QString currentPatientId() = 0;
     virtual QStringList bannerValues() = 0;
     virtual Recordset postedLines(const QString& patientId);
+    // The titles of a listed grid's columns; a column without one is titled by its field.
+    virtual QStringList listTitles() const { return {}; }
     // The stored senior flag of the listed patient; nothing when the patient has no row.
     virtual std::optional<bool> storedSeniorFlag(const QString& patientId);
     virtual void writeSeniorFlag(bool on);
+    // Where the listed patient's pharmacy senior flag is kept.
+    virtual QString seniorFlagTable() const { return layout_.seniorFlagTable; }
+    // After a find has listed the patient and set the senior box.
+    virtual void patientListed(const QString& patientId) { Q_UNUSED(patientId); }
     // Reprints the slip of the selected row: its transaction as shown, patient and reference.
     virtual void reprintRow(const QString& transaction, const QString& patientId, const QString& refNum) = 0;
     // The remarks printed on every reprint of this window, asked once per run at site OXBEN.

@@ -3,6 +3,7 @@
 #include "components/PlatformServices.h"
 #include "returns/frmListPosted.h"
 #include "returns/frmListPostedOP.h"
+#include "returns/frmListPostedCash.h"
 #include "shell/WindowOpeners.h"
 
 namespace qx {
@@ -28,6 +29,7 @@ void RegisterReturnWindowOpeners() {
     RegisterWindowOpener(QStringLiteral("frmListPosted"), postedListOpener<frmListPosted>());
     RegisterWindowOpener(QStringLiteral("mnuListOutPatient"), postedListOpener<frmListPostedOP>());
     RegisterWindowOpener(QStringLiteral("frmListPostedOP"), postedListOpener<frmListPostedOP>());
+    RegisterWindowOpener(QStringLiteral("mnuListPostedCash"), postedListOpener<frmListPostedCash>());
 }
 
 } // namespace qx

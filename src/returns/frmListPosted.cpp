@@ -26,21 +26,9 @@ const QString kModule = QStringLiteral("frmListPosted");
 enum BannerSlot { slotHospNum, slotName, slotDoctor, slotStation, slotRoom, slotAge, slotSex };
 
 PostedListLayout inPatientLayout() {
-    PostedListLayout l;
+    PostedListLayout l = AdmissionPostedListLayout();
     l.name = kModule;
     l.caption = QStringLiteral("List of Posted Medicines ( IN-PATIENT )");
-    l.patientFrame = QStringLiteral("Patient Information");
-    l.findLabel = QStringLiteral("&Admission No.");
-    l.bannerCaptions = {QStringLiteral("Hospital No."), QStringLiteral("Name"), QStringLiteral("Doctor"),
-                        QStringLiteral("Station"), QStringLiteral("Room No."), QStringLiteral("Age"),
-                        QStringLiteral("Sex")};
-    l.emptyFormat = QStringLiteral(
-        "<Trans. Date |<Ref. # |<Issued by |<Drug Name |<Drug Code |<Transaction |<Quantity |<Encoder");
-    l.emptyColumns = 14;
-    l.emptyWidths = [](int u) {
-        return QVector<int>{u + 200, u + 100, 3 * u - 100, 3 * u + 900, u, u + 100, u,
-                            u,       u,       3 * u - 100, 3 * u - 100, u, 0, 0};
-    };
     l.seniorFlagTable = QStringLiteral("patient_data.tbPatient");
     l.reprintTip = QStringLiteral("Print Charge Slip/Credit Memo");
     l.adjustedTotal = true;

@@ -1,6 +1,7 @@
 #pragma once
 #include "Builders.h"
 #include "ChargeScreenFixture.h"
+#include "ScriptedPickers.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "components/AccountFirms.h"
@@ -38,18 +39,6 @@ public:
     QStringList asked;
     QString choice;
     bool master = false;
-};
-
-// The visit roster, likewise.
-class PickedRosterVisit : public OutpatientRoster::OutpatientList {
-public:
-    bool InitConnection(const QString&) override { return true; }
-    QString ShowList(const QString& text) override {
-        asked << text;
-        return choice;
-    }
-    QStringList asked;
-    QString choice;
 };
 
 class PickedAccount : public AccountFirms::FirmList {

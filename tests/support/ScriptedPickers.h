@@ -2,6 +2,7 @@
 // Pickers the entry screens show, answering from a script.
 #include "components/DoseForms.h"
 #include "components/DrugPicker.h"
+#include "components/OutpatientRoster.h"
 
 #include <QStringList>
 
@@ -35,6 +36,18 @@ public:
     }
     QString answer;
     int shown = 0;
+};
+
+// The visit roster: records the text it was shown and answers the test's choice.
+class PickedRosterVisit : public OutpatientRoster::OutpatientList {
+public:
+    bool InitConnection(const QString&) override { return true; }
+    QString ShowList(const QString& text) override {
+        asked << text;
+        return choice;
+    }
+    QStringList asked;
+    QString choice;
 };
 
 } // namespace qx::test
