@@ -5,6 +5,8 @@
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/InputBox.h"
+#include "components/OutpatientFile.h"
+#include "components/OutpatientRoster.h"
 #include "components/PlatformServices.h"
 #include "platform/ControlEvents.h"
 #include "platform/ErrorHandling.h"
@@ -326,6 +328,19 @@ void PostedList::listPatient() {
     if (idNum_.isEmpty())
         flexMSHList->setFocus();
     SetGridHighlight(*flexMSHList, true);
+}
+
+bool PostedList::findVisit() {
+    OutpatientFile::OPDPatient& visit = SlotComponent(gComponents.gOPDPatient);
+    if (!visit.Search(txtFind->text()))
+        txtFind->setText(SlotComponent(gComponents.gOPDList).ShowList(txtFind->text()));
+    if (txtFind->text().isEmpty())
+        return false;
+    if (!visit.Search(findText())) {
+        ShowInfo(QStringLiteral("Patient not found."));
+        return false;
+    }
+    return true;
 }
 
 Recordset PostedList::postedLines(const QString& patientId) {

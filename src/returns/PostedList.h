@@ -117,6 +117,9 @@ protected:
     // Looks the typed text up (picker included) and makes the patient current; false when none
     // is found, the refusal already told.
     virtual bool findPatient() = 0;
+    // The out-patient find: the visit the box names, else the one the visit roster picks for the
+    // text; "Patient not found." when the visit component does not know it.
+    bool findVisit();
     // The current patient's id and banner values, slot by slot.
     virtual QString currentPatientId() = 0;
     virtual QStringList bannerValues() = 0;

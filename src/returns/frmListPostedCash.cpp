@@ -106,7 +106,7 @@ void frmListPostedCash::search() {
 }
 
 bool frmListPostedCash::findPatient() {
-    if (optIn_->isChecked() ? !findInPatient() : !findOutPatient())
+    if (optIn_->isChecked() ? !findInPatient() : !findVisit())
         return false;
     listedKind_ = optIn_->isChecked() ? Kind::InPatient : Kind::OutPatient;
     return true;
@@ -118,19 +118,6 @@ bool frmListPostedCash::findInPatient() {
         FindAdmission(SlotComponent(gComponents.gPatient), SlotComponent(gComponents.gInpatientList), box, 2);
     txtFind->setText(box);
     return found == AdmissionFind::Found;
-}
-
-bool frmListPostedCash::findOutPatient() {
-    OutpatientFile::OPDPatient& visit = SlotComponent(gComponents.gOPDPatient);
-    if (!visit.Search(txtFind->text()))
-        txtFind->setText(SlotComponent(gComponents.gOPDList).ShowList(txtFind->text()));
-    if (txtFind->text().isEmpty())
-        return false;
-    if (!visit.Search(findText())) {
-        ShowInfo(QStringLiteral("Patient not found."));
-        return false;
-    }
-    return true;
 }
 
 QString frmListPostedCash::currentPatientId() {

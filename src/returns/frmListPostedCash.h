@@ -47,7 +47,6 @@ private:
     enum class Kind { InPatient, OutPatient };
 
     bool findInPatient();
-    bool findOutPatient();
     // The paid pharmacy lines stored under the patient's id and name, oldest first.
     Recordset LoadCashAssessments(const QString& patientId, const QString& patientName);
     void PrintAssessSlip(const QString& patientName, const QString& userId, const QString& refNum,

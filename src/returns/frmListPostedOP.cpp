@@ -71,17 +71,7 @@ QString& frmListPostedOP::ReprintRemarks() {
     return remarks;
 }
 
-bool frmListPostedOP::findPatient() {
-    if (!visit().Search(txtFind->text()))
-        txtFind->setText(SlotComponent(gComponents.gOPDList).ShowList(txtFind->text()));
-    if (txtFind->text().isEmpty())
-        return false;
-    if (!visit().Search(findText())) {
-        ShowInfo(QStringLiteral("Patient not found."));
-        return false;
-    }
-    return true;
-}
+bool frmListPostedOP::findPatient() { return findVisit(); }
 
 QString frmListPostedOP::currentPatientId() { return visit().OPDNumber(); }
 

@@ -1,4 +1,5 @@
 #include "PostedListFixture.h"
+#include "ScriptedPickers.h"
 #include "../platform/report/ReportTestSupport.h"
 #include "charging/SlipPrinting.h"
 #include "charging/frmChargeSlipCopies.h"
@@ -16,17 +17,7 @@
 namespace qx::test {
 namespace {
 
-// The out-patient picker: records what it was asked and answers the test's choice.
-class PostedListVisitPicker : public OutpatientRoster::OutpatientList {
-public:
-    bool InitConnection(const QString&) override { return true; }
-    QString ShowList(const QString& text) override {
-        asked << text;
-        return choice;
-    }
-    QStringList asked;
-    QString choice;
-};
+using PostedListVisitPicker = PickedRosterVisit;
 
 // Visit 5001A (H000101, REYES, MARIA LOPEZ) with an issue of 100.00 under OS0001, a return of
 // 30.00 under CM0101 and a correction of 10.00 under AS0101, all of the senior-discounted drug.
