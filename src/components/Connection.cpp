@@ -26,14 +26,40 @@ std::atomic<int> connectionSerial{0};
 // connection of this thread. A procedure call during which it did not move wrote nothing.
 thread_local qint64 sqliteWritingStatements = 0;
 
-void countIfWriting(const QSqlQuery& q) {
+// The engine's own statement under a SQLite query; nullptr on another engine.
+sqlite3_stmt* sqliteStatement(const QSqlQuery& q) {
     const QVariant handle = q.result() ? q.result()->handle() : QVariant();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3_stmt*") == 0) {
-        auto* statement = *static_cast<sqlite3_stmt* const*>(handle.constData());
-        if (statement && sqlite3_stmt_readonly(statement))
-            return;
-    }
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3_stmt*") == 0)
+        return *static_cast<sqlite3_stmt* const*>(handle.constData());
+    return nullptr;
+}
+
+void countIfWriting(const QSqlQuery& q) {
+    sqlite3_stmt* statement = sqliteStatement(q);
+    if (statement && sqlite3_stmt_readonly(statement))
+        return;
     ++sqliteWritingStatements;
+}
+
+// A value of the SQLite row under `statement`, as Qt's driver gives it: whole numbers as 64-bit
+// integers, reals as doubles, blobs as bytes, Null as a null text.
+QVariant sqliteValue(sqlite3_stmt* statement, int column) {
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_INTEGER:
+        return qlonglong(sqlite3_column_int64(statement, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(statement, column);
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    case SQLITE_BLOB: {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, column));
+        return QByteArray(bytes, sqlite3_column_bytes(statement, column));
+    }
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
+    }
+    }
 }
 
 const char* const kDateTimeText = "yyyy-MM-dd hh:mm:ss";
@@ -85,6 +111,17 @@ void foldCase(sqlite3_context* ctx, sqlite3_value* value, bool toUpper) {
 }
 void upperCase(sqlite3_context* ctx, int, sqlite3_value** argv) { foldCase(ctx, argv[0], true); }
 void lowerCase(sqlite3_context* ctx, int, sqlite3_value** argv) { foldCase(ctx, argv[0], false); }
+
+// The engine's memory statistics take a process-wide lock on every allocation, and a work list
+// of many rows allocates for each value; nothing here reads them. Only possible before the engine
+// starts, so done before the first database is opened (refused harmlessly after).
+void switchOffMemoryStatistics() {
+    static const bool once = [] {
+        sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+        return true;
+    }();
+    Q_UNUSED(once);
+}
 
 } // namespace
 
@@ -150,6 +187,7 @@ void Connection::openSqlite() {
     QDir dir(url_.sqliteDir);
     if (!dir.exists() && !QDir().mkpath(url_.sqliteDir))
         fail(QStringLiteral("Cannot create the database folder"), url_.sqliteDir, QString());
+    switchOffMemoryStatistics();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db_.setDatabaseName(dir.filePath(QStringLiteral("inventory.db")));
     db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000"));
@@ -309,21 +347,39 @@ void Connection::releaseCursor(RowCursor* cursor) {
     cursor->connection_ = nullptr;
 }
 
-static Recordset fetchAll(QSqlQuery& q) {
+Recordset Connection::fetchAll(QSqlQuery& q) {
     QStringList names;
     const QSqlRecord rec = q.record();
     for (int i = 0; i < rec.count(); ++i)
         names << rec.fieldName(i);
+    const int fields = int(names.size());
     QVector<QVariantList> rows;
-    while (q.next()) {
+    const auto readRow = [&](const auto& value) {
         QVariantList row;
-        row.reserve(names.size());
-        for (int i = 0; i < names.size(); ++i)
-            row << q.value(i);
-        rows << row;
+        row.reserve(fields);
+        for (int i = 0; i < fields; ++i)
+            row.append(value(i));
+        rows.append(std::move(row));
+    };
+    sqlite3_stmt* const statement = sqliteStatement(q);
+    if (!statement) {
+        while (q.next())
+            readRow([&](int i) { return q.value(i); });
+    } else if (q.next()) {
+        // The driver stepped to the first row when it ran the statement; the others are read
+        // straight from the engine, in UTF-8 as stored, without the driver's per-value copies.
+        readRow([&](int i) { return q.value(i); });
+        int step;
+        while ((step = sqlite3_step(statement)) == SQLITE_ROW)
+            readRow([&](int i) { return sqliteValue(statement, i); });
+        if (step != SQLITE_DONE) {
+            const QString error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(statement)));
+            q.finish();
+            fail(QStringLiteral("Reading the rows failed"), q.lastQuery(), error);
+        }
     }
     q.finish();
-    return Recordset(names, rows);
+    return Recordset(std::move(names), std::move(rows));
 }
 
 Recordset Connection::query(const QString& sql, const QVariantList& binds) {

@@ -93,6 +93,8 @@ private:
     void registerUnicodeCaseFolding();
     void openPostgres();
     QSqlQuery& run(const QString& sql, const QVariantList* binds, const QVariantMap* named);
+    // Every row of a statement just run, then the statement finished.
+    Recordset fetchAll(QSqlQuery& q);
     QSqlQuery& prepared(const QString& sql, bool* wasKept = nullptr);
     void forgetPreparedStatements();
     void runPlain(const QString& sql);

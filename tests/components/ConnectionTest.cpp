@@ -53,6 +53,38 @@ TEST_P(ConnectionTest, FieldsAreFoundIgnoringCaseAndNullStaysNull) {
     EXPECT_THROW(rs.value(QStringLiteral("IDKey")), AppError);
 }
 
+// The first row comes through the driver and the rest straight from the engine: every kind of
+// value must read alike in either, and no row may be lost or repeated.
+TEST_P(ConnectionTest, EveryRowReadsAsTheFirst) {
+    const QVariantList values{qlonglong(42), 12.5, QStringLiteral("Peñafrancia Ñ 日本"), QString(), QVariant(),
+                              QStringLiteral("x").repeated(3000)};
+    for (const QVariant& v : values) {
+        db().execute(QStringLiteral("DELETE FROM tbProbe"));
+        for (int i = 0; i < 3; ++i)
+            db().execute(QStringLiteral("INSERT INTO tbProbe (IDKey, Name, Amount) VALUES (?, ?, ?)"),
+                         {QString::number(i), v.typeId() == QMetaType::Double ? QVariant() : v,
+                          v.typeId() == QMetaType::Double ? v : QVariant()});
+        const Recordset rs = db().query(QStringLiteral("SELECT IDKey, Name, Amount, 7 AS Whole FROM tbProbe ORDER BY IDKey"));
+        ASSERT_EQ(rs.recordCount(), 3);
+        for (int row = 0; row < 3; ++row) {
+            EXPECT_EQ(rs.valueAt(row, 0).toString(), QString::number(row));
+            for (int col = 1; col < 4; ++col) {
+                const QVariant first = rs.valueAt(0, col), later = rs.valueAt(row, col);
+                EXPECT_EQ(later.typeId(), first.typeId()) << row << ' ' << col;
+                EXPECT_EQ(later.isNull(), first.isNull()) << row << ' ' << col;
+                EXPECT_EQ(later, first) << row << ' ' << col;
+            }
+        }
+    }
+    EXPECT_EQ(db().query(QStringLiteral("SELECT IDKey FROM tbProbe WHERE IDKey = 'none'")).recordCount(), 0);
+    if (db().isSQLite()) {
+        const Recordset blobs = db().query(QStringLiteral("SELECT x'00ff' AS b UNION ALL SELECT x'00ff'"));
+        ASSERT_EQ(blobs.recordCount(), 2);
+        EXPECT_EQ(blobs.valueAt(1, 0), blobs.valueAt(0, 0));
+        EXPECT_EQ(blobs.valueAt(1, 0).toByteArray(), QByteArray("\x00\xff", 2));
+    }
+}
+
 TEST_P(ConnectionTest, NamedBindsAndCaseInsensitiveLike) {
     db().execute(QStringLiteral("INSERT INTO tbProbe (IDKey, Name) VALUES (:k, :n)"),
                  QVariantMap{{QStringLiteral("k"), QStringLiteral("A")}, {QStringLiteral("n"), QStringLiteral("Amoxicillin")}});
