@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QSignalBlocker>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace qx {
 
@@ -73,6 +74,8 @@ const QStringList kReturnNodes = {QStringLiteral("_7.1.1"), QStringLiteral("_7.2
 template <size_t N>
 void layOutEmptyList(FlexGrid& grid, const QString& format, const int (&widths)[N]) {
     const QSignalBlocker quiet(grid);
+    // Cut to the layout's rows first, so that a long list is not emptied cell by cell.
+    grid.setRows(std::min(grid.rows(), 2));
     grid.clear();
     grid.setFormatString(format);
     grid.setFixedRows(1);

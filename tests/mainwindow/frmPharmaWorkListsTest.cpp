@@ -1,4 +1,5 @@
 #include "Builders.h"
+#include "EngineProbes.h"
 #include "MainWindowFixture.h"
 #include "components/InpatientFile.h"
 #include "platform/FlexGrid.h"
@@ -147,6 +148,39 @@ TEST_F(WorkListTest, EachNodeLoadsItsListWithItsArguments) {
     patient->calls.clear();
     click(QStringLiteral("*3F"));
     EXPECT_EQ(patient->calls.join(u';'), QStringLiteral("ListUnitDosePatients(3F|2|0)"));
+}
+
+// A list of many thousand patients fills in a blink only while its statements search indexes and
+// read the open request lines from their partial indexes alone, never the request file's rows.
+TEST_F(WorkListTest, ListsSearchIndexesAndReadOpenLinesFromTheIndexAlone) {
+    gSeparateER = true;
+    addRequestFixture();
+    addAssessment(QStringLiteral("PH000001"), QStringLiteral("WALK-IN: ROBERTO SY"), QStringLiteral("OR-1"));
+    frmPharma& w = build(QStringLiteral("VOJ"));
+    const QStringList smallTables{QStringLiteral("tbHospitalInfo"), QStringLiteral("tbPharmaSwitch")};
+    struct Case { const char* node; const char* openLineIndex; };
+    const Case cases[] = {
+        {"_1.1", "ix_tbNurseCommunicationFile_OpenLines"}, {"@3F", "ix_tbNurseCommunicationFile_OpenLines"},
+        {"_2.1", "ix_tbNurseCommunicationFile_OpenLines"}, {"_8.1", "ix_tbNurseCommunicationFile_OpenLines"},
+        {"_3.1", "ix_tbNurseUnitDose_OpenLines"},          {"*3F", "ix_tbNurseUnitDose_OpenLines"},
+        {"_4.1.1", nullptr},                               {"_4.2.1", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.node);
+        const QList<SentStatement> sent = statementsOf(db(), [&] { click(QString::fromLatin1(c.node)); });
+        QString plans;
+        for (const SentStatement& statement : sent) {
+            const QString plan = queryPlan(db(), statement);
+            // A partial index of the open lines holds only those: reading it through is the list.
+            QStringList scans = fullScans(db(), plan, smallTables);
+            scans.removeIf([](const QString& scan) { return scan.contains(QLatin1String("_OpenLines")); });
+            EXPECT_EQ(scans, QStringList()) << statement.sql.toStdString() << "\n" << plan.toStdString();
+            plans += plan + u'\n';
+        }
+        if (c.openLineIndex)
+            EXPECT_TRUE(plans.contains(QStringLiteral("USING COVERING INDEX ") + QLatin1String(c.openLineIndex)))
+                << plans.toStdString();
+    }
 }
 
 TEST_P(WorkListEnginesTest, RequestListsFollowTheOrderPaintStatAndKeepTheRow) {
