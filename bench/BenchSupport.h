@@ -1,6 +1,7 @@
 #pragma once
 // What the database benches share: the checkout as the program folder, seeded drugs, the timing
 // of a catalogue report from its request to its first page, and the run on each engine.
+#include "ScriptedPlatform.h"
 #include "SourceTree.h"
 #include "TestDatabase.h"
 #include "charging/ReportOpeners.h"
@@ -9,6 +10,7 @@
 #include "components/PlatformServices.h"
 #include "platform/report/Report.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <algorithm>
@@ -100,6 +102,15 @@ inline bool runOnEachEngine(const std::function<bool(Engine, const char*)>& run)
     else
         std::printf("PostgreSQL skipped: QUILLAX_TEST_PG is not set\n");
     return fast;
+}
+
+// The whole of a bench's main: offscreen widgets and the scripted platform services, then `run`
+// on each engine; exits 1 when a run was too slow.
+inline int runWindowBench(int argc, char** argv, const std::function<bool(Engine, const char*)>& run) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ScriptedPlatform platform;
+    return runOnEachEngine(run) ? 0 : 1;
 }
 
 } // namespace qx::bench

@@ -3,7 +3,6 @@
 // QUILLAX_TEST_PG is set) PostgreSQL. The list finds the lines through the patient-id index.
 #include "BenchSupport.h"
 #include "Builders.h"
-#include "ScriptedPlatform.h"
 #include "platform/FlexGrid.h"
 #include "returns/frmListPosted.h"
 #include "shell/ScriptedSuite.h"
@@ -11,7 +10,6 @@
 #include "suite/DrugCatalogComponent.h"
 #include "suite/InpatientFilePatient.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -79,9 +77,4 @@ bool run(Engine engine, const char* name) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ScriptedPlatform platform;
-    return bench::runOnEachEngine(run) ? 0 : 1;
-}
+int main(int argc, char** argv) { return bench::runWindowBench(argc, argv, run); }

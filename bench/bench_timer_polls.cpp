@@ -6,9 +6,8 @@
 // with its count, and the package check) must stay under 2 ms. PostgreSQL (when QUILLAX_TEST_PG
 // names a server) is measured and printed beside it, the statements caught on SQLite explained
 // there and held to the same rule. QX_BENCH_PLANS=1 prints every statement with its plan.
-#include "BenchSupport.h"
+#include "MainWindowBench.h"
 #include "EngineProbes.h"
-#include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "mainwindow/TimerPolls.h"
 #include "shell/HospitalSettings.h"
@@ -16,7 +15,6 @@
 #include "shell/Session.h"
 #include "suite/InpatientFilePatient.h"
 
-#include <QApplication>
 #include <QHash>
 #include <QTimer>
 #include <cstdio>
@@ -104,18 +102,8 @@ bool isRequestPoll(const char* name) {
 }
 
 bool run(Engine engine, const char* name) {
-    test::TestDatabase database(engine);
-    Connection& c = database.connection();
-    QElapsedTimer seeding;
-    seeding.start();
-    seed(c);
-    std::printf("%s: seeded in %.1f s\n", name, double(seeding.elapsed()) / 1000.0);
-    auto login = std::make_shared<test::ScriptedCurrentUser>(c);
-    login->ShowMain();
-    gComponents.gCurrentUser = login;
-    auto patient = std::make_shared<suite::InpatientFilePatient>([&c] { return &c; });
-    patient->InitConnect(c.connectionString());
-    gComponents.gPatient = patient;
+    bench::SeededSession session(engine, name, seed);
+    Connection& c = session.connection();
     gSeparateER = true;
     gPharmaPackageRequest = true;
     bool good = true;
@@ -155,16 +143,9 @@ bool run(Engine engine, const char* name) {
                 std::printf("    %s\n", qPrintable(scan));
         }
     }
-    gComponents.gPatient.reset();
-    gComponents.gCurrentUser.reset();
     return good;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ScriptedPlatform platform;
-    return bench::runOnEachEngine(run) ? 0 : 1;
-}
+int main(int argc, char** argv) { return bench::runWindowBench(argc, argv, run); }

@@ -3,8 +3,7 @@
 // unit-dose patients, and 100,000 cash assessments of today. Each list is timed from the node
 // click to the filled grid (query, binding and STAT painting), on SQLite and (when
 // QUILLAX_TEST_PG names a server) PostgreSQL; a list slower than half a second fails the run.
-#include "BenchSupport.h"
-#include "ScriptedPlatform.h"
+#include "MainWindowBench.h"
 #include "TestDatabase.h"
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
@@ -15,7 +14,6 @@
 #include "shell/ScriptedSuite.h"
 #include "suite/InpatientFilePatient.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTreeWidget>
 #include <algorithm>
@@ -116,18 +114,8 @@ double clickMs(frmPharma& window, const QString& key, int* rows) {
 }
 
 bool run(Engine engine, const char* name) {
-    test::TestDatabase database(engine);
-    Connection& c = database.connection();
-    QElapsedTimer seeding;
-    seeding.start();
-    seed(c);
-    std::printf("%s: seeded in %.1f s\n", name, double(seeding.elapsed()) / 1000.0);
-    auto login = std::make_shared<test::ScriptedCurrentUser>(c);
-    login->ShowMain();
-    gComponents.gCurrentUser = login;
-    auto patient = std::make_shared<suite::InpatientFilePatient>([&c] { return &c; });
-    patient->InitConnect(c.connectionString());
-    gComponents.gPatient = patient;
+    bench::SeededSession session(engine, name, seed);
+    Connection& c = session.connection();
     gSiteCode = QStringLiteral("GIVRC");
     gSeparateER = true;
     gCanProcessRequest = true;
@@ -154,16 +142,9 @@ bool run(Engine engine, const char* name) {
                         median < kLimitMs ? "ok" : "SLOWER THAN 500 ms");
         }
     }
-    gComponents.gPatient.reset();
-    gComponents.gCurrentUser.reset();
     return fast;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ScriptedPlatform platform;
-    return bench::runOnEachEngine(run) ? 0 : 1;
-}
+int main(int argc, char** argv) { return bench::runWindowBench(argc, argv, run); }
