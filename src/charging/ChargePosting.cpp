@@ -41,21 +41,28 @@ ChargeSlipPosted PostChargeSlip(Connection& con, const ChargeSlipSave& save) {
     ChargeSlipPosted posted;
     posted.slipNumber = save.shownNumber;
     Transaction tx(con);
+    if (save.beforePosting)
+        save.beforePosting(con);
     if (!save.lines.empty()) {
         posted.slipNumber = ClaimNumber(con, *save.series, save.idNum, save.claimedBy);
         if (!save.stagingKey.isEmpty())
             con.callProcedure(QStringLiteral("Pharma_EraseCharge"), {{QStringLiteral("@strUserID"), save.stagingKey},
                                                                      {QStringLiteral("@strIdNum"), save.idNum},
                                                                      {QStringLiteral("@strRefNum"), posted.slipNumber}});
-        QVector<DrugCatalog::StockCardArgs> lines;
-        lines.reserve(int(save.lines.size()));
-        for (const PostingLine& line : save.lines) {
-            DrugCatalog::StockCardArgs args = line.args;
-            args[save.slipPosition] = QVariant(posted.slipNumber);
-            lines.push_back(args);
+        for (const PostingLine& line : save.lines)
             posted.rows.push_back(line.row);
+        if (save.postLines) {
+            save.postLines(con, posted.slipNumber, save.lines);
+        } else {
+            QVector<DrugCatalog::StockCardArgs> lines;
+            lines.reserve(int(save.lines.size()));
+            for (const PostingLine& line : save.lines) {
+                DrugCatalog::StockCardArgs args = line.args;
+                args[save.slipPosition] = QVariant(posted.slipNumber);
+                lines.push_back(args);
+            }
+            save.drug->AppendStockCards(lines);
         }
-        save.drug->AppendStockCards(lines);
         if (save.afterPosting)
             save.afterPosting(con, posted.slipNumber, save.lines);
     }
@@ -104,12 +111,14 @@ bool isUnpostedLine(const ManualPostingGrid& screen, int row) {
 }
 } // namespace
 
-SaveCheck ZeroEntriesCheck(const ManualPostingGrid& screen) {
+SaveCheck ZeroEntriesCheck(const ManualPostingGrid& screen, const QString& skippedAmountMark) {
     const auto cell = [screen](int row, int col) { return screen.grid->textMatrix(row, col); };
     const int lastRow = screen.grid->rows() - 1;
     return [=]() -> std::optional<SaveRefusal> {
         for (int row = 1; row <= lastRow; ++row) {
             if (Trim(cell(row, screen.codeCol)).isEmpty())
+                continue;
+            if (!skippedAmountMark.isEmpty() && Trim(cell(row, screen.amountCol)) == skippedAmountMark)
                 continue;
             if (Val(cell(row, screen.quantityCol)) == 0 || Trim(cell(row, screen.amountCol)).isEmpty() ||
                 Val(cell(row, screen.amountCol)) == 0)

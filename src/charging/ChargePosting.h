@@ -61,6 +61,11 @@ struct ChargeSlipSave {
     // the lines stage theirs; empty: nothing is cleared.
     QString stagingKey;
     std::vector<PostingLine> lines;
+    // Statements that belong to the save whether or not it posts a line (same transaction, first).
+    std::function<void(Connection&)> beforePosting;
+    // Posts the lines under the claimed number in place of the drug component (whose values are
+    // then not read).
+    std::function<void(Connection&, const QString& slipNumber, const std::vector<PostingLine>&)> postLines;
     // Follow-up statements after the lines are on the stock card (same transaction).
     std::function<void(Connection&, const QString& slipNumber, const std::vector<PostingLine>&)> afterPosting;
     // The user-log line of the save, given the slip number; none when empty.
@@ -110,8 +115,9 @@ struct ManualPostingCheckOptions {
 };
 std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& drug, const ManualPostingGrid& screen,
                                            QString& verifyId, const ManualPostingCheckOptions& options = {});
-// A line with a code whose quantity or amount is 0 or empty: the "WARNING" refusal.
-SaveCheck ZeroEntriesCheck(const ManualPostingGrid& screen);
+// A line with a code whose quantity or amount is 0 or empty: the "WARNING" refusal. Lines whose
+// amount reads `skippedAmountMark` (trimmed; none when empty) are left out.
+SaveCheck ZeroEntriesCheck(const ManualPostingGrid& screen, const QString& skippedAmountMark = QString());
 // The rows a save posts: complete, with a code and without the posted mark.
 std::vector<int> UnpostedCompleteRows(const ManualPostingGrid& screen);
 // The line of a row with the stock-card values both manual screens give alike: item (3), date

@@ -78,12 +78,14 @@ QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const 
     for (; !rs.eof(); rs.moveNext()) {
         const QString item = rs.text(QStringLiteral("ItemID")).trimmed();
         const bool found = byLocation ? drug.SearchDrug(item, gLocationID, idNum) : drug.SearchDrug(item);
-        if (!found)
+        if (!found && !restage.keepUnfoundLines)
             continue;
         const QString refNum = rs.text(QStringLiteral("refnum")).trimmed();
         const double quantity = rs.number(QStringLiteral("Quantity"));
         const double amount = rs.number(QStringLiteral("Amount"));
-        const QString description = restage.describe ? restage.describe(drug) : StagedChargeDescription(drug);
+        const QString description = !found              ? ItemMasterChargeDescription(con, item)
+                                    : restage.describe ? restage.describe(drug)
+                                                       : StagedChargeDescription(drug);
         if (restage.toDump) {
             AppendChargePrintDump(con, key, refNum, description, quantity, amount, idNum, item, 0, 0,
                                   0, QString(), QString(), QString());
@@ -107,6 +109,17 @@ QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const 
         AppendChargePrint(con, line);
     }
     return key;
+}
+
+QString ItemMasterChargeDescription(Connection& con, const QString& itemCode) {
+    clsInvMaster item;
+    item.Init(con, itemCode);
+    if (item.ItemID.isEmpty())
+        return itemCode;
+    const QString generic = item.Generic().GenericName.trimmed();
+    if (gSiteCode == QLatin1String("QVH") || generic.isEmpty())
+        return item.ItemName.trimmed() + u' ' + item.ItemDesc.trimmed();
+    return generic + u' ' + item.ItemDesc.trimmed() + QStringLiteral(" (") + item.ItemName.trimmed() + u')';
 }
 
 QString ItemMasterMemoDescription(Connection& con, const QString& itemCode) {

@@ -33,6 +33,9 @@ struct PostedSlipRestage {
     bool withDosage = false;
     bool withPrices = false;  // the line's unit price, discount and discount type staged too
     std::function<QString(const DrugCatalog::Drug&)> describe;
+    // A line whose item the drug component no longer finds is staged with the item master's
+    // description (ItemMasterChargeDescription) instead of being left off.
+    bool keepUnfoundLines = false;
 };
 
 // Reads the slip's posted lines back (Pharma_GetChargePrint), clears what the key staged for the
@@ -66,6 +69,10 @@ QString ItemMasterMemoDescription(Connection& con, const QString& itemCode);
 // name in brackets when the drug has a generic name (blanks count as one), else the name and the
 // description.
 QString GenericFirstDescription(const DrugCatalog::Drug& drug);
+
+// StagedChargeDescription from the item master, for an item the drug component no longer finds;
+// the code itself for a code the master lacks.
+QString ItemMasterChargeDescription(Connection& con, const QString& itemCode);
 
 // The charge-slip line form of the in-patient list's reprint: the drug name, the description in
 // brackets and the generic name, or the name and the description without a generic name.

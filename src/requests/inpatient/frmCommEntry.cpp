@@ -206,6 +206,7 @@ void frmCommEntry::buildLowerPanels() {
     connect(cmdDelay, &QPushButton::clicked, this, &frmCommEntry::cmdDelay_Click);
     connect(chkOPPrice, &QCheckBox::clicked, this, &frmCommEntry::chkOPPrice_Click);
     connect(cmdPrintBarCode, &QPushButton::clicked, this, &frmCommEntry::cmdPrintBarCode_Click);
+    connectServingButtons();
 }
 
 void frmCommEntry::unload() {

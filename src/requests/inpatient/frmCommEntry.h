@@ -23,6 +23,7 @@ class FlexGrid;
 class UpDown;
 struct ChargeGridConfig;
 struct RequestScreenGrid;
+struct RequestServingScreen;
 
 // "Communication File Entry ( IN-PATIENT )": one admitted patient's pending requests from one
 // nursing station, served with stock and prices. One instance serves every use; each showing
@@ -122,6 +123,12 @@ public:
     // Labels of the lines shown; in reprint mode the screen closes once some were printed.
     void cmdPrintBarCode_Click();
 
+    // ---- Serving (serving/frmCommEntrySave.cpp) ----
+    bool Validate();
+    void cmdPrintSave_Click();
+    void cmdSave_Click();
+    void cmdDrugProfile_Click();
+
     // ---- Handlers ----
     void cmdDocCode_Click();
     void txtDocCode_KeyPress(int& keyAscii);
@@ -200,6 +207,8 @@ private:
     RequestLineActions lineActions();
     // The steps this screen shares with the out-patient one, over its own columns and controls.
     RequestScreenGrid requestGrid();
+    RequestServingScreen servingScreen();
+    void connectServingButtons();
 
     QString patientID_;
     QString requestedStationID_;

@@ -169,6 +169,7 @@ void frmCommEntryOP::buildButtons(QWidget* body) {
     connect(cmdDelay, &QPushButton::clicked, this, &frmCommEntryOP::cmdDelay_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmCommEntryOP::cmdClose_Click);
     connect(cmdPrintPrescription, &QPushButton::clicked, this, &frmCommEntryOP::cmdPrintPrescription_Click);
+    connectServingButtons();
     connect(cmdPosted, &QPushButton::clicked, this, [this] {
         eventHandler(kOPModule, QStringLiteral("cmdPosted_Click"), [&] {
             OpenWindow(QStringLiteral("frmListPostedOP"), {{QStringLiteral("IDNum"), Trim(lblPatInfo[7]->text())}});

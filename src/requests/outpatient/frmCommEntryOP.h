@@ -20,6 +20,7 @@ class ColorLegend;
 class FlexGrid;
 struct ChargeGridConfig;
 struct RequestScreenGrid;
+struct RequestServingScreen;
 
 // "Communication File Entry ( OUT-PATIENT )": one out-patient or emergency visit's pending
 // requests from one nursing station, priced by the out-patient request rule. One instance serves
@@ -95,6 +96,10 @@ public:
     // Writes the issued quantities back to the station and prints the doctor's prescription
     // (labels/frmCommEntryOPPrescription.cpp).
     void cmdPrintPrescription_Click();
+    // ---- Serving (serving/frmCommEntryOPSave.cpp) ----
+    bool Validate();
+    void cmdPrintSave_Click();
+    void cmdSave_Click();
 
     // ---- Controls (rebuilt at every load) ----
     QGroupBox* fraPatInfo = nullptr;
@@ -136,6 +141,8 @@ private:
     bool findSubstitute(int row);
     // The steps this screen shares with the in-patient one, over its own columns and controls.
     RequestScreenGrid requestGrid();
+    RequestServingScreen servingScreen();
+    void connectServingButtons();
 
     QString patientID_;
     QString requestedStationID_;

@@ -6,7 +6,6 @@
 #include "charging/ChargeGrid.h"
 #include "charging/InpatientBanner.h"
 #include "charging/Numbering.h"
-#include "charging/frmView.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
 #include "components/InpatientFile.h"
@@ -17,6 +16,7 @@
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
 #include "platform/Values.h"
+#include "requests/serving/RequestServing.h"
 #include "shell/HospitalSettings.h"
 #include "shell/QueryHelpers.h"
 #include "shell/Session.h"
@@ -31,7 +31,6 @@ namespace qx {
 
 namespace {
 const QString kUDLoadModule = QStringLiteral("frmUDEntry");
-constexpr qint16 kDrugProfileReport = 16;
 } // namespace
 
 void frmUDEntry::Form_Load() {
@@ -208,15 +207,7 @@ void frmUDEntry::LoadListProfile(const QString& admission, const QString& itemCo
 
 void frmUDEntry::cmdDrugProfile_Click() {
     eventHandler(kUDLoadModule, QStringLiteral("cmdDrugProfile_Click"), [&] {
-        frmView& view = ReportWindow();
-        view.setWhatReport(kDrugProfileReport);
-        view.setPatientName(Trim(lblPatInfo[2]->text()));
-        view.setDoctor(Trim(lblPatInfo[3]->text()));
-        view.setAdmNum(Trim(lblPatInfo[7]->text()));
-        view.setRoom(Trim(lblPatInfo[4]->text()));
-        view.setHospNum(Trim(lblPatInfo[0]->text()));
-        view.setStation(Trim(lblPatInfo[1]->text()));
-        showModal(view);
+        ShowDrugProfile([this](int index) { return lblPatInfo[static_cast<size_t>(index)]; });
     });
 }
 
