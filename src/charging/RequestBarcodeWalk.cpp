@@ -13,7 +13,7 @@ void RequestBarcodeWalk::verify(const QString& scanned) const {
     grid.setTextMatrix(row, scanFlagCol, QString());
     const QString expected = grid.textMatrix(row, barcodeCol);
     if (scanned == expected || expected.isEmpty()) {
-        settle(row);
+        settle(row, check);
         return;
     }
     frmMessageBoxBarCode prompt(parent);
@@ -22,17 +22,22 @@ void RequestBarcodeWalk::verify(const QString& scanned) const {
         reject(row);
         return;
     }
-    const bool done = gBarcodeChoiceCancel ? cancelLine && cancelLine() : changeLine && changeLine(row, scanned);
-    if (done)
-        settle(row);
-    else
+    if (gBarcodeChoiceCancel) {
+        if (cancelLine && cancelLine())
+            settle(row, cancelled.isNull() ? check : cancelled);
+        else
+            reject(row);
+    } else if (changeLine && changeLine(row, scanned)) {
+        settle(row, check);
+    } else {
         reject(row);
+    }
 }
 
-void RequestBarcodeWalk::settle(int row) const {
+void RequestBarcodeWalk::settle(int row, const QPixmap& picture) const {
     FlexGrid& grid = *chargeGrid->grid();
     grid.setTextMatrix(row, scanFlagCol, QStringLiteral("1"));
-    grid.setCellPicture(row, 0, check);
+    grid.setCellPicture(row, 0, picture);
     if (*scanRow + 1 < grid.rows())
         ++*scanRow;
     grid.setRow(*scanRow);

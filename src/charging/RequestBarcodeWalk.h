@@ -17,6 +17,8 @@ struct RequestBarcodeWalk {
     ChargeGrid* chargeGrid = nullptr;
     int codeCol = 1, barcodeCol = 30, scanFlagCol = 31;
     QPixmap check, wrong;
+    // The picture of a line settled by cancelling its request; the check picture when none.
+    QPixmap cancelled;
     int* scanRow = nullptr;  // the line being verified, advanced as lines are settled
     // "&Cancel Request" on a refused scan: true when the user confirmed the cancellation.
     std::function<bool()> cancelLine;
@@ -31,7 +33,7 @@ struct RequestBarcodeWalk {
     void verify(const QString& scanned) const;
 
 private:
-    void settle(int row) const;
+    void settle(int row, const QPixmap& picture) const;
     void reject(int row) const;
 };
 

@@ -33,10 +33,7 @@ QLineEdit* hiddenBox(QWidget* parent) {
 }
 } // namespace
 
-frmCommEntry::frmCommEntry(QWidget* parent)
-    : QDialog(parent), profile_(nullptr, ItemProfile::Variant::Request) {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-}
+frmCommEntry::frmCommEntry(QWidget* parent) : RequestScreenWindow(kCommEntryModule, parent) {}
 
 frmCommEntry::~frmCommEntry() = default;
 
@@ -72,22 +69,11 @@ void frmCommEntry::ensureLoaded() {
 }
 
 void frmCommEntry::buildForm() {
-    unload();
     // Each load starts from the design's caption (the reprint mode renames the window).
     setWindowTitle(QStringLiteral("Communication File Entry ( IN-PATIENT )"));
-    setFixedSize(twipsToPixels(kDesignWidth), twipsToPixels(kDesignHeight));
-    if (pictures_.emptyBox.isNull())
-        pictures_ = RequestGridPictures::standard();
-    body_ = new QWidget(this);
-    body_->setGeometry(0, 0, twipsToPixels(kDesignWidth) * 2, twipsToPixels(kDesignHeight));
+    startBody({kDesignWidth, kDesignHeight}, {kDesignWidth * 2, kDesignHeight});
     buildHeader();
-
-    Frame1 = new QGroupBox(QStringLiteral("&List of Requests"), body_);
-    Frame1->setGeometry(twipsToPixels(120, 1980, 15060, 4080));
-    grdItemList = new FlexGrid(body_);
-    grdItemList->setGeometry(twipsToPixels(240, 2220, 14820, 3720));
-    chargeGrid_ = new ChargeGrid(grdItemList, gridConfig());
-    profile_ = ItemProfile(nullptr, ItemProfile::Variant::Request);
+    buildRequestList(15060, 4080, gridConfig());
     connectGridEvents();
 
     buildLowerPanels();
@@ -95,29 +81,8 @@ void frmCommEntry::buildForm() {
 }
 
 void frmCommEntry::buildHeader() {
-    fraPatInfo = new QGroupBox(QStringLiteral("Patient Information"), body_);
-    fraPatInfo->setGeometry(twipsToPixels(120, 420, 15060, 1500));
+    buildPatientHeader({});
     QWidget* f = fraPatInfo;
-    struct Field { int caption; const char* text; QRect captionAt; int value; QRect valueAt; };
-    const Field fields[] = {
-        {0, "&Admission No.", {120, 300, 1200, 285}, 7, {1350, 300, 1300, 285}},
-        {1, "Hospital No.", {2800, 300, 1000, 285}, 0, {3850, 300, 1300, 285}},
-        {2, "Station", {5300, 300, 700, 285}, 1, {6050, 300, 2600, 285}},
-        {6, "Charge Slip", {8800, 300, 1000, 285}, 5, {9850, 300, 1400, 285}},
-        {3, "Name", {120, 660, 1200, 285}, 2, {1350, 660, 3800, 285}},
-        {4, "Room No.", {5300, 660, 800, 285}, 4, {6150, 660, 2500, 285}},
-        {10, "Age", {8800, 660, 450, 285}, 9, {9300, 660, 700, 285}},
-        {12, "Sex", {10100, 660, 450, 285}, 10, {10600, 660, 500, 285}},
-        {5, "Doctor", {120, 1020, 1200, 285}, 3, {2750, 1020, 3200, 285}},
-        {11, "C/O", {6100, 1020, 450, 285}, 8, {6600, 1020, 3000, 285}},
-        {7, "Total Charges", {9800, 1020, 1100, 285}, 6, {10950, 1020, 1400, 285}},
-    };
-    for (const Field& field : fields) {
-        Label1[static_cast<size_t>(field.caption)] = twipsLabel(f, QString::fromLatin1(field.text), field.captionAt);
-        QLabel* value = twipsLabel(f, QString(), field.valueAt);
-        value->setFrameShape(QFrame::Box);
-        lblPatInfo[static_cast<size_t>(field.value)] = value;
-    }
     Label1[8] = twipsLabel(f, QStringLiteral("&Senior Citizen"), {11400, 300, 1200, 285});
     Label1[8]->hide();
     Label1[9] = twipsLabel(f, QStringLiteral("%"), {13300, 300, 200, 285});
@@ -127,9 +92,6 @@ void frmCommEntry::buildHeader() {
     txtDiscount = new QLineEdit(f);
     txtDiscount->setGeometry(twipsToPixels(12650, 300, 600, 285));
     txtDiscount->hide();
-    txtDocCode = new QLineEdit(f);
-    txtDocCode->setGeometry(twipsToPixels(1350, 1020, 1000, 285));
-    cmdDocCode = twipsButton(f, QStringLiteral("..."), {2370, 1020, 330, 285});
     lblRoomClass = twipsLabel(f, QString(), {11400, 660, 1800, 285});
     lblMarkUp = twipsLabel(f, QString(), {13300, 660, 1500, 285});
     for (QLabel* red : {lblRoomClass, lblMarkUp}) {
@@ -155,11 +117,7 @@ void frmCommEntry::buildHeader() {
 }
 
 void frmCommEntry::buildLowerPanels() {
-    Frame2 = new QGroupBox(QStringLiteral("&Previous Orders"), body_);
-    Frame2->setGeometry(twipsToPixels(120, 6120, 9600, 1740));
-    flexMSHPrevious = new FlexGrid(body_);
-    flexMSHPrevious->setGeometry(twipsToPixels(240, 6360, 9360, 1380));
-    profile_ = ItemProfile(flexMSHPrevious, ItemProfile::Variant::Request);
+    Frame2 = buildPreviousOrders({120, 6120, 9600, 1740}, {240, 6360, 9360, 1380});
 
     Frame3 = new QGroupBox(QStringLiteral("Grid Cell Color"), body_);
     Frame3->setGeometry(twipsToPixels(9840, 6120, 5340, 660));
@@ -174,19 +132,10 @@ void frmCommEntry::buildLowerPanels() {
     Frame4->hide();
 
     twipsLabel(body_, QStringLiteral("Legend :"), {9840, 6900, 800, 285});
-    twipsLabel(body_, QStringLiteral("Price Type:"), {10700, 6900, 1000, 285});
-    paintRole(twipsLabel(body_, QStringLiteral("Fixed Price"), {11750, 6900, 1000, 285}), QPalette::WindowText,
-              kFixedPriceColor);
-    twipsLabel(body_, QStringLiteral("Regular Price"), {12800, 6900, 1200, 285});
-    lblMDRP = twipsLabel(body_, QStringLiteral("MDRP"), {14050, 6900, 700, 285});
-    lblMDRP->setAutoFillBackground(true);
-    paintRole(lblMDRP, QPalette::Window, kMDRPCellColor);
+    lblMDRP = buildPriceTypeLegend(10700, 6900);
 
     const int y = 8700;
-    cmdPrintSave = twipsButton(body_, QStringLiteral("&Print / Save"), {120, y, 1500, 495});
-    cmdSave = twipsButton(body_, QStringLiteral("&Save"), {1700, y, 1300, 495});
-    cmdCancel = twipsButton(body_, QStringLiteral("&Cancel Request"), {3080, y, 1600, 495});
-    cmdDelay = twipsButton(body_, QStringLiteral("&Delay Request"), {4760, y, 1600, 495});
+    buildRequestButtons(y);
     cmdDrugProfile = twipsButton(body_, QStringLiteral("Print &Drug Profile"), {6440, y, 1800, 495});
     cmdPrintBarCode = twipsButton(body_, QStringLiteral("Print &Barcode"), {8320, y, 1600, 495});
     cmdClose = twipsButton(body_, QStringLiteral("E&xit"), {13680, y, 1500, 495});
@@ -209,19 +158,6 @@ void frmCommEntry::buildLowerPanels() {
     connectServingButtons();
 }
 
-void frmCommEntry::unload() {
-    profile_.close();
-    profile_ = ItemProfile(nullptr, ItemProfile::Variant::Request);
-    chargeGrid_ = nullptr;
-    // Unloading can start from a handler of one of the window's own controls.
-    if (body_) {
-        body_->hide();
-        body_->deleteLater();
-    }
-    body_ = nullptr;
-}
-
-QLineEdit* frmCommEntry::txtEntry() const { return chargeGrid_->editor()->textBox(); }
 QPushButton* frmCommEntry::cmdEntry() const { return chargeGrid_->editor()->lookupButton(); }
 UpDown* frmCommEntry::UpDownCtl() const { return chargeGrid_->editor()->spinner(); }
 
@@ -236,21 +172,6 @@ void frmCommEntry::timerB_Timer() {
         vipColor_ = NextVIPBlinkColor(vipColor_);
         paintRole(lblVIP, QPalette::Window, vipColor_);
     });
-}
-
-void frmCommEntry::cmdClose_Click() {
-    eventHandler(kCommEntryModule, QStringLiteral("cmdClose_Click"), [&] {
-        cancelledForm_ = true;
-        close();
-    });
-}
-
-void frmCommEntry::reject() { cmdClose_Click(); }
-
-void frmCommEntry::closeEvent(QCloseEvent* event) {
-    event->accept();
-    done(QDialog::Rejected);
-    unload();
 }
 
 } // namespace qx

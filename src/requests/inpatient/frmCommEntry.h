@@ -1,12 +1,7 @@
 #pragma once
-#include "charging/ItemProfile.h"
-#include "charging/RequestLineLoader.h"
 #include "charging/RequestLineStates.h"
+#include "charging/RequestScreenWindow.h"
 #include "platform/Colors.h"
-
-#include <QDialog>
-#include <array>
-#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -28,7 +23,7 @@ struct RequestServingScreen;
 // "Communication File Entry ( IN-PATIENT )": one admitted patient's pending requests from one
 // nursing station, served with stock and prices. One instance serves every use; each showing
 // loads the window afresh from the properties its caller set, and closing unloads it.
-class frmCommEntry : public QDialog {
+class frmCommEntry : public RequestScreenWindow {
     Q_OBJECT
 public:
     // Grid columns the editing and serving code address by number.
@@ -47,17 +42,6 @@ public:
     explicit frmCommEntry(QWidget* parent = nullptr);
     ~frmCommEntry() override;
     static frmCommEntry& Default();
-
-    // ---- Public interface ----
-    QString PatientID() const { return patientID_; }
-    void setPatientID(const QString& value) { patientID_ = value; }
-    QString RequestedStationID() const { return requestedStationID_; }
-    void setRequestedStationID(const QString& value) { requestedStationID_ = value; }
-    QString Station() const { return station_; }
-    void setStation(const QString& value) { station_ = value; }
-    bool CancelledForm() const { return cancelledForm_; }
-    void setCancelledForm(bool value) { cancelledForm_ = value; }
-    bool isLoaded() const { return body_ != nullptr; }
 
     // ---- Loading (frmCommEntryLoad.cpp) ----
     // Builds the window as designed, then loads the patient's header and pending lines.
@@ -85,10 +69,6 @@ public:
     bool ExcemptCol(int col) const;
     // The total of the Amount column, "###0.00".
     QString TotalCharges() const;
-    ChargeGrid* chargeGrid() const { return chargeGrid_; }
-    const RequestGridPictures& pictures() const { return pictures_; }
-    ItemProfile& profile() { return profile_; }
-    QLineEdit* txtEntry() const;
     QPushButton* cmdEntry() const;
     UpDown* UpDownCtl() const;
 
@@ -104,7 +84,6 @@ public:
     // Lines whose item Medicare does not cover get their code and generic name coloured.
     void Form_Activate();
     bool IsMedicareItem(const QString& itemId);
-    int BarcodeCheckRow() const { return barcodeCheckRow_; }
 
     // ---- The editor's commit (frmCommEntryEntry.cpp) ----
     // Enter or a double click in the editor: the issued quantity on its column, else the look-up.
@@ -133,15 +112,9 @@ public:
     void cmdDocCode_Click();
     void txtDocCode_KeyPress(int& keyAscii);
     void cmdPosted_Click();
-    void cmdClose_Click();
     void timerB_Timer();
 
-    // ---- Controls (rebuilt at every load) ----
-    QGroupBox* fraPatInfo = nullptr;
-    std::array<QLabel*, 14> Label1{};
-    std::array<QLabel*, 11> lblPatInfo{};
-    QLineEdit* txtDocCode = nullptr;
-    QPushButton* cmdDocCode = nullptr;
+    // ---- Controls of this screen (rebuilt at every load) ----
     QLabel* lblTargetLocationID = nullptr;
     QLabel* lblMarkUp = nullptr;
     QLabel* lblRoomClass = nullptr;
@@ -149,21 +122,12 @@ public:
     QLabel* lblExecPackage = nullptr;
     QLabel* lblVelmira = nullptr;
     QLabel* lblVIP = nullptr;
-    QPushButton* cmdPosted = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    FlexGrid* grdItemList = nullptr;
     QGroupBox* Frame2 = nullptr;
-    FlexGrid* flexMSHPrevious = nullptr;
     QGroupBox* Frame3 = nullptr;
     ColorLegend* Frame4 = nullptr;
     QLabel* lblMDRP = nullptr;
-    QPushButton* cmdPrintSave = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdDelay = nullptr;
     QPushButton* cmdDrugProfile = nullptr;
     QPushButton* cmdPrintBarCode = nullptr;
-    QPushButton* cmdClose = nullptr;
     QCheckBox* chkOPPrice = nullptr;
     QLineEdit* txtIDNum = nullptr;
     QLineEdit* Initial = nullptr;
@@ -175,14 +139,11 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     void buildForm();
     void buildHeader();
     void buildLowerPanels();
-    void unload();
     void connectGridEvents();
     // Loading steps 4 to 12: the patient, the bill checks and the header. False when a closed
     // bill stops the load.
@@ -196,9 +157,6 @@ private:
     // The current item's names, stock, unit price by this screen's rule and fixed charge.
     void writeItemColumns(int row);
     // ---- Item entry, barcode check, cancel and delay (frmCommEntryItems.cpp) ----
-    // The Kelvar chooser and the pickers over the editor's text: the text to look up.
-    // `codeGiven` is false when a generic request's picker gave nothing.
-    QString pickItemCode(int row, bool& codeGiven);
     void enterItemCode(int row);
     // Looks the code up (no generic conversion for a scan) and fills the line; false when refused.
     bool lookUpAndFill(int row, const QString& code, bool scanned);
@@ -210,17 +168,7 @@ private:
     RequestServingScreen servingScreen();
     void connectServingButtons();
 
-    QString patientID_;
-    QString requestedStationID_;
-    QString station_;
-    bool cancelledForm_ = false;
-    QWidget* body_ = nullptr;
-    ChargeGrid* chargeGrid_ = nullptr;
-    RequestGridPictures pictures_;
-    ItemProfile profile_;
     unsigned vipColor_ = 0xC0C0FF;
-    // Kept from one use of the screen to the next, as the barcode check reads it.
-    int barcodeCheckRow_ = 0;
 };
 
 } // namespace qx

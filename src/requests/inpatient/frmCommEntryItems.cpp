@@ -7,6 +7,7 @@
 #include "charging/ItemEntry.h"
 #include "charging/PriceLookups.h"
 #include "charging/RequestBarcodeWalk.h"
+#include "charging/RequestItemEntry.h"
 #include "charging/RequestLineEntry.h"
 #include "charging/SeniorDiscountToggle.h"
 #include "components/Connection.h"
@@ -37,8 +38,7 @@ void frmCommEntry::cmdEntry_Click() {
         const int row = grdItemList->row();
         const int col = grdItemList->col();
         if (col == kColCode && gCheckBarCode) {
-            bool codeGiven = true;
-            const QString scanned = pickItemCode(row, codeGiven);
+            const QString scanned = PickRequestItemCode(*chargeGrid_, this, row, kColGenericMark).text;
             RequestBarcodeWalk walk{.parent = this,
                                     .chargeGrid = chargeGrid_,
                                     .check = pictures_.check,
@@ -57,49 +57,17 @@ void frmCommEntry::cmdEntry_Click() {
     });
 }
 
-QString frmCommEntry::pickItemCode(int row, bool& codeGiven) {
-    codeGiven = true;
-    QString text = chargeGrid_->editorText();
-    if (gPharmaSwitches.IsKelvarHospital())
-        ChooseDispensingLocation(this);
-    DrugPicker::DrugList& picker = *gComponents.gDrugList;
-    if (!IsNumeric(text)) {
-        text = gDrugListByGeneric ? picker.ShowList() : picker.ShowList(text, std::nullopt, gLocationID);
-    } else if (grdItemList->textMatrix(row, kColGenericMark) == QLatin1String("*")) {
-        // A generic request: the product is chosen among that generic's items.
-        const QString taken = gDrugListByGeneric ? picker.ShowList()
-                                                 : picker.ShowList(std::nullopt, std::nullopt, gLocationID, text);
-        if (taken.isEmpty())
-            codeGiven = false;
-        else
-            text = taken;
-    }
-    chargeGrid_->setEditorText(text);
-    return text;
-}
-
 void frmCommEntry::enterItemCode(int row) {
-    bool codeGiven = true;
-    const QString code = pickItemCode(row, codeGiven);
-    if (codeGiven && lookUpAndFill(row, code, false))
+    const PickedItemCode picked = PickRequestItemCode(*chargeGrid_, this, row, kColGenericMark);
+    if (!picked.cancelled && lookUpAndFill(row, picked.text, false))
         chargeGrid_->acceptCommit(gComponents.gDrug->Drug().DrugCode());
     else
         chargeGrid_->rejectCommit();
 }
 
 bool frmCommEntry::lookUpAndFill(int row, const QString& code, bool scanned) {
-    Connection& con = SQLConnection();
     DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
-    ItemCodeRequest request;
-    request.typed = code;
-    // A scan names an item by its barcode; a typed code is the item's own.
-    request.acceptBarcode = scanned;
-    request.grid = grdItemList;
-    request.codeCol = kColCode;
-    request.byGeneric = gDrugListByGeneric && !scanned;
-    request.location = gLocationID;
-    request.patientKey = Trim(lblPatInfo[7]->text());
-    if (!AcceptRequestItem(ResolveItemCode(con, drug, request), drug))
+    if (!LookUpRequestItem(SQLConnection(), drug, *grdItemList, kColCode, code, scanned, Trim(lblPatInfo[7]->text())))
         return false;
     // The line is posted under column 1: it must name the item its prices and names describe.
     grdItemList->setTextMatrix(row, kColCode, drug.DrugCode());
@@ -125,24 +93,17 @@ void frmCommEntry::fillLine(int row) {
     else
         amount = Format(Val(chkOPPrice->isChecked() ? cell(kColPriceOut) : unitPrice) * quantity,
                         QStringLiteral("######.00"));
-    grdItemList->setCellBackColorAt(row, kColCode, colors::InfoBackground);
     // HMO, VA and MDRP replace the unit price and the amount; the fixed charge only the amount.
-    const InpatientSpecialPrices special =
-        ApplyInpatientSpecialPrices(con, code, admission, quantity, unitPrice, 0, true, true);
-    if (special.replaced) {
-        put(kColSellPriceIn, special.unitPrice);
-        amount = special.amount;
-    }
-    if (special.mdrp)
-        grdItemList->setCellBackColorAt(row, kColCode, kMDRPCellColor);
-    put(kColAmount, amount);
-    ClearSeniorDiscountMark(*grdItemList, SeniorDiscountLine{.row = row}, pictures_.tickedBox, pictures_.emptyBox);
+    FinishRequestLineFill(con, *grdItemList, RequestGridColumns{},
+                          {.row = row,
+                           .itemCode = code,
+                           .patientKey = admission,
+                           .quantity = quantity,
+                           .unitPrice = unitPrice,
+                           .amount = amount,
+                           .barcode = drug.Invent().Barcode},
+                          pictures_);
     lblPatInfo[6]->setText(TotalCharges());
-    if (cell(kColGenericMark) == QLatin1String("*")) {
-        put(0, cell(0).remove(u'+'));
-        put(kColGenericMark, QString());
-    }
-    put(kColBarCode, drug.Invent().Barcode);
 }
 
 void frmCommEntry::takeDosage(int row) { TakeRequestDosage(*chargeGrid_, row, kColRequested); }

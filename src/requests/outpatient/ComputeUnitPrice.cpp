@@ -17,6 +17,8 @@ QString OutPatientBaseUnitPrice(Connection& con, const DrugCatalog::InventRecord
         return Format(invent.RateA * (1 + markUp / 100), QStringLiteral("######0.00"));
     if (gSiteCode == QLatin1String("FLQC") && !IsCompanyBlank(con, line.visitId, gSiteCode))
         return Text(invent.RateB);
+    if (!line.outPriceAccount && line.changedByScan)
+        return Text(invent.SellingPriceIn);
     if (!line.outPriceAccount && gSiteCode == QLatin1String("OXBEN") &&
         GetOPDCompanyClass(con, line.visitId) == QLatin1String("I"))
         return Text(invent.SellingPriceIn);

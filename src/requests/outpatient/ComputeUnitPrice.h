@@ -17,6 +17,9 @@ struct OutPatientRequestLine {
     double quantity = 0;       // the requested quantity
     bool outPriceAccount = false;  // the visit's company account is charged out-patient prices
     double fixedCharge = 0;    // the item's fixed charge, 0 when none
+    // A line changed to a scanned item: an account not charged out-patient prices pays the
+    // in-patient selling price once the mark-up group and the FLQC company rate are passed.
+    bool changedByScan = false;
 };
 
 struct OutPatientRequestPrice {

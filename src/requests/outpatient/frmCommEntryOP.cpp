@@ -37,10 +37,8 @@ const QString kOPModule = QStringLiteral("frmCommEntryOP");
 RequestRowColumns opRowColumns() { return {.scanFlag = frmCommEntryOP::kColScanned, .scanFlagNumeric = true}; }
 } // namespace
 
-frmCommEntryOP::frmCommEntryOP(QWidget* parent)
-    : QDialog(parent), profile_(nullptr, ItemProfile::Variant::Request) {
+frmCommEntryOP::frmCommEntryOP(QWidget* parent) : RequestScreenWindow(kOPModule, parent) {
     setWindowTitle(QStringLiteral("Communication File Entry ( OUT-PATIENT )"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 }
 
 frmCommEntryOP::~frmCommEntryOP() = default;
@@ -71,79 +69,34 @@ ChargeGridConfig frmCommEntryOP::gridConfig() {
 }
 
 void frmCommEntryOP::buildForm() {
-    unload();
-    setFixedSize(twipsToPixels(kDesignWidth), twipsToPixels(kDesignHeight));
-    if (pictures_.emptyBox.isNull())
-        pictures_ = RequestGridPictures::standard();
-    body_ = new QWidget(this);
-    body_->setGeometry(0, 0, twipsToPixels(kDesignWidth) * 2, twipsToPixels(kHeightWithLegend));
-    buildHeader(body_);
-
-    Frame1 = new QGroupBox(QStringLiteral("&List of Requests"), body_);
-    Frame1->setGeometry(twipsToPixels(120, 1980, 12060, 2700));
-    grdItemList = new FlexGrid(body_);
-    grdItemList->setGeometry(twipsToPixels(240, 2220, 11820, 2340));
-    chargeGrid_ = new ChargeGrid(grdItemList, gridConfig());
+    startBody({kDesignWidth, kDesignHeight}, {kDesignWidth * 2, kHeightWithLegend});
+    buildHeader();
+    buildRequestList(12060, 2700, gridConfig());
     chargeGrid_->editorBlocked = [this](int row, int) {
         return grdItemList->textMatrix(row, kColDosage) == kCancelledLineState;
     };
     connectGridEvents();
 
-    auto* previous = new QGroupBox(QStringLiteral("&Previous Orders"), body_);
-    previous->setGeometry(twipsToPixels(120, 4740, 7200, 1200));
-    flexMSHPrevious = new FlexGrid(body_);
-    flexMSHPrevious->setGeometry(twipsToPixels(240, 4980, 6960, 900));
-    profile_ = ItemProfile(flexMSHPrevious, ItemProfile::Variant::Request);
-
-    twipsLabel(body_, QStringLiteral("Price Type:"), {7440, 4800, 1000, 285});
-    paintRole(twipsLabel(body_, QStringLiteral("Fixed Price"), {8480, 4800, 1000, 285}), QPalette::WindowText,
-               kFixedPriceColor);
-    twipsLabel(body_, QStringLiteral("Regular Price"), {9520, 4800, 1200, 285});
-    QLabel* mdrp = twipsLabel(body_, QStringLiteral("MDRP"), {10760, 4800, 700, 285});
-    mdrp->setAutoFillBackground(true);
-    paintRole(mdrp, QPalette::Window, kMDRPCellColor);
+    buildPreviousOrders({120, 4740, 7200, 1200}, {240, 4980, 6960, 900});
+    buildPriceTypeLegend(7440, 4800);
 
     Frame4 = new ColorLegend(body_);
     Frame4->setTitle(QStringLiteral("LEGEND: Grid Font Color"));
     Frame4->setGeometry(twipsToPixels(120, kDesignHeight, 11600, 660));
-    buildButtons(body_);
+    buildButtons();
     body_->show();
 }
 
-void frmCommEntryOP::buildHeader(QWidget* body) {
-    fraPatInfo = new QGroupBox(QStringLiteral("Patient Information"), body);
-    fraPatInfo->setGeometry(twipsToPixels(120, 420, 12060, 1500));
-    struct Field { const char* caption; QRect captionAt; int value; QRect valueAt; };
-    const Field fields[] = {
-        {"&Admission No.", {120, 300, 1200, 285}, 7, {1350, 300, 1300, 285}},
-        {"Hospital No.", {2800, 300, 1000, 285}, 0, {3850, 300, 1300, 285}},
-        {"Station", {5300, 300, 700, 285}, 1, {6050, 300, 2600, 285}},
-        {"Charge Slip", {8800, 300, 1000, 285}, 5, {9850, 300, 1400, 285}},
-        {"Name", {120, 660, 1200, 285}, 2, {1350, 660, 3800, 285}},
-        {"Room No.", {5300, 660, 800, 285}, 4, {6150, 660, 2500, 285}},
-        {"Age", {8800, 660, 450, 285}, 9, {9300, 660, 700, 285}},
-        {"Sex", {10100, 660, 450, 285}, 10, {10600, 660, 500, 285}},
-        {"Doctor", {120, 1020, 1200, 285}, 3, {2750, 1020, 3200, 285}},
-        {"C/O", {6100, 1020, 450, 285}, 8, {6600, 1020, 2100, 285}},
-        {"Total Charges", {8800, 1020, 1100, 285}, 6, {9950, 1020, 1400, 285}},
-    };
-    for (const Field& field : fields) {
-        twipsLabel(fraPatInfo, QString::fromLatin1(field.caption), field.captionAt);
-        QLabel* value = twipsLabel(fraPatInfo, QString(), field.valueAt);
-        value->setFrameShape(QFrame::Box);
-        lblPatInfo[static_cast<size_t>(field.value)] = value;
-    }
-    txtDocCode = new QLineEdit(fraPatInfo);
-    txtDocCode->setGeometry(twipsToPixels(1350, 1020, 1000, 285));
-    cmdDocCode = twipsButton(fraPatInfo, QStringLiteral("..."), {2370, 1020, 330, 285});
+void frmCommEntryOP::buildHeader() {
+    buildPatientHeader({.frameWidth = 12060, .careOfWidth = 2100, .totalLeft = 8800});
     chkSenior = new QCheckBox(fraPatInfo);
     chkSenior->hide();
     txtDiscount = new QLineEdit(QStringLiteral("0"), fraPatInfo);
     txtDiscount->hide();
-    lblPrice = twipsLabel(body, QStringLiteral("OUT PATIENT PRICE"), {120, 60, 3000, 300});
+    lblPrice = twipsLabel(body_, QStringLiteral("OUT PATIENT PRICE"), {120, 60, 3000, 300});
     paintRole(lblPrice, QPalette::WindowText, 255);
     lblPrice->hide();
-    TimerPrice = new QTimer(body);
+    TimerPrice = new QTimer(body_);
     TimerPrice->setInterval(1000);
     connect(TimerPrice, &QTimer::timeout, this, &frmCommEntryOP::TimerPrice_Timer);
     connect(cmdDocCode, &QPushButton::clicked, this, &frmCommEntryOP::cmdDocCode_Click);
@@ -155,16 +108,13 @@ void frmCommEntryOP::buildHeader(QWidget* body) {
     });
 }
 
-void frmCommEntryOP::buildButtons(QWidget* body) {
+void frmCommEntryOP::buildButtons() {
     const int y = 6000;
-    cmdPrintSave = twipsButton(body, QStringLiteral("&Print / Save"), {120, y, 1500, 495});
-    cmdSave = twipsButton(body, QStringLiteral("&Save"), {1700, y, 1300, 495});
-    cmdCancel = twipsButton(body, QStringLiteral("&Cancel Request"), {3080, y, 1600, 495});
-    cmdDelay = twipsButton(body, QStringLiteral("&Delay Request"), {4760, y, 1600, 495});
-    cmdPrintPrescription = twipsButton(body, QStringLiteral("&Print Prescription"), {6440, y, 1800, 495});
+    buildRequestButtons(y);
+    cmdPrintPrescription = twipsButton(body_, QStringLiteral("&Print Prescription"), {6440, y, 1800, 495});
     cmdPrintPrescription->hide();
-    cmdPosted = twipsButton(body, QStringLiteral("&List of Posted Medicines"), {8320, y, 2200, 495});
-    cmdClose = twipsButton(body, QStringLiteral("E&xit"), {10680, y, 1500, 495});
+    cmdPosted = twipsButton(body_, QStringLiteral("&List of Posted Medicines"), {8320, y, 2200, 495});
+    cmdClose = twipsButton(body_, QStringLiteral("E&xit"), {10680, y, 1500, 495});
     connect(cmdCancel, &QPushButton::clicked, this, &frmCommEntryOP::cmdCancel_Click);
     connect(cmdDelay, &QPushButton::clicked, this, &frmCommEntryOP::cmdDelay_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmCommEntryOP::cmdClose_Click);
@@ -175,17 +125,6 @@ void frmCommEntryOP::buildButtons(QWidget* body) {
             OpenWindow(QStringLiteral("frmListPostedOP"), {{QStringLiteral("IDNum"), Trim(lblPatInfo[7]->text())}});
         });
     });
-}
-
-void frmCommEntryOP::unload() {
-    profile_.close();
-    profile_ = ItemProfile(nullptr, ItemProfile::Variant::Request);
-    chargeGrid_ = nullptr;
-    if (body_) {
-        body_->hide();
-        body_->deleteLater();
-    }
-    body_ = nullptr;
 }
 
 bool frmCommEntryOP::BlankRow(int row) const { return IsBlankRequestRow(*grdItemList, row); }
@@ -225,21 +164,6 @@ void frmCommEntryOP::cmdCancel_Click() {
 
 void frmCommEntryOP::cmdDelay_Click() {
     eventHandler(kOPModule, QStringLiteral("cmdDelay_Click"), [&] { lineActions().delayLine(); });
-}
-
-void frmCommEntryOP::cmdClose_Click() {
-    eventHandler(kOPModule, QStringLiteral("cmdClose_Click"), [&] {
-        cancelledForm_ = true;
-        close();
-    });
-}
-
-void frmCommEntryOP::reject() { cmdClose_Click(); }
-
-void frmCommEntryOP::closeEvent(QCloseEvent* event) {
-    event->accept();
-    done(QDialog::Rejected);
-    unload();
 }
 
 } // namespace qx

@@ -1,10 +1,6 @@
 #pragma once
-#include "charging/ItemProfile.h"
-#include "charging/RequestLineLoader.h"
 #include "charging/RequestLineStates.h"
-
-#include <QDialog>
-#include <array>
+#include "charging/RequestScreenWindow.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -25,7 +21,7 @@ struct RequestServingScreen;
 // "Communication File Entry ( OUT-PATIENT )": one out-patient or emergency visit's pending
 // requests from one nursing station, priced by the out-patient request rule. One instance serves
 // every use; each showing loads the window afresh, closing unloads it.
-class frmCommEntryOP : public QDialog {
+class frmCommEntryOP : public RequestScreenWindow {
     Q_OBJECT
 public:
     enum Column {
@@ -46,17 +42,8 @@ public:
     static frmCommEntryOP& Default();
 
     // ---- Public interface ----
-    QString PatientID() const { return patientID_; }
-    void setPatientID(const QString& value) { patientID_ = value; }
-    QString RequestedStationID() const { return requestedStationID_; }
-    void setRequestedStationID(const QString& value) { requestedStationID_ = value; }
-    QString Station() const { return station_; }
-    void setStation(const QString& value) { station_ = value; }
     QString StationName() const { return stationName_; }
     void setStationName(const QString& value) { stationName_ = value; }
-    bool CancelledForm() const { return cancelledForm_; }
-    void setCancelledForm(bool value) { cancelledForm_ = value; }
-    bool isLoaded() const { return body_ != nullptr; }
     QString AccountNum() const { return strAccountNum_; }
 
     // ---- Loading (frmCommEntryOPLoad.cpp) ----
@@ -71,8 +58,6 @@ public:
 
     // ---- Grid, row tests and handlers (frmCommEntryOP.cpp) ----
     static ChargeGridConfig gridConfig();
-    ChargeGrid* chargeGrid() const { return chargeGrid_; }
-    const RequestGridPictures& pictures() const { return pictures_; }
     bool BlankRow(int row) const;
     bool canSave() const;
     void TimerPrice_Timer();
@@ -85,14 +70,14 @@ public:
     void grdItemList_DblClick(int mouseCol);
     // Enter or a double click in the editor: the issued quantity on its column, else the "..." action.
     void txtEntry_DblClick();
+    // ---- Item entry (frmCommEntryOPItems.cpp) ----
+    // The "..." action: the item on the code column (with barcode checking, the scan), the dosage
+    // on its column; any other column takes nothing.
     void cmdEntry_Click();
     QString TotalCharges() const;
-    int BarcodeCheckRow() const { return barcodeCheckRow_; }
-    QLineEdit* txtEntry() const;
     void cmdDocCode_Click();
     void cmdCancel_Click();
     void cmdDelay_Click();
-    void cmdClose_Click();
     // Writes the issued quantities back to the station and prints the doctor's prescription
     // (labels/frmCommEntryOPPrescription.cpp).
     void cmdPrintPrescription_Click();
@@ -101,36 +86,18 @@ public:
     void cmdPrintSave_Click();
     void cmdSave_Click();
 
-    // ---- Controls (rebuilt at every load) ----
-    QGroupBox* fraPatInfo = nullptr;
-    std::array<QLabel*, 11> lblPatInfo{};
-    QLineEdit* txtDocCode = nullptr;
-    QPushButton* cmdDocCode = nullptr;
+    // ---- Controls of this screen (rebuilt at every load) ----
     QCheckBox* chkSenior = nullptr;
     QLineEdit* txtDiscount = nullptr;
     QLabel* lblPrice = nullptr;
     QTimer* TimerPrice = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    FlexGrid* grdItemList = nullptr;
-    FlexGrid* flexMSHPrevious = nullptr;
     ColorLegend* Frame4 = nullptr;
-    QPushButton* cmdPrintSave = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdDelay = nullptr;
-    QPushButton* cmdPosted = nullptr;
     QPushButton* cmdPrintPrescription = nullptr;
-    QPushButton* cmdClose = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     void buildForm();
-    void buildHeader(QWidget* body);
-    void buildButtons(QWidget* body);
-    void unload();
+    void buildHeader();
+    void buildButtons();
     // Loading steps 4 to 9: the visit's header, out-price, charge slip, senior state.
     bool loadVisit(bool& senior);
     void priceItemLine(int row, const Recordset& requests, int index);
@@ -139,23 +106,19 @@ private:
     void commitIssuedQuantity(int row, const QString& typed);
     // The over-stock prompt's "Find Substitute Drug": false when nothing was taken.
     bool findSubstitute(int row);
+    void enterItemCode(int row);
+    // "Ch&ange Request" of the barcode check: the line becomes the scanned item.
+    bool changeLineItem(int row, const QString& scanned);
+    // The line from the drug component's current item, priced by the out-patient rule (by its
+    // change-path table after a scan).
+    void fillLine(int row, bool changedByScan);
     // The steps this screen shares with the in-patient one, over its own columns and controls.
     RequestScreenGrid requestGrid();
     RequestServingScreen servingScreen();
     void connectServingButtons();
 
-    QString patientID_;
-    QString requestedStationID_;
-    QString station_;
     QString stationName_;
     QString strAccountNum_;
-    bool cancelledForm_ = false;
-    QWidget* body_ = nullptr;
-    ChargeGrid* chargeGrid_ = nullptr;
-    RequestGridPictures pictures_;
-    ItemProfile profile_;
-    // Kept from one use of the screen to the next, as the barcode check reads it.
-    int barcodeCheckRow_ = 0;
 };
 
 } // namespace qx

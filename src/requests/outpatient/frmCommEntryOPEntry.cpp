@@ -48,8 +48,6 @@ void frmCommEntryOP::connectGridEvents() {
     connect(chargeGrid_, &ChargeGrid::lookupRequested, this, &frmCommEntryOP::cmdEntry_Click);
 }
 
-QLineEdit* frmCommEntryOP::txtEntry() const { return chargeGrid_->editor()->textBox(); }
-
 QString frmCommEntryOP::TotalCharges() const {
     return generalProcedure(kOPEntryModule, QStringLiteral("TotalCharges"),
                             [&] { return chargeGrid_->columnTotal(kColAmount); });
@@ -92,11 +90,6 @@ void frmCommEntryOP::txtEntry_DblClick() {
         }
         commitIssuedQuantity(grdItemList->row(), chargeGrid_->editorText());
     });
-}
-
-void frmCommEntryOP::cmdEntry_Click() {
-    // Item entry on the code and dosage columns is not built on this screen yet: nothing is taken.
-    eventHandler(kOPEntryModule, QStringLiteral("cmdEntry_Click"), [&] { chargeGrid_->rejectCommit(); });
 }
 
 void frmCommEntryOP::commitIssuedQuantity(int row, const QString& typed) {
