@@ -67,7 +67,7 @@ void ChargeGrid::layout() {
     if (config_.rows > 0)
         grid_->setRows(config_.rows);
     grid_->setFixedRows(1);
-    grid_->setFixedCols(1);
+    grid_->setFixedCols(config_.fixedCols);
     grid_->clear();
     grid_->setBackColor(config_.backColor);
     grid_->setFormatString(config_.formatString);

@@ -18,6 +18,7 @@ struct ChargeGridConfig {
     QString formatString;          // "<" left, ">" right, "|" between columns
     std::vector<int> colWidths;    // twips from column 0; columns not listed keep their width
     bool numberLines = false;      // the line number as text in column 0 of every line
+    int fixedCols = 1;             // 0: column 0 is an ordinary cell
     ColorValue backColor = colors::InfoBackground;
 
     // ---- Editor tables ----

@@ -53,11 +53,15 @@ AdmissionCheckOutcome CheckAdmissionAccount(Connection& con, InpatientFile::Pati
     const AdmissionCheckOutcome refused;
     AdmissionCheckOutcome outcome{.loads = true};
     const QString admission = patient.AdmissionNumber();
+    if (options.forReturns && !IPDHasLateCharges(con, key)) {
+        tellLateChargesClosed();
+        return refused;
+    }
     if (IsBillingDateToday(con, admission)) {
         ShowBillClosedToday();
         return refused;
     }
-    if (!IPDHasLateCharges(con, key)) {
+    if (!options.forReturns && !IPDHasLateCharges(con, key)) {
         tellLateChargesClosed();
         return refused;
     }
@@ -81,7 +85,7 @@ AdmissionCheckOutcome CheckAdmissionAccount(Connection& con, InpatientFile::Pati
                    kMessageTitle);
             return refused;
         }
-        if (!IsChargeOkay(con, key)) {
+        if (!options.forReturns && !IsChargeOkay(con, key)) {
             const QString leadIn =
                 patient.PatientName() + QStringLiteral(" ( with Admission # ") + admission + QStringLiteral(" ) ");
             if (options.proceedOnSwitch1 && GetPharmaSwitch(con, QStringLiteral("1"))) {
@@ -101,7 +105,8 @@ AdmissionCheckOutcome CheckAdmissionAccount(Connection& con, InpatientFile::Pati
             }
         }
     }
-    TellIfPatientsMed(con, admission);
+    if (!options.forReturns)
+        TellIfPatientsMed(con, admission);
     if (!outcome.loads)
         outcome.verifyID.clear();
     return outcome;
@@ -112,7 +117,16 @@ namespace {
 // the rule allows; tells its refusal.
 bool passesOpenAccountRule(Connection& con, OutpatientFile::OPDPatient& visit, const QString& id,
                            OpenAccountRule rule, QString& verifyID) {
-    if (rule == OpenAccountRule::None || IsChargeOkayOPD(con, id))
+    if (rule == OpenAccountRule::None)
+        return true;
+    if (rule == OpenAccountRule::DischargedLateChargesOpen) {
+        if (IsOPDDischarged(con, id) && !OPDHasLateCharges(con, id)) {
+            tellLateChargesClosed();
+            return false;
+        }
+        return true;
+    }
+    if (IsChargeOkayOPD(con, id))
         return true;
     const bool lateChargesOpen = OPDHasLateCharges(con, id);
     if (rule == OpenAccountRule::LateChargesOpen) {
@@ -133,7 +147,9 @@ bool passesOpenAccountRule(Connection& con, OutpatientFile::OPDPatient& visit, c
 }
 } // namespace
 
-VisitLookupResult LookUpVisit(Connection& con, OutpatientFile::OPDPatient& visit, OutpatientRecent::RecentList& recent,
+namespace {
+// `recent` null: the picker lists registered visits only.
+VisitLookupResult lookUpVisit(Connection& con, OutpatientFile::OPDPatient& visit, OutpatientRecent::RecentList* recent,
                               const QString& typed, const VisitLookupOptions& options) {
     VisitLookupResult result;
     // A visit the component knows by the typed text is a registered visit, whatever the picker
@@ -142,14 +158,14 @@ VisitLookupResult LookUpVisit(Connection& con, OutpatientFile::OPDPatient& visit
     if (directHit) {
         result.id = typed;
     } else {
-        result.id = options.picker ? options.picker(typed) : recent.ShowList(typed);
+        result.id = options.picker ? options.picker(typed) : recent ? recent->ShowList(typed) : QString();
         if (result.id.isEmpty() && options.fallbackPicker)
             result.id = options.fallbackPicker(typed);
     }
     if (result.id.isEmpty())
         return result;
 
-    if (directHit || !recent.MasterOrRegistered()) {
+    if (directHit || !recent || !recent->MasterOrRegistered()) {
         if (!visit.Search(result.id)) {
             MsgBox(QStringLiteral("Hospital Number not found."), vbExclamation);
             result.kind = VisitLookupResult::NotFound;
@@ -174,6 +190,17 @@ VisitLookupResult LookUpVisit(Connection& con, OutpatientFile::OPDPatient& visit
     }
     result.kind = VisitLookupResult::Master;
     return result;
+}
+} // namespace
+
+VisitLookupResult LookUpVisit(Connection& con, OutpatientFile::OPDPatient& visit, OutpatientRecent::RecentList& recent,
+                              const QString& typed, const VisitLookupOptions& options) {
+    return lookUpVisit(con, visit, &recent, typed, options);
+}
+
+VisitLookupResult LookUpVisit(Connection& con, OutpatientFile::OPDPatient& visit, const QString& typed,
+                              const VisitLookupOptions& options) {
+    return lookUpVisit(con, visit, nullptr, typed, options);
 }
 
 AccountLookup LookUpCompanyAccount(Connection& con, AccountFirms::Firm& company, AccountFirms::FirmList& picker,

@@ -45,6 +45,9 @@ struct AdmissionCheckOptions {
     // A cash-basis account may still be charged items not restricted (the item master has the
     // column).
     bool restrictedItemsForCashBasis = false;
+    // The return screens: late charges are tested before the billing date, and there is no
+    // cash-basis test and no patients-med notice (they take back what was charged).
+    bool forReturns = false;
 };
 
 struct AdmissionCheckOutcome {
@@ -66,8 +69,9 @@ AdmissionCheckOutcome CheckAdmissionAccount(Connection& con, InpatientFile::Pati
 enum class OpenAccountRule {
     None,                // every registered visit may be charged
     LateChargesOpen,     // not charge-okay: its late charges must be open
-    TodayOwnOrSupervisor // not charge-okay: registered today, or charged to the patient's own account,
-                         // or late charges open and a supervisor approves
+    TodayOwnOrSupervisor, // not charge-okay: registered today, or charged to the patient's own account,
+                          // or late charges open and a supervisor approves
+    DischargedLateChargesOpen // a discharged visit must have its late charges open
 };
 
 struct VisitLookupOptions {
@@ -96,6 +100,11 @@ struct VisitLookupResult {
 // Master: gPatientInfo() holds the patient.
 VisitLookupResult LookUpVisit(Connection& con, OutpatientFile::OPDPatient& visit, OutpatientRecent::RecentList& recent,
                               const QString& typed, const VisitLookupOptions& options);
+
+// As above for screens whose picker (options.picker) lists registered visits only: a picked id
+// is never a master record.
+VisitLookupResult LookUpVisit(Connection& con, OutpatientFile::OPDPatient& visit, const QString& typed,
+                              const VisitLookupOptions& options);
 
 extern const QString kEmployeeAccountMessage; // "Pls. post medicine to employee`s entry."
 

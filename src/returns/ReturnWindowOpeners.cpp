@@ -1,6 +1,7 @@
 #include "returns/ReturnWindowOpeners.h"
 
 #include "components/PlatformServices.h"
+#include "returns/ReturnScreen.h"
 #include "returns/frmListPosted.h"
 #include "returns/frmListPostedOP.h"
 #include "returns/frmListPostedCash.h"
@@ -22,9 +23,27 @@ WindowOpener postedListOpener() {
     };
 }
 
+// The return screen in the mode the command hands in (ReturnOrAdjustment; the command's own when
+// none is given); it always opens without a patient.
+template <typename Window>
+WindowOpener returnScreenOpener(qint16 mode) {
+    return [mode](const WindowValues& inputs) {
+        Window window;
+        window.setReturnOrAdjustment(qint16(inputs.value(QStringLiteral("ReturnOrAdjustment"), mode).toInt()));
+        window.Form_Load();
+        showModal(window);
+        return WindowValues{};
+    };
+}
+
 } // namespace
 
 void RegisterReturnWindowOpeners() {
+    RegisterWindowOpener(QStringLiteral("mnuPostInPatient"), returnScreenOpener<frmReturn>(ReturnScreen::kReturn));
+    RegisterWindowOpener(QStringLiteral("mnuAdjustmentInPatient"), returnScreenOpener<frmReturn>(ReturnScreen::kAdjustment));
+    RegisterWindowOpener(QStringLiteral("mnuPostOutPatient"), returnScreenOpener<frmReturnOP>(ReturnScreen::kReturn));
+    RegisterWindowOpener(QStringLiteral("mnuAdjustmentOutPatient"),
+                         returnScreenOpener<frmReturnOP>(ReturnScreen::kAdjustment));
     RegisterWindowOpener(QStringLiteral("mnuListInPatient"), postedListOpener<frmListPosted>());
     RegisterWindowOpener(QStringLiteral("frmListPosted"), postedListOpener<frmListPosted>());
     RegisterWindowOpener(QStringLiteral("mnuListOutPatient"), postedListOpener<frmListPostedOP>());

@@ -66,6 +66,11 @@ bool IsOPDAdmittedToday(Connection& con, const QString& idNum) {
     return rs.text(QStringLiteral("AdmDate")) == rs.text(QStringLiteral("DateToday"));
 }
 
+bool IsOPDDischarged(Connection& con, const QString& idNum) {
+    Recordset rs = con.query(QStringLiteral("SELECT DcrDate FROM patient_data.tbOutPatient WHERE IDNum = ?"), {idNum});
+    return !rs.isEmpty() && !rs.isNull(QStringLiteral("DcrDate"));
+}
+
 bool OPDHasLateCharges(Connection& con, const QString& idNum) {
     Recordset rs = con.query(QStringLiteral("SELECT COALESCE(LateCharges, 0) AS LateCharges FROM patient_data.tbOutPatient "
                                             "WHERE IDNum = ?"),

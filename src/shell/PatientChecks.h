@@ -26,6 +26,8 @@ QString GetExecutivePackage(Connection& con, const QString& idNum);
 QString GetOPDCompanyClass(Connection& con, const QString& idNum);
 // The visit was registered on the server's today. Unknown: False.
 bool IsOPDAdmittedToday(Connection& con, const QString& idNum);
+// The visit has a discharge date. Unknown: False.
+bool IsOPDDischarged(Connection& con, const QString& idNum);
 // The visit's late-charges flag. Unknown: False.
 bool OPDHasLateCharges(Connection& con, const QString& idNum);
 // The visit is an emergency-room visit. Unknown: False.
