@@ -307,6 +307,20 @@ void ChargeGrid::clearLine(int row, int firstCol, int lastCol) {
         grid_->setTextMatrix(row, col, QString());
 }
 
+void ChargeGrid::removeLine(int row, int firstCol) {
+    const int last = grid_->rows() - 1;
+    if (row < grid_->fixedRows() || row > last)
+        return;
+    for (int r = row; r <= last; ++r)
+        for (int col = firstCol; col < grid_->cols(); ++col) {
+            const bool below = r < last;
+            grid_->setTextMatrix(r, col, below ? grid_->textMatrix(r + 1, col) : QString());
+            grid_->setCellBackColorAt(r, col, below ? grid_->cellBackColorAt(r + 1, col) : config_.backColor);
+            grid_->setCellForeColorAt(r, col, below ? grid_->cellForeColorAt(r + 1, col) : grid_->foreColor());
+            grid_->setCellFontBoldAt(r, col, below && grid_->cellFontBoldAt(r + 1, col));
+        }
+}
+
 double ChargeGrid::sumColumn(int col) const { return SumGridColumn(*grid_, col, grid_->fixedRows()); }
 
 QString ChargeGrid::columnTotal(int col) const { return Format(sumColumn(col), QStringLiteral("###0.00")); }

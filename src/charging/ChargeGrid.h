@@ -80,6 +80,9 @@ public:
     bool canSave() const;
     // Empties the cells of the row from `firstCol` to `lastCol`; the line keeps its place.
     void clearLine(int row, int firstCol, int lastCol);
+    // Removes a line: the lines below move up one row from `firstCol` on, texts and cell colours
+    // and boldness alike; the last line is left empty in the grid's colours.
+    void removeLine(int row, int firstCol = 1);
     // Sum of the numeric cells of a column over the lines (other texts, such as "XXX", count 0).
     double sumColumn(int col) const;
     // The sum written "###0.00".

@@ -111,6 +111,21 @@ bool isUnpostedLine(const ManualPostingGrid& screen, int row) {
 }
 } // namespace
 
+SaveCheck SupervisorCheck(QString& verifyId) {
+    return [&verifyId]() -> std::optional<SaveRefusal> {
+        if (!gHasValidation)
+            return std::nullopt;
+        frmDeletePassword& supervisor = frmDeletePassword::Default();
+        supervisor.setFixedHeight(twipsToPixels(2400));
+        showModal(supervisor);
+        if (supervisor.OKCharge()) {
+            verifyId = supervisor.VerifyID();
+            return std::nullopt;
+        }
+        return SaveRefusal{QStringLiteral("Invalid Password."), vbInformation, QStringLiteral("MESSAGE"), nullptr};
+    };
+}
+
 SaveCheck ZeroEntriesCheck(const ManualPostingGrid& screen, const QString& skippedAmountMark) {
     const auto cell = [screen](int row, int col) { return screen.grid->textMatrix(row, col); };
     const int lastRow = screen.grid->rows() - 1;
@@ -136,20 +151,10 @@ std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& d
     const int lastRow = screen.grid->rows() - 1;
     std::vector<SaveCheck> checks;
     checks.push_back(ZeroEntriesCheck(screen));
-    checks.push_back([&verifyId, options]() -> std::optional<SaveRefusal> {
-        if (!gHasValidation || !options.supervisorValidation)
-            return std::nullopt;
-        frmDeletePassword& supervisor = frmDeletePassword::Default();
-        supervisor.setFixedHeight(twipsToPixels(2400));
-        showModal(supervisor);
-        if (supervisor.OKCharge()) {
-            verifyId = supervisor.VerifyID();
-            return std::nullopt;
-        }
-        return SaveRefusal{QStringLiteral("Invalid Password."), vbInformation, QStringLiteral("MESSAGE"), nullptr};
-    });
+    if (options.supervisorValidation)
+        checks.push_back(SupervisorCheck(verifyId));
     checks.push_back([&con, screen, options]() -> std::optional<SaveRefusal> {
-        if (!options.dangerousDrugLicence || !GetPharmaSwitch(con, QStringLiteral("93")) ||
+        if (!options.dangerousDrugLicence || !screen.doctorBox || !GetPharmaSwitch(con, QStringLiteral("93")) ||
             CheckDangerousDrugLicense(con, Trim(screen.doctorBox->text()), *screen.grid, screen.codeCol))
             return std::nullopt;
         return SaveRefusal{QStringLiteral("Please check S2Number and S2 Expiry of doctor: ") + screen.doctorName +

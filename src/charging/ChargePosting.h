@@ -115,6 +115,8 @@ struct ManualPostingCheckOptions {
 };
 std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& drug, const ManualPostingGrid& screen,
                                            QString& verifyId, const ManualPostingCheckOptions& options = {});
+// The supervisor's authorisation of a save under IsHasValidation; `verifyId` receives who approved.
+SaveCheck SupervisorCheck(QString& verifyId);
 // A line with a code whose quantity or amount is 0 or empty: the "WARNING" refusal. Lines whose
 // amount reads `skippedAmountMark` (trimmed; none when empty) are left out.
 SaveCheck ZeroEntriesCheck(const ManualPostingGrid& screen, const QString& skippedAmountMark = QString());

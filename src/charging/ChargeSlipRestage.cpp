@@ -60,7 +60,7 @@ QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const 
                                 PostedSlipFirstLine* firstLine) {
     const QString idNum = restage.idNum.trimmed();
     const QString slip = restage.slipNumber.trimmed();
-    std::optional<Recordset> posted = con.callProcedure(QStringLiteral("Pharma_GetChargePrint"),
+    std::optional<Recordset> posted = con.callProcedure(restage.procedure,
                                                         {{QStringLiteral("@strIdNum"), idNum},
                                                          {QStringLiteral("@strRefNum"), slip}});
     if (!posted || posted->eof())
@@ -78,14 +78,14 @@ QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const 
     for (; !rs.eof(); rs.moveNext()) {
         const QString item = rs.text(QStringLiteral("ItemID")).trimmed();
         const bool found = byLocation ? drug.SearchDrug(item, gLocationID, idNum) : drug.SearchDrug(item);
-        if (!found && !restage.keepUnfoundLines)
+        if (!found && !restage.keepUnfoundLines && !restage.describeMissing)
             continue;
+        const QString description = found ? (restage.describe ? restage.describe(drug) : StagedChargeDescription(drug))
+                                    : restage.describeMissing ? restage.describeMissing(item)
+                                                              : ItemMasterChargeDescription(con, item);
         const QString refNum = rs.text(QStringLiteral("refnum")).trimmed();
         const double quantity = rs.number(QStringLiteral("Quantity"));
         const double amount = rs.number(QStringLiteral("Amount"));
-        const QString description = !found              ? ItemMasterChargeDescription(con, item)
-                                    : restage.describe ? restage.describe(drug)
-                                                       : StagedChargeDescription(drug);
         if (restage.toDump) {
             AppendChargePrintDump(con, key, refNum, description, quantity, amount, idNum, item, 0, 0,
                                   0, QString(), QString(), QString());
@@ -95,8 +95,7 @@ QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const 
         line.key = key;
         line.refNum = refNum;
         line.description = description;
-        if (restage.withDosage)
-            line.dosage = rs.text(QStringLiteral("DosageID")).trimmed();
+        line.dosage = restage.withDosage ? rs.text(QStringLiteral("DosageID")).trimmed() : restage.dosage;
         if (restage.withPrices) {
             line.unitPrice = rs.number(QStringLiteral("UnitPrice"));
             line.discount = rs.number(QStringLiteral("Discount"));

@@ -36,9 +36,16 @@ struct PostedSlipRestage {
     // A line whose item the drug component no longer finds is staged with the item master's
     // description (ItemMasterChargeDescription) instead of being left off.
     bool keepUnfoundLines = false;
+    // The read-back procedure; Pharma_GetChargePrint_New also gives the slip's discount line.
+    QString procedure = QStringLiteral("Pharma_GetChargePrint");
+    // A line whose item the drug component lacks (a discount's revenue code) is staged under this
+    // description when given, ahead of keepUnfoundLines.
+    std::function<QString(const QString& itemId)> describeMissing;
+    // Staged in every line's dosage field unless withDosage (the employee slip shows the account there).
+    QString dosage;
 };
 
-// Reads the slip's posted lines back (Pharma_GetChargePrint), clears what the key staged for the
+// Reads the slip's posted lines back (`procedure`), clears what the key staged for the
 // patient and slip, and stages every line whose item the drug component still finds, described as
 // the slips print it. Runs on the caller's transaction. Answers the key used; empty, with nothing
 // cleared, when the slip has no posted line.

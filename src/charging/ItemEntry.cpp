@@ -104,6 +104,11 @@ QuantityCommitOutcome CommitQuantity(const QuantityCommitRequest& request) {
         if (choice == QLatin1String("X") || choice.isEmpty()) {
             cancelled = true;
             outcome.verdict = QuantityVerdict::Uncommitted;
+        } else if (choice == QLatin1String("2") && request.substituteEndsEntry) {
+            if (request.findSubstitute)
+                request.findSubstitute();
+            outcome.verdict = QuantityVerdict::Uncommitted;
+            return outcome;
         } else if (choice == QLatin1String("2") && request.findSubstitute && !request.findSubstitute()) {
             outcome.verdict = QuantityVerdict::Uncommitted;
         }

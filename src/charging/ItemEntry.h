@@ -87,6 +87,9 @@ struct QuantityCommitRequest {
     // Choice "2" of the over-stock prompt: finds a substitute and refills the line; true when the
     // cell is still to be committed.
     std::function<bool()> findSubstitute;
+    // Choice "2" ends the entry once the substitute was looked for: nothing is committed and no
+    // further question is asked.
+    bool substituteEndsEntry = false;
     // Ask before a large entry (above 100, or above 5000 in amount): the line's description and
     // unit price, read after any substitution.
     bool askLargeQuantity = false;

@@ -14,6 +14,7 @@
 #include "shell/ItemLookups.h"
 #include "shell/Session.h"
 #include "shell/Switches.h"
+#include "shell/frmShift.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -166,6 +167,8 @@ QuantityVerdict ManualItemEntry::commitQuantity(int row, const QString& typed, Q
         gAllowZeroOnHand && (!config_.overStockRefusedOnlyAtQVH || gSiteCode == QLatin1String("QVH"));
     request.wholeOnly = config_.wholeQuantities;
     request.leadingNumber = config_.leadingNumberQuantities;
+    request.askLargeAfterAnyAnswer = config_.askLargeAfterAnyAnswer;
+    request.substituteEndsEntry = config_.substituteEndsEntry;
     request.overStockRefusal = QStringLiteral(
         "Stock is not available to fill Prescription. Please enter quantity not greater than the stock onhand.");
     request.overStockRefusalTitle = QStringLiteral("MESSAGE");

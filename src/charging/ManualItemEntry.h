@@ -50,6 +50,11 @@ struct ManualItemEntryConfig {
     // A quantity above the stock is refused (with AllowZeroOnHand) only at site QVH; elsewhere
     // the over-stock prompt asks.
     bool overStockRefusedOnlyAtQVH = false;
+    // The large-quantity question comes whatever the over-stock prompt was answered.
+    bool askLargeAfterAnyAnswer = false;
+    // The over-stock prompt's substitute ends the entry: the line holds the substitute (or what it
+    // held) and its quantity is typed again, with no further prompt.
+    bool substituteEndsEntry = false;
 
     // Run before every look-up (a location the screen switches to, say).
     std::function<void()> beforeLookUp;

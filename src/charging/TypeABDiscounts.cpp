@@ -73,10 +73,7 @@ TypeABDiscounts::TypeABDiscounts(QWidget* parent, FlexGrid* grid, Columns column
             txtDiscount->setFocus(Qt::OtherFocusReason);
             return;
         }
-        if (percentageLeft)
-            percentageLeft();
-        else
-            txtDiscount_LostFocus();
+        txtDiscount_LostFocus();
     });
 }
 
@@ -104,8 +101,13 @@ void TypeABDiscounts::LoadRates(Connection& con) {
 }
 
 double TypeABDiscounts::ComputeDiscount(double amount) const {
+    if (policy_.fixedRate)
+        if (const std::optional<double> rate = policy_.fixedRate())
+            return Val(Format(*rate / 100 * amount, QStringLiteral("#####0.00")));
     if (chkTypeA->isChecked()) {
         const double rate = listedRate(cmbA);
+        if (policy_.plainTypeA)
+            return rate / 100 * amount;
         if (rate == 20)
             return rate / 100 * amount;
         if (rate == 0)
@@ -122,9 +124,9 @@ double TypeABDiscounts::ComputeDiscount(double amount) const {
 void TypeABDiscounts::ComputeAllDiscounts() {
     for (int row = 1; row < grid_->rows(); ++row) {
         const double gross = Val(grid_->textMatrix(row, cols_.gross));
-        if (!(gross > 0))
+        if ((policy_.skipRow && policy_.skipRow(row)) || !(gross > 0))
             continue;
-        const double discount = ComputeDiscount(gross);
+        const double discount = ComputeDiscount(policy_.base ? policy_.base(gross) : gross);
         // The net uses the discount as it is written, to the centavo.
         const double net = gross - Val(Format(discount, QStringLiteral("#####0.00")));
         grid_->setTextMatrix(row, cols_.amount, Format(net, QStringLiteral("########0.00")));
@@ -208,6 +210,10 @@ void TypeABDiscounts::txtDiscount_KeyPress(int& keyAscii) {
 bool TypeABDiscounts::txtDiscount_Validate() const { return !(percentage() > 100); }
 
 void TypeABDiscounts::txtDiscount_LostFocus() {
+    if (percentageLeft) {
+        percentageLeft();
+        return;
+    }
     if (!lblGross || !lblDiscount || !lblNet)
         return;
     lblDiscount->setText(Format(percentage() / 1000 * Val(lblGross->text()), QStringLiteral("##000.00")));

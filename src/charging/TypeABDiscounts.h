@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -35,9 +36,22 @@ public:
         int gross = 13;
     };
 
+    // What a screen changes of the rules above.
+    struct Policy {
+        // Type A takes any rate as a plain percentage.
+        bool plainTypeA = false;
+        // The amount a line's discount is computed on, given its gross; default the gross.
+        std::function<double(double gross)> base;
+        // Lines that never take a discount of either type.
+        std::function<bool(int row)> skipRow;
+        // A rate that stands for whichever type is ticked; the discount is then kept to the centavo.
+        std::function<std::optional<double>()> fixedRate;
+    };
+
     // Creates the controls as children of `parent`, unplaced, in their state after loading: no
     // type ticked, frames and apply buttons disabled. The screen places and shows them.
     TypeABDiscounts(QWidget* parent, FlexGrid* grid, Columns columns);
+    void setPolicy(Policy policy) { policy_ = std::move(policy); }
 
     // ---- Hooks and totals the screen gives ----
     // The screen's total of the amounts ("###0.00").
@@ -45,7 +59,7 @@ public:
     QLabel* lblGross = nullptr;
     QLabel* lblDiscount = nullptr;
     QLabel* lblNet = nullptr;
-    // Run when the focus leaves a valid percentage, in place of txtDiscount_LostFocus.
+    // Writes the totals in place of txtDiscount_LostFocus's own when the focus leaves a valid percentage.
     std::function<void()> percentageLeft;
 
     // Fills the rate lists from tbPharmaDiscounts ("20.00%"), each on its first entry; resets the
@@ -93,6 +107,7 @@ private:
 
     FlexGrid* grid_;
     Columns cols_;
+    Policy policy_;
 };
 
 } // namespace qx

@@ -65,6 +65,27 @@ qint64 advanceCounter(Connection& c, const CounterRow& r) {
     return rs.value(0).toLongLong();
 }
 
+CounterRow newVisitCounterRow() {
+    return {QStringLiteral("tbInvDocumentCounter"), QStringLiteral("NextValue"),
+            {QStringLiteral("Kind"), QStringLiteral("PatientKey")}, {QStringLiteral("OP"), QStringLiteral("")}, 1};
+}
+
+QString newVisitId(qint64 n) { return QString::number(n) + QLatin1Char('B'); }
+
+qint64 claimNewVisitNumber(Connection& c) {
+    Transaction tx(c);
+    const CounterRow counter = newVisitCounterRow();
+    for (;;) {
+        const qint64 n = lockCounter(c, counter);
+        advanceCounter(c, counter);
+        // Visits made by other programs of the suite may hold a number already.
+        if (c.query(QStringLiteral("SELECT 1 FROM patient_data.tbOutPatient WHERE IDNum = ?"), {newVisitId(n)}).isEmpty()) {
+            tx.commit();
+            return n;
+        }
+    }
+}
+
 } // namespace qx::hospitaldb
 
 namespace qx::hospitaldb {

@@ -30,6 +30,15 @@ void ensureCounter(Connection& c, const CounterRow& row);
 // initial + 1) and gives the new value.
 qint64 advanceCounter(Connection& c, const CounterRow& row);
 
+// The one counter of new out-patient visits ("<n>B"): a visit registered for an employee and a
+// posting under "NEWOPD" both draw from it, so the two never make one id.
+CounterRow newVisitCounterRow();
+// The id a new visit of number n gets.
+QString newVisitId(qint64 n);
+// Takes the next visit number whose id no visit holds yet and moves the counter past it, on the
+// caller's transaction (the counter row stays locked until it ends).
+qint64 claimNewVisitNumber(Connection& c);
+
 } // namespace qx::hospitaldb
 
 namespace qx::hospitaldb {

@@ -1,6 +1,7 @@
 #include "posting/PostingWindowOpeners.h"
 
 #include "components/PlatformServices.h"
+#include "posting/frmEmployee.h"
 #include "posting/frmEntry.h"
 #include "posting/frmEntryOP.h"
 #include "posting/frmEntryMarkup.h"
@@ -9,32 +10,25 @@
 
 namespace qx {
 
+namespace {
+// Each opening loads the screen afresh; nothing is read back.
+template <typename Form>
+void registerModalScreen(const QString& command) {
+    RegisterWindowOpener(command, [](const WindowValues&) {
+        Form form;
+        form.Form_Load();
+        showModal(form);
+        return WindowValues{};
+    });
+}
+} // namespace
+
 void RegisterPostingWindowOpeners() {
-    // Each opening loads the screen afresh; nothing is read back.
-    RegisterWindowOpener(QStringLiteral("mnuManualInPatient"), [](const WindowValues&) {
-        frmEntry form;
-        form.Form_Load();
-        showModal(form);
-        return WindowValues{};
-    });
-    RegisterWindowOpener(QStringLiteral("mnuManualOutPatient"), [](const WindowValues&) {
-        frmEntryOP form;
-        form.Form_Load();
-        showModal(form);
-        return WindowValues{};
-    });
-    RegisterWindowOpener(QStringLiteral("mnuCompanyMeds"), [](const WindowValues&) {
-        frmEntryMarkup form;
-        form.Form_Load();
-        showModal(form);
-        return WindowValues{};
-    });
-    RegisterWindowOpener(QStringLiteral("mnuCompanyOut"), [](const WindowValues&) {
-        frmEntryOPMarkUp form;
-        form.Form_Load();
-        showModal(form);
-        return WindowValues{};
-    });
+    registerModalScreen<frmEntry>(QStringLiteral("mnuManualInPatient"));
+    registerModalScreen<frmEntryOP>(QStringLiteral("mnuManualOutPatient"));
+    registerModalScreen<frmEntryMarkup>(QStringLiteral("mnuCompanyMeds"));
+    registerModalScreen<frmEntryOPMarkUp>(QStringLiteral("mnuCompanyOut"));
+    registerModalScreen<frmEmployee>(QStringLiteral("mnuEmployeesMeds"));
 }
 
 } // namespace qx

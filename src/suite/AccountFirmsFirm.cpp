@@ -19,12 +19,14 @@ AccountFirmsFirm::AccountFirmsFirm(ConnectionProvider provider)
 bool AccountFirmsFirm::Search(const QString& code, const std::optional<QString>& kind) {
     QVariantList binds{code.trimmed()};
     const QString kindSql = accountKindCondition(QStringLiteral("c"), kind, binds);
-    Recordset rs = db("Search").query(QStringLiteral("SELECT c.AccountNum, c.Company FROM build_file.tbCoCompany c "
+    Recordset rs = db("Search").query(QStringLiteral("SELECT c.AccountNum, c.Company, c.DateEmployed FROM build_file.tbCoCompany c "
                                                      "WHERE UPPER(TRIM(c.AccountNum)) = UPPER(?)") +
                                           kindSql,
                                       binds);
     code_ = rs.eof() ? QString() : rs.text(QStringLiteral("AccountNum")).trimmed();
     name_ = rs.eof() ? QString() : rs.text(QStringLiteral("Company")).trimmed();
+    const QDateTime employed = rs.eof() ? QDateTime() : rs.dateTime(QStringLiteral("DateEmployed"));
+    dateEmployed_ = employed.isValid() ? employed.toString(QStringLiteral("MM/dd/yyyy")) : QString();
     return !rs.eof();
 }
 

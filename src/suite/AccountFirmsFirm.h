@@ -13,11 +13,11 @@ public:
     bool Search(const QString& code, const std::optional<QString>& kind = std::nullopt) override;
     QString CompanyCode() const override { return code_; }
     QString CompanyName() const override { return name_; }
-    // An account carries no employment date.
-    QString DateEmployed() const override { return QString(); }
+    // The account holder's employment date, "MM/dd/yyyy"; empty when the account has none.
+    QString DateEmployed() const override { return dateEmployed_; }
 
 private:
-    QString code_, name_;
+    QString code_, name_, dateEmployed_;
 };
 
 // The SQL condition of an account kind on `alias` ("" when any account will do), and its bind.

@@ -197,16 +197,7 @@ QString DrugCatalogStockCard::resolveNewVisit(const StockCardLine& line) {
                             {line.refNum, line.hospNum});
     if (!rs.isEmpty())
         return rs.text(QStringLiteral("IdNum"));
-    const QString kind = QStringLiteral("OP");
-    QString visit;
-    for (;;) {
-        const hospitaldb::CounterRow counter = DrugCatalogChargeslip::counterRow(kind, QString());
-        const qint64 n = hospitaldb::lockCounter(c_, counter);
-        hospitaldb::advanceCounter(c_, counter);
-        visit = QString::number(n) + QLatin1Char('B');
-        if (c_.query(QStringLiteral("SELECT 1 FROM patient_data.tbOutPatient WHERE IDNum = ?"), {visit}).isEmpty())
-            break;
-    }
+    const QString visit = hospitaldb::newVisitId(hospitaldb::claimNewVisitNumber(c_));
     const QString hosp = line.hospNum.trimmed();
     c_.execute(QStringLiteral("INSERT INTO patient_data.tbOutPatient (IDNum, HospNum, AccountNum, AdmDate) "
                               "VALUES (?, ?, ?, ?)"),

@@ -1,0 +1,220 @@
+// frmEmployee: finding the visit (or registering one for an employee), the fringe-benefit
+// question, the charge account with its credit figures, and the charge-slip number shown.
+#include "posting/frmEmployee.h"
+
+#include "charging/ChargeGrid.h"
+#include "charging/Numbering.h"
+#include "components/AccountFirms.h"
+#include "components/Connection.h"
+#include "components/DrugCatalog.h"
+#include "components/OutpatientFile.h"
+#include "components/OutpatientRecent.h"
+#include "components/PlatformServices.h"
+#include "platform/ErrorHandling.h"
+#include "platform/FlexGrid.h"
+#include "platform/Values.h"
+#include "posting/clsEmployeeReg.h"
+#include "posting/frmEmployeeList.h"
+#include "shell/HospitalSettings.h"
+#include "shell/PatientChecks.h"
+#include "shell/Session.h"
+#include "shell/Switches.h"
+#include "shell/clsPatient.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace qx {
+
+namespace {
+const QString kEmployeePatientModule = QStringLiteral("frmEmployee");
+const QString kFringeAccounts = QStringLiteral("FB");
+const QString kOrdinaryAccounts = QStringLiteral("Y");
+
+void focusIfEnabled(QWidget* control) {
+    if (control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
+}
+
+QString captioned(const QString& value) { return QLatin1Char(' ') + value; }
+} // namespace
+
+frmEmployeeList& frmEmployee::employeeList() {
+    if (!employeeList_)
+        employeeList_ = std::make_unique<frmEmployeeList>(this);
+    return *employeeList_;
+}
+
+void frmEmployee::txtIDNum_KeyPress(int& keyAscii) {
+    eventHandler(kEmployeePatientModule, QStringLiteral("txtHospNum_KeyPress"), [&] {
+        if (keyAscii == 13) {
+            keyAscii = 0;
+            cmdHospNum_Click();
+            return;
+        }
+        keyAscii = QChar(keyAscii).toUpper().unicode();
+    });
+}
+
+void frmEmployee::cmdHospNum_Click() {
+    eventHandler(kEmployeePatientModule, QStringLiteral("cmdHospNum_Click"), [&] {
+        newPatient_ = false;
+        Connection& con = SQLConnection();
+        OutpatientFile::OPDPatient& visit = *gComponents.gOPDPatient;
+        const bool typedVisit = visit.Search(txtIDNum->text());
+        const QString recentBefore = txtIDNum->text();
+        QString id;
+        bool registered = typedVisit;
+        if (typedVisit) {
+            id = recentBefore;
+        } else {
+            const QString picked = gComponents.gOPDRecentList->ShowList(recentBefore);
+            if (!picked.isEmpty()) {
+                id = picked;
+                registered = !gComponents.gOPDRecentList->MasterOrRegistered();
+            } else {
+                clsEmployeeReg& registration = gEmployeeReg();
+                registration.setOPD_ID(QString());
+                frmEmployeeList& list = employeeList();
+                list.setSearch(recentBefore);
+                list.Form_Load();
+                showModal(list);
+                id = registration.OPD_ID();
+                registered = true;  // a registration is a visit
+            }
+        }
+        if (id.isEmpty())
+            return;
+
+        if (registered) {
+            if (!visit.Search(id)) {
+                MsgBox(QStringLiteral("Hospital Number not found."), vbExclamation);
+                focusIfEnabled(txtIDNum);
+                flexMSEntry->setEnabled(false);
+                return;
+            }
+            txtIDNum->setText(visit.OPDNumber());
+            lblPatInfo[0]->setText(captioned(visit.PatientName()));
+            lblPatInfo[1]->setText(captioned(visit.HospitalNumber()));
+            lblPatInfo[2]->setText(captioned(Left(visit.Sex(), 1)));
+            lblPatInfo[3]->setText(captioned(visit.Age()));
+            showChargeSlip(Trim(txtIDNum->text()));
+            if (!askFringe())
+                cmdAcctNum_Click();
+            flexMSEntry->setEnabled(true);
+            txtAcctNum->setEnabled(true);
+            cmdAcctNum->setEnabled(true);
+            txtDiscount->setEnabled(true);
+            txtIDNum->setEnabled(false);
+            if (!txtAcctNum->text().isEmpty())
+                focusIfEnabled(flexMSEntry);
+            else
+                focusIfEnabled(txtAcctNum);
+            return;
+        }
+
+        clsPatient& patient = gPatientInfo();
+        if (!patient.Search(con, id))
+            return;
+        txtIDNum->setText(QStringLiteral("NEW"));
+        txtIDNum->setEnabled(false);
+        lblPatInfo[0]->setText(captioned(patient.PatientName()));
+        lblPatInfo[1]->setText(captioned(patient.HospitalNumber()));
+        lblPatInfo[2]->setText(captioned(Left(patient.Sex(), 1)));
+        lblPatInfo[3]->setText(captioned(patient.Age()));
+        showChargeSlip(QStringLiteral("NEW"));
+        askFringe();
+        flexMSEntry->setEnabled(true);
+        txtDiscount->setEnabled(true);
+        newPatient_ = true;
+        focusIfEnabled(txtAcctNum);
+        focusIfEnabled(flexMSEntry);
+    });
+}
+
+bool frmEmployee::askFringe() {
+    const bool fringe = MsgBox(QStringLiteral("Is this a fringe benefit?"), vbYesNo, QStringLiteral("IMPORTANT")) == vbYes;
+    chkFringe->setChecked(fringe);
+    return fringe;
+}
+
+void frmEmployee::showChargeSlip(const QString& patientKey) {
+    Connection& con = SQLConnection();
+    if (gSiteCode == QLatin1String("QVH")) {
+        lblAccount[2]->setText(GetTerminalChargeSlipNo(con, gEmployeeCode));
+        return;
+    }
+    DrugCatalog::ChargeslipNumbers& slips = gComponents.gDrug->Drug().Chargeslip();
+    if (GetPharmaSwitch(con, QStringLiteral("22")))
+        lblAccount[2]->setText(slips.CurrentDispensingChargeSlip(patientKey));
+    else
+        lblAccount[2]->setText(slips.CurrentDispensingChargeSlip());
+}
+
+void frmEmployee::txtAcctNum_KeyPress(int& keyAscii) {
+    eventHandler(kEmployeePatientModule, QStringLiteral("txtAcctNum_KeyPress"), [&] {
+        if (keyAscii == 13) {
+            keyAscii = 0;
+            if (!askFringe())
+                cmdAcctNum_Click();
+            return;
+        }
+        keyAscii = QChar(keyAscii).toUpper().unicode();
+    });
+}
+
+void frmEmployee::chkFringe_Click() {
+    eventHandler(kEmployeePatientModule, QStringLiteral("chkFringe_Click"), [&] {
+        txtAcctNum->clear();
+        lblAccount[0]->clear();
+        // The credit figures belong to the account in the box.
+        lblCredit->clear();
+        lblTotalCredit->clear();
+        cmdAcctNum_Click();
+    });
+}
+
+void frmEmployee::cmdAcctNum_Click() {
+    eventHandler(kEmployeePatientModule, QStringLiteral("cmdAcctNum_Click"), [&] {
+        AccountFirms::Firm& company = *gComponents.gCompany;
+        AccountFirms::FirmList& picker = *gComponents.gCompanyList;
+        const bool fringe = chkFringe->isChecked();
+        const QString kind = fringe ? kFringeAccounts : kOrdinaryAccounts;
+        const QString typed = Trim(txtAcctNum->text());
+        QString code;
+        if (fringe)
+            code = picker.ShowList(typed, kind);
+        else
+            code = company.Search(typed, kind) ? typed : picker.ShowList(typed, kind);
+        if (code.isEmpty()) {
+            if (txtAcctNum->isEnabled()) {
+                txtAcctNum->clear();
+                lblAccount[0]->clear();
+                lblCredit->clear();
+                lblTotalCredit->clear();
+                txtAcctNum->setFocus(Qt::OtherFocusReason);
+            }
+            return;
+        }
+        if (!company.Search(Trim(code), kind)) {
+            ShowInfo(QStringLiteral("Account code doesn't exists."));
+            focusIfEnabled(txtAcctNum);
+            return;
+        }
+        txtAcctNum->setText(company.CompanyCode());
+        lblAccount[0]->setText(captioned(company.CompanyName()));
+        lblAccount[1]->setText(captioned(company.DateEmployed()));
+        loadCreditFigures(company.CompanyCode());
+        focusIfEnabled(flexMSEntry);
+    });
+}
+
+void frmEmployee::loadCreditFigures(const QString& account) {
+    Connection& con = SQLConnection();
+    lblCredit->setText(Format(GetCompanyCreditLimit(con, account), QStringLiteral("#####00.00")));
+    lblTotalCredit->setText(Format(GetChargesOnAccount(con, account), QStringLiteral("#####00.00")));
+}
+
+} // namespace qx
