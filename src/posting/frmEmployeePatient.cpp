@@ -4,6 +4,7 @@
 
 #include "charging/ChargeGrid.h"
 #include "charging/Numbering.h"
+#include "charging/PatientLookupBoxes.h"
 #include "components/AccountFirms.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
@@ -48,14 +49,8 @@ frmEmployeeList& frmEmployee::employeeList() {
 }
 
 void frmEmployee::txtIDNum_KeyPress(int& keyAscii) {
-    eventHandler(kEmployeePatientModule, QStringLiteral("txtHospNum_KeyPress"), [&] {
-        if (keyAscii == 13) {
-            keyAscii = 0;
-            cmdHospNum_Click();
-            return;
-        }
-        keyAscii = QChar(keyAscii).toUpper().unicode();
-    });
+    eventHandler(kEmployeePatientModule, QStringLiteral("txtHospNum_KeyPress"),
+                 [&] { LookupBoxKeyPress(keyAscii, [this] { cmdHospNum_Click(); }); });
 }
 
 void frmEmployee::cmdHospNum_Click() {
@@ -155,13 +150,10 @@ void frmEmployee::showChargeSlip(const QString& patientKey) {
 
 void frmEmployee::txtAcctNum_KeyPress(int& keyAscii) {
     eventHandler(kEmployeePatientModule, QStringLiteral("txtAcctNum_KeyPress"), [&] {
-        if (keyAscii == 13) {
-            keyAscii = 0;
+        LookupBoxKeyPress(keyAscii, [this] {
             if (!askFringe())
                 cmdAcctNum_Click();
-            return;
-        }
-        keyAscii = QChar(keyAscii).toUpper().unicode();
+        });
     });
 }
 

@@ -1,39 +1,28 @@
 #include "frmEmployeeFixture.h"
 
+#include "PostingSaveFixture.h"
 #include "SlipPreview.h"
-#include "SourceTree.h"
 #include "charging/SlipPrinting.h"
 #include "charging/frmChargeSlipCopies.h"
 #include "charging/frmView.h"
-#include "platform/report/ReportPrinter.h"
 #include "shell/HospitalSettings.h"
 #include "shell/frmDeletePassword.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 namespace qx::test {
 namespace {
 
 // Visit 5001A on account ACME (limit 5000) with a 20 % type-A discount whose code is a billing
 // revenue code; lines 1001 × 3 (240.00) and 1003 × 2 (100.00).
-class frmEmployeeSaveTest : public frmEmployeeLinesTest {
+class frmEmployeeSaveTest : public PostingSaveTest<frmEmployeeLinesTest> {
 protected:
     void SetUp() override {
-        frmEmployeeLinesTest::SetUp();
+        PostingSaveTest::SetUp();
         if (IsSkipped())
             return;
-        gHostID = QStringLiteral("HOST1");
-        gEmployeeName = QStringLiteral("JOSE C. REYES");
         db().execute(QStringLiteral("INSERT INTO tbPharmaDiscounts (Discount, DiscountCode, DiscountName, TypeA, TypeB) "
                                     "VALUES (20, 'ED', 'EMPLOYEE', 1, 0), (10, 'EX', 'EXTRA', 1, 0)"));
         db().execute(QStringLiteral("INSERT INTO build_file.tbCoRevenueCode (RevenueID, ItemName) VALUES "
                                     "('ED', 'EMPLOYEE DISCOUNT'), ('EX', 'EXTRA DISCOUNT')"));
-    }
-    void TearDown() override {
-        report::setPrintFolder(QString());
-        ReleaseReportWindow();
-        frmEmployeeLinesTest::TearDown();
     }
     void twoLines(const QString& visit = QStringLiteral("5001A")) {
         openOn(visit);
@@ -47,9 +36,6 @@ protected:
         form->chkTypeA->setChecked(true);
         form->cmbA->setCurrentIndex(index);
         form->cmdApplyA->click();
-    }
-    qint64 count(const QString& sql, const QVariantList& binds = {}) {
-        return db().query(sql, binds).value(0).toLongLong();
     }
     QStringList rows(const QString& sql, const QVariantList& binds = {}) {
         QStringList out;
@@ -75,18 +61,12 @@ protected:
         return rows(QStringLiteral("SELECT PatientType, IDNum, HospNum, RefNum, RevenueID, Amount, UserID, RoomID, DrCr "
                                    "FROM billing.tbBillCharges ORDER BY id"));
     }
-    QStringList userLog() { return rows(QStringLiteral("SELECT Activity FROM tbInvUserLog ORDER BY LogID")); }
     QStringList messageTexts() {
         QStringList out;
         for (const auto& box : platform.messages->boxes())
             out << box.text;
         return out;
     }
-    void printToFiles() {
-        ASSERT_TRUE(installShippedReport(platform.folders->program, QStringLiteral("OPDChargeSlip_Emp.rpt")));
-        report::setPrintFolder(printFolder.path());
-    }
-    int printOuts() { return int(QDir(printFolder.path()).entryList(QDir::Files).size()); }
     void refuseBilling() {
         if (db().isSQLite()) {
             db().executeScript(QStringLiteral("CREATE TRIGGER billing.trRefuseBill BEFORE INSERT ON tbBillCharges "
@@ -98,8 +78,6 @@ protected:
                                               "FOR EACH ROW EXECUTE FUNCTION billing.refuse_bill()"));
         }
     }
-
-    QTemporaryDir printFolder;
 };
 
 TEST_P(frmEmployeeSaveTest, ChecksInTheirOrder) {
@@ -255,7 +233,7 @@ TEST_P(frmEmployeeSaveTest, ANewPatientsDiscountLineCarriesTheVisitOfItsLines) {
 // workstation: the items described by generic name, the discount line under its revenue name and
 // the account in the dosage field.
 TEST_P(frmEmployeeSaveTest, PrintSaveShowsTheShippedSlipAsItsGoldenFiles) {
-    printToFiles();
+    printToFiles(QStringLiteral("OPDChargeSlip_Emp.rpt"));
     setPharmaSwitch(QStringLiteral("16"), true);
     gHospitalName = QStringLiteral("ST. JUDE'S HOSPITAL");
     gHospitalAddress = QStringLiteral("1 MAIN ST");
@@ -287,7 +265,7 @@ TEST_P(frmEmployeeSaveTest, PrintSaveShowsTheShippedSlipAsItsGoldenFiles) {
 // The screen's slip follows the shared print rule with the workstation's copies (no site default)
 // and the copies dialog at ZMX.
 TEST_P(frmEmployeeSaveTest, SlipCopiesBySwitchesAndSite) {
-    printToFiles();
+    printToFiles(QStringLiteral("OPDChargeSlip_Emp.rpt"));
     db().execute(QStringLiteral("UPDATE tbInvent SET OnHand = 1000"));
     struct Case {
         const char* name;
