@@ -258,6 +258,10 @@ void ChargeGrid::onEditorKeyPress(int& keyAscii) {
         keyAscii = 0;
         return;
     }
+    if (config_.isWholeNumber(grid_->col()) && (typed < u'0' || typed > u'9') && keyAscii != keys::Back) {
+        keyAscii = 0;
+        return;
+    }
     if (config_.upperCase && typed.isLower() && typed.toUpper() != typed)
         keyAscii = typed.toUpper().unicode();
 }

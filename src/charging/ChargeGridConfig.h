@@ -26,6 +26,7 @@ struct ChargeGridConfig {
     std::map<int, double> editorKinds; // 1 the "..." button, 2 the spinner, other values none
     std::map<int, int> maxLengths;     // characters the editor accepts; 0 or absent for no limit
     std::set<int> digitsOnlyCols;      // only 0-9, "." and Backspace are typed into these
+    std::set<int> wholeNumberCols;     // only 0-9 and Backspace are typed into these
     std::set<int> lockedCols;          // the editor opens on these but takes no typing
     bool upperCase = true;             // typed characters become capitals
 
@@ -58,6 +59,7 @@ struct ChargeGridConfig {
         return it == maxLengths.end() ? 0 : it->second;
     }
     bool isDigitsOnly(int col) const { return digitsOnlyCols.count(col) > 0; }
+    bool isWholeNumber(int col) const { return wholeNumberCols.count(col) > 0; }
     bool isLocked(int col) const { return lockedCols.count(col) > 0; }
 };
 

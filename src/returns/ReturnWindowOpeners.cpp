@@ -2,6 +2,7 @@
 
 #include "components/PlatformServices.h"
 #include "returns/ReturnScreen.h"
+#include "returns/frmPostReturn.h"
 #include "returns/frmListPosted.h"
 #include "returns/frmListPostedOP.h"
 #include "returns/frmListPostedCash.h"
@@ -36,6 +37,18 @@ WindowOpener returnScreenOpener(qint16 mode) {
     };
 }
 
+// A station's return request from the main window's list (HospNum, IDNum, CMSlip, PatientName).
+WindowValues postReturnOpener(const WindowValues& inputs) {
+    frmPostReturn window;
+    window.HospNum = inputs.value(QStringLiteral("HospNum")).toString();
+    window.IDNum = inputs.value(QStringLiteral("IDNum")).toString();
+    window.CMSlip = inputs.value(QStringLiteral("CMSlip")).toString();
+    window.PatientName = inputs.value(QStringLiteral("PatientName")).toString();
+    window.Form_Load();
+    showModal(window);
+    return WindowValues{};
+}
+
 } // namespace
 
 void RegisterReturnWindowOpeners() {
@@ -49,6 +62,7 @@ void RegisterReturnWindowOpeners() {
     RegisterWindowOpener(QStringLiteral("mnuListOutPatient"), postedListOpener<frmListPostedOP>());
     RegisterWindowOpener(QStringLiteral("frmListPostedOP"), postedListOpener<frmListPostedOP>());
     RegisterWindowOpener(QStringLiteral("mnuListPostedCash"), postedListOpener<frmListPostedCash>());
+    RegisterWindowOpener(QStringLiteral("frmPostReturn"), postReturnOpener);
 }
 
 } // namespace qx
