@@ -1,12 +1,11 @@
 #include "cash/frmPatientList.h"
 
+#include "charging/SearchListKeys.h"
 #include "components/AppError.h"
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
-#include "platform/ControlEvents.h"
 #include "platform/ErrorHandling.h"
 #include "platform/FlexGrid.h"
-#include "platform/KeyCodes.h"
 #include "platform/Twips.h"
 #include "platform/Values.h"
 #include "shell/GridHelpers.h"
@@ -92,45 +91,7 @@ frmPatientList::frmPatientList(QWidget* parent) : QDialog(parent) {
                 RunPatientSearch();
         });
 
-    auto* searchEvents = new ControlEvents(txtSearch);
-    connect(searchEvents, &ControlEvents::keyPress, this, [this](int& keyAscii) {
-        if (keyAscii == keys::Return) {
-            keyAscii = 0;
-            cmdSearch_Click();
-            return;
-        }
-        const QChar typed(keyAscii);
-        if (typed.isLower())
-            keyAscii = typed.toUpper().unicode();
-    });
-    connect(searchEvents, &ControlEvents::keyDown, this, [this](int& keyCode, int) {
-        if (keyCode == keys::Down && flexMSHList->isEnabled()) {
-            keyCode = 0;
-            flexMSHList->setFocus(Qt::OtherFocusReason);
-        }
-    });
-    connect(searchEvents, &ControlEvents::gotFocus, this, [this] { txtSearch->selectAll(); });
-
-    connect(flexMSHList, &FlexGrid::click, this, &frmPatientList::flexMSHList_Click);
-    connect(flexMSHList, &FlexGrid::gotFocus, this, [this] {
-        if (flexMSHList->row() == 1)
-            mTopRowUpCount = 1;
-        SetGridHighlight(*flexMSHList, true);
-    });
-    connect(flexMSHList, &FlexGrid::enterCell, this, [this] {
-        SetGridHighlight(*flexMSHList, true);
-        if (flexMSHList->row() != 1)
-            mTopRowUpCount = 0;
-    });
-    connect(flexMSHList, &FlexGrid::leaveCell, this, [this] { SetGridHighlight(*flexMSHList, false); });
-    connect(flexMSHList, &FlexGrid::keyDown, this, [this](int& keyCode, int) { flexMSHList_KeyDown(keyCode); });
-    connect(flexMSHList, &FlexGrid::keyPress, this, [this](int& keyAscii) {
-        if (keyAscii == keys::Return) {
-            keyAscii = 0;
-            cmdOK_Click();
-        }
-    });
-    connect(flexMSHList, &FlexGrid::dblClick, this, &frmPatientList::cmdOK_Click);
+    listKeys_ = new SearchListKeys(*txtSearch, *flexMSHList, [this] { cmdOK_Click(); }, [this] { cmdSearch_Click(); });
 }
 
 void frmPatientList::showEvent(QShowEvent* event) {
@@ -238,22 +199,11 @@ void frmPatientList::txtSearch_Change() {
 
 void frmPatientList::cmdSearch_Click() { RunPatientSearch(); }
 
-void frmPatientList::flexMSHList_Click() {
-    if (flexMSHList->row() == 1)
-        mTopRowUpCount = 1;
-}
+void frmPatientList::flexMSHList_Click() { listKeys_->listClick(); }
 
-void frmPatientList::flexMSHList_KeyDown(int& keyCode) {
-    if ((keyCode != keys::Up && keyCode != keys::PageUp) || flexMSHList->row() != 1)
-        return;
-    if (mTopRowUpCount == 1) {
-        mTopRowUpCount = 0;
-        keyCode = 0;
-        txtSearch->setFocus(Qt::OtherFocusReason);
-    } else {
-        ++mTopRowUpCount;
-    }
-}
+void frmPatientList::flexMSHList_KeyDown(int& keyCode) { listKeys_->listKeyDown(keyCode); }
+
+int frmPatientList::topRowUpCount() const { return listKeys_->topRowUpCount(); }
 
 void frmPatientList::cmdOK_Click() {
     isCancel = false;

@@ -11,6 +11,7 @@ class QRadioButton;
 namespace qx {
 
 class FlexGrid;
+class SearchListKeys;
 
 // "Patient List": the registered in-patients (list option 3), out-patients (any other option) or
 // paid cash transactions (option 5) matching a search text, searched as the clerk types. The
@@ -56,7 +57,7 @@ public:
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 
-    int topRowUpCount() const { return mTopRowUpCount; }
+    int topRowUpCount() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -69,7 +70,7 @@ private:
     void showQueryFailure(const QString& description);
 
     QString drugId_;
-    int mTopRowUpCount = 0;
+    SearchListKeys* listKeys_ = nullptr;
     bool loading_ = false;
 };
 

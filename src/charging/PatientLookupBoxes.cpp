@@ -32,23 +32,29 @@ AdmissionFind FindAdmissionInBox(InpatientFile::Patient& patient, InpatientRoste
 }
 
 void VisitBanner::showVisit(const OutpatientFile::OPDPatient& visit) const {
+    const auto show = [this](auto* field, const QString& value) {
+        if (field)
+            field->setText(prefix + value + suffix);
+    };
     visitBox->setText(visit.OPDNumber());
-    name->setText(visit.PatientName() + suffix);
-    hospitalNumber->setText(visit.HospitalNumber() + suffix);
-    sex->setText(Left(visit.Sex(), 1) + suffix);
-    age->setText(visit.Age() + suffix);
-    doctorCode->setText(visit.DoctorCode() + suffix);
-    doctor->setText(visit.Doctor() + suffix);
-    accountNumber->setText(visit.AccountNumber());
-    accountName->setText(visit.AccountName());
+    show(name, visit.PatientName());
+    show(hospitalNumber, visit.HospitalNumber());
+    show(sex, Left(visit.Sex(), 1));
+    show(age, visit.Age());
+    show(doctorCode, visit.DoctorCode());
+    show(doctor, visit.Doctor());
+    if (accountNumber)
+        accountNumber->setText(visit.AccountNumber());
+    if (accountName)
+        accountName->setText(visit.AccountName());
 }
 
 void VisitBanner::showNewVisit(const clsPatient& patient) const {
     visitBox->setText(QStringLiteral("NEW"));
-    name->setText(patient.PatientName() + suffix);
-    hospitalNumber->setText(patient.HospitalNumber() + suffix);
-    sex->setText(Left(patient.Sex(), 1) + suffix);
-    age->setText(patient.Age() + suffix);
+    name->setText(prefix + patient.PatientName() + suffix);
+    hospitalNumber->setText(prefix + patient.HospitalNumber() + suffix);
+    sex->setText(prefix + Left(patient.Sex(), 1) + suffix);
+    age->setText(prefix + patient.Age() + suffix);
 }
 
 void SetOutPriceBlink(QTimer& timer, QLabel& label, bool on) {

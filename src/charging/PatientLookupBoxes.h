@@ -23,8 +23,9 @@ void LookupBoxKeyPress(int& keyAscii, const std::function<void()>& lookUp);
 AdmissionFind FindAdmissionInBox(InpatientFile::Patient& patient, InpatientRoster::InpatientList& picker,
                                  QLineEdit& box);
 
-// The banner of an out-patient posting screen. The patient's values are shown followed by
-// `suffix`; the visit and account numbers and the account's name as they are.
+// The banner of an out-patient posting screen. The patient's values are shown between `prefix`
+// and `suffix`; the visit and account numbers and the account's name as they are. A screen
+// without the doctor or account fields leaves them null.
 struct VisitBanner {
     QLineEdit* visitBox = nullptr;
     QLabel* name = nullptr;
@@ -35,6 +36,7 @@ struct VisitBanner {
     QLabel* doctor = nullptr;
     QLineEdit* accountNumber = nullptr;
     QLabel* accountName = nullptr;
+    QString prefix;
     QString suffix;
 
     // A registered visit, as the visit component holds it.

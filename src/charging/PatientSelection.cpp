@@ -155,17 +155,20 @@ VisitLookupResult lookUpVisit(Connection& con, OutpatientFile::OPDPatient& visit
     // A visit the component knows by the typed text is a registered visit, whatever the picker
     // was last left saying.
     const bool directHit = visit.Search(typed);
+    bool fromFallback = false;
     if (directHit) {
         result.id = typed;
     } else {
         result.id = options.picker ? options.picker(typed) : recent ? recent->ShowList(typed) : QString();
-        if (result.id.isEmpty() && options.fallbackPicker)
+        if (result.id.isEmpty() && options.fallbackPicker) {
             result.id = options.fallbackPicker(typed);
+            fromFallback = true;
+        }
     }
     if (result.id.isEmpty())
         return result;
 
-    if (directHit || !recent || !recent->MasterOrRegistered()) {
+    if (directHit || fromFallback || !recent || !recent->MasterOrRegistered()) {
         if (!visit.Search(result.id)) {
             MsgBox(QStringLiteral("Hospital Number not found."), vbExclamation);
             result.kind = VisitLookupResult::NotFound;

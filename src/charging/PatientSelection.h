@@ -77,7 +77,8 @@ enum class OpenAccountRule {
 struct VisitLookupOptions {
     // The picker shown when the visit component does not know the typed text; its result is the id.
     std::function<QString(const QString& typed)> picker;
-    // Shown with the typed text when the picker was cancelled; its answer is the id.
+    // Shown with the typed text when the picker was cancelled; its answer is the id of a
+    // registered visit (the employee screen's registration).
     std::function<QString(const QString& typed)> fallbackPicker;
     OpenAccountRule openAccountRule = OpenAccountRule::None;
     // A master record charged to an employees' ("S") account is refused.

@@ -198,7 +198,6 @@ private:
     void refreshTotals();
 
     // Visit look-up steps (frmEmployeePatient.cpp).
-    void showChargeSlip(const QString& patientKey);
     // "Is this a fringe benefit?": sets the box (its handler runs on a change); true for Yes.
     bool askFringe();
     void loadCreditFigures(const QString& account);

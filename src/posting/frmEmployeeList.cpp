@@ -1,13 +1,11 @@
 #include "posting/frmEmployeeList.h"
 
+#include "charging/SearchListKeys.h"
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
-#include "platform/ControlEvents.h"
 #include "platform/FlexGrid.h"
-#include "platform/KeyCodes.h"
 #include "platform/Twips.h"
 #include "posting/clsEmployeeReg.h"
-#include "shell/GridHelpers.h"
 #include "shell/RecordsetGrid.h"
 #include "shell/Session.h"
 
@@ -64,39 +62,7 @@ frmEmployeeList::frmEmployeeList(QWidget* parent) : QDialog(parent) {
     connect(cmdCancel, &QPushButton::clicked, this, &frmEmployeeList::cmdCancel_Click);
     connect(txtSearch, &QLineEdit::textChanged, this, [this](const QString& text) { LoadEmployee(text); });
 
-    auto* searchEvents = new ControlEvents(txtSearch);
-    connect(searchEvents, &ControlEvents::keyPress, this, [](int& keyAscii) {
-        const QChar typed(keyAscii);
-        if (typed.isLower())
-            keyAscii = typed.toUpper().unicode();
-    });
-    connect(searchEvents, &ControlEvents::keyDown, this, [this](int& keyCode, int) {
-        if (keyCode == keys::Down && flexMSHList->isEnabled()) {
-            keyCode = 0;
-            flexMSHList->setFocus(Qt::OtherFocusReason);
-        }
-    });
-    connect(searchEvents, &ControlEvents::gotFocus, this, [this] { txtSearch->selectAll(); });
-
-    connect(flexMSHList, &FlexGrid::click, this, &frmEmployeeList::flexMSHList_Click);
-    connect(flexMSHList, &FlexGrid::gotFocus, this, [this] {
-        if (flexMSHList->row() == 1)
-            topRowUpCount_ = 1;
-    });
-    connect(flexMSHList, &FlexGrid::enterCell, this, [this] {
-        SetGridHighlight(*flexMSHList, true);
-        if (flexMSHList->row() != 1)
-            topRowUpCount_ = 0;
-    });
-    connect(flexMSHList, &FlexGrid::leaveCell, this, [this] { SetGridHighlight(*flexMSHList, false); });
-    connect(flexMSHList, &FlexGrid::keyDown, this, [this](int& keyCode, int) { flexMSHList_KeyDown(keyCode); });
-    connect(flexMSHList, &FlexGrid::keyPress, this, [this](int& keyAscii) {
-        if (keyAscii == keys::Return) {
-            keyAscii = 0;
-            cmdRegister_Click();
-        }
-    });
-    connect(flexMSHList, &FlexGrid::dblClick, this, &frmEmployeeList::cmdRegister_Click);
+    listKeys_ = new SearchListKeys(*txtSearch, *flexMSHList, [this] { cmdRegister_Click(); });
 }
 
 void frmEmployeeList::Form_Load() {
@@ -154,21 +120,10 @@ void frmEmployeeList::cmdCancel_Click() { QDialog::reject(); }
 
 void frmEmployeeList::reject() { cmdCancel_Click(); }
 
-void frmEmployeeList::flexMSHList_Click() {
-    if (flexMSHList->row() == 1)
-        topRowUpCount_ = 1;
-}
+void frmEmployeeList::flexMSHList_Click() { listKeys_->listClick(); }
 
-void frmEmployeeList::flexMSHList_KeyDown(int& keyCode) {
-    if ((keyCode != keys::Up && keyCode != keys::PageUp) || flexMSHList->row() != 1)
-        return;
-    if (topRowUpCount_ == 1) {
-        topRowUpCount_ = 0;
-        keyCode = 0;
-        txtSearch->setFocus(Qt::OtherFocusReason);
-    } else {
-        ++topRowUpCount_;
-    }
-}
+void frmEmployeeList::flexMSHList_KeyDown(int& keyCode) { listKeys_->listKeyDown(keyCode); }
+
+int frmEmployeeList::topRowUpCount() const { return listKeys_->topRowUpCount(); }
 
 } // namespace qx

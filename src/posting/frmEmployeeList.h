@@ -8,11 +8,12 @@ class QPushButton;
 namespace qx {
 
 class FlexGrid;
+class SearchListKeys;
 
 // "Employee List": the employees of company accounts whose name starts with the search text,
 // searched at every keystroke. Register makes the chosen employee a new out-patient visit on the
 // employee's account (read back from gEmployeeReg().OPD_ID()); OK keeps the chosen account in
-// CompanyID. One instance per showing; CompanyID, Search and the row-1 counter are the caller's.
+// CompanyID. One instance per showing; CompanyID and Search are the caller's.
 class frmEmployeeList : public QDialog {
     Q_OBJECT
 public:
@@ -34,7 +35,7 @@ public:
     void cmdCancel_Click();
     void flexMSHList_Click();
     void flexMSHList_KeyDown(int& keyCode);
-    int topRowUpCount() const { return topRowUpCount_; }
+    int topRowUpCount() const;
 
     QLabel* Label1 = nullptr;
     QLineEdit* txtSearch = nullptr;
@@ -52,7 +53,7 @@ private:
     QString companyId_;
     QString search_;
     QString companyClass_;
-    int topRowUpCount_ = 0;
+    SearchListKeys* listKeys_ = nullptr;
 };
 
 } // namespace qx

@@ -3,11 +3,11 @@
 #include "posting/frmEmployee.h"
 
 #include "charging/ChargeGrid.h"
-#include "charging/Numbering.h"
+#include "charging/InpatientBanner.h"
+#include "charging/PatientSelection.h"
 #include "charging/PatientLookupBoxes.h"
 #include "components/AccountFirms.h"
 #include "components/Connection.h"
-#include "components/DrugCatalog.h"
 #include "components/OutpatientFile.h"
 #include "components/OutpatientRecent.h"
 #include "components/PlatformServices.h"
@@ -16,10 +16,8 @@
 #include "platform/Values.h"
 #include "posting/clsEmployeeReg.h"
 #include "posting/frmEmployeeList.h"
-#include "shell/HospitalSettings.h"
 #include "shell/PatientChecks.h"
 #include "shell/Session.h"
-#include "shell/Switches.h"
 #include "shell/clsPatient.h"
 
 #include <QCheckBox>
@@ -58,44 +56,32 @@ void frmEmployee::cmdHospNum_Click() {
         newPatient_ = false;
         Connection& con = SQLConnection();
         OutpatientFile::OPDPatient& visit = *gComponents.gOPDPatient;
-        const bool typedVisit = visit.Search(txtIDNum->text());
-        const QString recentBefore = txtIDNum->text();
-        QString id;
-        bool registered = typedVisit;
-        if (typedVisit) {
-            id = recentBefore;
-        } else {
-            const QString picked = gComponents.gOPDRecentList->ShowList(recentBefore);
-            if (!picked.isEmpty()) {
-                id = picked;
-                registered = !gComponents.gOPDRecentList->MasterOrRegistered();
-            } else {
-                clsEmployeeReg& registration = gEmployeeReg();
-                registration.setOPD_ID(QString());
-                frmEmployeeList& list = employeeList();
-                list.setSearch(recentBefore);
-                list.Form_Load();
-                showModal(list);
-                id = registration.OPD_ID();
-                registered = true;  // a registration is a visit
-            }
-        }
-        if (id.isEmpty())
+        VisitLookupOptions options{.refuseEmployeeMasterAccount = false};
+        options.fallbackPicker = [this](const QString& typed) {
+            clsEmployeeReg& registration = gEmployeeReg();
+            // Closing the list without registering must not load the previous registration.
+            registration.setOPD_ID(QString());
+            frmEmployeeList& list = employeeList();
+            list.setSearch(typed);
+            list.Form_Load();
+            showModal(list);
+            return registration.OPD_ID();
+        };
+        const VisitLookupResult found = LookUpVisit(con, visit, *gComponents.gOPDRecentList, txtIDNum->text(), options);
+        const VisitBanner banner{.visitBox = txtIDNum, .name = lblPatInfo[0], .hospitalNumber = lblPatInfo[1],
+                                 .sex = lblPatInfo[2], .age = lblPatInfo[3], .prefix = QStringLiteral(" ")};
+        switch (found.kind) {
+        case VisitLookupResult::Cancelled:
+        case VisitLookupResult::EmployeeAccount:
+        case VisitLookupResult::Refused:
             return;
-
-        if (registered) {
-            if (!visit.Search(id)) {
-                MsgBox(QStringLiteral("Hospital Number not found."), vbExclamation);
-                focusIfEnabled(txtIDNum);
-                flexMSEntry->setEnabled(false);
-                return;
-            }
-            txtIDNum->setText(visit.OPDNumber());
-            lblPatInfo[0]->setText(captioned(visit.PatientName()));
-            lblPatInfo[1]->setText(captioned(visit.HospitalNumber()));
-            lblPatInfo[2]->setText(captioned(Left(visit.Sex(), 1)));
-            lblPatInfo[3]->setText(captioned(visit.Age()));
-            showChargeSlip(Trim(txtIDNum->text()));
+        case VisitLookupResult::NotFound:
+            focusIfEnabled(txtIDNum);
+            flexMSEntry->setEnabled(false);
+            return;
+        case VisitLookupResult::Registered:
+            banner.showVisit(visit);
+            lblAccount[2]->setText(ShownDispensingChargeSlip(con, txtIDNum->text()));
             if (!askFringe())
                 cmdAcctNum_Click();
             flexMSEntry->setEnabled(true);
@@ -108,18 +94,12 @@ void frmEmployee::cmdHospNum_Click() {
             else
                 focusIfEnabled(txtAcctNum);
             return;
+        case VisitLookupResult::Master:
+            break;
         }
-
-        clsPatient& patient = gPatientInfo();
-        if (!patient.Search(con, id))
-            return;
-        txtIDNum->setText(QStringLiteral("NEW"));
+        banner.showNewVisit(gPatientInfo());
         txtIDNum->setEnabled(false);
-        lblPatInfo[0]->setText(captioned(patient.PatientName()));
-        lblPatInfo[1]->setText(captioned(patient.HospitalNumber()));
-        lblPatInfo[2]->setText(captioned(Left(patient.Sex(), 1)));
-        lblPatInfo[3]->setText(captioned(patient.Age()));
-        showChargeSlip(QStringLiteral("NEW"));
+        lblAccount[2]->setText(ShownDispensingChargeSlip(con, txtIDNum->text()));
         askFringe();
         flexMSEntry->setEnabled(true);
         txtDiscount->setEnabled(true);
@@ -133,19 +113,6 @@ bool frmEmployee::askFringe() {
     const bool fringe = MsgBox(QStringLiteral("Is this a fringe benefit?"), vbYesNo, QStringLiteral("IMPORTANT")) == vbYes;
     chkFringe->setChecked(fringe);
     return fringe;
-}
-
-void frmEmployee::showChargeSlip(const QString& patientKey) {
-    Connection& con = SQLConnection();
-    if (gSiteCode == QLatin1String("QVH")) {
-        lblAccount[2]->setText(GetTerminalChargeSlipNo(con, gEmployeeCode));
-        return;
-    }
-    DrugCatalog::ChargeslipNumbers& slips = gComponents.gDrug->Drug().Chargeslip();
-    if (GetPharmaSwitch(con, QStringLiteral("22")))
-        lblAccount[2]->setText(slips.CurrentDispensingChargeSlip(patientKey));
-    else
-        lblAccount[2]->setText(slips.CurrentDispensingChargeSlip());
 }
 
 void frmEmployee::txtAcctNum_KeyPress(int& keyAscii) {

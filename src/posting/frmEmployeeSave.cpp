@@ -20,6 +20,7 @@
 #include "shell/HospitalSettings.h"
 #include "shell/PatientChecks.h"
 #include "shell/Session.h"
+#include "shell/Switches.h"
 #include "shell/UserLog.h"
 #include "shell/frmShift.h"
 

@@ -42,6 +42,9 @@ TEST_P(frmEmployeeVisitTest, FindsThePatient) {
          QStringLiteral(" SANTOS, ANA| H000202| M| ") + masterAge, true, true, "", false},
         {"the employee list registers", "SAN", "", false, "H000202", "1B",
          QStringLiteral(" SANTOS, ANA| H000202| M| ") + masterAge, true, false, "", true},
+        // The recent-visit picker's master flag, left over from an earlier pick, is not the registration's.
+        {"a registration after a stale master flag", "", "", true, "H000202", "2B",
+         QStringLiteral(" SANTOS, ANA| H000202| M| ") + masterAge, true, false, "", true},
         {"the employee list closed", "", "", true, "", "", "|||", false, false, "", true},
         {"an employee without an advances account", "", "", false, "H000101", "", "|||", false, false,
          "Account Not Valid, Employee doesnt have Advances Account", true},
