@@ -1,5 +1,6 @@
 #include "charging/SearchListKeys.h"
 
+#include "charging/PatientLookupBoxes.h"
 #include "platform/ControlEvents.h"
 #include "platform/FlexGrid.h"
 #include "platform/KeyCodes.h"
@@ -15,14 +16,10 @@ SearchListKeys::SearchListKeys(QLineEdit& search, FlexGrid& list, std::function<
     : QObject(&list), search_(search), list_(list) {
     auto* searchEvents = new ControlEvents(&search);
     connect(searchEvents, &ControlEvents::keyPress, this, [searchEnter](int& keyAscii) {
-        if (keyAscii == keys::Return && searchEnter) {
-            keyAscii = 0;
-            searchEnter();
-            return;
-        }
-        const QChar typed(keyAscii);
-        if (typed.isLower())
-            keyAscii = typed.toUpper().unicode();
+        if (searchEnter)
+            LookupBoxKeyPress(keyAscii, searchEnter);
+        else if (keyAscii != keys::Return)
+            keyAscii = QChar(keyAscii).toUpper().unicode();
     });
     connect(searchEvents, &ControlEvents::keyDown, this, [this](int& keyCode, int) {
         if (keyCode == keys::Down && list_.isEnabled()) {
