@@ -123,6 +123,12 @@ void ChargeGrid::acceptCommit(const std::optional<QString>& cellText) {
 }
 
 void ChargeGrid::rejectCommit() {
+    if (config_.refusedFocusOnlyWhenEmpty && !editor_->text().isEmpty())
+        return;
+    focusEditor();
+}
+
+void ChargeGrid::focusEditor() {
     if (!editor_->isOpen())
         return;
     editor_->textBox()->setFocus(Qt::OtherFocusReason);

@@ -62,9 +62,11 @@ public:
 
     // The screen's answer to commitRequested(): accepted writes the text (when given) into the
     // current cell, hides the editor and moves on to the next cell; rejected keeps the editor
-    // open with its text selected.
+    // open with its text, the focus back in it with the text selected (as configured).
     void acceptCommit(const std::optional<QString>& cellText = std::nullopt);
     void rejectCommit();
+    // Puts the focus into the open editor, its text selected.
+    void focusEditor();
 
     // Hides the editor and carries out the pending moves once the grid has the focus.
     void returnToGrid();

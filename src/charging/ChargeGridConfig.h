@@ -42,6 +42,9 @@ struct ChargeGridConfig {
     bool spaceDoubleClicks = false;
     // Enter on the editor's text "0" is refused ("Zero Value is not allowed!") before any commit.
     bool refuseZeroOnEnter = false;
+    // A refused commit brings the focus back into the editor only when the editor is empty; with
+    // text in it the focus stays where the user left it.
+    bool refusedFocusOnlyWhenEmpty = false;
 
     // ---- Saveable lines (ChargeGrid::canSaveRow) ----
     // A line is saveable when it is not blank and each of these cells has text after trimming...

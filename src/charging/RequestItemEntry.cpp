@@ -40,8 +40,8 @@ PickedItemCode PickRequestItemCode(ChargeGrid& chargeGrid, QWidget* parent, int 
     return picked;
 }
 
-bool LookUpRequestItem(Connection& con, DrugCatalog::Drug& drug, const FlexGrid& grid, int codeCol,
-                       const QString& code, bool scanned, const QString& patientKey) {
+RequestItemLookUp LookUpRequestItem(Connection& con, DrugCatalog::Drug& drug, const FlexGrid& grid, int codeCol,
+                                    const QString& code, bool scanned, const QString& patientKey) {
     ItemCodeRequest request;
     request.typed = code;
     request.acceptBarcode = scanned;
@@ -50,7 +50,12 @@ bool LookUpRequestItem(Connection& con, DrugCatalog::Drug& drug, const FlexGrid&
     request.byGeneric = gDrugListByGeneric && !scanned;
     request.location = gLocationID;
     request.patientKey = patientKey;
-    return AcceptRequestItem(ResolveItemCode(con, drug, request), drug);
+    const ItemCodeOutcome outcome = ResolveItemCode(con, drug, request);
+    if (AcceptRequestItem(outcome, drug))
+        return RequestItemLookUp::Taken;
+    return outcome.result == ItemCodeResult::Found || outcome.result == ItemCodeResult::Duplicate
+               ? RequestItemLookUp::Refused
+               : RequestItemLookUp::NotFound;
 }
 
 void FinishRequestLineFill(Connection& con, FlexGrid& grid, const RequestGridColumns& columns,

@@ -28,11 +28,16 @@ struct PickedItemCode {
 // generics, where the picker lists by generic). The editor shows the outcome.
 PickedItemCode PickRequestItemCode(ChargeGrid& chargeGrid, QWidget* parent, int row, int genericMarkCol);
 
+enum class RequestItemLookUp {
+    Taken,     // the drug component holds the item to fill the line with
+    Refused,   // told: a code another line carries already, or an inactive item
+    NotFound,  // nothing to take, without a word
+};
+
 // Looks the code up for the line, refusing with its message a code another line carries already
-// and an inactive item. A scan names an item by its barcode too and is never a generic id. True
-// when the drug component holds the item to fill the line with.
-bool LookUpRequestItem(Connection& con, DrugCatalog::Drug& drug, const FlexGrid& grid, int codeCol,
-                       const QString& code, bool scanned, const QString& patientKey);
+// and an inactive item. A scan names an item by its barcode too and is never a generic id.
+RequestItemLookUp LookUpRequestItem(Connection& con, DrugCatalog::Drug& drug, const FlexGrid& grid, int codeCol,
+                                    const QString& code, bool scanned, const QString& patientKey);
 
 // What a screen's price rule gave the line of the item found.
 struct RequestLineFill {

@@ -1,6 +1,7 @@
 #include "frmCommEntryOPFixture.h"
 
 #include "charging/InpatientPriceRule.h"
+#include "platform/CellEditor.h"
 #include "charging/frmMessageBoxBarCode.h"
 #include "charging/frmOverStock.h"
 #include "charging/frmPriceInOut.h"
@@ -10,6 +11,7 @@
 #include "shell/Switches.h"
 #include "suite/DoseFormsDosage.h"
 
+#include <QPushButton>
 #include <functional>
 
 namespace qx::test {
@@ -300,6 +302,52 @@ TEST_P(frmCommEntryOPItemsTest, EditorCellsDosageAndTheSeniorLock) {
         openEditorAt(*form->chargeGrid(), 1, col);
         EXPECT_FALSE(form->chargeGrid()->isEditorVisible()) << col;
     }
+}
+
+// A refused entry leaves the focus where the user had it while the editor holds text, and brings
+// it into the editor once the editor is empty or the search found nothing.
+TEST_P(frmCommEntryOPItemsTest, ARefusedEntryMovesTheFocusByItsEnding) {
+    struct Case {
+        const char* name;
+        int col;
+        QString typed;
+        QStringList picked;
+        QString editorText;  // afterwards
+        bool editorFocused;
+    };
+    const Case cases[] = {
+        {"inactive item", OP::kColCode, "2002", {}, "2002", false},
+        {"duplicate", OP::kColCode, "77", {}, "77", false},
+        {"a code the search does not know", OP::kColCode, "9999", {}, "9999", true},
+        {"name, picker cancelled", OP::kColCode, "CEFA", {""}, "", true},
+        {"unknown dosage, picker cancelled", OP::kColDosage, "XYZ", {}, "XYZ", false},
+        {"empty dosage, picker cancelled", OP::kColDosage, "", {}, "", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        open();
+        picker->answers = c.picked;
+        openEditorAt(*form->chargeGrid(), 1, c.col);
+        form->txtEntry()->setText(c.typed);
+        // The "..." button takes no focus: clicked while the doctor's box has it.
+        form->txtDocCode->setFocus();
+        QApplication::processEvents();
+        form->chargeGrid()->editor()->lookupButton()->click();
+        QApplication::processEvents();
+        EXPECT_TRUE(form->chargeGrid()->isEditorVisible());
+        EXPECT_EQ(form->txtEntry()->text(), c.editorText);
+        EXPECT_EQ(form->txtEntry()->hasFocus(), c.editorFocused);
+        EXPECT_EQ(form->txtDocCode->hasFocus(), !c.editorFocused);
+        EXPECT_EQ(cell(1, OP::kColCode), QStringLiteral("PARA500"));
+    }
+    // Enter on a column with nothing to take leaves the editor as it was: open, its text unselected.
+    open();
+    openEditorAt(*form->chargeGrid(), 1, OP::kColSCDiscount);
+    form->txtEntry()->setText(QStringLiteral("X"));
+    pressKey(form->txtEntry(), Qt::Key_Return, QStringLiteral("\r"));
+    QApplication::processEvents();
+    EXPECT_TRUE(form->txtEntry()->hasFocus());
+    EXPECT_EQ(form->txtEntry()->selectedText(), QString());
 }
 
 // Opened from the main window's command: an over-stock line takes a substitute, a changed price

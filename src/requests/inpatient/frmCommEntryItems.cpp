@@ -67,7 +67,8 @@ void frmCommEntry::enterItemCode(int row) {
 
 bool frmCommEntry::lookUpAndFill(int row, const QString& code, bool scanned) {
     DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
-    if (!LookUpRequestItem(SQLConnection(), drug, *grdItemList, kColCode, code, scanned, Trim(lblPatInfo[7]->text())))
+    if (LookUpRequestItem(SQLConnection(), drug, *grdItemList, kColCode, code, scanned, Trim(lblPatInfo[7]->text())) !=
+        RequestItemLookUp::Taken)
         return false;
     // The line is posted under column 1: it must name the item its prices and names describe.
     grdItemList->setTextMatrix(row, kColCode, drug.DrugCode());

@@ -65,6 +65,8 @@ ChargeGridConfig frmCommEntryOP::gridConfig() {
     // The editor refuses no character here; the commit tells what it cannot take.
     c.spaceDoubleClicks = true;
     c.rightWrapColumn = kColIssued;
+    c.loadTextOnEnterCell = false;
+    c.refusedFocusOnlyWhenEmpty = true;
     return c;
 }
 

@@ -64,19 +64,24 @@ void frmCommEntryOP::cmdEntry_Click() {
 void frmCommEntryOP::enterItemCode(int row) {
     const PickedItemCode picked = PickRequestItemCode(*chargeGrid_, this, row, kColGenericMark);
     DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
-    // A code the search does not know is refused like a name: the editor keeps it.
-    if (!picked.cancelled && LookUpRequestItem(SQLConnection(), drug, *grdItemList, kColCode, picked.text, false,
-                                               Trim(lblPatInfo[7]->text()))) {
+    const RequestItemLookUp found =
+        picked.cancelled ? RequestItemLookUp::NotFound
+                         : LookUpRequestItem(SQLConnection(), drug, *grdItemList, kColCode, picked.text, false,
+                                             Trim(lblPatInfo[7]->text()));
+    if (found == RequestItemLookUp::Taken) {
         fillLine(row, false);
         chargeGrid_->acceptCommit(drug.DrugCode());
+    } else if (found == RequestItemLookUp::NotFound) {
+        // Nothing found, a typed code included: the editor keeps the text and takes the focus.
+        chargeGrid_->focusEditor();
     } else {
         chargeGrid_->rejectCommit();
     }
 }
 
 bool frmCommEntryOP::changeLineItem(int row, const QString& scanned) {
-    if (!LookUpRequestItem(SQLConnection(), gComponents.gDrug->Drug(), *grdItemList, kColCode, scanned, true,
-                           Trim(lblPatInfo[7]->text())))
+    if (LookUpRequestItem(SQLConnection(), gComponents.gDrug->Drug(), *grdItemList, kColCode, scanned, true,
+                          Trim(lblPatInfo[7]->text())) != RequestItemLookUp::Taken)
         return false;
     fillLine(row, true);
     return true;
