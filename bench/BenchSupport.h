@@ -8,6 +8,7 @@
 #include "charging/frmView.h"
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
+#include "platform/StartupTuning.h"
 #include "platform/report/Report.h"
 
 #include <QApplication>
@@ -108,6 +109,7 @@ inline bool runOnEachEngine(const std::function<bool(Engine, const char*)>& run)
 // on each engine; exits 1 when a run was too slow.
 inline int runWindowBench(int argc, char** argv, const std::function<bool(Engine, const char*)>& run) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    tuneProcessAtStartup();  // as the program starts
     QApplication app(argc, argv);
     ScriptedPlatform platform;
     return runOnEachEngine(run) ? 0 : 1;

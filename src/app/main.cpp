@@ -3,6 +3,7 @@
 #include "mainwindow/WorkQueueWindowOpeners.h"
 #include "mainwindow/frmPharma.h"
 #include "platform/ErrorHandling.h"
+#include "platform/StartupTuning.h"
 #include "platform/QtInputBox.h"
 #include "platform/QtPlatformServices.h"
 #include "posting/PostingWindowOpeners.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    qx::tuneProcessAtStartup();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillax"));
     QApplication::setOrganizationName(QStringLiteral("Quillax"));
