@@ -90,6 +90,7 @@ TEST_P(frmEmployeeSaveTest, ChecksInTheirOrder) {
         bool zeroLine;
         bool discountWithoutCode;
         const char* wantMessage;
+        bool noDosage = false;
     };
     // The account had 4660.00 charged this year on another visit.
     const char* const overLimit = "The Total Medicine Charges (incurred for the current year) + Total Amount of Current "
@@ -106,6 +107,9 @@ TEST_P(frmEmployeeSaveTest, ChecksInTheirOrder) {
         {"a zero line after the credit", "", false, "ACME", 0, true, false, zero},
         {"a discount without its code", "", false, "ACME", 0, false, true,
          "The discount of 68.00 has no discount code to post to billing under.  Please check the discount applied."},
+        // A coded line the save would skip is named, not dropped.
+        {"a coded line without its dosage", "", false, "ACME", 0, false, false,
+         "Line 2 (1003) has incomplete information.  Please check.", true},
     };
     addOutPatientVisit(db(), {.idNum = QStringLiteral("5009C"), .person = {.hospNum = QStringLiteral("H000909")},
                               .accountNum = QStringLiteral("ACME")});
@@ -122,6 +126,8 @@ TEST_P(frmEmployeeSaveTest, ChecksInTheirOrder) {
         form->txtAcctNum->setText(QString::fromLatin1(c.account));
         if (c.zeroLine)
             form->flexMSEntry->setTextMatrix(2, frmEmployee::colAmount, QStringLiteral("0.00"));
+        if (c.noDosage)
+            form->flexMSEntry->setTextMatrix(2, frmEmployee::colDosage, QString());
         if (c.discountWithoutCode) {
             applyTypeA(1);
             form->cmbA->setCurrentIndex(0);
