@@ -75,9 +75,24 @@ ChargeSlipPosted PostChargeSlip(Connection& con, const ChargeSlipSave& save) {
     return posted;
 }
 
-std::optional<ChargeSlipPosted> PostChargeSlipOrTell(Connection& con, const ChargeSlipSave& save) {
+std::vector<ChargeSlipPosted> PostChargeSlips(
+    Connection& con, const std::vector<ChargeSlipSave>& passes,
+    const std::function<void(Connection&, const std::vector<ChargeSlipPosted>&)>& atEnd) {
+    std::vector<ChargeSlipPosted> posted;
+    Transaction tx(con);
+    for (const ChargeSlipSave& pass : passes)
+        posted.push_back(PostChargeSlip(con, pass));
+    if (atEnd)
+        atEnd(con, posted);
+    tx.commit();
+    return posted;
+}
+
+namespace {
+template <typename Post>
+auto postingOrTell(Post&& post) -> std::optional<decltype(post())> {
     try {
-        return PostChargeSlip(con, save);
+        return post();
     } catch (...) {
         const AppError error = currentError();
         MsgBox(QStringLiteral("The entries were not posted; nothing was saved.") + QStringLiteral("\n\n") +
@@ -85,6 +100,17 @@ std::optional<ChargeSlipPosted> PostChargeSlipOrTell(Connection& con, const Char
                vbCritical);
         return std::nullopt;
     }
+}
+} // namespace
+
+std::optional<ChargeSlipPosted> PostChargeSlipOrTell(Connection& con, const ChargeSlipSave& save) {
+    return postingOrTell([&] { return PostChargeSlip(con, save); });
+}
+
+std::optional<std::vector<ChargeSlipPosted>> PostChargeSlipsOrTell(
+    Connection& con, const std::vector<ChargeSlipSave>& passes,
+    const std::function<void(Connection&, const std::vector<ChargeSlipPosted>&)>& atEnd) {
+    return postingOrTell([&] { return PostChargeSlips(con, passes, atEnd); });
 }
 
 void PrintPostedSlipOrTell(const QString& slipNumber, const std::function<void()>& print) {
@@ -111,8 +137,8 @@ bool isUnpostedLine(const ManualPostingGrid& screen, int row) {
 }
 } // namespace
 
-SaveCheck SupervisorCheck(QString& verifyId) {
-    return [&verifyId]() -> std::optional<SaveRefusal> {
+SaveCheck SupervisorCheck(QString& verifyId, const QString& title) {
+    return [&verifyId, title]() -> std::optional<SaveRefusal> {
         if (!gHasValidation)
             return std::nullopt;
         frmDeletePassword& supervisor = frmDeletePassword::Default();
@@ -122,7 +148,7 @@ SaveCheck SupervisorCheck(QString& verifyId) {
             verifyId = supervisor.VerifyID();
             return std::nullopt;
         }
-        return SaveRefusal{QStringLiteral("Invalid Password."), vbInformation, QStringLiteral("MESSAGE"), nullptr};
+        return SaveRefusal{QStringLiteral("Invalid Password."), vbInformation, title, nullptr};
     };
 }
 
@@ -177,16 +203,24 @@ std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& d
                                    vbExclamation, QString(), const_cast<FlexGrid*>(screen.grid)};
         return std::nullopt;
     });
-    checks.push_back([=, &con, &drug]() -> std::optional<SaveRefusal> {
-        for (int row = 1; row <= lastRow; ++row)
-            if (isUnpostedLine(screen, row) &&
-                !SearchItemAt(con, drug, Trim(cell(row, screen.codeCol)), gLocationID, screen.patientKey))
+    checks.push_back(LinesStillFoundCheck(
+        screen, [screen](int row) { return isUnpostedLine(screen, row); },
+        [=, &con, &drug](int row) {
+            return SearchItemAt(con, drug, Trim(cell(row, screen.codeCol)), gLocationID, screen.patientKey);
+        }));
+    return checks;
+}
+
+SaveCheck LinesStillFoundCheck(const ManualPostingGrid& screen, const std::function<bool(int row)>& posts,
+                               const std::function<bool(int row)>& found) {
+    return [=]() -> std::optional<SaveRefusal> {
+        for (int row = 1; row < screen.grid->rows(); ++row)
+            if (posts(row) && !found(row))
                 return SaveRefusal{postingLineName(screen, row) +
                                        QStringLiteral(" is no longer found at this location.  Please check."),
                                    vbExclamation, QString(), const_cast<FlexGrid*>(screen.grid)};
         return std::nullopt;
-    });
-    return checks;
+    };
 }
 
 std::vector<int> UnpostedCompleteRows(const ManualPostingGrid& screen) {

@@ -81,6 +81,17 @@ struct ChargeSlipPosted {
 // Errors are raised after everything is rolled back.
 ChargeSlipPosted PostChargeSlip(Connection& con, const ChargeSlipSave& save);
 
+// Posts the slips of one save (its passes) in one transaction, each under its own claimed number,
+// then runs `atEnd` on that transaction with what was posted. Nothing of it stays when any step
+// fails; the error is raised after the rollback.
+std::vector<ChargeSlipPosted> PostChargeSlips(
+    Connection& con, const std::vector<ChargeSlipSave>& passes,
+    const std::function<void(Connection&, const std::vector<ChargeSlipPosted>&)>& atEnd = {});
+// PostChargeSlips for a screen, telling a failure as PostChargeSlipOrTell does.
+std::optional<std::vector<ChargeSlipPosted>> PostChargeSlipsOrTell(
+    Connection& con, const std::vector<ChargeSlipSave>& passes,
+    const std::function<void(Connection&, const std::vector<ChargeSlipPosted>&)>& atEnd = {});
+
 // PostChargeSlip for a screen: a failure is told ("nothing was saved") and answers nothing; the
 // screen keeps its lines.
 std::optional<ChargeSlipPosted> PostChargeSlipOrTell(Connection& con, const ChargeSlipSave& save);
@@ -116,10 +127,15 @@ struct ManualPostingCheckOptions {
 std::vector<SaveCheck> ManualPostingChecks(Connection& con, DrugCatalog::Drug& drug, const ManualPostingGrid& screen,
                                            QString& verifyId, const ManualPostingCheckOptions& options = {});
 // The supervisor's authorisation of a save under IsHasValidation; `verifyId` receives who approved.
-SaveCheck SupervisorCheck(QString& verifyId);
+// A refusal says "Invalid Password." under `title`.
+SaveCheck SupervisorCheck(QString& verifyId, const QString& title = QStringLiteral("MESSAGE"));
 // A line with a code whose quantity or amount is 0 or empty: the "WARNING" refusal. Lines whose
 // amount reads `skippedAmountMark` (trimmed; none when empty) are left out.
 SaveCheck ZeroEntriesCheck(const ManualPostingGrid& screen, const QString& skippedAmountMark = QString());
+// Every line the save would post (`posts`) must still find its item (`found`); the first that
+// does not is named: "Line n (code) is no longer found at this location.  Please check."
+SaveCheck LinesStillFoundCheck(const ManualPostingGrid& screen, const std::function<bool(int row)>& posts,
+                               const std::function<bool(int row)>& found);
 // The rows a save posts: complete, with a code and without the posted mark.
 std::vector<int> UnpostedCompleteRows(const ManualPostingGrid& screen);
 // The line of a row with the stock-card values both manual screens give alike: item (3), date

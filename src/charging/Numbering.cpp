@@ -11,6 +11,7 @@ namespace qx {
 
 namespace {
 const QString kSiteQVH = QStringLiteral("QVH");
+const QString kChargeSlipClaimKind = QStringLiteral("CS");
 } // namespace
 
 QString GetTerminalChargeSlipNo(Connection& con, const QString& employeeCode) {
@@ -72,6 +73,20 @@ QString CreditMemoSeries::current() {
 QString CreditMemoSeries::claim(const QString& idNum, const QString& claimedBy) {
     return kind_ == Kind::CreditMemo ? numbers_.ClaimCreditMemo(idNum, claimedBy)
                                      : numbers_.ClaimAdjustmentSlip(idNum, claimedBy);
+}
+
+ProposedChargeSlipSeries::ProposedChargeSlipSeries(Connection& con, NumberSeries& fallback,
+                                                   std::function<QString()> proposed)
+    : con_(con), fallback_(fallback), proposed_(std::move(proposed)) {}
+
+QString ProposedChargeSlipSeries::current() { return fallback_.current(); }
+
+QString ProposedChargeSlipSeries::claim(const QString& idNum, const QString& claimedBy) {
+    const QString number = Trim(proposed_());
+    if (!number.isEmpty() && !ChargeSlipExists(con_, gSiteCode, number) &&
+        hospitaldb::reserveDocumentNumber(con_, kChargeSlipClaimKind, number, idNum, claimedBy))
+        return number;
+    return fallback_.claim(idNum, claimedBy);
 }
 
 std::unique_ptr<NumberSeries> ChargeSlipSeriesFor(Connection& con, DrugCatalog::ChargeslipNumbers& numbers,

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -76,6 +77,21 @@ public:
 private:
     DrugCatalog::ChargeslipNumbers& numbers_;
     Kind kind_;
+};
+
+// Charge slips that take the number the patient's records propose (`proposed`, asked at each
+// claim) when it is free, on no stock-card line and held by no other save; otherwise, and for an
+// empty proposal, the next free number of `fallback`. The counter moves only for the latter.
+class ProposedChargeSlipSeries : public NumberSeries {
+public:
+    ProposedChargeSlipSeries(Connection& con, NumberSeries& fallback, std::function<QString()> proposed);
+    QString current() override;
+    QString claim(const QString& idNum, const QString& claimedBy) override;
+
+private:
+    Connection& con_;
+    NumberSeries& fallback_;
+    std::function<QString()> proposed_;
 };
 
 // The charge-slip series of a save for the patient: the employee's own counter at site QVH, else

@@ -7,6 +7,9 @@
 #include "platform/Values.h"
 #include "platform/report/Report.h"
 #include "shell/HospitalSettings.h"
+#include "shell/PatientChecks.h"
+#include "shell/Session.h"
+#include "components/Connection.h"
 #include "shell/ReportOpening.h"
 #include "shell/Switches.h"
 
@@ -70,6 +73,28 @@ std::optional<QString> ChargeSlipParameterValue(const ChargeSlipHeader& header, 
     if (field == headerParameters().constEnd())
         return std::nullopt;
     return header.*(field.value());
+}
+
+ChargeSlipHeader BannerChargeSlipHeader(Connection& con, const std::function<QString(int index)>& banner,
+                                        const QString& issuedBy, const QString& slipNumber) {
+    ChargeSlipHeader header;
+    header.name = banner(2);
+    header.patientId = banner(7);
+    header.hospNum = banner(0);
+    header.room = banner(4);
+    header.encoder = gEmployeeName;
+    header.issuedBy = issuedBy;
+    header.transType = QStringLiteral("CF");
+    header.printKey = gHostID;
+    header.slipNumber = slipNumber;
+    header.doctor = banner(3);
+    header.company = SearchAccount(con, banner(7));
+    header.age = banner(9);
+    header.sex = banner(10);
+    header.requestDate = Format(QVariant(con.serverNow()), QStringLiteral("mm/dd/yyyy hh:nn AMPM"));
+    header.package = GetExecutivePackage(con, banner(7));
+    header.position = gEmployeePosition;
+    return header;
 }
 
 void SetChargeSlipReport(std::shared_ptr<report::Report>& report, const QString& fileName,

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QVariantMap>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -9,6 +10,8 @@ class Report;
 }
 
 namespace qx {
+
+class Connection;
 
 // The header of a charge-slip style report, as the charge-slip screens fill it. Empty text is a
 // value like any other.
@@ -39,6 +42,13 @@ struct ChargeSlipHeader {
 // The header value a parameter of the given name (trimmed, any letter case) receives, the
 // hospital's name and address included; nothing for a name no header value goes to.
 std::optional<QString> ChargeSlipParameterValue(const ChargeSlipHeader& header, const QString& parameterName);
+
+// The slip header of a request screen from its patient labels (`banner` answers the trimmed text
+// of an index: 0 hospital number, 2 name, 3 doctor, 4 room, 7 patient id, 9 age, 10 sex):
+// TRANSTYPE "CF", the workstation's staged rows, the employee, the patient's account and
+// package, the request date from the server's clock.
+ChargeSlipHeader BannerChargeSlipHeader(Connection& con, const std::function<QString(int index)>& banner,
+                                        const QString& issuedBy, const QString& slipNumber);
 
 // Opens the report file (found by the site's report rule) into `report`, titled with the
 // hospital's name, its tables on INVENTORY, every parameter cleared and given its header value

@@ -190,6 +190,7 @@ void frmCommEntryPres::buildLowerPanels() {
     timerB->start();
     connect(cmdClose, &QPushButton::clicked, this, &frmCommEntryPres::cmdClose_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmCommEntryPres::cmdCancel_Click);
+    connectSaveButtons();
 }
 
 void frmCommEntryPres::unload() {

@@ -86,6 +86,22 @@ public:
     void cmdClose_Click();
     void timerB_Timer();
 
+    // ---- Saving and printing (frmCommEntryPresSave.cpp) ----
+    // "&Save": the checks, then the lines posted in passes of MaximumReceiptEntry lines, each
+    // under its own charge slip, all in one transaction; the screen closes.
+    void cmdSave_Click();
+    // The print command: the save with a slip printed per pass, then (Kelvar hospitals) the
+    // doctor's prescription; the screen closes once the save is done.
+    void cmdPrintSave_Click();
+    void cmdPinrtPresSave_Click();
+    // Prints "ChargeSlip.rpt" of the slip number in its copies, straight to the printer.
+    void PrintChargeSlip(const QString& slipNumber);
+    // The first saveable, not cancelled line whose drug is inactive; 0 when none.
+    int InactiveDrugs();
+    // ---- Doctor's prescription (frmCommEntryPresSave.cpp) ----
+    void cmdPrintPrescription_Click();
+    bool saveValidated() const { return saveValidated_; }
+
     // ---- Grid and editor ----
     void flexMSEntry_EnterCell();
     void flexMSEntry_GotFocus();
@@ -177,6 +193,10 @@ private:
     void commitIssuedQuantity(int row, const QString& typed);
     // The over-stock prompt's "Find Substitute Drug": false abandons the commit.
     bool findSubstitute(int row);
+    // ---- Saving (frmCommEntryPresSave.cpp) ----
+    // True when the save got past its checks and its posting committed.
+    bool saveDispensing();
+    void connectSaveButtons();
 
     QString patientID_;
     QString requestedStationID_;
@@ -185,6 +205,9 @@ private:
     bool isHomeMed_ = false;
     bool senior_ = false;
     bool entriesSaved_ = false;
+    bool printRequested_ = false;
+    bool printAfterSave_ = false;
+    bool saveValidated_ = false;
     QWidget* body_ = nullptr;
     ChargeGrid* chargeGrid_ = nullptr;
     RequestGridPictures pictures_;

@@ -33,6 +33,8 @@ namespace qx {
 void frmCommEntryPres::Form_Load() {
     buildForm();
     entriesSaved_ = false;
+    printRequested_ = false;
+    printAfterSave_ = false;
     senior_ = false;
     requestGrid().start();
     layOutGrid();

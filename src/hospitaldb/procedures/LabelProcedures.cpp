@@ -44,7 +44,9 @@ const ProcedureRegistration barReprint{{
     }}};
 
 // The visit's open requests written by the doctor, one row per item, with the doctor's
-// licence numbers and whether a signature is on file. Every column is text.
+// licence numbers and whether a signature is on file. Every column is text. Option '1' lists the
+// admission's take-home lines instead: the doctor's requests of items with a take-home record
+// not cancelled, open or served (a take-home dispensing serves them before it prints).
 const ProcedureRegistration getPrescription{{
     QStringLiteral("Pharma_GetPrescription"),
     {{QStringLiteral("@IDNum"), ParamType::Text},
@@ -68,10 +70,12 @@ const ProcedureRegistration getPrescription{{
                 "INNER JOIN tbInvMaster i ON i.ItemID = n.ItemID "
                 "LEFT JOIN patient_data.tbMaster m ON m.HospNum = n.HospNum "
                 "LEFT JOIN build_file.tbCoDoctor d ON d.doctorid = ? "
-                "WHERE n.IDNum = ? AND TRIM(COALESCE(n.DoctorID, '')) = ? "
-                "AND TRIM(COALESCE(n.RecordStatus, '')) = '' ORDER BY n.id"),
+                "WHERE n.IDNum = ? AND TRIM(COALESCE(n.DoctorID, '')) = ? AND (CASE WHEN ? = '1' THEN "
+                "(TRIM(COALESCE(n.RecordStatus, '')) IN ('', 'P') AND EXISTS (SELECT 1 FROM station.tbNurseHomeMeds h "
+                "WHERE h.IdNum = n.IDNum AND h.ItemID = n.ItemID AND COALESCE(TRIM(h.RecordStatus), '') <> 'C')) "
+                "ELSE TRIM(COALESCE(n.RecordStatus, '')) = '' END) ORDER BY n.id"),
             {a.text(QStringLiteral("DOCTORID")).trimmed(), a.text(QStringLiteral("IDNUM")).trimmed(),
-             a.text(QStringLiteral("DOCTORID")).trimmed()});
+             a.text(QStringLiteral("DOCTORID")).trimmed(), a.text(QStringLiteral("OPTION")).trimmed()});
     }}};
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include "platform/ErrorHandling.h"
 #include "platform/Values.h"
-#include "requests/labels/DoctorPrescription.h"
+#include "charging/DoctorPrescription.h"
 #include "shell/Session.h"
 
 #include <QLabel>
@@ -15,7 +15,7 @@ void frmCommEntryOP::cmdPrintPrescription_Click() {
     eventHandler(QStringLiteral("frmCommEntryOP"), QStringLiteral("cmdPrintPrescription_Click"), [&] {
         const QString visit = Trim(lblPatInfo[7]->text());
         UpdateNurseRequestQuantity(SQLConnection(), *grdItemList, PrescriptionColumns{}, visit);
-        PrintDoctorPrescription(SQLConnection(), visit, txtDocCode->text());
+        PrintDoctorPrescription(SQLConnection(), visit, txtDocCode->text(), QStringLiteral("0"));
         cancelledForm_ = false;
     });
 }

@@ -19,6 +19,7 @@
 #include "shell/HospitalSettings.h"
 #include "shell/PatientChecks.h"
 #include "shell/Session.h"
+#include "shell/frmShift.h"
 
 #include <QLabel>
 

@@ -45,25 +45,10 @@ void ServeRequests(const RequestServingScreen& screen, bool print) {
 }
 
 ChargeSlipHeader RequestSlipHeader(const RequestServingScreen& screen, const QString& slipNumber) {
-    Connection& con = SQLConnection();
     const auto banner = [&](int index) { return Trim(screen.banner[static_cast<size_t>(index)]->text()); };
-    ChargeSlipHeader header;
-    header.name = banner(2);
-    header.patientId = banner(7);
-    header.hospNum = banner(0);
-    header.room = banner(4);
-    header.encoder = gEmployeeName;
-    header.issuedBy = screen.grid->rows() > 1 ? Trim(screen.grid->textMatrix(1, screen.requestingNurse)) : QString();
-    header.transType = QStringLiteral("CF");
-    header.printKey = gHostID;
-    header.slipNumber = slipNumber;
-    header.doctor = banner(3);
-    header.company = SearchAccount(con, banner(7));
-    header.age = banner(9);
-    header.sex = banner(10);
-    header.requestDate = Format(QVariant(con.serverNow()), QStringLiteral("mm/dd/yyyy hh:nn AMPM"));
-    header.package = GetExecutivePackage(con, banner(7));
-    header.position = gEmployeePosition;
+    const QString issuedBy =
+        screen.grid->rows() > 1 ? Trim(screen.grid->textMatrix(1, screen.requestingNurse)) : QString();
+    ChargeSlipHeader header = BannerChargeSlipHeader(SQLConnection(), banner, issuedBy, slipNumber);
     if (screen.accountOnSlip)
         header.postedDate = banner(8);
     return header;

@@ -1,4 +1,4 @@
-#include "requests/labels/DoctorPrescription.h"
+#include "charging/DoctorPrescription.h"
 
 #include "components/Connection.h"
 #include "components/PlatformServices.h"
@@ -48,10 +48,10 @@ QString SaveDoctorSignature(Connection& con, const QString& doctorCode) {
     return path;
 }
 
-int PrintDoctorPrescription(Connection& con, const QString& visit, const QString& doctorCode) {
+int PrintDoctorPrescription(Connection& con, const QString& visit, const QString& doctorCode, const QString& option) {
     const auto rs = con.callProcedure(QStringLiteral("Pharma_GetPrescription"), {{QStringLiteral("@IDNum"), visit},
                                                                                  {QStringLiteral("@DoctorID"), doctorCode},
-                                                                                 {QStringLiteral("@Option"), QStringLiteral("0")}});
+                                                                                 {QStringLiteral("@Option"), option}});
     if (!rs || rs->recordCount() == 0)
         return 0;
     const QString signature = SaveDoctorSignature(con, doctorCode);

@@ -6,7 +6,7 @@ namespace qx {
 class Connection;
 class FlexGrid;
 
-// Columns of the out-patient request grid the prescription reads.
+// Columns of a request grid the prescription reads; the out-patient request grid's by default.
 struct PrescriptionColumns {
     int code = 1;
     int dosage = 8;
@@ -26,7 +26,8 @@ QString SaveDoctorSignature(Connection& con, const QString& doctorCode);
 
 // Prints DocPrescription.rpt once for each line of the visit's prescription by the doctor, on
 // the current printer without preview; the signature (a saved DocSign.bmp) where the doctor has
-// one. Returns the prescriptions printed.
-int PrintDoctorPrescription(Connection& con, const QString& visit, const QString& doctorCode);
+// one, none otherwise. `option` is the prescription's kind: "0" the open requests of a visit,
+// "1" an admission's take-home lines. Returns the prescriptions printed.
+int PrintDoctorPrescription(Connection& con, const QString& visit, const QString& doctorCode, const QString& option);
 
 } // namespace qx
