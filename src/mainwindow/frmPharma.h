@@ -398,9 +398,12 @@ private:
     void jumpToBranch(int index);
     // The work lists, row actions and the cash search.
     void dispatchList(const QString& key, const QString& text, const QString& parentKey, const QString& parentText);
+    // Lays out the empty list and lets go of the lists held before a list is read, so that a long
+    // list is built in the memory the last one freed.
+    void releaseWorkList();
     // The common load sequence once the source gave its rows; whether rows came back.
-    bool showWorkList(const Recordset& rs, const QStringList& headers, bool emptyLayoutFirst,
-                      std::initializer_list<QAction*> processCommands, bool processRight);
+    bool showWorkList(const Recordset& rs, const QStringList& headers, std::initializer_list<QAction*> processCommands,
+                      bool processRight);
     void LoadPostReturns(const QString& key);
     void adjustGrid();
     void connectWorkList();

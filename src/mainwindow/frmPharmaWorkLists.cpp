@@ -181,14 +181,18 @@ void frmPharma::dispatchList(const QString& key, const QString& text, const QStr
     }
 }
 
-bool frmPharma::showWorkList(const Recordset& rs, const QStringList& headers, bool emptyLayoutFirst,
+void frmPharma::releaseWorkList() {
+    ClearGrid();
+    rsPatientList_ = Recordset();
+    rsUnitDoseList_ = Recordset();
+}
+
+bool frmPharma::showWorkList(const Recordset& rs, const QStringList& headers,
                              std::initializer_list<QAction*> processCommands, bool processRight) {
     const bool hasRows = rs.recordCount() > 0;
     {
         const QSignalBlocker quiet(*flexMSHList);
         flexMSHList->setRedraw(false);
-        if (emptyLayoutFirst)
-            ClearGrid();
         if (!hasRows) {
             flexMSHList->setEnabled(false);
         } else {
@@ -213,8 +217,9 @@ bool frmPharma::LoadList(const QString& strStation, const QString& strSearch, in
     eventHandler(kWorkListModule, QStringLiteral("LoadList"), [&] {
         if (!gComponents.gPatient)
             throw AppError(91, QStringLiteral("prjQuillax"), QStringLiteral("Object variable or With block variable not set"));
+        releaseWorkList();
         rsPatientList_ = gComponents.gPatient->LoadCommunication(strStation, strSearch, intOption, intSorted, strInOut);
-        if (showWorkList(rsPatientList_, kRequestListHeaders, true,
+        if (showWorkList(rsPatientList_, kRequestListHeaders,
                          {command(QStringLiteral("mnuPending")), tbrPharmaButton(1)}, gCanProcessRequest))
             Mark_Stat();
         loaded = true;
@@ -225,6 +230,7 @@ bool frmPharma::LoadList(const QString& strStation, const QString& strSearch, in
 bool frmPharma::LoadListER(const QString& strStation, const QString& strSearch, int intOption, int intSorted,
                            const QString& strInOut) {
     return generalProcedure(kWorkListModule, QStringLiteral("LoadListER"), [&] {
+        releaseWorkList();
         const Recordset rs =
             SQLConnection()
                 .callProcedure(QStringLiteral("Pharma_PatientListPending_ER"),
@@ -234,7 +240,7 @@ bool frmPharma::LoadListER(const QString& strStation, const QString& strSearch, 
                                 {QStringLiteral("@Sorted"), intSorted},
                                 {QStringLiteral("@InOut"), strInOut}})
                 .value_or(Recordset());
-        showWorkList(rs, kRequestListHeaders, true, {command(QStringLiteral("mnuPending")), tbrPharmaButton(1)},
+        showWorkList(rs, kRequestListHeaders, {command(QStringLiteral("mnuPending")), tbrPharmaButton(1)},
                      gCanProcessRequest);
         return true;
     });
@@ -244,9 +250,10 @@ bool frmPharma::LoadUnitDoseList(const QString& strStationID, int intOption, int
     return generalProcedure(kWorkListModule, QStringLiteral("LoadUnitDoseList"), [&] {
         if (!gComponents.gPatient)
             throw AppError(91, QStringLiteral("prjQuillax"), QStringLiteral("Object variable or With block variable not set"));
+        releaseWorkList();
         // The order is read afresh, as the list has always done.
         rsUnitDoseList_ = gComponents.gPatient->ListUnitDosePatients(strStationID, intOption, Sorted().toInt());
-        showWorkList(rsUnitDoseList_, kUnitDoseListHeaders, true,
+        showWorkList(rsUnitDoseList_, kUnitDoseListHeaders,
                      {command(QStringLiteral("mnuAutoDispense")), tbrPharmaButton(2)}, true);
         return true;
     });
@@ -255,6 +262,7 @@ bool frmPharma::LoadUnitDoseList(const QString& strStationID, int intOption, int
 bool frmPharma::LoadListAssessment(int intWhat, int intType, const QString& strSearchPatient) {
     return generalProcedure(kWorkListModule, QStringLiteral("LoadListAssessment"), [&] {
         HourglassScope hourglass;
+        releaseWorkList();
         clsCashInfo& cash = gCashInfo();
         const QStringList* headers = &kAssessmentListHeaders;
         if (intWhat == 1) {
@@ -266,7 +274,7 @@ bool frmPharma::LoadListAssessment(int intWhat, int intType, const QString& strS
         } else {
             rsPatientList_ = cash.LoadPharmaAssessment(qint16(intType), strSearchPatient);
         }
-        return showWorkList(rsPatientList_, *headers, true, {}, false);
+        return showWorkList(rsPatientList_, *headers, {}, false);
     });
 }
 
@@ -275,7 +283,7 @@ bool frmPharma::LoadRefillList(int option) {
                              .callProcedure(QStringLiteral("Pharma_PrescriptionList"),
                                             {{QStringLiteral("@intOption"), option}, {QStringLiteral("@IsHomeMed"), 0}})
                              .value_or(Recordset());
-    showWorkList(rs, kRefillListHeaders, false, {command(QStringLiteral("mnuPending")), tbrPharmaButton(1)},
+    showWorkList(rs, kRefillListHeaders, {command(QStringLiteral("mnuPending")), tbrPharmaButton(1)},
                  gCanProcessRequest);
     return true;
 }
