@@ -1,6 +1,7 @@
 #pragma once
 #include "Builders.h"
 #include "ChargeScreenFixture.h"
+#include "RequestScreenEditFixture.h"
 #include "ScriptedPickers.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
@@ -91,35 +92,6 @@ protected:
 };
 
 // The screen shown and edited through its editor, with a scripted drug picker.
-class frmCommEntryEditTest : public frmCommEntryTest {
-protected:
-    void SetUp() override {
-        frmCommEntryTest::SetUp();
-        if (!ready())
-            return;
-        gComponents.gDrugList = picker;
-    }
-    void TearDown() override {
-        form.reset();
-        frmCommEntryTest::TearDown();
-    }
-    void open(const QString& admission = QStringLiteral("1001")) {
-        form = load(admission);
-        showActive(form.get());
-    }
-    // Types the text into the editor over the cell and presses Enter.
-    void enter(int row, int col, const QString& text) {
-        openEditorAt(*form->chargeGrid(), row, col);
-        form->txtEntry()->setText(text);
-        pressKey(form->txtEntry(), Qt::Key_Return, QStringLiteral("\r"));
-        QApplication::processEvents();
-    }
-    QString lastMessage() const {
-        return platform.messages->boxes().empty() ? QString() : platform.messages->last().text;
-    }
-
-    std::unique_ptr<frmCommEntry> form;
-    std::shared_ptr<ScriptedDrugPicker> picker = std::make_shared<ScriptedDrugPicker>();
-};
+using frmCommEntryEditTest = RequestScreenEditTest<frmCommEntry, frmCommEntryTest>;
 
 } // namespace qx::test

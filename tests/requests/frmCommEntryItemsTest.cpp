@@ -44,7 +44,6 @@ protected:
                           .requestDate = QDateTime(QDate(2026, 1, 5), QTime(11, 0))},
                  .generic = true});
     }
-    QString cell(int row, int col) const { return form->grdItemList->textMatrix(row, col); }
     QString requestStatus(const QString& requestNumber) {
         return db()
             .query(QStringLiteral("SELECT COALESCE(RecordStatus, '') AS RecordStatus FROM station.tbNurseCommunicationFile "
@@ -57,19 +56,7 @@ protected:
 };
 
 TEST_P(frmCommEntryItemsTest, CodeEntry) {
-    struct Case {
-        const char* name;
-        int row;
-        QString typed;
-        bool byGeneric;
-        QStringList picked;
-        QString code;            // column 1 afterwards
-        QString pickerCall;      // "" when the picker must not show
-        QString message;
-        bool taken;
-        int buttons = vbOKOnly;  // the box's style
-    };
-    const Case cases[] = {
+    checkCodeEntry({
         {"typed code", 1, "2001", false, {}, "2001", "", "", true},
         {"name through the picker", 1, "CEFA", false, {"2001"}, "2001", "CEFA@20", "", true},
         {"picker cancelled", 1, "CEFA", false, {""}, "PARA500", "CEFA@20", "", false},
@@ -82,24 +69,7 @@ TEST_P(frmCommEntryItemsTest, CodeEntry) {
         {"not found", 1, "9999", false, {}, "PARA500", "", "", false},
         {"inactive", 1, "2002", false, {}, "PARA500", "",
          "The drug was set to inactive.  Please refer to pharmacy warehouse staff.", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        gDrugListByGeneric = c.byGeneric;
-        open();
-        platform.messages->clear();
-        picker->calls.clear();
-        picker->answers = c.picked;
-        enter(c.row, C::kColCode, c.typed);
-        EXPECT_EQ(cell(c.row, C::kColCode), c.code);
-        EXPECT_EQ(picker->calls, c.pickerCall.isEmpty() ? QStringList{} : QStringList{c.pickerCall});
-        EXPECT_EQ(lastMessage(), c.message);
-        if (!c.message.isEmpty())
-            EXPECT_EQ(platform.messages->last().style, c.buttons);
-        // Taken, the editor moves on to the dosage; refused, it keeps the line's code column.
-        EXPECT_EQ(form->grdItemList->col(), c.taken ? C::kColDosage : C::kColCode);
-        EXPECT_EQ(form->grdItemList->row(), c.row);
-    }
+    });
     // A generic line resolved: its marks go; the requested code stays.
     gDrugListByGeneric = false;
     open();
@@ -244,84 +214,29 @@ protected:
                               .requestNumber = QStringLiteral("RQ%1").arg(minute + 1),
                               .requestDate = QDateTime(QDate(2026, 1, 5), QTime(9, minute++))}});
     }
-    // The barcode prompt answers with one of its buttons.
-    void promptAnswers(void (frmMessageBoxBarCode::*button)()) {
-        platform.modal->onShow<frmMessageBoxBarCode>([button](frmMessageBoxBarCode& w) { (w.*button)(); });
-    }
-    // A scan typed into the editor where it stands.
-    void scan(const QString& code) {
-        form->txtEntry()->setText(code);
-        pressKey(form->txtEntry(), Qt::Key_Return, QStringLiteral("\r"));
-        QApplication::processEvents();
-    }
-    bool showsPicture(int row, const QPixmap& picture) const {
-        return form->grdItemList->cellPicture(row, 0).toImage() == picture.toImage();
-    }
-    void expectEditorOn(int row) {
-        EXPECT_EQ(form->grdItemList->row(), row);
-        EXPECT_EQ(form->grdItemList->col(), C::kColCode);
-        EXPECT_TRUE(form->chargeGrid()->isEditorVisible());
-        EXPECT_EQ(form->txtEntry()->text(), cell(row, C::kColCode));
-    }
 };
 
 TEST_P(frmCommEntryBarcodeTest, MatchingScansAndALineWithoutBarcodeWalkToTheLastLine) {
-    open();
-    ASSERT_EQ(cell(1, C::kColBarCode), QStringLiteral("4800001"));
-    openEditorAt(*form->chargeGrid(), 1, C::kColCode);
-    scan(QStringLiteral("4800001"));
-    EXPECT_EQ(cell(1, C::kColScanned), QStringLiteral("1"));
-    EXPECT_TRUE(showsPicture(1, form->pictures().check));
-    expectEditorOn(2);
-    scan(QStringLiteral("4800201"));
-    expectEditorOn(3);
-    scan(QStringLiteral("ANYTHING"));  // nothing expected: any scan settles it
-    EXPECT_EQ(cell(3, C::kColScanned), QStringLiteral("1"));
-    expectEditorOn(3);
-    EXPECT_TRUE(platform.modal->shown().isEmpty());
-    EXPECT_TRUE(form->canSave());
+    checkMatchingScans(QStringLiteral("4800001"), QStringLiteral("4800201"), false);
 }
 
 TEST_P(frmCommEntryBarcodeTest, ARefusedScanOffersRetryCancelAndChange) {
-    struct Case {
-        const char* name;
-        void (frmMessageBoxBarCode::*button)();
-        MsgBoxResult cancelAnswer;
-        QString scanned;
-        QString flag, code, description, dosage, message;
-        int editorRow;
-    };
-    const Case cases[] = {
-        {"retry", &frmMessageBoxBarCode::cmdRetry_Click, vbYes, "999", "0", "PARA500", "PARACETAMOL 500 MG TABLET",
-         "1 TAB Q4H", "", 1},
-        {"cancel refused", &frmMessageBoxBarCode::cmdCancel_Click, vbNo, "999", "0", "PARA500",
-         "PARACETAMOL 500 MG TABLET", "1 TAB Q4H", "Are you sure to cancel the request?", 1},
-        {"change to the scanned item", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "4800204", "1", "2004",
-         "CEFUROXIME 500 MG TAB", "1 TAB Q4H", "", 2},
-        {"change to an item already requested", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "4800201", "0",
-         "PARA500", "PARACETAMOL 500 MG TABLET", "1 TAB Q4H", "The same medicine was already requested", 1},
-        {"change to an unknown code", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "999", "0", "PARA500",
-         "PARACETAMOL 500 MG TABLET", "1 TAB Q4H", "", 1},
-        // Last: the request is then cancelled for good.
-        {"cancel confirmed", &frmMessageBoxBarCode::cmdCancel_Click, vbYes, "999", "1", "PARA500",
-         "PARACETAMOL 500 MG TABLET", "CANCELLED", "Are you sure to cancel the request?", 2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        open();
-        platform.messages->clear();
-        platform.messages->answer(c.cancelAnswer);
-        promptAnswers(c.button);
-        openEditorAt(*form->chargeGrid(), 1, C::kColCode);
-        scan(c.scanned);
-        EXPECT_EQ(cell(1, C::kColScanned), c.flag);
-        EXPECT_TRUE(showsPicture(1, c.flag == QLatin1String("1") ? form->pictures().check : form->pictures().wrong));
-        EXPECT_EQ(cell(1, C::kColCode), c.code);
-        EXPECT_EQ(cell(1, C::kColDescription), c.description);
-        EXPECT_EQ(cell(1, C::kColDosage), c.dosage);
-        EXPECT_EQ(lastMessage(), c.message);
-        expectEditorOn(c.editorRow);
-    }
+    const QString para = QStringLiteral("PARACETAMOL 500 MG TABLET");
+    checkRefusedScans({
+        {"retry", &frmMessageBoxBarCode::cmdRetry_Click, vbYes, "999", {}, "0", true, "PARA500", para, "1 TAB Q4H",
+         "", 1},
+        {"cancel refused", &frmMessageBoxBarCode::cmdCancel_Click, vbNo, "999", {}, "0", true, "PARA500", para,
+         "1 TAB Q4H", "Are you sure to cancel the request?", 1},
+        {"change to the scanned item", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "4800204", {}, "1", false,
+         "2004", "CEFUROXIME 500 MG TAB", "1 TAB Q4H", "", 2},
+        {"change to an item already requested", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "4800201", {}, "0",
+         true, "PARA500", para, "1 TAB Q4H", "The same medicine was already requested", 1},
+        {"change to an unknown code", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "999", {}, "0", true, "PARA500",
+         para, "1 TAB Q4H", "", 1},
+        // Last: the request is then cancelled for good, its line settled under the check.
+        {"cancel confirmed", &frmMessageBoxBarCode::cmdCancel_Click, vbYes, "999", {}, "1", false, "PARA500", para,
+         "CANCELLED", "Are you sure to cancel the request?", 2},
+    });
     EXPECT_EQ(requestStatus(QStringLiteral("RQ1")), QStringLiteral("C"));
 }
 

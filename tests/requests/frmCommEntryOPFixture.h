@@ -1,6 +1,7 @@
 #pragma once
 #include "Builders.h"
 #include "ChargeScreenFixture.h"
+#include "RequestScreenEditFixture.h"
 #include "ScriptedPickers.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
@@ -78,33 +79,14 @@ protected:
 
 // Visit 5001A asks for 2 PARACETAMOL (4.75 out, stock 100) and 2 IV SET (fixed charge 25), shown
 // and edited through the cell editor; AMOXICILLIN (12 out) is there to substitute.
-class frmCommEntryOPEditTest : public frmCommEntryOPTest {
+class frmCommEntryOPEditTest : public RequestScreenEditTest<OP, frmCommEntryOPTest> {
 protected:
     void SetUp() override {
-        frmCommEntryOPTest::SetUp();
+        RequestScreenEditTest::SetUp();
         if (!ready())
             return;
-        gComponents.gDrugList = picker;
         requests(QStringLiteral("5001A"), {{"PARA500", 2, "D001", false}, {"FIX100", 2, "D001", false}});
     }
-    void TearDown() override {
-        form.reset();
-        frmCommEntryOPTest::TearDown();
-    }
-    void open() {
-        form = load();
-        showActive(form.get());
-    }
-    void enter(int row, int col, const QString& text) {
-        openEditorAt(*form->chargeGrid(), row, col);
-        form->txtEntry()->setText(text);
-        pressKey(form->txtEntry(), Qt::Key_Return, QStringLiteral("\r"));
-        QApplication::processEvents();
-    }
-    QString cell(int row, int col) const { return form->grdItemList->textMatrix(row, col); }
-
-    std::unique_ptr<OP> form;
-    std::shared_ptr<ScriptedDrugPicker> picker = std::make_shared<ScriptedDrugPicker>();
 };
 
 } // namespace qx::test

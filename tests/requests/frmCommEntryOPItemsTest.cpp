@@ -77,42 +77,11 @@ protected:
     void moveRequestsTo(const QString& visit) {
         db().execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET IDNum = ?"), {visit});
     }
-    void openVisit(const QString& visit) {
-        form = load(visit);
-        showActive(form.get());
-    }
-    QString lastMessage() const {
-        return platform.messages->boxes().empty() ? QString() : platform.messages->last().text;
-    }
-    // A scan typed into the editor where it stands.
-    void scan(const QString& code) {
-        form->txtEntry()->setText(code);
-        pressKey(form->txtEntry(), Qt::Key_Return, QStringLiteral("\r"));
-        QApplication::processEvents();
-    }
-    void promptAnswers(void (frmMessageBoxBarCode::*button)()) {
-        platform.modal->onShow<frmMessageBoxBarCode>([button](frmMessageBoxBarCode& w) { (w.*button)(); });
-    }
-    bool showsPicture(int row, const QPixmap& picture) const {
-        return form->grdItemList->cellPicture(row, 0).toImage() == picture.toImage();
-    }
-
     std::shared_ptr<ScriptedDosageList> dosages = std::make_shared<ScriptedDosageList>();
 };
 
 TEST_P(frmCommEntryOPItemsTest, CodeEntry) {
-    struct Case {
-        const char* name;
-        int row;
-        QString typed;
-        bool byGeneric;
-        QStringList picked;
-        QString code;        // column 1 afterwards
-        QString pickerCall;  // "" when the picker must not show
-        QString message;
-        bool taken;
-    };
-    const Case cases[] = {
+    checkCodeEntry({
         {"typed code", 1, "2001", false, {}, "2001", "", "", true},
         {"name through the picker", 1, "CEFA", false, {"2001"}, "2001", "CEFA@20", "", true},
         {"picker cancelled", 1, "CEFA", false, {""}, "PARA500", "CEFA@20", "", false},
@@ -120,32 +89,11 @@ TEST_P(frmCommEntryOPItemsTest, CodeEntry) {
         {"generic line, picker cancelled", 3, "77", false, {""}, "77", "<none>@20#77", "", false},
         {"generic line, generic picker", 3, "77", true, {"77"}, "2003", "<none>@<none>", "", true},
         {"duplicate", 3, "PARA500", false, {"PARA500"}, "77", "PARA500@20",
-         "The same medicine was already requested", false},
+         "The same medicine was already requested", false, vbExclamation},
         {"a code the search does not know", 1, "9999", false, {}, "PARA500", "", "", false},
         {"inactive", 1, "2002", false, {}, "PARA500", "",
          "The drug was set to inactive.  Please refer to pharmacy warehouse staff.", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        gDrugListByGeneric = c.byGeneric;
-        open();
-        platform.messages->clear();
-        picker->calls.clear();
-        picker->answers = c.picked;
-        enter(c.row, OP::kColCode, c.typed);
-        EXPECT_EQ(cell(c.row, OP::kColCode), c.code);
-        EXPECT_EQ(picker->calls, c.pickerCall.isEmpty() ? QStringList{} : QStringList{c.pickerCall});
-        EXPECT_EQ(lastMessage(), c.message);
-        // Taken, the editor moves on to the dosage; refused, it stays with the text for a correction.
-        EXPECT_EQ(form->grdItemList->col(), c.taken ? OP::kColDosage : OP::kColCode);
-        EXPECT_EQ(form->grdItemList->row(), c.row);
-        if (!c.taken)
-            EXPECT_TRUE(form->chargeGrid()->isEditorVisible());
-        if (c.typed == QLatin1String("9999")) {
-            EXPECT_EQ(form->txtEntry()->text(), c.typed);
-            EXPECT_TRUE(form->txtEntry()->hasFocus());
-        }
-    }
+    });
     // A generic line resolved: described by the item, its marks gone, the requested code kept.
     gDrugListByGeneric = false;
     open();
@@ -203,7 +151,7 @@ TEST_P(frmCommEntryOPItemsTest, LookUpAndChangePathPrices) {
             c.settings();
             gCheckBarCode = changePath;
             moveRequestsTo(QString::fromLatin1(c.visit));
-            openVisit(QString::fromLatin1(c.visit));
+            open(QString::fromLatin1(c.visit));
             const QString item = QString::fromLatin1(c.item);
             if (changePath) {
                 promptAnswers(&frmMessageBoxBarCode::cmdChange_Click);
@@ -258,7 +206,7 @@ TEST_P(frmCommEntryOPItemsTest, CommitAmountsBySpecialPrice) {
         c.settings();
         db().execute(QStringLiteral("DELETE FROM station.tbNurseCommunicationFile"));
         requests(QString::fromLatin1(c.visit), {{c.item, 2, "D001", false}});
-        openVisit(QString::fromLatin1(c.visit));
+        open(QString::fromLatin1(c.visit));
         enter(1, OP::kColIssued, QStringLiteral("2"));
         EXPECT_EQ(cell(1, OP::kColIssued), QStringLiteral("2"));
         EXPECT_EQ(cell(1, OP::kColAmount), QString::fromLatin1(c.amount));
@@ -297,7 +245,7 @@ TEST_P(frmCommEntryOPItemsTest, EditorCellsDosageAndTheSeniorLock) {
     // A senior visit is served as requested: no cell takes the editor.
     db().execute(QStringLiteral("DELETE FROM station.tbNurseCommunicationFile"));
     requests(QStringLiteral("5008S"), {{"PARA500", 2, "D001", false}});
-    openVisit(QStringLiteral("5008S"));
+    open(QStringLiteral("5008S"));
     for (int col : {int(OP::kColCode), int(OP::kColDosage), int(OP::kColIssued)}) {
         openEditorAt(*form->chargeGrid(), 1, col);
         EXPECT_FALSE(form->chargeGrid()->isEditorVisible()) << col;
@@ -417,76 +365,31 @@ protected:
         requests(QStringLiteral("5001A"),
                  {{"PARA500", 2, "D001", false}, {"2001", 2, "D001", false}, {"FIX100", 2, "D001", false}});
     }
-    void expectEditorOn(int row) {
-        EXPECT_EQ(form->grdItemList->row(), row);
-        EXPECT_EQ(form->grdItemList->col(), OP::kColCode);
-        EXPECT_TRUE(form->chargeGrid()->isEditorVisible());
-        EXPECT_EQ(form->txtEntry()->text(), cell(row, OP::kColCode));
-    }
 };
 
 TEST_P(frmCommEntryOPBarcodeTest, MatchingScansAndALineWithoutBarcodeWalkToTheLastLine) {
-    open();
-    expectEditorOn(1);
-    scan(QStringLiteral("4800001"));
-    EXPECT_EQ(cell(1, OP::kColScanned), QStringLiteral("1"));
-    EXPECT_TRUE(showsPicture(1, form->pictures().check));
-    expectEditorOn(2);
-    scan(QStringLiteral("4800201"));
-    expectEditorOn(3);
-    scan(QStringLiteral("12345"));  // nothing expected: any scan settles it
-    EXPECT_EQ(cell(3, OP::kColScanned), QStringLiteral("1"));
-    expectEditorOn(3);
-    EXPECT_TRUE(platform.modal->shown().isEmpty());
-    EXPECT_TRUE(form->canSave());
+    checkMatchingScans(QStringLiteral("4800001"), QStringLiteral("4800201"), true);
 }
 
 TEST_P(frmCommEntryOPBarcodeTest, ARefusedScanOffersRetryCancelAndChange) {
-    enum Picture { Check, Wrong };
-    struct Case {
-        const char* name;
-        void (frmMessageBoxBarCode::*button)();
-        MsgBoxResult cancelAnswer;
-        QString scanned;
-        QStringList picked;
-        QString flag;
-        Picture picture;
-        QString code, dosage, message;
-        int editorRow;
-    };
-    const Case cases[] = {
-        {"retry", &frmMessageBoxBarCode::cmdRetry_Click, vbYes, "999", {}, "0", Wrong, "PARA500", "1 TAB Q4H", "", 1},
-        {"cancel refused", &frmMessageBoxBarCode::cmdCancel_Click, vbNo, "999", {}, "0", Wrong, "PARA500",
+    checkRefusedScans({
+        {"retry", &frmMessageBoxBarCode::cmdRetry_Click, vbYes, "999", {}, "0", true, "PARA500", "", "1 TAB Q4H", "",
+         1},
+        {"cancel refused", &frmMessageBoxBarCode::cmdCancel_Click, vbNo, "999", {}, "0", true, "PARA500", "",
          "1 TAB Q4H", "Are you sure to cancel the request?", 1},
-        {"change to the scanned item", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "4803001", {}, "1", Check,
-         "3001", "1 TAB Q4H", "", 2},
+        {"change to the scanned item", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "4803001", {}, "1", false,
+         "3001", "", "1 TAB Q4H", "", 2},
         {"change to an item already requested", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "4800201", {}, "0",
-         Wrong, "PARA500", "1 TAB Q4H", "The same medicine was already requested", 1},
-        {"change to an unknown code", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "999", {}, "0", Wrong,
-         "PARA500", "1 TAB Q4H", "", 1},
+         true, "PARA500", "", "1 TAB Q4H", "The same medicine was already requested", 1},
+        {"change to an unknown code", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "999", {}, "0", true, "PARA500",
+         "", "1 TAB Q4H", "", 1},
         // A name goes through the picker and is compared; it never changes the line.
-        {"change after a name", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "CEFA", {"3001"}, "0", Wrong,
-         "PARA500", "1 TAB Q4H", "", 1},
+        {"change after a name", &frmMessageBoxBarCode::cmdChange_Click, vbYes, "CEFA", {"3001"}, "0", true,
+         "PARA500", "", "1 TAB Q4H", "", 1},
         // Last: the request is then cancelled for good, its line settled under the cross.
-        {"cancel confirmed", &frmMessageBoxBarCode::cmdCancel_Click, vbYes, "999", {}, "1", Wrong, "PARA500",
+        {"cancel confirmed", &frmMessageBoxBarCode::cmdCancel_Click, vbYes, "999", {}, "1", true, "PARA500", "",
          "CANCELLED", "Are you sure to cancel the request?", 2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        open();
-        platform.messages->clear();
-        platform.messages->answer(c.cancelAnswer);
-        picker->answers = c.picked;
-        promptAnswers(c.button);
-        openEditorAt(*form->chargeGrid(), 1, OP::kColCode);
-        scan(c.scanned);
-        EXPECT_EQ(cell(1, OP::kColScanned), c.flag);
-        EXPECT_TRUE(showsPicture(1, c.picture == Check ? form->pictures().check : form->pictures().wrong));
-        EXPECT_EQ(cell(1, OP::kColCode), c.code);
-        EXPECT_EQ(cell(1, OP::kColDosage), c.dosage);
-        EXPECT_EQ(lastMessage(), c.message);
-        expectEditorOn(c.editorRow);
-    }
+    });
 }
 
 QX_ON_BOTH_ENGINES(frmCommEntryOPItemsTest);

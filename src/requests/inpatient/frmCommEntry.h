@@ -17,6 +17,7 @@ class ColorLegend;
 class FlexGrid;
 class UpDown;
 struct ChargeGridConfig;
+struct RequestCellEntry;
 struct RequestScreenGrid;
 struct RequestServingScreen;
 
@@ -149,19 +150,12 @@ private:
     // bill stops the load.
     bool loadPatient(bool& senior);
     void priceItemLine(int row, const Recordset& requests, int index);
-    void commitIssuedQuantity(int row, const QString& typed);
-    // The over-stock prompt's "Find Substitute Drug": false when the picker gave nothing.
-    bool findSubstitute(int row);
-    // The line becomes the drug component's current item, priced by this screen's rule.
-    void substituteLine(int row);
-    // The current item's names, stock, unit price by this screen's rule and fixed charge.
+    // The cell editor's entries, configured for this screen's columns and rules.
+    RequestCellEntry cellEntry();
+    // The drug component's current item priced by this screen's rule: unit price and fixed charge.
     void writeItemColumns(int row);
-    // ---- Item entry, barcode check, cancel and delay (frmCommEntryItems.cpp) ----
-    void enterItemCode(int row);
-    // Looks the code up (no generic conversion for a scan) and fills the line; false when refused.
-    bool lookUpAndFill(int row, const QString& code, bool scanned);
+    // The whole line priced: the out-patient price, the amount and the special prices.
     void fillLine(int row);
-    void takeDosage(int row);
     RequestLineActions lineActions();
     // The steps this screen shares with the out-patient one, over its own columns and controls.
     RequestScreenGrid requestGrid();

@@ -4,6 +4,7 @@
 #include "charging/ColorLegend.h"
 #include "charging/DoctorLookup.h"
 #include "charging/InpatientPriceRule.h"
+#include "charging/PatientLookupBoxes.h"
 #include "charging/RequestLineMarks.h"
 #include "charging/RequestRowTests.h"
 #include "charging/RequestScreenGrid.h"
@@ -133,9 +134,7 @@ bool frmCommEntryOP::BlankRow(int row) const { return IsBlankRequestRow(*grdItem
 
 bool frmCommEntryOP::canSave() const { return CanSaveRequestGrid(*grdItemList, opRowColumns(), gCheckBarCode); }
 
-void frmCommEntryOP::TimerPrice_Timer() {
-    ignoringErrors([&] { lblPrice->setVisible(lblPrice->isHidden()); });
-}
+void frmCommEntryOP::TimerPrice_Timer() { BlinkOutPriceLabel(*lblPrice); }
 
 void frmCommEntryOP::cmdDocCode_Click() {
     eventHandler(kOPModule, QStringLiteral("cmdDocCode_Click"), [&] {

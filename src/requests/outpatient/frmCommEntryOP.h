@@ -15,6 +15,7 @@ class ChargeGrid;
 class ColorLegend;
 class FlexGrid;
 struct ChargeGridConfig;
+struct RequestCellEntry;
 struct RequestScreenGrid;
 struct RequestServingScreen;
 
@@ -103,14 +104,12 @@ private:
     void priceItemLine(int row, const Recordset& requests, int index);
     RequestLineActions lineActions();
     void connectGridEvents();
-    void commitIssuedQuantity(int row, const QString& typed);
-    // The over-stock prompt's "Find Substitute Drug": false when nothing was taken.
-    bool findSubstitute(int row);
-    void enterItemCode(int row);
-    // "Ch&ange Request" of the barcode check: the line becomes the scanned item.
-    bool changeLineItem(int row, const QString& scanned);
-    // The line from the drug component's current item, priced by the out-patient rule (by its
-    // change-path table after a scan).
+    // The cell editor's entries, configured for this screen's columns and rules.
+    RequestCellEntry cellEntry();
+    // The drug component's current item priced by the out-patient rule (by its change-path table
+    // after a scan) into the line's price columns; answers the unit price.
+    QString writePriceColumns(int row, bool changedByScan);
+    // The whole line priced: the amount with FENT's, the fixed charge and the special prices.
     void fillLine(int row, bool changedByScan);
     // The steps this screen shares with the in-patient one, over its own columns and controls.
     RequestScreenGrid requestGrid();

@@ -1,13 +1,12 @@
-// frmCommEntryOP: the "..." action (the item code with its pickers and barcode check, the
-// dosage) and the line filled from a found item by the out-patient rule.
+// frmCommEntryOP: the "..." action over the shared request-line entry, and a line priced from a
+// found item by the out-patient rule.
 #include "requests/outpatient/frmCommEntryOP.h"
 
 #include "charging/ChargeGrid.h"
 #include "charging/OutPatientPricing.h"
 #include "charging/PriceLookups.h"
-#include "charging/RequestBarcodeWalk.h"
+#include "charging/RequestCellEntry.h"
 #include "charging/RequestItemEntry.h"
-#include "charging/RequestLineEntry.h"
 #include "charging/RequestScreenGrid.h"
 #include "components/Connection.h"
 #include "components/DrugCatalog.h"
@@ -30,62 +29,51 @@ const QString kOPItemsModule = QStringLiteral("frmCommEntryOP");
 } // namespace
 
 void frmCommEntryOP::cmdEntry_Click() {
-    eventHandler(kOPItemsModule, QStringLiteral("cmdEntry_Click"), [&] {
-        const int row = grdItemList->row();
-        const int col = grdItemList->col();
-        if (col == kColCode && gCheckBarCode) {
-            const PickedItemCode picked = PickRequestItemCode(*chargeGrid_, this, row, kColGenericMark);
-            RequestBarcodeWalk walk{.parent = this,
-                                    .chargeGrid = chargeGrid_,
-                                    .codeCol = kColCode,
-                                    .barcodeCol = kColBarCode,
-                                    .scanFlagCol = kColScanned,
-                                    .check = pictures_.check,
-                                    .wrong = pictures_.wrong,
-                                    .cancelled = pictures_.wrong,
-                                    .scanRow = &barcodeCheckRow_};
-            walk.cancelLine = [this] { return lineActions().cancelLine(); };
-            // A name or a generic the picker resolved is only compared: the line changes to a
-            // code scanned or typed as such.
-            const bool codeGiven = !picked.named && !picked.cancelled;
-            walk.changeLine = [this, codeGiven](int line, const QString& code) {
-                return codeGiven && changeLineItem(line, code);
-            };
-            walk.verify(picked.text);
-        } else if (col == kColCode) {
-            enterItemCode(row);
-        } else if (col == kColDosage) {
-            TakeRequestDosage(*chargeGrid_, row, kColRequested);
-        } else {
-            chargeGrid_->rejectCommit();
-        }
-    });
+    eventHandler(kOPItemsModule, QStringLiteral("cmdEntry_Click"), [&] { cellEntry().lookUp(); });
 }
 
-void frmCommEntryOP::enterItemCode(int row) {
-    const PickedItemCode picked = PickRequestItemCode(*chargeGrid_, this, row, kColGenericMark);
-    DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
-    const RequestItemLookUp found =
-        picked.cancelled ? RequestItemLookUp::NotFound
-                         : LookUpRequestItem(SQLConnection(), drug, *grdItemList, kColCode, picked.text, false,
-                                             Trim(lblPatInfo[7]->text()));
-    if (found == RequestItemLookUp::Taken) {
-        fillLine(row, false);
-        chargeGrid_->acceptCommit(drug.DrugCode());
-    } else if (found == RequestItemLookUp::NotFound) {
-        // Nothing found, a typed code included: the editor keeps the text and takes the focus.
-        chargeGrid_->focusEditor();
-    } else {
-        chargeGrid_->rejectCommit();
-    }
+RequestCellEntry frmCommEntryOP::cellEntry() {
+    RequestCellEntry entry;
+    entry.parent = this;
+    entry.chargeGrid = chargeGrid_;
+    entry.columns = {.code = kColCode, .description = kColDescription, .dosage = kColDosage,
+                     .requested = kColRequested, .issued = kColIssued, .stock = kColStock, .amount = kColAmount,
+                     .unitPrice = kColUnitPrice, .genericMark = kColGenericMark, .priceOut = kColPriceOut,
+                     .logChoice = kColLogChoice, .fixedCharge = kColFixedCharge, .barcode = kColBarCode,
+                     .scanFlag = kColScanned};
+    entry.patientKey = Trim(lblPatInfo[7]->text());
+    entry.pictures = pictures_;
+    entry.scanRow = &barcodeCheckRow_;
+    entry.total = lblPatInfo[6];
+    entry.totalCharges = [this] { return TotalCharges(); };
+    entry.cancelLine = [this] { return lineActions().cancelLine(); };
+    entry.priceItemLine = [this](int row, bool changedByScan) { fillLine(row, changedByScan); };
+    entry.priceSubstitute = [this](int row) { writePriceColumns(row, false); };
+    // A cancelled request's line is settled under the cross.
+    entry.cancelledScan = pictures_.wrong;
+    entry.changeOnlyTypedCodes = true;
+    entry.outPatientSubstitute = true;
+    entry.overStockCancelWritesNothing = true;
+    entry.outPatientAmount = true;
+    return entry;
 }
 
-bool frmCommEntryOP::changeLineItem(int row, const QString& scanned) {
-    if (LookUpRequestItem(SQLConnection(), gComponents.gDrug->Drug(), *grdItemList, kColCode, scanned, true,
-                          Trim(lblPatInfo[7]->text())) != RequestItemLookUp::Taken)
-        return false;
-    fillLine(row, true);
-    return true;
+QString frmCommEntryOP::writePriceColumns(int row, bool changedByScan) {
+    Connection& con = SQLConnection();
+    const DrugCatalog::Drug& drug = gComponents.gDrug->Drug();
+    const DrugCatalog::InventRecord& invent = drug.Invent();
+    const QString code = drug.DrugCode();
+    const auto put = [&](int col, const QString& text) { grdItemList->setTextMatrix(row, col, text); };
+    const QString unitPrice = OutPatientBaseUnitPrice(con, invent,
+                                                      {.itemCode = code,
+                                                       .visitId = Trim(lblPatInfo[7]->text()),
+                                                       .outPriceAccount = isForOutPrice(con, strAccountNum_),
+                                                       .changedByScan = changedByScan});
+    put(kColUnitPrice, unitPrice);
+    put(kColPriceIn, Text(invent.SellingPriceIn));
+    put(kColPriceOut, Text(invent.SellingPriceOut));
+    put(kColFixedCharge, Text(GetFixedCharge(con, code, gLocationID)));
+    return unitPrice;
 }
 
 void frmCommEntryOP::fillLine(int row, bool changedByScan) {
@@ -94,21 +82,8 @@ void frmCommEntryOP::fillLine(int row, bool changedByScan) {
     const DrugCatalog::InventRecord& invent = drug.Invent();
     const QString code = drug.DrugCode();
     const QString visit = Trim(lblPatInfo[7]->text());
-    const auto put = [&](int col, const QString& text) { grdItemList->setTextMatrix(row, col, text); };
-    // The line is posted under its code: it names the item its prices and names describe.
-    put(kColCode, code);
-    put(kColDescription, drug.DrugName() + u' ' + drug.Description());
-    WriteRequestItemNames(con, *grdItemList, row, code, RequestGridColumns{});
-    put(kColStock, Text(invent.StockOnHand));
-    QString unitPrice = OutPatientBaseUnitPrice(con, invent,
-                                                {.itemCode = code,
-                                                 .visitId = visit,
-                                                 .outPriceAccount = isForOutPrice(con, strAccountNum_),
-                                                 .changedByScan = changedByScan});
-    put(kColPriceIn, Text(invent.SellingPriceIn));
-    put(kColPriceOut, Text(invent.SellingPriceOut));
-    const double fixedCharge = GetFixedCharge(con, code, gLocationID);
-    put(kColFixedCharge, Text(fixedCharge));
+    QString unitPrice = writePriceColumns(row, changedByScan);
+    const double fixedCharge = Val(grdItemList->textMatrix(row, kColFixedCharge));
 
     const double quantity = Val(grdItemList->textMatrix(row, kColIssued));
     QString amount = Format(quantity * Val(unitPrice), QStringLiteral("######.00"));
@@ -118,10 +93,10 @@ void frmCommEntryOP::fillLine(int row, bool changedByScan) {
         (IsERPatient(con, visit) || GetHMOClass(con, visit) == QLatin1String("HMO"))) {
         unitPrice = Text(invent.SellingPriceIn);
         amount = Format(quantity * invent.SellingPriceIn, QStringLiteral("######0.00"));
+        grdItemList->setTextMatrix(row, kColUnitPrice, unitPrice);
     }
     if (fixedCharge != 0)
         amount = Format(fixedCharge * quantity, QStringLiteral("#####0.00"));
-    put(kColUnitPrice, unitPrice);
 
     RequestGridColumns columns;
     columns.barcode = kColBarCode;
@@ -134,7 +109,6 @@ void frmCommEntryOP::fillLine(int row, bool changedByScan) {
                            .amount = amount,
                            .barcode = invent.Barcode},
                           pictures_);
-    lblPatInfo[6]->setText(TotalCharges());
 }
 
 } // namespace qx

@@ -41,6 +41,12 @@ struct RequestServingScreen {
     std::function<void(bool)> setCancelledForm;
 };
 
+class RequestScreenWindow;
+
+// The description's parts every request screen gives alike (its window, list, doctor's box,
+// banner and CancelledForm), with the usual columns; the screen then sets where it differs.
+RequestServingScreen DescribeRequestServing(RequestScreenWindow& screen, const QString& module);
+
 // ---- Validation (RequestValidation.cpp) ----
 
 // Every check of a request screen's save, in order; the first refusal is told. True when the

@@ -2,6 +2,7 @@
 #include "requests/serving/RequestServing.h"
 
 #include "charging/ChargePosting.h"
+#include "charging/RequestScreenWindow.h"
 #include "charging/SlipPrinting.h"
 #include "charging/frmView.h"
 #include "components/Connection.h"
@@ -22,6 +23,17 @@ namespace qx {
 namespace {
 constexpr qint16 kDrugProfileReport = 16;
 } // namespace
+
+RequestServingScreen DescribeRequestServing(RequestScreenWindow& screen, const QString& module) {
+    RequestServingScreen s;
+    s.module = module;
+    s.window = &screen;
+    s.grid = screen.grdItemList;
+    s.doctorCode = screen.txtDocCode;
+    s.banner = screen.lblPatInfo;
+    s.setCancelledForm = [&screen](bool value) { screen.setCancelledForm(value); };
+    return s;
+}
 
 void ServeRequests(const RequestServingScreen& screen, bool print) {
     QString verifyId;

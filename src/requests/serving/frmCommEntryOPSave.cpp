@@ -16,12 +16,7 @@ const QString kOPSaveModule = QStringLiteral("frmCommEntryOP");
 
 RequestServingScreen frmCommEntryOP::servingScreen() {
     const OutpatientFile::OPDPatient& visit = *gComponents.gOPDPatient;
-    RequestServingScreen s;
-    s.module = kOPSaveModule;
-    s.window = this;
-    s.grid = grdItemList;
-    s.doctorCode = txtDocCode;
-    s.banner = lblPatInfo;
+    RequestServingScreen s = DescribeRequestServing(*this, kOPSaveModule);
     s.rowColumns = {.scanFlag = kColScanned, .scanFlagNumeric = true};
     s.overStockChoice = kColLogChoice;
     s.posted = kColPosted;
@@ -33,7 +28,6 @@ RequestServingScreen frmCommEntryOP::servingScreen() {
     s.inOut = QStringLiteral("O");
     s.slipReport = QStringLiteral("OPDChargeSlip.rpt");
     s.accountOnSlip = true;
-    s.setCancelledForm = [this](bool value) { cancelledForm_ = value; };
     return s;
 }
 

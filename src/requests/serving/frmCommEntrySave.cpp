@@ -18,12 +18,7 @@ const QString kCommSaveModule = QStringLiteral("frmCommEntry");
 
 RequestServingScreen frmCommEntry::servingScreen() {
     const InpatientFile::Patient& patient = *gComponents.gPatient;
-    RequestServingScreen s;
-    s.module = kCommSaveModule;
-    s.window = this;
-    s.grid = grdItemList;
-    s.doctorCode = txtDocCode;
-    s.banner = lblPatInfo;
+    RequestServingScreen s = DescribeRequestServing(*this, kCommSaveModule);
     s.overStockChoice = kColLogChoice;
     s.posted = kColPosted;
     s.requestedCode = kColRequestedCode;
@@ -34,7 +29,6 @@ RequestServingScreen frmCommEntry::servingScreen() {
     s.targetLocation = Trim(lblTargetLocationID->text());
     s.inOut = QStringLiteral("I");
     s.slipReport = QStringLiteral("ChargeSlip.rpt");
-    s.setCancelledForm = [this](bool value) { cancelledForm_ = value; };
     return s;
 }
 
