@@ -19,6 +19,7 @@ class ChargeGrid;
 // dosage on its column. Each screen configures it with its columns, its price rule and the
 // differences below; it builds one whenever needed, its controls being rebuilt at every load.
 struct RequestCellEntry {
+    // The in-patient grid's columns by default.
     struct Columns {
         int code = 1, description = 3, dosage = 8, requested = 9, issued = 10, stock = 11, amount = 12,
             unitPrice = 14, genericMark = 22, priceOut = 24, logChoice = 27, fixedCharge = 28, barcode = 30,

@@ -36,11 +36,6 @@ RequestCellEntry frmCommEntry::cellEntry() {
     RequestCellEntry entry;
     entry.parent = this;
     entry.chargeGrid = chargeGrid_;
-    entry.columns = {.code = kColCode, .description = kColDescription, .dosage = kColDosage,
-                     .requested = kColRequested, .issued = kColIssued, .stock = kColStock, .amount = kColAmount,
-                     .unitPrice = kColSellPriceIn, .genericMark = kColGenericMark, .priceOut = kColPriceOut,
-                     .logChoice = kColLogChoice, .fixedCharge = kColFixedCharge, .barcode = kColBarCode,
-                     .scanFlag = kColScanned};
     entry.patientKey = Trim(lblPatInfo[7]->text());
     entry.pictures = pictures_;
     entry.scanRow = &barcodeCheckRow_;

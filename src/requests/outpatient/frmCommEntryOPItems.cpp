@@ -36,10 +36,8 @@ RequestCellEntry frmCommEntryOP::cellEntry() {
     RequestCellEntry entry;
     entry.parent = this;
     entry.chargeGrid = chargeGrid_;
-    entry.columns = {.code = kColCode, .description = kColDescription, .dosage = kColDosage,
-                     .requested = kColRequested, .issued = kColIssued, .stock = kColStock, .amount = kColAmount,
-                     .unitPrice = kColUnitPrice, .genericMark = kColGenericMark, .priceOut = kColPriceOut,
-                     .logChoice = kColLogChoice, .fixedCharge = kColFixedCharge, .barcode = kColBarCode,
+    // The later columns sit one to the left of the in-patient grid's.
+    entry.columns = {.logChoice = kColLogChoice, .fixedCharge = kColFixedCharge, .barcode = kColBarCode,
                      .scanFlag = kColScanned};
     entry.patientKey = Trim(lblPatInfo[7]->text());
     entry.pictures = pictures_;
