@@ -5,6 +5,7 @@
 #include "components/PlatformServices.h"
 #include "platform/ErrorHandling.h"
 #include "requests/serving/RequestServing.h"
+#include "shell/Session.h"
 
 #include <QPushButton>
 

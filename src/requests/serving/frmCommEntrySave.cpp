@@ -6,6 +6,7 @@
 #include "platform/ErrorHandling.h"
 #include "platform/Values.h"
 #include "requests/serving/RequestServing.h"
+#include "shell/Session.h"
 
 #include <QLabel>
 #include <QPushButton>
