@@ -88,18 +88,28 @@ std::vector<ChargeSlipPosted> PostChargeSlips(
     return posted;
 }
 
-namespace {
-template <typename Post>
-auto postingOrTell(Post&& post) -> std::optional<decltype(post())> {
+bool RunSaveOrTell(const std::function<void()>& save) {
     try {
-        return post();
+        save();
+        return true;
+    } catch (const SaveRefused& refused) {
+        RunSaveChecks({[refusal = refused.refusal]() -> std::optional<SaveRefusal> { return refusal; }});
+        return false;
     } catch (...) {
         const AppError error = currentError();
         MsgBox(QStringLiteral("The entries were not posted; nothing was saved.") + QStringLiteral("\n\n") +
                    error.description(),
                vbCritical);
-        return std::nullopt;
+        return false;
     }
+}
+
+namespace {
+template <typename Post>
+auto postingOrTell(Post&& post) -> std::optional<decltype(post())> {
+    std::optional<decltype(post())> posted;
+    RunSaveOrTell([&] { posted = post(); });
+    return posted;
 }
 } // namespace
 

@@ -37,6 +37,16 @@ using SaveCheck = std::function<std::optional<SaveRefusal>()>;
 // Runs the checks in order; the first refusal is shown and given its focus. True when all pass.
 bool RunSaveChecks(const std::vector<SaveCheck>& checks);
 
+// Raised by a save's own statements inside its transaction when a line may not be posted after
+// all: the save rolls back and the refusal is told as a check's would be.
+struct SaveRefused {
+    SaveRefusal refusal;
+};
+
+// Runs a save for a screen: a SaveRefused is told as its refusal, any other failure as "nothing
+// was saved". False when the save failed; the screen then keeps its lines.
+bool RunSaveOrTell(const std::function<void()>& save);
+
 // ---- The save ----
 
 // One line to post: its stock-card values (the slip number is filled in by the save) and what the

@@ -111,7 +111,9 @@ public:
     void cmdClearRow_Click();
 
     // ---- Saving (ReturnScreenSave.cpp) ----
+    // Posts the entry under the next free credit memo (return) or adjustment slip (correction).
     void cmdSave_Click();
+    // Saves the entry in print mode and, when that save posted, prints its slip straight away.
     void cmdPrintSave_Click();
 
     // Save and print state kept between uses of the screen.
@@ -170,6 +172,12 @@ private:
     QLabel* nameLabel() const { return lblPatInfo[static_cast<size_t>(profile_.slotName)]; }
     QLabel* totalLabel() const { return lblPatInfo[static_cast<size_t>(profile_.slotTotal)]; }
     QString nextDocumentNumber();
+
+    // Save helpers.
+    enum class SaveOutcome { Refused, Told, AlreadySaved, Posted };
+    SaveOutcome saveEntry();
+    void printSlip();
+    QLabel* numberLabel() const { return lblPatInfo[static_cast<size_t>(profile_.slotNumber)]; }
 
     // Line helpers.
     bool lookUpMedicine(int row, QString& code, bool& accepted);

@@ -11,38 +11,7 @@ namespace {
 using Screen = ReturnScreen;
 constexpr std::initializer_list<int> kFilled = {0, 1, 2, 3, 4, 5, 6, 7, 9, 11, 13};
 
-class ReturnLinesTest : public ReturnScreenTest {
-protected:
-    // The in-patient form with admission 1001, or the out-patient form with visit 5001A.
-    std::unique_ptr<Screen> loaded(bool inPatient) {
-        std::unique_ptr<Screen> form;
-        if (inPatient)
-            form = open<frmReturn>();
-        else
-            form = open<frmReturnOP>();
-        find(*form, inPatient ? QStringLiteral("1001") : QStringLiteral("5001A"));
-        return form;
-    }
-    // The look-up button on a cell, answered by the scripted pickers.
-    void lookUpAt(Screen& form, int row, int col) {
-        openEditorAt(*form.chargeGrid(), row, col);
-        form.cmdEntry()->click();
-        QApplication::processEvents();
-    }
-    // Enter on a cell with the given editor text.
-    void commitAt(Screen& form, int row, int col, const QString& text) {
-        openEditorAt(*form.chargeGrid(), row, col);
-        form.chargeGrid()->setEditorText(text);
-        pressInEditor(*form.chargeGrid(), Qt::Key_Return);
-    }
-    // Slip and medicine on an in-patient line.
-    void takeBack(Screen& form, int row, const QString& slip, const QString& code, double issued) {
-        slips->choice = slip;
-        lookUpAt(form, row, Screen::colChargeSlip);
-        issues->answers = {{code, issued, slip}};
-        lookUpAt(form, row, Screen::colCode);
-    }
-};
+class ReturnLinesTest : public ReturnScreenTest {};
 
 TEST_P(ReturnLinesTest, SlipThenMedicineFillsTheInPatientLine) {
     auto form = loaded(true);

@@ -8,6 +8,8 @@
 #include "components/SlipBook.h"
 #include "platform/FlexGrid.h"
 #include "platform/WidgetInput.h"
+#include "charging/ChargeGrid.h"
+#include "charging/ChargeGridNavigation.h"
 #include "returns/ReturnScreen.h"
 #include "shell/HospitalSettings.h"
 #include "shell/Session.h"
@@ -150,6 +152,35 @@ protected:
         for (int col : cols)
             cells << form.flexMSEntry->textMatrix(row, col);
         return cells.join(u'|');
+    }
+    // The in-patient form with admission 1001, or the out-patient form with visit 5001A.
+    std::unique_ptr<ReturnScreen> loaded(bool inPatient, qint16 mode = ReturnScreen::kReturn) {
+        std::unique_ptr<ReturnScreen> form;
+        if (inPatient)
+            form = open<frmReturn>(mode);
+        else
+            form = open<frmReturnOP>(mode);
+        find(*form, inPatient ? QStringLiteral("1001") : QStringLiteral("5001A"));
+        return form;
+    }
+    // The look-up button on a cell, answered by the scripted pickers.
+    void lookUpAt(ReturnScreen& form, int row, int col) {
+        openEditorAt(*form.chargeGrid(), row, col);
+        form.cmdEntry()->click();
+        QApplication::processEvents();
+    }
+    // Enter on a cell with the given editor text.
+    void commitAt(ReturnScreen& form, int row, int col, const QString& text) {
+        openEditorAt(*form.chargeGrid(), row, col);
+        form.chargeGrid()->setEditorText(text);
+        pressInEditor(*form.chargeGrid(), Qt::Key_Return);
+    }
+    // Slip and medicine on an in-patient line.
+    void takeBack(ReturnScreen& form, int row, const QString& slip, const QString& code, double issued) {
+        slips->choice = slip;
+        lookUpAt(form, row, ReturnScreen::colChargeSlip);
+        issues->answers = {{code, issued, slip}};
+        lookUpAt(form, row, ReturnScreen::colCode);
     }
     DrugCatalog::ChargeslipNumbers& numbers() { return gComponents.gDrug->Drug().Chargeslip(); }
 
