@@ -21,13 +21,13 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("frmListPosted");
+const QString kListPostedModule = QStringLiteral("frmListPosted");
 
 enum BannerSlot { slotHospNum, slotName, slotDoctor, slotStation, slotRoom, slotAge, slotSex };
 
 PostedListLayout inPatientLayout() {
     PostedListLayout l = AdmissionPostedListLayout();
-    l.name = kModule;
+    l.name = kListPostedModule;
     l.caption = QStringLiteral("List of Posted Medicines ( IN-PATIENT )");
     l.seniorFlagTable = QStringLiteral("patient_data.tbPatient");
     l.reprintTip = QStringLiteral("Print Charge Slip/Credit Memo");
@@ -89,7 +89,7 @@ QStringList frmListPosted::bannerValues() {
 }
 
 void frmListPosted::GetParameters(const QString& admissionNumber) {
-    generalProcedure(kModule, QStringLiteral("GetParameters"), [&] {
+    generalProcedure(kListPostedModule, QStringLiteral("GetParameters"), [&] {
         const std::optional<Recordset> rs = SQLConnection().callProcedure(
             QStringLiteral("Pharma_GetPharmaPatientsCategory"), {{QStringLiteral("@IDNum"), admissionNumber}});
         if (!rs || rs->eof())
@@ -123,7 +123,7 @@ void frmListPosted::reprintRow(const QString& transaction, const QString& patien
 }
 
 void frmListPosted::GetChargeRecords1(const QString& IDNum, const QString& ChargeSlip) {
-    generalProcedure(kModule, QStringLiteral("GetChargeRecords1"), [&] {
+    generalProcedure(kListPostedModule, QStringLiteral("GetChargeRecords1"), [&] {
         Connection& con = SQLConnection();
         const int row = flexMSHList->row();
         const QString station =
@@ -174,7 +174,7 @@ void frmListPosted::GetChargeRecords1(const QString& IDNum, const QString& Charg
 }
 
 void frmListPosted::GetCreditMemo(const QString& IDNum, const QString& RefNum, int Kind) {
-    generalProcedure(kModule, QStringLiteral("GetCreditMemo"), [&] {
+    generalProcedure(kListPostedModule, QStringLiteral("GetCreditMemo"), [&] {
         Connection& con = SQLConnection();
         PostedSlipFirstLine first;
         {
