@@ -132,6 +132,23 @@ QString ItemMasterMemoDescription(Connection& con, const QString& itemCode) {
     return generic + u' ' + item.ItemDesc.trimmed() + QStringLiteral(" (") + item.ItemName.trimmed() + u')';
 }
 
+bool StagePostedSlipForReprint(Connection& con, DrugCatalog::Drug& drug, const PostedSlipRestage& restage,
+                               PostedSlipFirstLine* firstLine) {
+    Transaction staging(con);
+    if (RestagePostedChargeSlip(con, drug, restage, firstLine).isEmpty())
+        return false;
+    staging.commit();
+    return true;
+}
+
+bool StagePostedMemoForReprint(Connection& con, const PostedMemoRestage& restage, PostedSlipFirstLine* firstLine) {
+    Transaction staging(con);
+    if (!RestagePostedCreditMemo(con, restage, firstLine))
+        return false;
+    staging.commit();
+    return true;
+}
+
 bool RestagePostedCreditMemo(Connection& con, const PostedMemoRestage& restage, PostedSlipFirstLine* firstLine) {
     const QString idNum = restage.idNum.trimmed();
     const QString memo = restage.memoNumber.trimmed();

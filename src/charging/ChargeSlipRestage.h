@@ -52,6 +52,11 @@ struct PostedSlipRestage {
 QString RestagePostedChargeSlip(Connection& con, DrugCatalog::Drug& drug, const PostedSlipRestage& restage,
                                 PostedSlipFirstLine* firstLine = nullptr);
 
+// RestagePostedChargeSlip for a reprint, in a transaction of its own: the slip is staged whole or
+// not at all. False when the slip has no posted line.
+bool StagePostedSlipForReprint(Connection& con, DrugCatalog::Drug& drug, const PostedSlipRestage& restage,
+                               PostedSlipFirstLine* firstLine = nullptr);
+
 // A posted credit memo or adjustment slip staged again for its reprint.
 struct PostedMemoRestage {
     QString idNum;
@@ -66,6 +71,11 @@ struct PostedMemoRestage {
 // posted, the charge slip it came from. Runs on the caller's transaction. False, with nothing
 // cleared, when the memo has no posted line.
 bool RestagePostedCreditMemo(Connection& con, const PostedMemoRestage& restage, PostedSlipFirstLine* firstLine = nullptr);
+
+// RestagePostedCreditMemo for a reprint, in a transaction of its own: the memo is staged whole or
+// not at all. False when the memo has no posted line.
+bool StagePostedMemoForReprint(Connection& con, const PostedMemoRestage& restage,
+                               PostedSlipFirstLine* firstLine = nullptr);
 
 // A memo line's description from the item master: the generic name, the description and the name
 // in brackets, or the name and the description for an item without a generic name; the code

@@ -129,20 +129,15 @@ void frmListPosted::GetChargeRecords1(const QString& IDNum, const QString& Charg
         const QString station =
             slipStation(GetStation(con, findText(), flexMSHList->textMatrix(row, 1)), lblPatInfo[slotStation]->text());
         PostedSlipFirstLine first;
-        {
-            // The slip is staged whole under this workstation, or not at all.
-            Transaction staging(con);
-            PostedSlipRestage restage;
-            restage.idNum = IDNum;
-            restage.slipNumber = ChargeSlip;
-            restage.key = gHostID;
-            restage.byCodeOnly = true;
-            restage.withDosage = true;
-            restage.describe = BracketedDescriptionCharge;
-            if (RestagePostedChargeSlip(con, SlotComponent(gComponents.gDrug).Drug(), restage, &first).isEmpty())
-                return;
-            staging.commit();
-        }
+        PostedSlipRestage restage;
+        restage.idNum = IDNum;
+        restage.slipNumber = ChargeSlip;
+        restage.key = gHostID;
+        restage.byCodeOnly = true;
+        restage.withDosage = true;
+        restage.describe = BracketedDescriptionCharge;
+        if (!StagePostedSlipForReprint(con, SlotComponent(gComponents.gDrug).Drug(), restage, &first))
+            return;
         InpatientFile::Patient& patient = SlotComponent(gComponents.gPatient);
         if (!patient.LoadInfo(IDNum))
             return;
@@ -177,12 +172,8 @@ void frmListPosted::GetCreditMemo(const QString& IDNum, const QString& RefNum, i
     generalProcedure(kListPostedModule, QStringLiteral("GetCreditMemo"), [&] {
         Connection& con = SQLConnection();
         PostedSlipFirstLine first;
-        {
-            Transaction staging(con);
-            if (!RestagePostedCreditMemo(con, {.idNum = IDNum, .memoNumber = RefNum, .key = gHostID, .describe = {}}, &first))
-                return;
-            staging.commit();
-        }
+        if (!StagePostedMemoForReprint(con, {.idNum = IDNum, .memoNumber = RefNum, .key = gHostID, .describe = {}}, &first))
+            return;
         InpatientFile::Patient& patient = SlotComponent(gComponents.gPatient);
         if (!patient.LoadInfo(IDNum))
             return;

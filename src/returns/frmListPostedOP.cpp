@@ -94,20 +94,15 @@ void frmListPostedOP::GetChargeRecords(const QString& IDNum, const QString& RefN
         Connection& con = SQLConnection();
         const QString station = visitSlipStation(GetStation(con, findText(), flexMSHList->textMatrix(flexMSHList->row(), 1)));
         PostedSlipFirstLine first;
-        {
-            // The slip is staged whole under this workstation, or not at all.
-            Transaction staging(con);
-            PostedSlipRestage restage;
-            restage.idNum = IDNum;
-            restage.slipNumber = RefNum;
-            restage.key = gHostID;
-            restage.byCodeOnly = true;
-            restage.withPrices = true;
-            restage.describe = GenericFirstDescription;
-            if (RestagePostedChargeSlip(con, SlotComponent(gComponents.gDrug).Drug(), restage, &first).isEmpty())
-                return;
-            staging.commit();
-        }
+        PostedSlipRestage restage;
+        restage.idNum = IDNum;
+        restage.slipNumber = RefNum;
+        restage.key = gHostID;
+        restage.byCodeOnly = true;
+        restage.withPrices = true;
+        restage.describe = GenericFirstDescription;
+        if (!StagePostedSlipForReprint(con, SlotComponent(gComponents.gDrug).Drug(), restage, &first))
+            return;
         OutpatientFile::OPDPatient& patient = visit();
         if (!patient.Search(IDNum))
             return;
@@ -153,22 +148,18 @@ void frmListPostedOP::GetCreditMemo(const QString& IDNum, const QString& RefNum,
         Connection& con = SQLConnection();
         DrugCatalog::Drug& drug = SlotComponent(gComponents.gDrug).Drug();
         PostedSlipFirstLine first;
-        {
-            Transaction staging(con);
-            PostedMemoRestage restage;
-            restage.idNum = IDNum;
-            restage.memoNumber = RefNum;
-            restage.key = gHostID;
-            // An item the drug component no longer finds is left off.
-            restage.describe = [&drug](const QString& itemCode) -> std::optional<QString> {
-                if (!drug.SearchDrug(itemCode))
-                    return std::nullopt;
-                return GenericFirstDescription(drug);
-            };
-            if (!RestagePostedCreditMemo(con, restage, &first))
-                return;
-            staging.commit();
-        }
+        PostedMemoRestage restage;
+        restage.idNum = IDNum;
+        restage.memoNumber = RefNum;
+        restage.key = gHostID;
+        // An item the drug component no longer finds is left off.
+        restage.describe = [&drug](const QString& itemCode) -> std::optional<QString> {
+            if (!drug.SearchDrug(itemCode))
+                return std::nullopt;
+            return GenericFirstDescription(drug);
+        };
+        if (!StagePostedMemoForReprint(con, restage, &first))
+            return;
         OutpatientFile::OPDPatient& patient = visit();
         if (!patient.Search(IDNum))
             return;

@@ -1,5 +1,6 @@
 #include "Builders.h"
 #include "CashEntryFixture.h"
+#include "ConcurrentSaves.h"
 #include "SourceTree.h"
 
 #include "cash/frmSISequence.h"
@@ -23,9 +24,6 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTemporaryDir>
-#include <atomic>
-#include <mutex>
-#include <thread>
 
 namespace qx::test {
 namespace {
@@ -64,9 +62,7 @@ protected:
         ASSERT_TRUE(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
         target.write(source.readAll());
     }
-    void setCounter(const QString& column, qint64 value) {
-        db().execute(QStringLiteral("UPDATE billing.tbAssessmentNum SET %1 = ? WHERE id = 1").arg(column), {value});
-    }
+    void setCounter(const QString& column, qint64 value) { setBillingCounter(db(), column, value); }
     qint64 counter(const QString& column) { return *BillingCounterValue(db(), column); }
     qint64 count(const QString& sql, const QVariantList& binds = {}) { return db().query(sql, binds).value(0).toLongLong(); }
     // Three walk-in lines as item entry leaves them.
@@ -297,35 +293,17 @@ namespace {
 TEST_P(CashAssessmentSaveTest, WorkstationsClaimingAtOnceNeverShareANumber) {
     constexpr int kWorkstations = 4;
     constexpr int kSavesEach = 5;
-    std::vector<std::unique_ptr<Connection>> connections;
-    for (int i = 0; i < kWorkstations; ++i)
-        connections.push_back(testDatabase().openAnother());
-    QStringList all;
-    std::mutex lock;
-    std::atomic<int> failures{0};
-    std::vector<std::thread> threads;
-    for (int i = 0; i < kWorkstations; ++i)
-        threads.emplace_back([&, i] {
-            Connection& c = *connections[i];
-            for (int n = 0; n < kSavesEach; ++n) {
-                try {
-                    Transaction tx(c);
-                    const QString number = ClaimBillingNumber(c, AssessmentNumberSeries(), QStringLiteral("CASH"),
-                                                              QStringLiteral("E%1").arg(i));
-                    c.execute(QStringLiteral("INSERT INTO billing.tbCashAssessment (RefNum, RevenueID, ItemID) "
-                                             "VALUES (?, 'PH', 'PARA500')"),
-                              {number});
-                    tx.commit();
-                    std::lock_guard guard(lock);
-                    all << number;
-                } catch (...) {
-                    ++failures;
-                }
-            }
-        });
-    for (std::thread& t : threads)
-        t.join();
-    EXPECT_EQ(failures.load(), 0);
+    const ConcurrentSaves saves = saveConcurrently(testDatabase(), kWorkstations, kSavesEach, [](Connection& c, int i) {
+        Transaction tx(c);
+        const QString number =
+            ClaimBillingNumber(c, AssessmentNumberSeries(), QStringLiteral("CASH"), QStringLiteral("E%1").arg(i));
+        c.execute(QStringLiteral("INSERT INTO billing.tbCashAssessment (RefNum, RevenueID, ItemID) VALUES (?, 'PH', 'PARA500')"),
+                  {number});
+        tx.commit();
+        return QStringList{number};
+    });
+    const QStringList& all = saves.numbers;
+    EXPECT_EQ(saves.failures, 0);
     EXPECT_EQ(all.size(), kWorkstations * kSavesEach);
     EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), all.size());
     EXPECT_EQ(counter(QStringLiteral("assessmentnum")), 123 + kWorkstations * kSavesEach);

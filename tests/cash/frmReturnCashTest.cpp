@@ -1,3 +1,4 @@
+#include "ConcurrentSaves.h"
 #include "CreditAdviseFixture.h"
 
 #include "cash/CashWindowOpeners.h"
@@ -19,9 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
-#include <atomic>
-#include <mutex>
-#include <thread>
 
 namespace qx::test {
 namespace {
@@ -87,10 +85,7 @@ protected:
         quantity(typed);
     }
     qint64 count(const QString& sql) { return db().query(sql).value(0).toLongLong(); }
-    void setCounter(const char* column, qint64 value) {
-        db().execute(QStringLiteral("UPDATE billing.tbAssessmentNum SET %1 = ? WHERE id = 1").arg(QLatin1String(column)),
-                     {value});
-    }
+    void setCounter(const char* column, qint64 value) { setBillingCounter(db(), QLatin1String(column), value); }
     void setSwitch23(bool on) {
         db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = '23'"));
         db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES ('23', ?)"), {on ? 1 : 0});
@@ -404,38 +399,20 @@ TEST_P(frmReturnCashTest, OpenerRegistered) {
 // Two workstations saving advises at once never share an advise or credit-memo number.
 TEST_P(frmReturnCashTest, WorkstationsNeverShareAnAdviseNumber) {
     constexpr int kWorkstations = 3, kSavesEach = 5;
-    std::vector<std::unique_ptr<Connection>> connections;
-    for (int i = 0; i < kWorkstations; ++i)
-        connections.push_back(testDatabase().openAnother());
-    QStringList all;
-    std::mutex lock;
-    std::atomic<int> failures{0};
-    std::vector<std::thread> threads;
-    for (int i = 0; i < kWorkstations; ++i)
-        threads.emplace_back([&, i] {
-            Connection& c = *connections[i];
-            for (int n = 0; n < kSavesEach; ++n) {
-                try {
-                    Transaction tx(c);
-                    const QString advise = ClaimBillingNumber(c, CreditAdviseNumberSeries(), QStringLiteral("CASH"), QStringLiteral("E"));
-                    const QString memo = ClaimBillingNumber(c, CashCreditMemoNumberSeries(), QStringLiteral("CASH"), QStringLiteral("E"));
-                    c.callProcedure(QStringLiteral("spCash_SaveCMAdvise"),
-                                    {{QStringLiteral("@Code"), QStringLiteral("PH")},
-                                     {QStringLiteral("@AdviseNo"), advise},
-                                     {QStringLiteral("@ORNumber"), QStringLiteral("OR-9")},
-                                     {QStringLiteral("@ItemID"), QStringLiteral("AMOX")},
-                                     {QStringLiteral("@Quantity"), 1.0}});
-                    tx.commit();
-                    std::lock_guard guard(lock);
-                    all << advise << memo;
-                } catch (...) {
-                    ++failures;
-                }
-            }
-        });
-    for (std::thread& t : threads)
-        t.join();
-    EXPECT_EQ(failures.load(), 0);
+    const ConcurrentSaves saves = saveConcurrently(testDatabase(), kWorkstations, kSavesEach, [](Connection& c, int) {
+        Transaction tx(c);
+        const QString advise = ClaimBillingNumber(c, CreditAdviseNumberSeries(), QStringLiteral("CASH"), QStringLiteral("E"));
+        const QString memo = ClaimBillingNumber(c, CashCreditMemoNumberSeries(), QStringLiteral("CASH"), QStringLiteral("E"));
+        c.callProcedure(QStringLiteral("spCash_SaveCMAdvise"), {{QStringLiteral("@Code"), QStringLiteral("PH")},
+                                                                {QStringLiteral("@AdviseNo"), advise},
+                                                                {QStringLiteral("@ORNumber"), QStringLiteral("OR-9")},
+                                                                {QStringLiteral("@ItemID"), QStringLiteral("AMOX")},
+                                                                {QStringLiteral("@Quantity"), 1.0}});
+        tx.commit();
+        return QStringList{advise, memo};
+    });
+    const QStringList& all = saves.numbers;
+    EXPECT_EQ(saves.failures, 0);
     EXPECT_EQ(all.size(), 2 * kWorkstations * kSavesEach);
     EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), all.size());
 }

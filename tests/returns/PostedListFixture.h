@@ -2,6 +2,7 @@
 #include "Builders.h"
 #include "ScriptedInputBox.h"
 #include "ScriptedPlatform.h"
+#include "PrintOuts.h"
 #include "SourceTree.h"
 #include "TestDatabase.h"
 #include "charging/frmView.h"
@@ -125,17 +126,7 @@ protected:
     }
     QStringList userLog() { return column(QStringLiteral("SELECT Activity FROM tbInvUserLog ORDER BY LogID")); }
     // The texts of the print-outs made so far, in order of their files.
-    QStringList printed() {
-        QStringList texts;
-        const QDir folder(printFolder.path());
-        for (const QString& file : folder.entryList(QDir::Files, QDir::Name)) {
-            QProcess text;
-            text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), folder.filePath(file), QStringLiteral("-")});
-            EXPECT_TRUE(text.waitForFinished());
-            texts << QString::fromUtf8(text.readAllStandardOutput());
-        }
-        return texts;
-    }
+    QStringList printed() { return printedTexts(printFolder.path()); }
     int printOuts() { return int(QDir(printFolder.path()).entryList(QDir::Files).size()); }
     void clearPrintOuts() {
         QDir folder(printFolder.path());

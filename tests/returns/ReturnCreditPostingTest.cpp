@@ -1,11 +1,10 @@
 #include "Builders.h"
+#include "ConcurrentSaves.h"
 #include "TestDatabase.h"
 #include "charging/ChargePosting.h"
 #include "returns/ReturnCreditPosting.h"
 #include "suite/DrugCatalogComponent.h"
 
-#include <mutex>
-#include <thread>
 
 namespace qx::test {
 namespace {
@@ -123,32 +122,20 @@ TEST_P(ReturnCreditPostingTest, ARefusedLineRollsBackTheWholeSave) {
 // Eight workstations take back at once, each its own issue; two more race for one issue's
 // remainder: every save gets its own number and no issue is credited twice.
 TEST_P(ReturnCreditPostingTest, WorkstationsPostingAtOnceGetDistinctNumbers) {
-    QStringList numbers;
-    int refused = 0;
-    std::mutex m;
-    std::string error;
-    std::vector<std::thread> workstations;
-    for (int w = 1; w <= 10; ++w)
-        workstations.emplace_back([&, w] {
-            try {
-                auto con = testDatabase().openAnother();
-                suite::DrugCatalogComponent own{[&con] { return con.get(); }};
-                own.InitConnect(con->connectionString());
-                const CreditMemoPosted posted = PostCreditMemo(*con, own.Drug(), save({line(1, slip(std::min(w, 9)), 2)}));
-                std::lock_guard<std::mutex> lock(m);
-                numbers << posted.number;
-            } catch (const SaveRefused&) {
-                std::lock_guard<std::mutex> lock(m);
-                ++refused;
-            } catch (const std::exception& e) {
-                std::lock_guard<std::mutex> lock(m);
-                error = e.what();
-            }
-        });
-    for (auto& t : workstations)
-        t.join();
-    ASSERT_EQ(error, "");
-    EXPECT_EQ(refused, 1);
+    std::atomic<int> refused{0};
+    const ConcurrentSaves saves = saveConcurrently(testDatabase(), 10, 1, [&](Connection& c, int i) {
+        suite::DrugCatalogComponent own{[&c] { return &c; }};
+        own.InitConnect(c.connectionString());
+        try {
+            return QStringList{PostCreditMemo(c, own.Drug(), save({line(1, slip(std::min(i + 1, 9)), 2)})).number};
+        } catch (const SaveRefused&) {
+            ++refused;
+            return QStringList{};
+        }
+    });
+    EXPECT_EQ(saves.failures, 0);
+    QStringList numbers = saves.numbers;
+    EXPECT_EQ(refused.load(), 1);
     ASSERT_EQ(numbers.size(), 9);
     numbers.removeDuplicates();
     EXPECT_EQ(numbers.size(), 9);

@@ -1,5 +1,6 @@
 #include "ReturnScreenFixture.h"
 
+#include "PrintOuts.h"
 #include "SourceTree.h"
 #include "platform/report/ReportPrinter.h"
 #include "reports/CatalogueOpening.h"
@@ -88,17 +89,7 @@ protected:
     QString current(qint16 mode) {
         return mode == Screen::kReturn ? numbers().CurrentCreditMemo() : numbers().CurrentAdjustmentSlip();
     }
-    QStringList printed() {
-        QStringList texts;
-        const QDir folder(printFolder.path());
-        for (const QString& file : folder.entryList(QDir::Files, QDir::Name)) {
-            QProcess text;
-            text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), folder.filePath(file), QStringLiteral("-")});
-            EXPECT_TRUE(text.waitForFinished());
-            texts << QString::fromUtf8(text.readAllStandardOutput());
-        }
-        return texts;
-    }
+    QStringList printed() { return printedTexts(printFolder.path()); }
     void refuseOnUpdate(const QString& table) {
         if (db().isSQLite()) {
             db().executeScript(QStringLiteral("CREATE TRIGGER trInjected BEFORE UPDATE ON %1 "
