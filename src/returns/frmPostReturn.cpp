@@ -119,8 +119,6 @@ frmPostReturn::frmPostReturn(QWidget* parent) : QDialog(parent) {
     connect(cmdSave, &QPushButton::clicked, this, &frmPostReturn::cmdSave_Click);
     connect(cmdPrintSave, &QPushButton::clicked, this, &frmPostReturn::cmdPrintSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmPostReturn::cmdClose_Click);
-    cmdSave->setEnabled(false);
-    cmdPrintSave->setEnabled(false);
 }
 
 ChargeGridConfig frmPostReturn::gridConfig() const {
@@ -152,9 +150,11 @@ bool frmPostReturn::hasCode(int row) const {
 
 void frmPostReturn::Form_Load() {
     eventHandler(kModule, QStringLiteral("Form_Load"), [&] {
+        doctorCode_.clear();
         if (isInPatient()) {
             InpatientFile::Patient& patient = SlotComponent(gComponents.gPatient);
             if (patient.LoadInfo(IDNum)) {
+                doctorCode_ = Trim(patient.DoctorID());
                 lblPatInfo[1]->setText(shown(patient.StationID() + QStringLiteral(" - ") + patient.Station()));
                 txtPatientName->setText(shown(patient.PatientName()));
                 lblPatInfo[3]->setText(shown(patient.Doctor()));
@@ -165,6 +165,7 @@ void frmPostReturn::Form_Load() {
         } else {
             OutpatientFile::OPDPatient& visit = SlotComponent(gComponents.gOPDPatient);
             if (visit.Search(IDNum)) {
+                doctorCode_ = Trim(visit.DoctorCode());
                 txtPatientName->setText(shown(visit.PatientName()));
                 lblPatInfo[3]->setText(shown(visit.Doctor()));
                 lblPatInfo[4]->setText(QStringLiteral("OP"));

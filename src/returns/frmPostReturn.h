@@ -61,8 +61,19 @@ public:
     QDateTime Get_TransactionDate();
 
     // ---- Posting and printing (frmPostReturnSave.cpp) ----
+    // Posts and closes the screen.
     void cmdSave_Click();
+    // Posts, prints the credit memo when a line was credited, and closes the screen.
     void cmdPrintSave_Click();
+    // The checks, the "RETURNED" marks, the question and the posting in one transaction; false
+    // leaves the screen open with its lines. `credited` tells whether a line reached the stock card.
+    bool SaveSuccessfull(bool* credited = nullptr);
+    // True when the account may take the return: not discharged, or open for late charges.
+    bool checkLateCharge();
+    // True when the item was already credited to this patient on the charge slip.
+    bool isReturned(const QString& chargeSlip, const QString& itemCode);
+    // A line with a slip, a code, a returned quantity and an amount.
+    bool CanSaveRow(int row) const;
 
     ChargeGrid* chargeGrid() const { return chargeGrid_; }
     QLineEdit* txtEntry() const;
@@ -91,8 +102,11 @@ private:
     void commitQuantity(int row, const QString& typed);
     void leaveForRemarks();
     bool hasCode(int row) const;
+    void printCreditMemo();
 
     ChargeGrid* chargeGrid_ = nullptr;
+    // The patient's attending doctor, which the credit lines carry.
+    QString doctorCode_;
 };
 
 } // namespace qx
