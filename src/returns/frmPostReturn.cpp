@@ -27,8 +27,6 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("frmPostReturn");
-
 // Inner size of the window as designed, twips.
 constexpr int kDesignWidth = 11400;
 constexpr int kDesignHeight = 7320;
@@ -36,7 +34,7 @@ constexpr int kGridTop = 2520;
 constexpr int kGridHeight = 3480;
 
 // Banner values that come from the patient records are written after one blank.
-QString shown(const QString& value) { return QStringLiteral(" ") + value; }
+QString bannerValue(const QString& value) { return QStringLiteral(" ") + value; }
 
 QLabel* valueBox(QWidget* parent, int left, int top, int width) {
     QLabel* label = twipsValueLabel(parent, left, top, width);
@@ -155,22 +153,22 @@ void frmPostReturn::Form_Load() {
             InpatientFile::Patient& patient = SlotComponent(gComponents.gPatient);
             if (patient.LoadInfo(IDNum)) {
                 doctorCode_ = Trim(patient.DoctorID());
-                lblPatInfo[1]->setText(shown(patient.StationID() + QStringLiteral(" - ") + patient.Station()));
-                txtPatientName->setText(shown(patient.PatientName()));
-                lblPatInfo[3]->setText(shown(patient.Doctor()));
-                lblPatInfo[4]->setText(shown(patient.RoomNumber() + QStringLiteral(" - ") + patient.Room()));
-                lblPatInfo[7]->setText(shown(patient.Age()));
-                lblPatInfo[8]->setText(shown(Left(patient.Sex(), 1)));
+                lblPatInfo[1]->setText(bannerValue(patient.StationID() + QStringLiteral(" - ") + patient.Station()));
+                txtPatientName->setText(bannerValue(patient.PatientName()));
+                lblPatInfo[3]->setText(bannerValue(patient.Doctor()));
+                lblPatInfo[4]->setText(bannerValue(patient.RoomNumber() + QStringLiteral(" - ") + patient.Room()));
+                lblPatInfo[7]->setText(bannerValue(patient.Age()));
+                lblPatInfo[8]->setText(bannerValue(Left(patient.Sex(), 1)));
             }
         } else {
             OutpatientFile::OPDPatient& visit = SlotComponent(gComponents.gOPDPatient);
             if (visit.Search(IDNum)) {
                 doctorCode_ = Trim(visit.DoctorCode());
-                txtPatientName->setText(shown(visit.PatientName()));
-                lblPatInfo[3]->setText(shown(visit.Doctor()));
+                txtPatientName->setText(bannerValue(visit.PatientName()));
+                lblPatInfo[3]->setText(bannerValue(visit.Doctor()));
                 lblPatInfo[4]->setText(QStringLiteral("OP"));
-                lblPatInfo[7]->setText(shown(visit.Age()));
-                lblPatInfo[8]->setText(shown(Left(visit.Sex(), 1)));
+                lblPatInfo[7]->setText(bannerValue(visit.Age()));
+                lblPatInfo[8]->setText(bannerValue(Left(visit.Sex(), 1)));
             }
         }
         txtIDNum->setText(IDNum);

@@ -98,6 +98,9 @@ public:
     QPushButton* cmdClose = nullptr;
 
 private:
+    // The form's name in the error boxes.
+    static inline const QString kModule = QStringLiteral("frmPostReturn");
+
     ChargeGridConfig gridConfig() const;
     void commitQuantity(int row, const QString& typed);
     void leaveForRemarks();

@@ -19,7 +19,6 @@ namespace qx {
 
 namespace {
 
-const QString kModule = QStringLiteral("frmPostReturn");
 const QString kReturnedMark = QStringLiteral("RETURNED");
 
 // The request's rows are this patient's under the request's number: another patient's request

@@ -1,5 +1,6 @@
 #include "Builders.h"
 #include "MainWindowFixture.h"
+#include "PrintOuts.h"
 #include "ScriptedInputBox.h"
 #include "SourceTree.h"
 #include "charging/frmView.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -90,17 +90,7 @@ protected:
         return rows;
     }
     // The texts of every print-out made so far, in order.
-    QStringList printed() {
-        QStringList texts;
-        const QDir folder(printFolder.path());
-        for (const QString& file : folder.entryList(QDir::Files, QDir::Name)) {
-            QProcess text;
-            text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), folder.filePath(file), QStringLiteral("-")});
-            EXPECT_TRUE(text.waitForFinished());
-            texts << QString::fromUtf8(text.readAllStandardOutput());
-        }
-        return texts;
-    }
+    QStringList printed() { return printedTexts(printFolder.path()); }
     void setSwitch(const QString& key, bool on) {
         db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = ?"), {key});
         db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES (?, ?)"), {key, on ? 1 : 0});

@@ -1,7 +1,7 @@
 #pragma once
+#include "QueryText.h"
 #include "ReturnScreenFixture.h"
 #include "charging/ChargeGrid.h"
-#include "platform/Values.h"
 #include "returns/frmPostReturn.h"
 
 #include <QVariant>
@@ -83,17 +83,8 @@ protected:
 
     // The request table as "id|slip|item|memo|isPosted|status|processBy", ordered.
     QStringList requestRows() {
-        QStringList out;
-        const Recordset rs = db().query(
-            QStringLiteral("SELECT IdNum, ChargeSlip, ItemID, CreditMemo, isPosted, RecordStatus, ProcessBy "
-                           "FROM tbPharmaCommunication ORDER BY IdNum, ChargeSlip, ItemID"));
-        for (int i = 0; i < rs.recordCount(); ++i) {
-            QStringList cells;
-            for (int col = 0; col < rs.fieldCount(); ++col)
-                cells << Text(rs.valueAt(i, col));
-            out << cells.join(u'|');
-        }
-        return out;
+        return QueryRows(db(), QStringLiteral("SELECT IdNum, ChargeSlip, ItemID, CreditMemo, isPosted, RecordStatus, "
+                                              "ProcessBy FROM tbPharmaCommunication ORDER BY IdNum, ChargeSlip, ItemID"));
     }
 
     // Types the quantity into the editor opened on the line and presses Enter.

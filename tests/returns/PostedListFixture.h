@@ -18,7 +18,6 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace qx::test {
