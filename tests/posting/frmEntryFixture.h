@@ -1,6 +1,7 @@
 #pragma once
 #include "Builders.h"
 #include "ChargeScreenFixture.h"
+#include "ScriptedPickers.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "platform/WidgetInput.h"
@@ -19,30 +20,6 @@
 #include <QStringList>
 
 namespace qx::test {
-
-// The admitted-patient picker: records what it was asked and answers the test's choice.
-class PickedAdmission : public InpatientRoster::InpatientList {
-public:
-    bool InitConnection(const QString&) override { return true; }
-    QString ShowList(const QString& text, const std::optional<int>&) override {
-        asked << text;
-        return choice;
-    }
-    QStringList asked;
-    QString choice;
-};
-
-// The doctor picker: records what it was asked and answers the test's choice ("" cancels).
-class PickedDoctor : public Clinicians::DoctorList {
-public:
-    bool InitConnection(const QString&) override { return true; }
-    QString ShowList(const QString& text) override {
-        asked << text;
-        return choice;
-    }
-    QStringList asked;
-    QString choice;
-};
 
 // The in-patient posting screen over a fresh database, with an employee logged in and our own
 // patient, drug and doctor components on it; the two pickers are scripted.

@@ -26,41 +26,17 @@
 
 namespace qx::test {
 
-// The recent-visit picker: records what it was asked, answers the test's choice and says
-// whether that choice was a patient of the master record.
-class PickedRecentVisit : public OutpatientRecent::RecentList {
+// The recent-visit picker, which also says whether the choice was a patient of the master record.
+class PickedRecentVisit : public RecordingPicker<OutpatientRecent::RecentList> {
 public:
-    bool InitConnection(const QString&) override { return true; }
-    QString ShowList(const QString& text) override {
-        asked << text;
-        return choice;
-    }
+    QString ShowList(const QString& text) override { return answer(text); }
     bool MasterOrRegistered() const override { return master; }
-    QStringList asked;
-    QString choice;
     bool master = false;
 };
 
-class PickedAccount : public AccountFirms::FirmList {
+class PickedAccount : public RecordingPicker<AccountFirms::FirmList> {
 public:
-    bool InitConnection(const QString&) override { return true; }
-    QString ShowList(const QString& text, const std::optional<QString>&) override {
-        asked << text;
-        return choice;
-    }
-    QStringList asked;
-    QString choice;
-};
-
-class PickedOPDoctor : public Clinicians::DoctorList {
-public:
-    bool InitConnection(const QString&) override { return true; }
-    QString ShowList(const QString& text) override {
-        asked << text;
-        return choice;
-    }
-    QStringList asked;
-    QString choice;
+    QString ShowList(const QString& text, const std::optional<QString>&) override { return answer(text); }
 };
 
 // The out-patient posting screen over a fresh database with an employee logged in, our own
@@ -113,7 +89,7 @@ protected:
     std::shared_ptr<PickedRecentVisit> recent = std::make_shared<PickedRecentVisit>();
     std::shared_ptr<PickedRosterVisit> roster = std::make_shared<PickedRosterVisit>();
     std::shared_ptr<PickedAccount> accounts = std::make_shared<PickedAccount>();
-    std::shared_ptr<PickedOPDoctor> doctors = std::make_shared<PickedOPDoctor>();
+    std::shared_ptr<PickedDoctor> doctors = std::make_shared<PickedDoctor>();
     QStringList logged;
 };
 

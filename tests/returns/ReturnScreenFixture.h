@@ -1,6 +1,7 @@
 #pragma once
 #include "Builders.h"
 #include "ChargeScreenFixture.h"
+#include "ScriptedPickers.h"
 #include "ScriptedPlatform.h"
 #include "TestDatabase.h"
 #include "components/IssueLedger.h"
@@ -25,34 +26,7 @@
 
 namespace qx::test {
 
-// A picker that records the texts it was given and answers the test's choice ("" cancels).
-template <typename Base>
-class ReturnTextPicker : public Base {
-public:
-    bool InitConnection(const QString&) override { return true; }
-    QStringList asked;
-    QString choice;
-
-protected:
-    QString answer(const QString& asked_) {
-        asked << asked_;
-        return choice;
-    }
-};
-
-class ReturnAdmissionPicker : public ReturnTextPicker<InpatientRoster::InpatientList> {
-public:
-    QString ShowList(const QString& text, const std::optional<int>&) override { return answer(text); }
-};
-class ReturnVisitPicker : public ReturnTextPicker<OutpatientRoster::OutpatientList> {
-public:
-    QString ShowList(const QString& text) override { return answer(text); }
-};
-class ReturnDoctorPicker : public ReturnTextPicker<Clinicians::DoctorList> {
-public:
-    QString ShowList(const QString& text) override { return answer(text); }
-};
-class ReturnSlipPicker : public ReturnTextPicker<SlipBook::ChargeSlipList> {
+class ReturnSlipPicker : public RecordingPicker<SlipBook::ChargeSlipList> {
 public:
     QString ShowList(const QString& patientId, const QString& patientName) override {
         return answer(patientId + u'|' + patientName);
@@ -184,9 +158,9 @@ protected:
     }
     DrugCatalog::ChargeslipNumbers& numbers() { return gComponents.gDrug->Drug().Chargeslip(); }
 
-    std::shared_ptr<ReturnAdmissionPicker> admissions = std::make_shared<ReturnAdmissionPicker>();
-    std::shared_ptr<ReturnVisitPicker> visits = std::make_shared<ReturnVisitPicker>();
-    std::shared_ptr<ReturnDoctorPicker> doctors = std::make_shared<ReturnDoctorPicker>();
+    std::shared_ptr<PickedAdmission> admissions = std::make_shared<PickedAdmission>();
+    std::shared_ptr<PickedRosterVisit> visits = std::make_shared<PickedRosterVisit>();
+    std::shared_ptr<PickedDoctor> doctors = std::make_shared<PickedDoctor>();
     std::shared_ptr<ReturnIssuePicker> issues = std::make_shared<ReturnIssuePicker>();
     std::shared_ptr<ReturnSlipPicker> slips = std::make_shared<ReturnSlipPicker>();
 };

@@ -1,7 +1,9 @@
 #pragma once
 // Pickers the entry screens show, answering from a script.
+#include "components/Clinicians.h"
 #include "components/DoseForms.h"
 #include "components/DrugPicker.h"
+#include "components/InpatientRoster.h"
 #include "components/OutpatientRoster.h"
 
 #include <QStringList>
@@ -38,16 +40,37 @@ public:
     int shown = 0;
 };
 
-// The visit roster: records the text it was shown and answers the test's choice.
-class PickedRosterVisit : public OutpatientRoster::OutpatientList {
+// A picker that records the texts it was shown and answers the test's choice ("" cancels).
+template <typename Base>
+class RecordingPicker : public Base {
 public:
     bool InitConnection(const QString&) override { return true; }
-    QString ShowList(const QString& text) override {
+    QStringList asked;
+    QString choice;
+
+protected:
+    QString answer(const QString& text) {
         asked << text;
         return choice;
     }
-    QStringList asked;
-    QString choice;
+};
+
+// The visit roster.
+class PickedRosterVisit : public RecordingPicker<OutpatientRoster::OutpatientList> {
+public:
+    QString ShowList(const QString& text) override { return answer(text); }
+};
+
+// The admitted-patient picker.
+class PickedAdmission : public RecordingPicker<InpatientRoster::InpatientList> {
+public:
+    QString ShowList(const QString& text, const std::optional<int>&) override { return answer(text); }
+};
+
+// The doctor picker.
+class PickedDoctor : public RecordingPicker<Clinicians::DoctorList> {
+public:
+    QString ShowList(const QString& text) override { return answer(text); }
 };
 
 } // namespace qx::test
