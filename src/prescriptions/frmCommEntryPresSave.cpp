@@ -31,6 +31,12 @@ namespace qx {
 namespace {
 
 const QString kPresSaveModule = QStringLiteral("frmCommEntryPres");
+
+PrescriptionColumns prescriptionColumns() {
+    using P = frmCommEntryPres;
+    return {.code = P::kColCode, .dosage = P::kColDosage, .issued = P::kColIssued,
+            .requestNumber = P::kColRequestNumber};
+}
 constexpr double kLargeAmount = 5000;
 constexpr int kDefaultLinesPerSlip = 20;
 
@@ -88,11 +94,8 @@ void frmCommEntryPres::cmdPrintSave_Click() {
         // A save stopped by a check or a failure keeps the screen and prints no prescription.
         if (!saveDispensing())
             return;
+        // The issued quantities went back to the requests inside the save, before it served them.
         if (gPharmaSwitches.IsKelvarHospital()) {
-            UpdateNurseRequestQuantity(SQLConnection(), *flexMSEntry,
-                                       {.code = kColCode, .dosage = kColDosage, .issued = kColIssued,
-                                        .requestNumber = kColRequestNumber},
-                                       Trim(lblPatInfo[7]->text()));
             PrintDoctorPrescription(SQLConnection(), Trim(lblPatInfo[7]->text()), txtDocCode->text(),
                                     QStringLiteral("1"));
             cancelledForm_ = false;
@@ -104,10 +107,7 @@ void frmCommEntryPres::cmdPrintSave_Click() {
 void frmCommEntryPres::cmdPrintPrescription_Click() {
     eventHandler(kPresSaveModule, QStringLiteral("cmdPrintPrescription_Click"), [&] {
         const QString admission = Trim(lblPatInfo[7]->text());
-        UpdateNurseRequestQuantity(SQLConnection(), *flexMSEntry,
-                                   {.code = kColCode, .dosage = kColDosage, .issued = kColIssued,
-                                    .requestNumber = kColRequestNumber},
-                                   admission);
+        UpdateNurseRequestQuantity(SQLConnection(), *flexMSEntry, prescriptionColumns(), admission);
         PrintDoctorPrescription(SQLConnection(), admission, txtDocCode->text(), QStringLiteral("1"));
         cancelledForm_ = false;
     });
@@ -235,6 +235,8 @@ bool frmCommEntryPres::saveDispensing() {
     const std::unique_ptr<NumberSeries> counter = ChargeSlipSeriesFor(con, drug.Chargeslip(), admission);
     ProposedChargeSlipSeries series(con, *counter, [&con, admission] { return takeHomeReference(con, admission); });
     const QString patientId = patientID_;
+    // The prescription printed after this save shows the quantities issued.
+    const bool writeBack = printRequested_ && gPharmaSwitches.IsKelvarHospital();
     std::vector<ChargeSlipSave> passes;
     for (size_t first = 0; first < postable.size() || passes.empty(); first += size_t(linesPerSlip)) {
         ChargeSlipSave pass;
@@ -247,7 +249,9 @@ bool frmCommEntryPres::saveDispensing() {
         const size_t end = std::min(postable.size(), first + size_t(linesPerSlip));
         pass.lines.assign(postable.begin() + long(std::min(first, end)), postable.begin() + long(end));
         if (passes.empty())
-            pass.beforePosting = [&drug, revoked](Connection&) {
+            pass.beforePosting = [&, revoked, writeBack](Connection& c) {
+                if (writeBack)
+                    UpdateNurseRequestQuantity(c, *flexMSEntry, prescriptionColumns(), admission);
                 for (const QString& request : revoked)
                     drug.RevokePendingRequest(request, gEmployeeCode);
             };

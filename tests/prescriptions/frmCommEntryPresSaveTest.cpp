@@ -1,5 +1,6 @@
 #include "frmCommEntryPresFixture.h"
 
+#include "SourceTree.h"
 #include "charging/Numbering.h"
 #include "charging/RequestLineStates.h"
 #include "charging/SlipPrinting.h"
@@ -180,6 +181,312 @@ TEST_P(frmCommEntryPresSaveTest, AFailureLeavesNothingAndTheRetryPostsOnce) {
     EXPECT_EQ(slips(), QStringList{before + "|2"});
     EXPECT_EQ(requestStates(), (QStringList{"RQ1|P", "RQ2|P", "RQ3|R"}));
     EXPECT_FALSE(f.isVisible());
+}
+
+
+// Passes of MaximumReceiptEntry lines, each under its own number; below 1 it counts as 20.
+TEST_P(frmCommEntryPresSaveTest, LinesArePostedInPassesOfTheReceiptLimit) {
+    struct Case {
+        int limit;
+        QStringList lines;  // lines per slip, in claim order
+    };
+    const Case cases[] = {{1, {"1", "1", "1"}}, {2, {"2", "1"}}, {0, {"3"}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.limit);
+        gMaximumReceiptEntry = qint16(c.limit);
+        P& f = open();
+        const QString first = counter();
+        press(f.cmdSave);
+        EXPECT_TRUE(lastMessage().isEmpty()) << lastMessage().toStdString();
+        QStringList perSlip;
+        for (const QString& slip : slips())
+            perSlip << slip.section(u'|', 1);
+        EXPECT_EQ(perSlip, c.lines);
+        EXPECT_EQ(slips().first().section(u'|', 0, 0), first);
+        // Each line's take-home record carries the slip it was posted under.
+        EXPECT_EQ(rows(QStringLiteral("SELECT h.ItemID FROM station.tbNurseHomeMeds h INNER JOIN tbInvStockCard s "
+                                      "ON s.ItemID = h.ItemID AND s.RefNum = h.ReferenceNum ORDER BY h.ItemID"),
+                       {"ItemID"}),
+                  (QStringList{"AMOX500", "CEF1G", "PARA500"}));
+        db().execute(QStringLiteral("DELETE FROM tbInvStockCard"));
+        db().execute(QStringLiteral("UPDATE station.tbNurseHomeMeds SET RecordStatus = NULL, ReferenceNum = NULL"));
+        db().execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET RecordStatus = NULL"));
+    }
+}
+
+// The take-home records' reference number is the slip when it is free; a used one gives way to
+// the counter's number. The counters: the employee's at QVH, the admission's under switch 22, the
+// single one elsewhere.
+TEST_P(frmCommEntryPresSaveTest, TheSlipNumberComesFromAFreeReferenceOrTheCounter) {
+    enum Counter { Single, PerAdmission, Terminal };
+    struct Case {
+        const char* name;
+        Counter kind;
+        QString reference;  // on the take-home records
+        bool referenceUsed;
+        bool postedUnderReference;
+    };
+    const Case cases[] = {
+        {"free reference", Single, "TH0001", false, true},
+        {"used reference", Single, "TH0001", true, false},
+        {"single counter", Single, "", false, false},
+        {"per admission", PerAdmission, "", false, false},
+        {"terminal at QVH", Terminal, "", false, false},
+    };
+    DrugCatalog::ChargeslipNumbers& numbers = gComponents.gDrug->Drug().Chargeslip();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        gSiteCode = c.kind == Terminal ? QStringLiteral("QVH") : QString();
+        db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = '22'"));
+        db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES ('22', ?)"),
+                     {c.kind == PerAdmission ? 1 : 0});
+        db().execute(QStringLiteral("UPDATE station.tbNurseHomeMeds SET ReferenceNum = ?"), {c.reference});
+        if (c.referenceUsed)
+            db().execute(QStringLiteral("INSERT INTO tbInvStockCard (RefNum, ItemID, IdNum, LocationID, SummaryCode, "
+                                        "TransDate) VALUES (?, 'CEF1G', '9999', '20', 'PH', ?)"),
+                         {c.reference, db().serverNow()});
+        const auto current = [&] {
+            return c.kind == Terminal       ? GetTerminalChargeSlipNo(db(), gEmployeeCode)
+                   : c.kind == PerAdmission ? numbers.CurrentDispensingChargeSlip(QStringLiteral("1001"))
+                                            : numbers.CurrentDispensingChargeSlip();
+        };
+        if (c.kind == Terminal)
+            AdvanceTerminalChargeSlipNo(db(), gEmployeeCode);  // the employee's counter exists
+        const QString single = numbers.CurrentDispensingChargeSlip();
+        const QString before = current();
+        P& f = open();
+        press(f.cmdSave);
+        EXPECT_TRUE(lastMessage().isEmpty()) << lastMessage().toStdString();
+        const QString slip = c.postedUnderReference ? c.reference : before;
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbInvStockCard WHERE RefNum = ?"), {slip}), 3);
+        EXPECT_EQ(current() == before, c.postedUnderReference) << "the counter moves only for its own number";
+        if (c.kind != Single)
+            EXPECT_EQ(numbers.CurrentDispensingChargeSlip(), single) << "the single counter is left alone";
+        if (c.kind == Terminal)
+            EXPECT_TRUE(slip.startsWith(u'C') && slip.endsWith(u'M')) << slip.toStdString();
+        EXPECT_EQ(homeMeds(), (QStringList{"AMOX500|" + slip + "|P", "CEF1G|" + slip + "|P", "PARA500|" + slip + "|P"}));
+        db().execute(QStringLiteral("DELETE FROM tbInvStockCard"));
+        db().execute(QStringLiteral("UPDATE station.tbNurseHomeMeds SET RecordStatus = NULL, ReferenceNum = NULL"));
+        db().execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET RecordStatus = NULL"));
+    }
+}
+
+// A cancelled line's request is revoked, the others served; the supervisor of a validating
+// hospital is written on the slip's lines.
+TEST_P(frmCommEntryPresSaveTest, CancelledLinesAreRevokedAndTheVerifierRecorded) {
+    gHasValidation = true;
+    approveAs(QStringLiteral("9001"));
+    P& f = open();
+    cancelLine(2);
+    press(f.cmdSave);
+    EXPECT_TRUE(lastMessage().isEmpty()) << lastMessage().toStdString();
+    EXPECT_EQ(requestStates(), (QStringList{"RQ1|P", "RQ2|R", "RQ3|P"}));
+    EXPECT_EQ(rows(QStringLiteral("SELECT ItemID, COALESCE(VerifyID, '') AS V FROM tbInvStockCard ORDER BY ItemID"),
+                   {"ItemID", "V"}),
+              (QStringList{"CEF1G|9001", "PARA500|9001"}));
+    EXPECT_FALSE(f.isVisible());
+}
+
+// The checks in their order; each refusal leaves the database and the screen as they were.
+TEST_P(frmCommEntryPresSaveTest, ChecksRefuseTheSave) {
+    struct Case {
+        const char* name;
+        std::function<void(P&)> setup;
+        QString message;  // empty: the save goes through
+        int answer = vbYes;
+    };
+    const QString zero = QStringLiteral("Please check the quantity or amount of the entered items. Some entries have "
+                                        "zero value!");
+    const Case cases[] = {
+        {"no doctor", [](P& f) { f.txtDocCode->clear(); }, "pls add requesting doctor.."},
+        {"switch 9",
+         [this](P& f) {
+             db().execute(QStringLiteral("INSERT INTO tbPharmaSwitch (IDKey, KeyValue) VALUES ('9', 1)"));
+             f.flexMSEntry->setTextMatrix(1, P::kColStock, QStringLiteral("1"));
+         },
+         "Item(s) in the list has insufficient stocks. Unable to process request."},
+        {"5000.00 asks nothing",
+         [this](P&) {
+             setIssued(3, QStringLiteral("1"), QStringLiteral("5000.00"));
+             setIssued(2, QStringLiteral("0"), QStringLiteral("0.00"));
+         },
+         zero},
+        {"5000.01 asks, No stops",
+         [this](P&) {
+             setIssued(3, QStringLiteral("1"), QStringLiteral("5000.01"));
+             setIssued(2, QStringLiteral("1"), QStringLiteral("5000.01"));
+         },
+         "Please verify entered Medicines. Some entries exceeded (P)5000.00. Proceed with transaction?", vbNo},
+        {"no stocks left",
+         [](P& f) {
+             gAllowZeroOnHand = true;
+             f.flexMSEntry->setTextMatrix(2, P::kColStock, QStringLiteral("0"));
+         },
+         "AMOXICILLIN 500 MG CAP has no stocks left. The system can't process the specified item. Please Cancel / "
+         "Delay Item."},
+        {"stock below the issued",
+         [](P& f) {
+             gAllowZeroOnHand = true;
+             f.flexMSEntry->setTextMatrix(2, P::kColStock, QStringLiteral("2"));
+         },
+         "AMOXICILLIN 500 MG CAP ==> Stock is not available to fill Prescription. Please enter quantity not greater "
+         "than the stock onhand."},
+        {"zero value", [this](P&) { setIssued(1, QStringLiteral("0"), QStringLiteral("10.50")); }, zero},
+        {"supervisor refuses",
+         [this](P&) {
+             gHasValidation = true;
+             approveAs(QString());
+         },
+         "Invalid Password."},
+        {"incomplete line", [](P& f) { f.flexMSEntry->setTextMatrix(2, P::kColDosage, QString()); },
+         "Entries has incomplete information.  Please check."},
+        {"inactive drug",
+         [this](P&) {
+             db().execute(QStringLiteral("UPDATE tbInvMaster SET ItemStatus = 1 WHERE ItemID = 'CEF1G'"));
+             db().execute(QStringLiteral("UPDATE tbInvent SET ItemStatus = 1 WHERE ItemID = 'CEF1G'"));
+         },
+         "Drug in line  3 was set to inactive.\r\nPlease refer to pharmacy warehouse staff or choose another drug."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        P& f = open();
+        c.setup(f);
+        platform.messages->clear();
+        platform.messages->answer(static_cast<MsgBoxResult>(c.answer));
+        press(f.cmdSave);
+        EXPECT_EQ(lastMessage(), c.message);
+        if (c.answer == vbNo)
+            EXPECT_EQ(platform.messages->last().title, QStringLiteral("MESSAGE"));
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tbInvStockCard")), 0);
+        EXPECT_EQ(requestStates(), (QStringList{"RQ1|", "RQ2|", "RQ3|"}));
+        EXPECT_TRUE(f.isVisible());
+        form.reset();
+        gAllowZeroOnHand = false;
+        gHasValidation = false;
+        db().execute(QStringLiteral("DELETE FROM tbPharmaSwitch WHERE IDKey = '9'"));
+        db().execute(QStringLiteral("UPDATE tbInvMaster SET ItemStatus = 0"));
+        db().execute(QStringLiteral("UPDATE tbInvent SET ItemStatus = 0"));
+    }
+}
+
+
+// Print/Save: the slip of each pass printed in its copies with its header, the prescription of
+// the Kelvar hospital with the issued quantities, CancelledForm False, the screen closed.
+TEST_P(frmCommEntryPresSaveTest, PrintSavePrintsEachPassAndThePrescription) {
+    for (const char* file : {"ChargeSlip.rpt", "DocPrescription.rpt"})
+        ASSERT_TRUE(installShippedReport(platform.folders->program, QString::fromLatin1(file)));
+    QTemporaryDir out;
+    report::setPrintFolder(out.path());
+    const auto text = [](const QString& pdf) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    struct Case {
+        const char* copies;
+        int limit;
+        int slips;
+        int printsPerSlip;
+    };
+    for (const Case& c : {Case{"0", 20, 1, 1}, Case{"3", 2, 2, 3}}) {
+        SCOPED_TRACE(c.copies);
+        report::clearPrintedJobs();
+        SaveChargeSlipCopies(QString::fromLatin1(c.copies));
+        gMaximumReceiptEntry = qint16(c.limit);
+        P& f = open();
+        f.setCancelledForm(true);
+        setIssued(2, QStringLiteral("1"), QStringLiteral("12.00"));
+        const QString name = Trim(f.lblPatInfo[2]->text());
+        press(f.cmdPinrtPresSave);
+        EXPECT_TRUE(lastMessage().isEmpty()) << lastMessage().toStdString();
+        QStringList numbers;
+        for (const QString& slip : slips())
+            numbers << slip.section(u'|', 0, 0);
+        ASSERT_EQ(numbers.size(), c.slips);
+        const auto jobs = report::printedJobs();
+        ASSERT_EQ(int(jobs.size()), c.slips * c.printsPerSlip + 3) << "slips, then one prescription per line";
+        for (int i = 0; i < c.slips; ++i) {
+            const QString printed = text(jobs[i * c.printsPerSlip].file);
+            for (const QString& expected : {numbers[i], QStringLiteral("CF"), QStringLiteral("JOSE C. REYES"), name,
+                                            QStringLiteral("1001")})
+                EXPECT_TRUE(printed.contains(expected)) << expected.toStdString() << "\n" << printed.toStdString();
+        }
+        EXPECT_TRUE(text(jobs.back().file).contains(QStringLiteral("CEFTRIAXONE")));
+        EXPECT_EQ(count(QStringLiteral("SELECT Quantity FROM station.tbNurseCommunicationFile WHERE RequestNumber = 'RQ2'")),
+                  1);
+        EXPECT_FALSE(f.CancelledForm());
+        EXPECT_FALSE(f.isVisible());
+        db().execute(QStringLiteral("DELETE FROM tbInvStockCard"));
+        db().execute(QStringLiteral("UPDATE station.tbNurseHomeMeds SET RecordStatus = NULL, ReferenceNum = NULL"));
+        db().execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET RecordStatus = NULL, Quantity = 3 "
+                                    "WHERE RequestNumber = 'RQ2'"));
+        db().execute(QStringLiteral("UPDATE station.tbNurseCommunicationFile SET RecordStatus = NULL"));
+    }
+}
+
+// Print/Save stopped by a check of the save keeps the screen and prints nothing.
+TEST_P(frmCommEntryPresSaveTest, PrintSaveStoppedByACheckPrintsNothing) {
+    report::clearPrintedJobs();
+    P& f = open();
+    f.flexMSEntry->setTextMatrix(2, P::kColDosage, QString());
+    press(f.cmdPinrtPresSave);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Entries has incomplete information.  Please check."));
+    EXPECT_TRUE(report::printedJobs().isEmpty());
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(f.saveValidated());
+}
+
+// Print Prescription: the issued quantities written back to the open requests (cancelled lines
+// left alone), one prescription per line, with the doctor's signature or without one.
+TEST_P(frmCommEntryPresSaveTest, PrintPrescriptionWritesBackAndPrintsPerLine) {
+    gSiteCode = QStringLiteral("SIKE");
+    ASSERT_TRUE(installShippedReport(platform.folders->program, QStringLiteral("DocPrescription.rpt")));
+    QTemporaryDir out;
+    report::setPrintFolder(out.path());
+    report::clearPrintedJobs();
+    QFile logo(sourcePath(QStringLiteral("Reports/yrd3.bmp")));
+    ASSERT_TRUE(logo.open(QIODevice::ReadOnly));
+    db().execute(QStringLiteral("INSERT INTO build_file.tbDbImage (IDKey, FieldName, DbImage) VALUES ('D001', "
+                                "'Doctor Sign', ?)"),
+                 {logo.readAll()});
+    P& f = open();
+    setIssued(1, QStringLiteral("1"), QStringLiteral("5.25"));
+    cancelLine(2);
+    f.setCancelledForm(true);
+    press(f.cmdPrintPrescription);
+    QStringList quantities;
+    for (Recordset rs = db().query(QStringLiteral("SELECT Quantity FROM station.tbNurseCommunicationFile "
+                                                  "ORDER BY RequestNumber"));
+         !rs.eof(); rs.moveNext())
+        quantities << Format(rs.value(QStringLiteral("Quantity")), QStringLiteral("0"));
+    EXPECT_EQ(quantities, (QStringList{"1", "3", "1"}));
+    EXPECT_FALSE(f.CancelledForm());
+    EXPECT_TRUE(f.isVisible());
+    const auto images = [](const QString& pdf) {
+        QProcess p;
+        p.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char('\n')).size();
+    };
+    ASSERT_EQ(report::printedJobs().size(), 3);
+    const int signed_ = images(report::printedJobs()[0].file);
+    db().execute(QStringLiteral("DELETE FROM build_file.tbDbImage"));
+    press(f.cmdPrintPrescription);
+    ASSERT_EQ(report::printedJobs().size(), 6);
+    EXPECT_EQ(images(report::printedJobs()[3].file), signed_ - 1) << "no signature without one on file";
+}
+
+// The posted-medicine list opens for the admission shown.
+TEST_P(frmCommEntryPresSaveTest, PostedListOpensForTheAdmission) {
+    QString opened;
+    RegisterWindowOpener(QStringLiteral("frmListPosted"), [&](const WindowValues& values) {
+        opened = values.value(QStringLiteral("IDNum")).toString();
+        return WindowValues{};
+    });
+    P& f = open();
+    press(f.cmdPosted);
+    EXPECT_EQ(opened, QStringLiteral("1001"));
 }
 
 } // namespace
