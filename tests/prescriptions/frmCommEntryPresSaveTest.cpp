@@ -372,6 +372,32 @@ TEST_P(frmCommEntryPresSaveTest, ChecksRefuseTheSave) {
 
 // Print/Save: the slip of each pass printed in its copies with its header, the prescription of
 // the Kelvar hospital with the issued quantities, CancelledForm False, the screen closed.
+// A save stopped at the completeness check still repairs the balances of the grid's items on the
+// slip shown, except at site TZNH.
+TEST_P(frmCommEntryPresSaveTest, BalancesAreRecomputedExceptAtTZNH) {
+    for (const char* site : {"", "TZNH"}) {
+        SCOPED_TRACE(site);
+        gSiteCode = QString::fromLatin1(site);
+        db().execute(QStringLiteral("DELETE FROM tbInvStockCard"));
+        // The slip's line and an older line of the item it works from.
+        db().execute(QStringLiteral("INSERT INTO tbInvStockCard (RefNum, ItemID, IdNum, HospNum, LocationID, "
+                                    "SummaryCode, Quantity, Balance, TransDate) VALUES ('PREV', 'PARA500', '9999', "
+                                    "'H000009', '20', 'PC', 5, 10, ?)"),
+                     {db().serverNow().addSecs(-60)});
+        db().execute(QStringLiteral("INSERT INTO tbInvStockCard (RefNum, ItemID, IdNum, HospNum, LocationID, "
+                                    "SummaryCode, Quantity, Balance, TransDate) VALUES ('OLD1', 'PARA500', '1001', "
+                                    "'H000001', '20', 'PH', 2, 50, ?)"),
+                     {db().serverNow()});
+        P& f = open();
+        f.lblPatInfo[5]->setText(QStringLiteral("OLD1"));
+        f.flexMSEntry->setTextMatrix(2, P::kColDosage, QString());
+        press(f.cmdSave);
+        EXPECT_EQ(lastMessage(), QStringLiteral("Entries has incomplete information.  Please check."));
+        EXPECT_EQ(count(QStringLiteral("SELECT Balance FROM tbInvStockCard WHERE RefNum = 'OLD1'")),
+                  gSiteCode.isEmpty() ? 8 : 50);
+    }
+}
+
 TEST_P(frmCommEntryPresSaveTest, PrintSavePrintsEachPassAndThePrescription) {
     for (const char* file : {"ChargeSlip.rpt", "DocPrescription.rpt"})
         ASSERT_TRUE(installShippedReport(platform.folders->program, QString::fromLatin1(file)));
