@@ -1,5 +1,6 @@
 #include "frmCommEntryPresFixture.h"
 
+#include "FailureInjection.h"
 #include "SourceTree.h"
 #include "charging/Numbering.h"
 #include "charging/RequestLineStates.h"
@@ -99,21 +100,7 @@ protected:
         });
     }
     void refuseAmoxicillin(bool on) {
-        if (db().isSQLite()) {
-            db().executeScript(on ? QStringLiteral("CREATE TRIGGER trRefuse BEFORE INSERT ON tbInvStockCard WHEN "
-                                                   "NEW.ItemID = 'AMOX500' BEGIN SELECT RAISE(ABORT, 'line refused'); END")
-                                  : QStringLiteral("DROP TRIGGER trRefuse"));
-            return;
-        }
-        if (on) {
-            db().executeScript(QStringLiteral("CREATE OR REPLACE FUNCTION refuse_line() RETURNS trigger AS $$ BEGIN "
-                                              "IF NEW.ItemID = 'AMOX500' THEN RAISE EXCEPTION 'line refused'; END IF; "
-                                              "RETURN NEW; END $$ LANGUAGE plpgsql"));
-            db().executeScript(QStringLiteral("CREATE TRIGGER trRefuse BEFORE INSERT ON tbInvStockCard "
-                                              "FOR EACH ROW EXECUTE FUNCTION refuse_line()"));
-        } else {
-            db().executeScript(QStringLiteral("DROP TRIGGER trRefuse ON tbInvStockCard"));
-        }
+        RefuseInserts(db(), QStringLiteral("tbInvStockCard"), QStringLiteral("NEW.ItemID = 'AMOX500'"), on);
     }
 };
 

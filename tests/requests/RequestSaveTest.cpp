@@ -1,5 +1,6 @@
 #include "RequestServingFixture.h"
 
+#include "FailureInjection.h"
 #include "charging/SlipPrinting.h"
 #include "charging/frmView.h"
 #include "shell/frmShift.h"
@@ -96,21 +97,7 @@ TEST_P(RequestSaveTest, SavePostsServedLinesRevokesCancelledKeepsDelayed) {
 // counter where it was; the screen keeps its lines, and the mended save posts each line once.
 TEST_P(RequestSaveTest, AFailureLeavesNoTraceAndTheRetryPostsOnce) {
     const auto refuseAmoxicillin = [this](bool on) {
-        if (db().isSQLite()) {
-            db().executeScript(on ? QStringLiteral("CREATE TRIGGER trRefuse BEFORE INSERT ON tbInvStockCard WHEN "
-                                                   "NEW.ItemID = 'AMOX500' BEGIN SELECT RAISE(ABORT, 'line refused'); END")
-                                  : QStringLiteral("DROP TRIGGER trRefuse"));
-            return;
-        }
-        if (on) {
-            db().executeScript(QStringLiteral("CREATE OR REPLACE FUNCTION refuse_line() RETURNS trigger AS $$ BEGIN "
-                                              "IF NEW.ItemID = 'AMOX500' THEN RAISE EXCEPTION 'line refused'; END IF; "
-                                              "RETURN NEW; END $$ LANGUAGE plpgsql"));
-            db().executeScript(QStringLiteral("CREATE TRIGGER trRefuse BEFORE INSERT ON tbInvStockCard "
-                                              "FOR EACH ROW EXECUTE FUNCTION refuse_line()"));
-        } else {
-            db().executeScript(QStringLiteral("DROP TRIGGER trRefuse ON tbInvStockCard"));
-        }
+        RefuseInserts(db(), QStringLiteral("tbInvStockCard"), QStringLiteral("NEW.ItemID = 'AMOX500'"), on);
     };
     for (const bool inpatient : {true, false}) {
         SCOPED_TRACE(inpatient ? "in-patient" : "out-patient");
